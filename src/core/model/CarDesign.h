@@ -1,0 +1,111 @@
+#pragma once
+// The one car design in memory: dimensions as typed text, drive, outlines, axle
+// position, added weights, material choices and the settings that travel with it.
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <QVector>
+#include <array>
+
+namespace brisko {
+
+inline constexpr int kSheetUnitsPerInch = 72;
+inline constexpr int kSheetWidthUnits = 720;   // 10 in
+inline constexpr int kSheetHeightUnits = 540;  // 7.5 in
+inline constexpr int kMaxOutlinePoints = 256;
+inline constexpr int kWeightSlots = 256;
+inline constexpr int kMaterialSlots = 8;
+
+enum class DriveType { RWD = 10, FWD = 11, AWD = 12 };
+enum class ChamberShape { Octagonal = 13, Circular = 14 };
+
+// "RearWD", "FrontWD", "AllWD".
+QString driveWord(DriveType drive);
+
+// The front (other) axle: distances from the sheet's right and bottom edges.
+struct FrontAxleLocation {
+    float XUnits = 115.0f;
+    float YUnits = 25.0f;
+    float XInches = 115.0f / 72.0f;
+    float YInches = 25.0f / 72.0f;
+
+    void setUnits(float xUnits, float yUnits);
+    void setHeightUnits(float yUnits);
+};
+
+// A closed polygon of at most 256 points in sheet units; points are 1-based in the
+// descriptions, 0-based here.
+class BodyOutline {
+public:
+    int count() const { return static_cast<int>(m_points.size()); }
+    bool isEmpty() const { return m_points.isEmpty(); }
+    const QVector<QPoint>& points() const { return m_points; }
+    const QPoint& point(int index) const { return m_points.at(index); }
+    // Appends a point; false once the outline holds 256 points.
+    bool append(const QPoint& p);
+    void setPoints(const QVector<QPoint>& points); // truncated to 256
+    void clear() { m_points.clear(); }
+    bool operator==(const BodyOutline&) const = default;
+
+private:
+    QVector<QPoint> m_points;
+};
+
+struct AddedWeight {
+    qint32 X = 0;
+    qint32 Y = 0;
+    float Mass = 0.0f; // 0 means the slot is empty
+    QRect Box;         // view rectangle of the marker, for the remove tool
+
+    bool inUse() const { return Mass != 0.0f; }
+    void clear() { *this = AddedWeight{}; }
+};
+
+// Positions in the material library, in the fixed order of the design file.
+enum MaterialSlot {
+    OuterBodySlot = 0,
+    InnerBodySlot,
+    DriveWheelSlot,
+    OtherWheelSlot,
+    DriveAxleSlot,
+    OtherAxleSlot,
+    SpringSlot,
+    TreadSlot,
+};
+using MaterialSelection = std::array<qint32, kMaterialSlots>;
+
+struct CarDesign {
+    QString SpringWidth = QStringLiteral("1.5");
+    QString SpringLength = QStringLiteral("36");
+    QString DriveAxleDiameter = QStringLiteral("0.5");
+    QString DriveWheelDiameter = QStringLiteral("4.80");
+    QString OtherWheelDiameter = QStringLiteral("1.75");
+    QString OtherAxleDiameter = QStringLiteral("0.25");
+    QString DriveAxleLength = QStringLiteral("7");
+    QString OtherAxleLength = QStringLiteral("7");
+    DriveType Drive = DriveType::RWD;
+    FrontAxleLocation FrontAxle;
+    BodyOutline OuterOutline;
+    BodyOutline InnerOutline;
+    std::array<AddedWeight, kWeightSlots> Weights{};
+    MaterialSelection Materials{};
+    QString CaseRatio = QStringLiteral("4.0");
+    QString FrictionForce = QStringLiteral("0.05");
+    ChamberShape Chamber = ChamberShape::Circular;
+    QString ElementStepSize = QStringLiteral("9");
+    QString KeptOtherWheelDiameter = QStringLiteral("1.75");
+
+    void clearOuterOutline() { OuterOutline.clear(); }
+    void clearInnerOutline() { InnerOutline.clear(); }
+    void clearWeights();
+    int weightsInUse() const;
+
+    // Drive choice with the other-wheel text kept aside while AWD is chosen.
+    void setDrive(DriveType drive);
+};
+
+// The eight dimension texts by their log/action code (14..21).
+QString* dimensionByCode(CarDesign& design, int code);
+const QString* dimensionByCode(const CarDesign& design, int code);
+
+} // namespace brisko
