@@ -1,23 +1,12 @@
 #pragma once
 // The 22-field portfolio line.
+#include "analysis/AdvisoryFlags.h"
+
 #include <QDateTime>
 #include <QString>
 #include <optional>
 
 namespace brisko {
-
-// Flags left by the last advisory check, as the action records and the report read them.
-struct AdvisoryFlags {
-    bool Skid = false;
-    bool ReservedDynamic = false; // never raised
-    bool FrontAxleFree = false;
-    bool SpringCaseFree = false;
-    bool ReservedBuild = false;   // never raised
-    bool PaperEdge = false;
-    bool CasesInterfere = false;
-    bool Floating = false;
-    bool operator==(const AdvisoryFlags&) const = default;
-};
 
 struct ActionRecord {
     int stage = 0;

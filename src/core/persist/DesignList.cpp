@@ -1,0 +1,36 @@
+#include "persist/DesignList.h"
+
+#include "model/AppState.h"
+#include "model/Presets.h"
+
+namespace brisko {
+
+DesignList::DesignList()
+{
+    for (const QString& name : presetNames())
+        m_entries.append({name, QString(), true, false});
+}
+
+bool DesignList::append(const DesignListEntry& e)
+{
+    if (m_entries.size() >= kMaxDesigns)
+        return false;
+    m_entries.append(e);
+    return true;
+}
+
+void DesignList::removeAt(int position)
+{
+    if (position >= 0 && position < m_entries.size())
+        m_entries.removeAt(position);
+}
+
+void DesignList::markChanged(int position)
+{
+    if (position < 0 || position >= m_entries.size())
+        return;
+    m_entries[position].Saved = false;
+    m_entries[position].Simulated = false;
+}
+
+} // namespace brisko

@@ -1,0 +1,66 @@
+#pragma once
+// Everything the program holds for the life of a run, without any window: the
+// design, the program state, the materials, the design list, the portfolio, the
+// texts of the result fields that records carry, and the prompter. The main window
+// owns one Session and shows it; tests drive a Session directly.
+#include "analysis/AdvisoryFlags.h"
+#include "model/AppState.h"
+#include "model/CarDesign.h"
+#include "model/MaterialLibrary.h"
+#include "persist/ActionRecord.h"
+#include "persist/DesignList.h"
+#include "persist/Portfolio.h"
+#include "ui/Prompter.h"
+
+#include <QDateTime>
+#include <functional>
+#include <optional>
+
+namespace brisko {
+
+inline const QString kProgramVersion = QStringLiteral("4.0.2"); // as logged by start and end
+
+// Texts of the result fields read by every action record (TimeEF,
+// PoweredDistanceEF, TopSpeedEF, ProjectedMassEF).
+struct ResultTexts {
+    QString Time = QStringLiteral("0");
+    QString PoweredDistance = QStringLiteral("0");
+    QString TopSpeed = QStringLiteral("0");
+    QString ProjectedMass = QStringLiteral("0");
+};
+
+using OptText = std::optional<QString>;
+
+class Session {
+public:
+    explicit Session(Prompter& prompter);
+
+    CarDesign design;
+    AppState app;
+    MaterialLibrary materials;
+    DesignList designs;
+    Portfolio portfolio;
+    AdvisoryFlags advisories;
+    ResultTexts results;
+    QString designListText = QStringLiteral("Default design"); // the DesignList box's text
+
+    Prompter& prompter() { return *m_prompter; }
+
+    // Appends one record to the portfolio. Without a portfolio nothing is written
+    // and true is returned. A failure shows a message naming the file and returns
+    // false: the operation that was logging stops there.
+    bool logAction(int stage, int code, OptText v1 = {}, OptText v2 = {}, OptText v3 = {}, OptText v4 = {},
+                   const QString& description = {});
+
+    // Clears Saved and Simulated of a design-list entry.
+    void markDesignChanged(int position) { designs.markChanged(position); }
+    void markCurrentDesignChanged() { designs.markChanged(app.CurrentDesign); }
+
+    // The clock of the records; tests may fix it.
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+
+private:
+    Prompter* m_prompter;
+};
+
+} // namespace brisko
