@@ -7,8 +7,8 @@ namespace brisko {
 
 DesignList::DesignList()
 {
-    for (const QString& name : presetNames())
-        m_entries.append({name, QString(), true, false});
+    for (int i = 0; i < kPresetCount; ++i)
+        m_entries.append({presetNames().at(i), presetListText(i), QString(), true, false});
 }
 
 bool DesignList::append(const DesignListEntry& e)

@@ -7,6 +7,7 @@ namespace brisko {
 
 struct DesignListEntry {
     QString Name;
+    QString ListText;  // the item's text in the DesignList box; usually the Name
     QString FilePath;  // empty for presets and never-saved designs
     bool Saved = false;
     bool Simulated = false;

@@ -5,6 +5,16 @@ namespace brisko {
 Session::Session(Prompter& prompter)
     : m_prompter(&prompter)
 {
+    showDesignInFields();
+}
+
+void Session::showDesignInFields()
+{
+    for (int code = 14; code <= 21; ++code)
+        fields.dimension(code) = *dimensionByCode(design, code);
+    fields.CaseRatio = design.CaseRatio;
+    fields.FrictionForce = design.FrictionForce;
+    fields.ElementStepSize = design.ElementStepSize;
 }
 
 bool Session::logAction(int stage, int code, OptText v1, OptText v2, OptText v3, OptText v4,

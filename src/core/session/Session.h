@@ -13,6 +13,7 @@
 #include "ui/Prompter.h"
 
 #include <QDateTime>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -31,6 +32,26 @@ struct ResultTexts {
 
 using OptText = std::optional<QString>;
 
+// Texts shown in the dimension and preference fields. While the student types they
+// may differ from the accepted texts held in the design.
+struct FieldTexts {
+    std::array<QString, 8> dimensions; // by action code 14..21
+    QString CaseRatio;
+    QString FrictionForce;
+    QString ElementStepSize;
+
+    QString& dimension(int code) { return dimensions.at(code - 14); }
+    const QString& dimension(int code) const { return dimensions.at(code - 14); }
+};
+
+// What the windows do when the program logic asks for it. The main window installs
+// these; without a window they do nothing.
+struct SessionHooks {
+    std::function<void(int startAt, int arg, ProcessState state)> refreshState;
+    std::function<void(ProcessState to)> setProcessState;
+    std::function<void()> designReplaced; // design, materials or list changed wholesale: show them again
+};
+
 class Session {
 public:
     explicit Session(Prompter& prompter);
@@ -43,6 +64,22 @@ public:
     AdvisoryFlags advisories;
     ResultTexts results;
     QString designListText = QStringLiteral("Default design"); // the DesignList box's text
+    FieldTexts fields;
+    SessionHooks hooks;
+
+    // Puts the design's accepted texts into the field texts.
+    void showDesignInFields();
+    void refreshState(int startAt, int arg, ProcessState state)
+    {
+        if (hooks.refreshState)
+            hooks.refreshState(startAt, arg, state);
+    }
+    void refreshState(ProcessState state) { refreshState(0, 0, state); }
+    void setProcessState(ProcessState to)
+    {
+        if (hooks.setProcessState)
+            hooks.setProcessState(to);
+    }
 
     Prompter& prompter() { return *m_prompter; }
 
