@@ -23,7 +23,6 @@ struct Frame {
     // The box of a circle of radius rho about c, its corners converted; the right
     // and bottom edges are outside, as in every region.
     QRect circleBox(const QPointF& c, float rho) const;
-    Frame shifted(int dx) const { return {ScaleX, ScaleY, OffsetX + dx}; }
 };
 
 struct ViewLayout {
