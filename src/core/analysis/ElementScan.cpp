@@ -1,0 +1,252 @@
+#include "analysis/ElementScan.h"
+
+#include "analysis/DesignFigures.h"
+#include "geometry/RegionMask.h"
+#include "text/NumberText.h"
+
+#include <array>
+#include <cmath>
+
+namespace brisko {
+
+namespace {
+
+constexpr int kRowTableSize = 1001;
+
+// What the element centres are tested against: the board of the outer layers and
+// of the inner layers in the drawing frame. A case counts only above the paper's
+// bottom edge; the outlines count wherever they reach.
+struct LayerAreas {
+    QRegion Outer;
+    QRegion Inner;
+};
+
+LayerAreas layerAreas(const CarGeometry& g)
+{
+    QRegion cases = g.rearCaseDrawing();
+    QRegion chambers = g.rearChamberDrawing();
+    if (g.AllWheelDrive) {
+        cases += g.frontCaseDrawing();
+        chambers += g.frontChamberDrawing();
+    }
+    cases -= QRegion(g.BelowPaperDrawing);
+    return {g.OuterOutlineRegion + cases, (g.InnerOutlineRegion + cases) - chambers};
+}
+
+struct BoardLayer {
+    float massPerElement; // element area x thickness x density
+    int layers;
+};
+
+// Board mass and moments of the body, from the counts of layer elements.
+struct BodyScan {
+    float Mass = 0.0f;
+    float MomentX = 0.0f;
+    float MomentY = 0.0f;
+};
+
+BodyScan scanBody(const CarGeometry& g, int s, const BoardLayer& outer, const BoardLayer& inner,
+                  const ElementVisitor& visit)
+{
+    const LayerAreas areas = layerAreas(g);
+    const RegionMask outerMask(areas.Outer);
+    const RegionMask innerMask(areas.Inner);
+    std::array<int, kRowTableSize> outerRows{};
+    std::array<int, kRowTableSize> innerRows{};
+    const int h = s / 2;
+    BodyScan body;
+
+    int x = h;
+    for (bool more = true; more; x += s) {
+        int outerCount = 0;
+        int innerCount = 0;
+        int y = 540 + h;
+        for (int r = 0, previousY = y; r == 0 || previousY > h; ++r, previousY = y, y -= s) {
+            const QPoint p(x, y);
+            if (outerMask.contains(p)) {
+                outerCount += outer.layers;
+                if (r < kRowTableSize)
+                    outerRows[r] += outer.layers;
+                if (visit)
+                    visit(p, ElementLayer::Outer);
+            }
+            if (innerMask.contains(p)) {
+                innerCount += inner.layers;
+                if (r < kRowTableSize)
+                    innerRows[r] += inner.layers;
+                if (visit)
+                    visit(p, ElementLayer::Inner);
+            }
+        }
+        const float columnMass = static_cast<float>(outerCount) * outer.massPerElement
+                                 + static_cast<float>(innerCount) * inner.massPerElement;
+        body.Mass += columnMass;
+        body.MomentX += columnMass * (static_cast<float>(x) / 72.0f);
+        more = x < 720 + h;
+    }
+
+    const float step = static_cast<float>(s) / 72.0f;
+    for (int r = std::min(nearest(540.0f / static_cast<float>(s)), kRowTableSize - 1); r >= 0; --r) {
+        const float rowY = 7.5f - static_cast<float>(r) * step + step / 2.0f;
+        const float rowMass = static_cast<float>(outerRows[r]) * outer.massPerElement
+                              + static_cast<float>(innerRows[r]) * inner.massPerElement;
+        body.MomentY += rowMass * rowY;
+    }
+    return body;
+}
+
+// A pair of wheels, each a disc of board.
+float wheelPairMass(float diameter, const BoardMaterial& board)
+{
+    const float radius = diameter / 2.0f;
+    return 2.0f * kPi * radius * radius * figure(board.Thickness) * figure(board.Density);
+}
+
+float axleMass(float diameter, float length, const AxleMaterial& material)
+{
+    const float radius = diameter / 2.0f;
+    return kPi * radius * radius * length * figure(material.Density);
+}
+
+// Mass and position (in) of what sits on one axle.
+struct AxleLoad {
+    float Wheels = 0.0f;
+    float Axle = 0.0f;
+    float Spring = 0.0f;
+    float X = 0.0f;
+    float Y = 0.0f;
+    float mass() const { return Wheels + Axle + Spring; }
+};
+
+AxleLoad rearLoad(const CarDesign& d, const MaterialLibrary& m, const MassModel& model)
+{
+    AxleLoad rear;
+    rear.Wheels = wheelPairMass(figure(d.DriveWheelDiameter), boardOf(d, m, DriveWheelSlot));
+    rear.Axle = axleMass(figure(d.DriveAxleDiameter), figure(d.DriveAxleLength), axleOf(d, m, DriveAxleSlot));
+    rear.Spring = model.SpringMass;
+    rear.X = model.CaseOuterDia / 2.0f;
+    rear.Y = 7.5f - model.DriveAxleHeight / 72.0f;
+    return rear;
+}
+
+AxleLoad frontLoad(const CarDesign& d, const MaterialLibrary& m, const MassModel& model, const AxleLoad& rear)
+{
+    AxleLoad front;
+    if (d.Drive == DriveType::AWD) {
+        // A second spring and chamber: the front axle is a copy of the rear one.
+        front = rear;
+        front.X = 10.0f - model.CaseOuterDia / 2.0f;
+        return front;
+    }
+    front.Wheels = wheelPairMass(figure(d.OtherWheelDiameter), boardOf(d, m, OtherWheelSlot));
+    front.Axle = axleMass(figure(d.OtherAxleDiameter), figure(d.OtherAxleLength), axleOf(d, m, OtherAxleSlot));
+    front.X = 10.0f - d.FrontAxle.XInches;
+    front.Y = 7.5f - model.OtherAxleHeightInches;
+    return front;
+}
+
+struct WeightSums {
+    float Mass = 0.0f;
+    float MomentX = 0.0f;
+    float MomentY = 0.0f;
+};
+
+WeightSums addedWeights(const CarDesign& d)
+{
+    WeightSums sums;
+    for (const AddedWeight& w : d.Weights) {
+        sums.Mass += w.Mass;
+        sums.MomentX += static_cast<float>(w.X) / 72.0f * w.Mass;
+        sums.MomentY += static_cast<float>(w.Y) / 72.0f * w.Mass;
+    }
+    return sums;
+}
+
+BoardLayer boardLayer(const CarDesign& d, const MaterialLibrary& m, MaterialSlot slot, float area, int layers)
+{
+    const BoardMaterial& board = boardOf(d, m, slot);
+    return {area * figure(board.Thickness) * figure(board.Density), layers};
+}
+
+QString massText(float mass)
+{
+    return numberText(mass < 0.0001f ? 0.0f : mass);
+}
+
+} // namespace
+
+float springMass(const CarDesign& design, const MaterialLibrary& materials)
+{
+    const SpringMaterial& spring = springOf(design, materials);
+    return figure(spring.Density) * figure(design.SpringLength) * figure(spring.Thickness) * figure(design.SpringWidth);
+}
+
+int elementSize(CarDesign& design)
+{
+    const std::optional<double> size = toDouble(design.ElementStepSize);
+    if (!size || *size < 2.0) {
+        design.ElementStepSize = QStringLiteral("9");
+        return 9;
+    }
+    return static_cast<int>(*size);
+}
+
+void runElementScan(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry,
+                    MassModel& model, const ElementVisitor& visit)
+{
+    model.SpringMass = springMass(design, materials);
+    const int s = elementSize(design);
+    const float area = static_cast<float>(s * s) / (72.0f * 72.0f);
+    const BoardLayer outer = boardLayer(design, materials, OuterBodySlot, area, model.FullLayers);
+    const BoardLayer inner = boardLayer(design, materials, InnerBodySlot, area, model.CoredLayers);
+    const BodyScan body = scanBody(geometry, s, outer, inner, visit);
+
+    const AxleLoad rear = rearLoad(design, materials, model);
+    const AxleLoad front = frontLoad(design, materials, model, rear);
+    const WeightSums weights = addedWeights(design);
+    model.Wheelbase = front.X - rear.X;
+    model.TotalMass = body.Mass + front.mass() + rear.mass() + weights.Mass;
+    model.BoardMass = body.Mass + front.Wheels + rear.Wheels;
+    model.AxleMass = front.Axle + rear.Axle;
+    if (model.TotalMass > 0.0f) {
+        model.CentroidX =
+            (body.MomentX + front.X * front.mass() + rear.X * rear.mass() + weights.MomentX) / model.TotalMass;
+        model.CentroidY =
+            (body.MomentY + front.Y * front.mass() + rear.Y * rear.mass() + weights.MomentY) / model.TotalMass;
+    }
+    model.CentroidFromRear = model.CentroidX - rear.X;
+    model.CentroidHeight = figure(design.DriveWheelDiameter) / 2.0f + rear.Y - model.CentroidY;
+}
+
+bool runMassStep(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry, MassModel& model,
+                 int firstStepArgument, const ElementVisitor& visit)
+{
+    model.SpringMass = springMass(design, materials);
+    if (!geometry.RegionsValid || firstStepArgument != 0)
+        return false;
+    runElementScan(design, materials, geometry, model, visit);
+    return true;
+}
+
+QRect elementViewSquare(const ViewLayout& layout, const QPoint& centre, int size)
+{
+    const int h = size / 2;
+    const Frame view = layout.viewFrame();
+    const QPoint topLeft = view.point(static_cast<float>(centre.x() - h), static_cast<float>(centre.y() - h));
+    const QPoint bottomRight =
+        view.point(static_cast<float>(centre.x() + size - h + 1), static_cast<float>(centre.y() + size - h + 1));
+    return {topLeft, bottomRight};
+}
+
+int elementSizeAtSliderPosition(int position)
+{
+    return nearest(72.0 / std::pow(2.0, position));
+}
+
+MassFieldTexts massFieldTexts(const MassModel& m)
+{
+    return {massText(m.SpringMass), massText(m.BoardMass), massText(m.AxleMass), numberText(m.TotalMass),
+            numberText(m.CentroidX)};
+}
+
+} // namespace brisko

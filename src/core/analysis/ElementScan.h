@@ -1,0 +1,52 @@
+#pragma once
+// The finite-element mass model: the body scanned element by element on a square
+// grid for the board volume, then wheels, axles, springs and added weights, the
+// total mass and the centre of mass.
+#include "analysis/MassModel.h"
+#include "geometry/CarGeometry.h"
+#include "model/CarDesign.h"
+#include "model/MaterialLibrary.h"
+
+#include <QString>
+#include <functional>
+
+namespace brisko {
+
+enum class ElementLayer { Outer, Inner };
+
+// Called for each counted element with its centre in drawing pixels, so that the
+// Prop state can draw the grid.
+using ElementVisitor = std::function<void(const QPoint& centre, ElementLayer layer)>;
+
+// Mass of one spring.
+float springMass(const CarDesign& design, const MaterialLibrary& materials);
+
+// The element size in drawing pixels; a preference below 2 (or unreadable) is
+// replaced by "9" in the design first.
+int elementSize(CarDesign& design);
+
+// Runs the scan and fills the mass fields of `model` (SpringMass included). The
+// chamber fields of `model` must come from this refresh's sizing.
+void runElementScan(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry,
+                    MassModel& model, const ElementVisitor& visit = {});
+
+// The mass step of a refresh: the spring mass always; the scan only while the
+// layers exist and the first-step argument is 0, otherwise the previous masses and
+// centre of mass stay. Returns whether the scan ran.
+bool runMassStep(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry, MassModel& model,
+                 int firstStepArgument, const ElementVisitor& visit = {});
+
+// The element's square in the view, from (P - s div 2) to (P + s - s div 2 + 1) in
+// drawing pixels; the grid draws its top and right edges.
+QRect elementViewSquare(const ViewLayout& layout, const QPoint& centre, int size);
+
+// The element-size slider: position p (0..5) means nearest(72 / 2^p) pixels.
+int elementSizeAtSliderPosition(int position);
+
+// The texts of the mass fields; masses below 0.0001 lbm read "0".
+struct MassFieldTexts {
+    QString SpringMass, BoardMass, AxleMass, TotalMass, CentroidX;
+};
+MassFieldTexts massFieldTexts(const MassModel& model);
+
+} // namespace brisko

@@ -1,0 +1,119 @@
+#include "geometry/CarGeometry.h"
+
+#include "analysis/DesignFigures.h"
+#include "geometry/GeometryBuilders.h"
+#include "geometry/Shapes.h"
+#include "text/NumberText.h"
+
+namespace brisko {
+
+ChamberGeometry chamberGeometryOf(const MassModel& model)
+{
+    const float r = model.chamberRadiusUnits();
+    return {r, r + 36.0f, model.DriveAxleHeight};
+}
+
+int CarGeometry::partAt(const QPoint& viewPoint) const
+{
+    for (int i = PartCount - 1; i >= 0; --i)
+        if (PartRegions[i].contains(viewPoint))
+            return i;
+    return -1;
+}
+
+int springWraps(float arbor, float length)
+{
+    // Each wrap lies two drawing pixels further out than the one before.
+    constexpr int kMostWraps = 100000;
+    int wraps = 0;
+    while (length > 0.0f && wraps < kMostWraps) {
+        ++wraps;
+        length -= 2.0f * kPi * (2.0f * static_cast<float>(wraps) / 72.0f + arbor / 2.0f);
+    }
+    return wraps;
+}
+
+namespace detail {
+
+void buildPaper(CarGeometry& g)
+{
+    const ViewLayout& v = g.Layout;
+    const Frame view = v.unshiftedViewFrame();
+    const Frame printer = v.printerFrame();
+    g.BelowPaperView = QRegion(QRect(view.point(0, 540), view.point(1000, 768)).adjusted(0, 0, -1, -1));
+    g.BelowPaperPrinter = QRegion(QRect(printer.point(0, 540), printer.point(1000, 768)).adjusted(0, 0, -1, -1));
+    const Frame picture = v.pictureFrame();
+    const QPoint pictureTop = picture.point(0, 540);
+    g.BelowPaperPicture = QRegion(QRect(pictureTop, QPoint(picture.point(720, 0).x(), 768)).adjusted(0, 0, -1, -1));
+    g.PaperRegion = polygonRegion(QPolygon({QPoint(0, 0), QPoint(v.PaperViewWidth, 0),
+                                            QPoint(v.PaperViewWidth, v.PaperViewHeight),
+                                            QPoint(0, v.PaperViewHeight)}))
+                        .translated(v.PaperLeft, 0);
+}
+
+namespace {
+
+// One chamber or case shape about an axle in every frame; `cutBelowPaper` cuts the
+// view and printer members at the paper's bottom edge.
+FramedShapePair shapePairAbout(const CarGeometry& g, const QPointF& centre, float height, float rho,
+                               bool cutBelowPaper)
+{
+    const ViewLayout& v = g.Layout;
+    const auto pair = [&](const Frame& frame) {
+        return ShapePair{octagonRegion(frame, static_cast<float>(centre.x()), height, rho),
+                         circleRegion(frame, centre, rho)};
+    };
+    const auto cut = [&](ShapePair p, const QRegion& strip) {
+        if (cutBelowPaper) {
+            p.Octagon -= strip;
+            p.Circle -= strip;
+        }
+        return p;
+    };
+    FramedShapePair s;
+    s.Drawing = pair(v.drawingFrame());
+    s.View = cut(pair(v.unshiftedViewFrame()), g.BelowPaperView);
+    s.View.Octagon.translate(v.PaperLeft, 0);
+    s.View.Circle.translate(v.PaperLeft, 0);
+    s.Printer = cut(pair(v.printerFrame()), g.BelowPaperPrinter);
+    s.Picture = pair(v.pictureFrame());
+    return s;
+}
+
+} // namespace
+
+void buildCasesAndChambers(CarGeometry& g, const ChamberGeometry& c)
+{
+    const float h = c.DriveAxleHeight;
+    g.RearCase = shapePairAbout(g, g.RearCentre, h, c.CaseRadius, true);
+    g.RearChamber = shapePairAbout(g, g.RearCentre, h, c.ChamberRadius, false);
+    g.FrontCase = shapePairAbout(g, g.FrontCentre, h, c.CaseRadius, true);
+    g.FrontChamber = shapePairAbout(g, g.FrontCentre, h, c.ChamberRadius, false);
+}
+
+} // namespace detail
+
+CarGeometry buildCarGeometry(CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
+                             const ChamberGeometry& chamber)
+{
+    CarGeometry g;
+    g.Layout = layout;
+    g.Shape = design.Chamber;
+    g.AllWheelDrive = design.Drive == DriveType::AWD;
+    const float R = chamber.CaseRadius;
+    const float y = 540.0f - chamber.DriveAxleHeight;
+    g.RearCentre = QPointF(R, y);
+    g.FrontCentre = QPointF(720.0f - R, y);
+    g.OtherCentre = QPointF(720.0f - design.FrontAxle.XUnits, 540.0f - design.FrontAxle.YUnits);
+
+    detail::buildPaper(g);
+    detail::buildCasesAndChambers(g, chamber);
+    detail::buildAxles(g, design);
+    detail::buildMarks(g, chamber);
+    detail::composeLayers(g, design);
+    detail::buildWheelsAndTread(g, design);
+    detail::buildSpring(g, design, figure(springOf(design, materials).Thickness));
+    return g;
+}
+
+} // namespace brisko

@@ -1,0 +1,145 @@
+// Axles, wheels, tread, the wound spring and the marks.
+#include "analysis/DesignFigures.h"
+#include "geometry/GeometryBuilders.h"
+#include "geometry/Shapes.h"
+#include "text/NumberText.h"
+
+namespace brisko::detail {
+
+namespace {
+
+QRect squareAbout(const QPoint& centre, int half)
+{
+    return {centre.x() - half, centre.y() - half, 2 * half, 2 * half};
+}
+
+FramedRegion discAbout(const ViewLayout& v, const QPointF& centre, float radius)
+{
+    return {circleRegion(v.viewFrame(), centre, radius), circleRegion(v.printerFrame(), centre, radius),
+            circleRegion(v.pictureFrame(), centre, radius)};
+}
+
+void unite(FramedRegion& into, const FramedRegion& more)
+{
+    into.View += more.View;
+    into.Printer += more.Printer;
+    into.Picture += more.Picture;
+}
+
+} // namespace
+
+void buildAxles(CarGeometry& g, const CarDesign& design)
+{
+    const ViewLayout& v = g.Layout;
+    const float driveRadius = figure(design.DriveAxleDiameter) * 36.0f;
+    g.DriveAxleRegion = discAbout(v, g.RearCentre, driveRadius);
+    g.OtherAxleRegion = {};
+    if (g.AllWheelDrive)
+        unite(g.DriveAxleRegion, discAbout(v, g.FrontCentre, driveRadius));
+    else
+        g.OtherAxleRegion = discAbout(v, g.OtherCentre, figure(design.OtherAxleDiameter) * 36.0f);
+    g.PartRegions[DriveAxlePart] = g.DriveAxleRegion.View;
+    g.PartRegions[OtherAxlePart] = g.OtherAxleRegion.View;
+
+    const float R = static_cast<float>(g.RearCentre.x());
+    g.FrontAxleZone = QRegion(QRect(QPoint(nearest(R * v.ViewScale) + v.PaperLeft, 0),
+                                    QPoint(v.PaperLeft + v.PaperViewWidth, v.PaperViewHeight))
+                                  .adjusted(0, 0, -1, -1));
+}
+
+void buildMarks(CarGeometry& g, const ChamberGeometry& chamber)
+{
+    const ViewLayout& v = g.Layout;
+    const float chamberTop = g.Shape == ChamberShape::Octagonal ? 1.08f * chamber.ChamberRadius : chamber.ChamberRadius;
+    QVector<QPointF> centres{g.RearCentre, g.RearCentre - QPointF(0, chamberTop + 18.0f), QPointF(15, 525)};
+    if (g.AllWheelDrive)
+        centres << g.FrontCentre << g.FrontCentre - QPointF(0, chamberTop + 18.0f);
+    else
+        centres << g.OtherCentre;
+
+    const Frame view = v.viewFrame();
+    const Frame printer = v.printerFrame();
+    const int printerHalfX = nearest(2.0f * v.PrinterScaleX);
+    const int printerHalfY = nearest(2.0f * v.PrinterScaleY);
+    g.MarkView = {};
+    g.MarkPrinter = {};
+    for (const QPointF& c : centres) {
+        g.MarkView += ellipseRegion(squareAbout(view.point(c), 2));
+        const QPoint p = printer.point(c);
+        g.MarkPrinter += ellipseRegion(
+            QRect(p.x() - printerHalfX, p.y() - printerHalfY, 2 * printerHalfX, 2 * printerHalfY));
+    }
+}
+
+namespace {
+
+// The tread's tab: an ellipse on the tread circle's top, to the right of its
+// centre for the rear wheel and to the left for the front one.
+QRegion treadTab(const QRect& treadBox, float viewScale, bool toTheLeft)
+{
+    const int length = nearest(16.0f * viewScale);
+    const int half = nearest(6.0f * viewScale);
+    const int x = treadBox.left() + treadBox.width() / 2;
+    const int left = toTheLeft ? x - length : x;
+    return ellipseRegion(QRect(left, treadBox.top() - half, length, 2 * half));
+}
+
+} // namespace
+
+void buildWheelsAndTread(CarGeometry& g, const CarDesign& design)
+{
+    const ViewLayout& v = g.Layout;
+    const Frame view = v.viewFrame();
+    const int driveHalf = nearest(figure(design.DriveWheelDiameter) * 72.0f * v.ViewScale) / 2;
+
+    QVector<QPointF> driveCentres{g.RearCentre};
+    if (g.AllWheelDrive)
+        driveCentres << g.FrontCentre;
+    g.DriveWheelRegion = {};
+    g.TreadRegion = {};
+    QRegion treadPart;
+    for (int i = 0; i < driveCentres.size(); ++i) {
+        const QRect wheelBox = squareAbout(view.point(driveCentres[i]), driveHalf);
+        const QRect treadBox = wheelBox.adjusted(-3, -3, 3, 3);
+        const QRegion tab = treadTab(treadBox, v.ViewScale, i == 1);
+        g.DriveWheelRegion += ellipseRegion(wheelBox);
+        g.TreadRegion += ellipseRegion(treadBox) + tab;
+        treadPart += ellipseRegion(treadBox.adjusted(-2, -2, 2, 2)) + tab;
+    }
+    g.PartRegions[DriveWheelsPart] = g.DriveWheelRegion;
+    g.PartRegions[WheelTreadPart] = treadPart;
+
+    g.OtherWheelRegion = {};
+    if (!g.AllWheelDrive) {
+        const int otherHalf = nearest(figure(design.OtherWheelDiameter) * 72.0f * v.ViewScale) / 2;
+        g.OtherWheelRegion = ellipseRegion(squareAbout(view.point(g.OtherCentre), otherHalf));
+    }
+    g.PartRegions[OtherWheelsPart] = g.OtherWheelRegion;
+}
+
+namespace {
+
+QRegion springDiscs(const CarGeometry& g, const Frame& frame, float arborRadius, float buildUp)
+{
+    const int grow = nearest(buildUp * frame.ScaleX * 1.1f);
+    QRegion discs = ellipseRegion(frame.circleBox(g.RearCentre, arborRadius).adjusted(-grow, -grow, grow, grow));
+    if (g.AllWheelDrive)
+        discs += ellipseRegion(frame.circleBox(g.FrontCentre, arborRadius).adjusted(-grow, -grow, grow, grow));
+    return discs;
+}
+
+} // namespace
+
+void buildSpring(CarGeometry& g, const CarDesign& design, float springThickness)
+{
+    const float arbor = figure(design.DriveAxleDiameter);
+    const int wraps = springWraps(arbor, figure(design.SpringLength));
+    // The wound strip in drawing pixels; it is drawn 10 % thicker.
+    const float buildUp = static_cast<float>(wraps) * springThickness * 72.0f;
+    const float arborRadius = arbor / 2.0f * 72.0f;
+    g.SpringView = springDiscs(g, g.Layout.viewFrame(), arborRadius, buildUp);
+    g.SpringPicture = springDiscs(g, g.Layout.pictureFrame(), arborRadius, buildUp);
+    g.PartRegions[SpringPart] = g.SpringView;
+}
+
+} // namespace brisko::detail

@@ -1,0 +1,55 @@
+#include "geometry/Shapes.h"
+
+#include "text/NumberText.h"
+
+namespace brisko {
+
+QPolygon outlineIn(const Frame& frame, const BodyOutline& outline)
+{
+    QPolygon polygon;
+    polygon.reserve(outline.count());
+    for (const QPoint& p : outline.points())
+        polygon << frame.point(static_cast<float>(p.x()), static_cast<float>(p.y()));
+    return polygon;
+}
+
+QRegion polygonRegion(const QPolygon& polygon)
+{
+    if (polygon.size() < 3)
+        return {};
+    return QRegion(polygon, Qt::WindingFill);
+}
+
+QRegion ellipseRegion(const QRect& box)
+{
+    if (box.width() <= 0 || box.height() <= 0)
+        return {};
+    return QRegion(box, QRegion::Ellipse);
+}
+
+QRegion circleRegion(const Frame& frame, const QPointF& centre, float radius)
+{
+    return ellipseRegion(frame.circleBox(centre, radius));
+}
+
+QPolygon octagonVertices(float cx, float height, float rho)
+{
+    const int x = nearest(cx);
+    const int y = 540 - nearest(height);
+    const int a = nearest(1.08f * rho);
+    const int d = nearest(0.763668f * rho);
+    // The left vertex is rounded from the unrounded centre.
+    const int left = nearest(cx - 1.08f * rho);
+    return QPolygon({QPoint(x, y - a), QPoint(x + d, y - d), QPoint(x + a, y), QPoint(x + d, y + d),
+                     QPoint(x, y + a), QPoint(x - d, y + d), QPoint(left, y), QPoint(x - d, y - d)});
+}
+
+QRegion octagonRegion(const Frame& frame, float centreX, float height, float rho)
+{
+    QPolygon converted;
+    for (const QPoint& v : octagonVertices(centreX, height, rho))
+        converted << frame.point(static_cast<float>(v.x()), static_cast<float>(v.y()));
+    return polygonRegion(converted);
+}
+
+} // namespace brisko

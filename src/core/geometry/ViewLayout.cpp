@@ -1,0 +1,57 @@
+#include "geometry/ViewLayout.h"
+
+#include "text/NumberText.h"
+
+#include <cstdlib>
+
+namespace brisko {
+
+QPoint Frame::point(float x, float y) const
+{
+    const float sx = x * ScaleX;
+    const float sy = y * ScaleY;
+    return {nearest(sx) + OffsetX, nearest(sy)};
+}
+
+QRect Frame::circleBox(const QPointF& c, float rho) const
+{
+    const float cx = static_cast<float>(c.x());
+    const float cy = static_cast<float>(c.y());
+    const QPoint topLeft = point(cx - rho, cy - rho);
+    const QPoint bottomRight = point(cx + rho, cy + rho);
+    return {topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y())};
+}
+
+Frame ViewLayout::pictureFrame() const
+{
+    const float scale = ViewScale * PictureSize;
+    return {scale, scale, 0};
+}
+
+ViewLayout layoutView(int availWidth, int availHeight, float pictureSize, int printerDpiX, int printerDpiY)
+{
+    ViewLayout v;
+    v.PictureSize = pictureSize;
+    const bool heightBound =
+        availHeight != 0 && static_cast<float>(availWidth) / static_cast<float>(availHeight) > kFourThirds;
+    if (heightBound) {
+        const int sheetH = std::abs(availHeight);
+        const int sheetW = nearest(static_cast<float>(sheetH) * kFourThirds);
+        v.ViewScale = static_cast<float>(sheetW) / 864.0f;
+        v.PaperViewHeight = nearest(static_cast<float>(sheetH) - 108.0f * v.ViewScale);
+        v.PaperViewWidth = nearest(static_cast<float>(v.PaperViewHeight) * kFourThirds);
+    } else {
+        const int sheetW = std::abs(availWidth);
+        v.ViewScale = static_cast<float>(sheetW) / 864.0f;
+        v.PaperViewWidth = nearest(static_cast<float>(sheetW) - 144.0f * v.ViewScale);
+        v.PaperViewHeight = nearest(static_cast<float>(v.PaperViewWidth) / kFourThirds);
+    }
+    v.PaperLeft = nearest(static_cast<float>(availWidth - v.PaperViewWidth) / 2.0f);
+    v.PrinterScaleX = static_cast<float>(printerDpiX) / 72.0f;
+    v.PrinterScaleY = static_cast<float>(printerDpiY) / 72.0f;
+    v.PictureShiftX = nearest(32.0f * v.ViewScale * v.PictureSize);
+    v.PictureShiftY = nearest(8.0f * v.ViewScale * v.PictureSize);
+    return v;
+}
+
+} // namespace brisko

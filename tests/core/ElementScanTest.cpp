@@ -1,0 +1,193 @@
+#include "analysis/ChamberSizing.h"
+#include "analysis/ElementScan.h"
+#include "model/Presets.h"
+
+#include <gtest/gtest.h>
+
+using namespace brisko;
+
+namespace {
+
+constexpr float kPiF = 3.14159274f;
+
+struct Scanned {
+    CarDesign design;
+    MaterialLibrary materials;
+    MassModel model;
+    CarGeometry g;
+
+    Scanned() { loadPresetShape(design, 0); }
+    void build()
+    {
+        sizeChamberAndLayers(design, materials, model);
+        g = buildCarGeometry(design, materials, layoutView(864, 648), chamberGeometryOf(model));
+    }
+    void run(const ElementVisitor& visit = {})
+    {
+        build();
+        runElementScan(design, materials, g, model, visit);
+    }
+    // A board of density 0 for the inner layers, so that only the outer ones weigh.
+    void weightlessInnerBoard()
+    {
+        materials.addBoard({"Air", "0.50", "0"});
+        design.Materials[InnerBodySlot] = 1;
+    }
+};
+
+} // namespace
+
+TEST(ElementScan, WholePaperOuterLayersWeighEveryElementOnThePaper)
+{
+    Scanned s;
+    s.design.OuterOutline.setPoints({QPoint(0, 0), QPoint(720, 0), QPoint(720, 540), QPoint(0, 540)});
+    s.weightlessInnerBoard();
+    int outerElements = 0;
+    s.run([&](const QPoint&, ElementLayer layer) { outerElements += layer == ElementLayer::Outer ? 1 : 0; });
+    // Columns 4, 13, ... 715 and rows 535 ... 4 lie on the paper: 80 x 60 elements.
+    EXPECT_EQ(outerElements, 4800);
+    const float body = 4800.0f * 2.0f * (81.0f / 5184.0f) * 0.5f * 0.0023f;
+    const float rearWheels = 2.0f * kPiF * 2.4f * 2.4f * 0.5f * 0.0023f;
+    const float frontWheels = 2.0f * kPiF * 0.875f * 0.875f * 0.5f * 0.0023f;
+    EXPECT_NEAR(s.model.BoardMass, body + rearWheels + frontWheels, 1e-5);
+    const float axles = kPiF * 0.0625f * 7.0f * 0.027f + kPiF * 0.015625f * 7.0f * 0.027f;
+    EXPECT_NEAR(s.model.AxleMass, axles, 1e-6);
+    EXPECT_NEAR(s.model.SpringMass, 0.045f * 36.0f * 0.0125f * 1.5f, 1e-7);
+    EXPECT_NEAR(s.model.TotalMass, s.model.BoardMass + s.model.AxleMass + s.model.SpringMass, 1e-5);
+
+    const float rearX = s.model.CaseOuterDia / 2.0f;
+    const float frontX = 10.0f - 115.0f / 72.0f;
+    const float expectedX = (body * (359.5f / 72.0f) + frontX * (frontWheels + kPiF * 0.015625f * 7.0f * 0.027f)
+                             + rearX * (rearWheels + kPiF * 0.0625f * 7.0f * 0.027f + s.model.SpringMass))
+                            / s.model.TotalMass;
+    EXPECT_NEAR(s.model.CentroidX, expectedX, 1e-4);
+    EXPECT_NEAR(s.model.CentroidFromRear, s.model.CentroidX - rearX, 1e-6);
+    EXPECT_NEAR(s.model.Wheelbase, frontX - rearX, 1e-6);
+    EXPECT_NEAR(s.model.CentroidHeight, 2.4f + (7.5f - s.model.DriveAxleHeight / 72.0f) - s.model.CentroidY, 1e-5);
+}
+
+TEST(ElementScan, CaseCountsOnlyAboveThePaperButTheOutlineEverywhere)
+{
+    Scanned s;
+    s.weightlessInnerBoard();
+    // A small outline away from the case: the outer elements are the outline's and
+    // the case's above the paper's bottom edge.
+    s.design.OuterOutline.setPoints({QPoint(600, 500), QPoint(700, 500), QPoint(700, 600), QPoint(600, 600)});
+    bool belowPaperInCase = false, belowPaperInOutline = false;
+    s.run([&](const QPoint& p, ElementLayer layer) {
+        if (layer != ElementLayer::Outer || p.y() < 540)
+            return;
+        (p.x() < 300 ? belowPaperInCase : belowPaperInOutline) = true;
+    });
+    EXPECT_FALSE(belowPaperInCase);
+    EXPECT_TRUE(belowPaperInOutline);
+}
+
+TEST(ElementScan, InnerLayersLeaveTheChamberOut)
+{
+    Scanned s;
+    s.run([&](const QPoint& p, ElementLayer layer) {
+        if (layer == ElementLayer::Inner)
+            EXPECT_FALSE(s.g.rearChamberDrawing().contains(p));
+    });
+    EXPECT_GT(s.model.BoardMass, 0.0f);
+}
+
+TEST(ElementScan, AddedWeightMovesTheCentroidAndAnEmptySlotNothing)
+{
+    Scanned s;
+    s.run();
+    const MassModel before = s.model;
+    s.design.Weights[5] = {360, 100, 0.0f, {}};
+    s.run();
+    EXPECT_FLOAT_EQ(s.model.TotalMass, before.TotalMass);
+    EXPECT_FLOAT_EQ(s.model.CentroidX, before.CentroidX);
+
+    s.design.Weights[5].Mass = 0.25f;
+    s.run();
+    EXPECT_NEAR(s.model.TotalMass, before.TotalMass + 0.25f, 1e-6);
+    EXPECT_NEAR(s.model.CentroidX, (before.CentroidX * before.TotalMass + 5.0f * 0.25f) / s.model.TotalMass, 1e-5);
+    EXPECT_NEAR(s.model.CentroidY, (before.CentroidY * before.TotalMass + (100.0f / 72.0f) * 0.25f) / s.model.TotalMass,
+                1e-5);
+}
+
+TEST(ElementScan, AllWheelDriveCarriesASecondDriveAxleWithItsSpring)
+{
+    Scanned s;
+    s.run();
+    const MassModel rwd = s.model;
+    s.design.setDrive(DriveType::AWD);
+    s.run();
+    const float driveAxle = kPiF * 0.0625f * 7.0f * 0.027f;
+    EXPECT_NEAR(s.model.AxleMass, 2.0f * driveAxle, 1e-6);
+    EXPECT_GT(s.model.BoardMass, rwd.BoardMass); // bigger front wheels and a second case
+    EXPECT_NEAR(s.model.Wheelbase, 10.0f - s.model.CaseOuterDia, 1e-5);
+    EXPECT_NEAR(s.model.TotalMass - s.model.BoardMass - s.model.AxleMass, 2.0f * s.model.SpringMass, 1e-5);
+}
+
+TEST(ElementScan, SymmetricAllWheelDriveBodyBalancesMidway)
+{
+    Scanned s;
+    s.design.setDrive(DriveType::AWD);
+    s.design.OuterOutline.setPoints({QPoint(0, 300), QPoint(720, 300), QPoint(720, 540), QPoint(0, 540)});
+    s.design.clearInnerOutline();
+    s.design.ElementStepSize = "2";
+    s.run();
+    EXPECT_NEAR(s.model.CentroidX, 5.0f, 0.02f);
+}
+
+TEST(ElementScan, FinerGridConvergesOnTheSameBody)
+{
+    Scanned coarse, fine;
+    fine.design.ElementStepSize = "2";
+    coarse.run();
+    fine.run();
+    EXPECT_NEAR(coarse.model.BoardMass, fine.model.BoardMass, 0.02f * fine.model.BoardMass);
+    EXPECT_NEAR(coarse.model.CentroidX, fine.model.CentroidX, 0.05f);
+    EXPECT_NEAR(coarse.model.CentroidY, fine.model.CentroidY, 0.05f);
+}
+
+TEST(MassStep, ElementSizeBelowTwoBecomesNine)
+{
+    Scanned s;
+    s.design.ElementStepSize = "1";
+    EXPECT_EQ(elementSize(s.design), 9);
+    EXPECT_EQ(s.design.ElementStepSize, "9");
+    s.design.ElementStepSize = "abc";
+    EXPECT_EQ(elementSize(s.design), 9);
+    const int sizes[] = {72, 36, 18, 9, 4, 2};
+    for (int p = 0; p < 6; ++p)
+        EXPECT_EQ(elementSizeAtSliderPosition(p), sizes[p]) << p;
+}
+
+TEST(MassStep, WithoutLayersOnlyTheSpringMassIsRefreshed)
+{
+    Scanned s;
+    s.run();
+    const MassModel before = s.model;
+    s.design.clearOuterOutline();
+    s.design.clearInnerOutline();
+    s.design.SpringLength = "72";
+    s.build();
+    EXPECT_FALSE(runMassStep(s.design, s.materials, s.g, s.model, 0));
+    EXPECT_FLOAT_EQ(s.model.SpringMass, 2.0f * before.SpringMass);
+    EXPECT_FLOAT_EQ(s.model.TotalMass, before.TotalMass);
+    EXPECT_FLOAT_EQ(s.model.CentroidX, before.CentroidX);
+
+    loadPresetShape(s.design, 0);
+    s.build();
+    EXPECT_FALSE(runMassStep(s.design, s.materials, s.g, s.model, 1));
+    EXPECT_TRUE(runMassStep(s.design, s.materials, s.g, s.model, 0));
+    EXPECT_GT(s.model.TotalMass, before.TotalMass);
+}
+
+TEST(MassStep, TinyMassesReadZero)
+{
+    MassModel m;
+    m.SpringMass = 0.00005f;
+    m.BoardMass = 0.5f;
+    const MassFieldTexts t = massFieldTexts(m);
+    EXPECT_EQ(t.SpringMass, "0");
+    EXPECT_EQ(t.BoardMass, "0.5");
+    EXPECT_EQ(t.AxleMass, "0");
+}
