@@ -4,6 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <string>
+
 using namespace brisko;
 
 namespace {
@@ -28,19 +31,43 @@ void BM_RebuildGeometry(benchmark::State& state)
 }
 BENCHMARK(BM_RebuildGeometry)->DenseRange(0, 4);
 
-// The element scan at the finest (2) and the default (9) element size.
-void BM_ElementScan(benchmark::State& state)
+// The element scan as the program runs it (bitmaps of the composed board) beside the
+// naive scan (point-in-region tests, region by region) over the same regions.
+void elementScan(benchmark::State& state, int preset, int size, PointTests tests)
 {
-    Car car(3);
-    car.design.ElementStepSize = QString::number(state.range(0));
+    Car car(preset);
     const CarGeometry g = car.geometry();
-    for (auto _ : state) {
-        runElementScan(car.design, car.materials, g, car.model);
-        benchmark::DoNotOptimize(car.model.TotalMass);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(countElements(g, size, car.model.FullLayers, car.model.CoredLayers, tests));
+}
+
+void registerElementScans()
+{
+    for (int preset = 0; preset < kPresetCount; ++preset) {
+        const std::string name = presetNames().at(preset).toStdString();
+        for (int size : {72, 36, 18, 9, 4, 2}) {
+            std::string label = name;
+            std::replace(label.begin(), label.end(), ' ', '_');
+            label += "/" + std::to_string(size);
+            benchmark::RegisterBenchmark(("BM_ElementScanNaive/" + label).c_str(), elementScan, preset, size,
+                                         PointTests::RegionByRegion)
+                ->Unit(benchmark::kMicrosecond);
+            benchmark::RegisterBenchmark(("BM_ElementScan/" + label).c_str(), elementScan, preset, size,
+                                         PointTests::Masks)
+                ->Unit(benchmark::kMicrosecond);
+        }
     }
 }
-BENCHMARK(BM_ElementScan)->Arg(2)->Arg(9);
 
 } // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+    registerElementScans();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 using namespace brisko;
 
 namespace {
@@ -190,4 +192,33 @@ TEST(MassStep, TinyMassesReadZero)
     EXPECT_EQ(t.SpringMass, "0");
     EXPECT_EQ(t.BoardMass, "0.5");
     EXPECT_EQ(t.AxleMass, "0");
+}
+
+// The fast scan must count exactly what point-in-region tests count, column by
+// column and row by row, for every preset, drive, chamber shape and element size.
+TEST(ElementScanExactness, BitmapScanEqualsRegionByRegionScan)
+{
+    for (int preset = 0; preset < kPresetCount; ++preset) {
+        for (DriveType drive : {DriveType::RWD, DriveType::FWD, DriveType::AWD}) {
+            for (ChamberShape shape : {ChamberShape::Circular, ChamberShape::Octagonal}) {
+                CarDesign design;
+                MaterialLibrary materials;
+                MassModel model;
+                loadPresetShape(design, preset);
+                design.setDrive(drive);
+                design.Chamber = shape;
+                sizeChamberAndLayers(design, materials, model);
+                const CarGeometry g =
+                    buildCarGeometry(design, materials, layoutView(1280, 800), chamberGeometryOf(model));
+                for (int size : {72, 36, 18, 9, 4, 2}) {
+                    const ElementCounts fast = countElements(g, size, 2, model.CoredLayers, PointTests::Masks);
+                    const ElementCounts naive =
+                        countElements(g, size, 2, model.CoredLayers, PointTests::RegionByRegion);
+                    ASSERT_EQ(fast, naive) << "preset " << preset << " drive " << int(drive) << " shape "
+                                           << int(shape) << " size " << size;
+                    ASSERT_GT(std::accumulate(fast.OuterColumns.begin(), fast.OuterColumns.end(), 0), 0);
+                }
+            }
+        }
+    }
 }

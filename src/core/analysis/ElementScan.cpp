@@ -45,17 +45,20 @@ struct BodyScan {
     float MomentY = 0.0f;
 };
 
-BodyScan scanBody(const CarGeometry& g, int s, const BoardLayer& outer, const BoardLayer& inner,
-                  const ElementVisitor& visit)
-{
-    const LayerAreas areas = layerAreas(g);
-    const RegionMask outerMask(areas.Outer);
-    const RegionMask innerMask(areas.Inner);
-    std::array<int, kRowTableSize> outerRows{};
-    std::array<int, kRowTableSize> innerRows{};
-    const int h = s / 2;
-    BodyScan body;
+// Element counts of a scan: layer counts per column and per row.
+struct LayerCounts {
+    std::vector<int> OuterColumns, InnerColumns;
+    std::array<int, kRowTableSize> OuterRows{}, InnerRows{};
+};
 
+// Walks the element centres column by column, rows upward from the paper's bottom
+// edge, and counts the layers at each centre that `tester` puts in the outer and
+// the inner board.
+template <typename Tester>
+LayerCounts countLayers(int s, int fullLayers, int coredLayers, const Tester& tester, const ElementVisitor& visit)
+{
+    LayerCounts counts;
+    const int h = s / 2;
     int x = h;
     for (bool more = true; more; x += s) {
         int outerCount = 0;
@@ -63,37 +66,110 @@ BodyScan scanBody(const CarGeometry& g, int s, const BoardLayer& outer, const Bo
         int y = 540 + h;
         for (int r = 0, previousY = y; r == 0 || previousY > h; ++r, previousY = y, y -= s) {
             const QPoint p(x, y);
-            if (outerMask.contains(p)) {
-                outerCount += outer.layers;
+            if (tester.inOuter(p)) {
+                outerCount += fullLayers;
                 if (r < kRowTableSize)
-                    outerRows[r] += outer.layers;
+                    counts.OuterRows[r] += fullLayers;
                 if (visit)
                     visit(p, ElementLayer::Outer);
             }
-            if (innerMask.contains(p)) {
-                innerCount += inner.layers;
+            if (tester.inInner(p)) {
+                innerCount += coredLayers;
                 if (r < kRowTableSize)
-                    innerRows[r] += inner.layers;
+                    counts.InnerRows[r] += coredLayers;
                 if (visit)
                     visit(p, ElementLayer::Inner);
             }
         }
-        const float columnMass = static_cast<float>(outerCount) * outer.massPerElement
-                                 + static_cast<float>(innerCount) * inner.massPerElement;
+        counts.OuterColumns.push_back(outerCount);
+        counts.InnerColumns.push_back(innerCount);
+        more = x < 720 + h;
+    }
+    return counts;
+}
+
+// Constant-time tests on bitmaps of the composed board regions.
+struct MaskTester {
+    explicit MaskTester(const CarGeometry& g)
+        : areas(layerAreas(g))
+        , outer(areas.Outer)
+        , inner(areas.Inner)
+    {
+    }
+    bool inOuter(const QPoint& p) const { return outer.contains(p); }
+    bool inInner(const QPoint& p) const { return inner.contains(p); }
+    LayerAreas areas;
+    RegionMask outer, inner;
+};
+
+// Point-in-region tests on the separate regions, one by one, with the strip below
+// the paper applied as a rectangle test.
+struct RegionTester {
+    explicit RegionTester(const CarGeometry& g)
+        : geometry(g)
+    {
+    }
+    bool inCase(const QPoint& p) const
+    {
+        const bool inCases = geometry.rearCaseDrawing().contains(p)
+                             || (geometry.AllWheelDrive && geometry.frontCaseDrawing().contains(p));
+        return inCases && !geometry.BelowPaperDrawing.contains(p);
+    }
+    bool inOuter(const QPoint& p) const { return geometry.OuterOutlineRegion.contains(p) || inCase(p); }
+    bool inInner(const QPoint& p) const
+    {
+        const bool inChamber = geometry.rearChamberDrawing().contains(p)
+                               || (geometry.AllWheelDrive && geometry.frontChamberDrawing().contains(p));
+        return (geometry.InnerOutlineRegion.contains(p) || inCase(p)) && !inChamber;
+    }
+    const CarGeometry& geometry;
+};
+
+ElementCounts toElementCounts(const LayerCounts& c)
+{
+    ElementCounts out;
+    out.OuterColumns = c.OuterColumns;
+    out.InnerColumns = c.InnerColumns;
+    out.OuterRows.assign(c.OuterRows.begin(), c.OuterRows.end());
+    out.InnerRows.assign(c.InnerRows.begin(), c.InnerRows.end());
+    return out;
+}
+
+BodyScan scanBody(const CarGeometry& g, int s, const BoardLayer& outer, const BoardLayer& inner,
+                  const ElementVisitor& visit)
+{
+    const LayerCounts counts = countLayers(s, outer.layers, inner.layers, MaskTester(g), visit);
+    BodyScan body;
+    const int h = s / 2;
+    for (size_t k = 0; k < counts.OuterColumns.size(); ++k) {
+        const int x = h + static_cast<int>(k) * s;
+        const float columnMass = static_cast<float>(counts.OuterColumns[k]) * outer.massPerElement
+                                 + static_cast<float>(counts.InnerColumns[k]) * inner.massPerElement;
         body.Mass += columnMass;
         body.MomentX += columnMass * (static_cast<float>(x) / 72.0f);
-        more = x < 720 + h;
     }
 
     const float step = static_cast<float>(s) / 72.0f;
     for (int r = std::min(nearest(540.0f / static_cast<float>(s)), kRowTableSize - 1); r >= 0; --r) {
         const float rowY = 7.5f - static_cast<float>(r) * step + step / 2.0f;
-        const float rowMass = static_cast<float>(outerRows[r]) * outer.massPerElement
-                              + static_cast<float>(innerRows[r]) * inner.massPerElement;
+        const float rowMass = static_cast<float>(counts.OuterRows[r]) * outer.massPerElement
+                              + static_cast<float>(counts.InnerRows[r]) * inner.massPerElement;
         body.MomentY += rowMass * rowY;
     }
     return body;
 }
+
+} // namespace
+
+ElementCounts countElements(const CarGeometry& geometry, int size, int fullLayers, int coredLayers,
+                            PointTests tests, const ElementVisitor& visit)
+{
+    if (tests == PointTests::RegionByRegion)
+        return toElementCounts(countLayers(size, fullLayers, coredLayers, RegionTester(geometry), visit));
+    return toElementCounts(countLayers(size, fullLayers, coredLayers, MaskTester(geometry), visit));
+}
+
+namespace {
 
 // A pair of wheels, each a disc of board.
 float wheelPairMass(float diameter, const BoardMaterial& board)

@@ -9,6 +9,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace brisko {
 
@@ -17,6 +18,21 @@ enum class ElementLayer { Outer, Inner };
 // Called for each counted element with its centre in drawing pixels, so that the
 // Prop state can draw the grid.
 using ElementVisitor = std::function<void(const QPoint& centre, ElementLayer layer)>;
+
+// Layer counts of an element scan, per column (left to right) and per row (upward
+// from the paper's bottom edge).
+struct ElementCounts {
+    std::vector<int> OuterColumns, InnerColumns;
+    std::vector<int> OuterRows, InnerRows;
+    bool operator==(const ElementCounts&) const = default;
+};
+
+// How the element centres are tested: against bitmaps of the composed board
+// (the scan the program uses), or region by region with point-in-region tests.
+enum class PointTests { Masks, RegionByRegion };
+
+ElementCounts countElements(const CarGeometry& geometry, int size, int fullLayers, int coredLayers,
+                            PointTests tests = PointTests::Masks, const ElementVisitor& visit = {});
 
 // Mass of one spring.
 float springMass(const CarDesign& design, const MaterialLibrary& materials);
