@@ -143,4 +143,8 @@ TEST(TorqueAt, NeverReadsBeyondTheCurve)
     EXPECT_NEAR(torqueAt(full, 0.999f, 1.0f), 0.5f * (49 - 48.951f), 1e-4);
     EXPECT_EQ(torqueAt(full, 1.0f, 0.0f), 0.0f);  // no revolutions, no torque
     EXPECT_TRUE(std::isfinite(torqueAt(full, -0.1f, 1.0f)));
+    // A car rolled backwards winds its spring past full: the first entry holds.
+    const TorqueCurve single = TorqueCurve::fromValues(curveValues({{0, 0.57f}}));
+    EXPECT_FLOAT_EQ(torqueAt(single, -5.0f, 1.0f), 0.57f);
+    EXPECT_FLOAT_EQ(torqueAt(single, -5000.0f, 1.0f), 0.57f);
 }

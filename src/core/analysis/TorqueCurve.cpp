@@ -2,6 +2,8 @@
 
 #include "text/NumberText.h"
 
+#include <algorithm>
+
 namespace brisko {
 
 TorqueCurve TorqueCurve::fromTexts(const std::array<QString, kTorqueCurveSize>& texts)
@@ -55,9 +57,10 @@ struct CurvePoint {
     int index;
 };
 
+// Entries outside 0..48 are never measured, so the searches skip them.
 CurvePoint lowerPoint(const TorqueCurve& curve, int k0)
 {
-    for (int k = k0; k >= 0; --k)
+    for (int k = std::min(k0, kTorqueCurveSize - 1); k >= 0; --k)
         if (curve.isMeasured(k))
             return {curve.value(k), k};
     return {0.0f, 0};
@@ -67,7 +70,9 @@ CurvePoint lowerPoint(const TorqueCurve& curve, int k0)
 CurvePoint upperPoint(const TorqueCurve& curve, int k0)
 {
     const int n = curve.length();
-    for (int k = k0 + 1; k == k0 + 1 || k <= n; ++k)
+    if (curve.isMeasured(k0 + 1))
+        return {curve.value(k0 + 1), k0 + 1};
+    for (int k = std::max(k0 + 2, 0); k <= n; ++k)
         if (curve.isMeasured(k))
             return {curve.value(k), k};
     return {0.0f, n};
@@ -84,7 +89,7 @@ float torqueAt(const TorqueCurve& curve, float r, float R)
     const CurvePoint lo = lowerPoint(curve, k0);
     const CurvePoint hi = upperPoint(curve, k0);
     if (hi.index == lo.index)
-        return lo.torque;
+        return hi.torque; // wound past full: nothing measured below, hold the first entry
     const float span = static_cast<float>(hi.index - lo.index);
     return (x - static_cast<float>(lo.index)) / span * (hi.torque - lo.torque) + lo.torque;
 }
