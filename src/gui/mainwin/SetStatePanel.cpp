@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace brisko::gui {
 
 namespace {
@@ -55,7 +57,7 @@ QLabel* makeCaption(const QString& name, const QString& text, QWidget* parent)
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(kLabelWidth);
+    label->setMinimumWidth(std::max(kLabelWidth, label->sizeHint().width()));
     return label;
 }
 
@@ -115,6 +117,7 @@ void SetStatePanel::buildControls()
     m_applyBtn = new QPushButton(QStringLiteral("Apply"), this);
     m_applyBtn->setObjectName(QStringLiteral("ApplyBtn"));
     m_applyBtn->setEnabled(false);
+    m_applyBtn->setFixedWidth(kFieldWidth);
     connect(m_applyBtn, &QPushButton::clicked, this, [this] { m_entry.apply(); });
 
     m_attributesLabel = new QLabel(kDefaultAttributes, this);
