@@ -1,0 +1,276 @@
+#include "session/ParameterEntry.h"
+
+#include "session/Session.h"
+
+namespace brisko {
+
+namespace {
+
+struct FieldNames {
+    int code;
+    const char* setName;
+    const char* doName;
+};
+
+constexpr FieldNames kFieldNames[] = {
+    {14, "SetSpringWidth", "DoSprWid"},
+    {15, "SetSpringLength", "DoSprLen"},
+    {16, "SetArborDia", "DoRAxlDia"},
+    {17, "SetOtherAxleDia", "DoOtherAxleDia"},
+    {18, "SetDriveWhlDia", "DoDrWhlDia"},
+    {19, "SetOtherWhlDia", "DoOthrWhlDia"},
+    {20, "SetOtherAxleLength", "DoOtherAxleLen"},
+    {21, "SetDriveAxleLength", "DoDriveAxleLen"},
+    {kCaseRatioField, "SetCaseRatio", ""},
+    {kFrictionField, "SetFrictionForce", ""},
+};
+
+const FieldNames* namesOf(int code)
+{
+    for (const auto& names : kFieldNames)
+        if (names.code == code)
+            return &names;
+    return nullptr;
+}
+
+QString chamberWord(ChamberShape shape)
+{
+    return shape == ChamberShape::Octagonal ? QStringLiteral("Octagonal") : QStringLiteral("Circular");
+}
+
+QString chamberActionName(ChamberShape shape)
+{
+    return shape == ChamberShape::Octagonal ? QStringLiteral("SetOctCase") : QStringLiteral("SetCircCase");
+}
+
+} // namespace
+
+bool isDimensionField(int code)
+{
+    return code >= 14 && code <= 21;
+}
+
+QString setNameOf(int code)
+{
+    const auto* names = namesOf(code);
+    return names ? QString::fromLatin1(names->setName) : QString();
+}
+
+QString doNameOf(int code)
+{
+    const auto* names = namesOf(code);
+    return names ? QString::fromLatin1(names->doName) : QString();
+}
+
+const std::array<int, 8>& applyOrder()
+{
+    static const std::array<int, 8> order{17, 19, 18, 16, 14, 20, 21, 15};
+    return order;
+}
+
+QString materialPrefix(int slot)
+{
+    static const char* const prefixes[kMaterialSlots] = {"OutrBrd:", "InnrBrd:", "DWhlBrd:", "OWhlBrd:",
+                                                         "DAxMatl:", "OAxMatl:", "SpringMatl:", "TreadMatl:"};
+    return slot >= 0 && slot < kMaterialSlots ? QString::fromLatin1(prefixes[slot]) : QString();
+}
+
+ParameterEntry::ParameterEntry(Session& session)
+    : m_session(&session)
+{
+}
+
+void ParameterEntry::onFieldTextReset(std::function<void(int)> listener)
+{
+    m_fieldResetListeners.push_back(std::move(listener));
+}
+
+void ParameterEntry::onApplyEnabledChanged(std::function<void(bool)> listener)
+{
+    m_applyListeners.push_back(std::move(listener));
+}
+
+void ParameterEntry::onDriveChanged(std::function<void(DriveType)> listener)
+{
+    m_driveListeners.push_back(std::move(listener));
+}
+
+QString& ParameterEntry::fieldText(int code)
+{
+    auto& fields = m_session->fields;
+    if (code == kCaseRatioField)
+        return fields.CaseRatio;
+    if (code == kFrictionField)
+        return fields.FrictionForce;
+    return fields.dimension(code);
+}
+
+QString& ParameterEntry::acceptedText(int code)
+{
+    auto& design = m_session->design;
+    if (code == kCaseRatioField)
+        return design.CaseRatio;
+    if (code == kFrictionField)
+        return design.FrictionForce;
+    return *dimensionByCode(design, code);
+}
+
+void ParameterEntry::putAcceptedTextBack(int code)
+{
+    fieldText(code) = acceptedText(code);
+    for (const auto& listener : m_fieldResetListeners)
+        listener(code);
+}
+
+void ParameterEntry::setApplyEnabled(bool enabled)
+{
+    m_applyEnabled = enabled;
+    for (const auto& listener : m_applyListeners)
+        listener(enabled);
+}
+
+bool ParameterEntry::validateShownTexts()
+{
+    DesignFieldTexts texts;
+    for (int code = 14; code <= 21; ++code)
+        texts.dimension(code) = m_session->fields.dimension(code);
+    texts.CaseRatio = m_session->fields.CaseRatio;
+    texts.FrictionForce = m_session->fields.FrictionForce;
+    const auto failure = validateDesign(texts, lastCaseOuterDia ? lastCaseOuterDia() : 0.0f);
+    if (!failure)
+        return true;
+    m_session->prompter().message(kTryAgainTitle, *failure);
+    return false;
+}
+
+void ParameterEntry::fieldEnter(int code)
+{
+    // Coming back to the field that was never left (after another window had the
+    // focus) continues the same edit.
+    if (code == m_enteredField)
+        return;
+    m_enteredField = code;
+    m_session->app.EditedSinceEnter = 0;
+}
+
+void ParameterEntry::fieldChange(int code, const QString& text)
+{
+    fieldText(code) = text;
+    if (isDimensionField(code))
+        m_session->app.PendingApply.at(code) = 1;
+    m_session->app.EditedSinceEnter = 1;
+    m_session->logAction(0, code, text, {}, {}, {}, setNameOf(code));
+}
+
+void ParameterEntry::fieldKeyPress(int code)
+{
+    if (isDimensionField(code))
+        setApplyEnabled(true);
+}
+
+bool ParameterEntry::fieldExit(int code)
+{
+    m_enteredField = 0;
+    if (!validateShownTexts()) {
+        putAcceptedTextBack(code);
+        return false;
+    }
+    acceptedText(code) = fieldText(code);
+    if (m_session->app.EditedSinceEnter == 1) {
+        m_session->markCurrentDesignChanged();
+        m_session->logAction(1, code, fieldText(code), {}, {}, {}, setNameOf(code));
+    }
+    m_session->app.EditedSinceEnter = 0;
+    return true;
+}
+
+bool ParameterEntry::logAndRefresh(int code, const QString& text, const QString& name)
+{
+    if (!m_session->logAction(2, code, text, {}, {}, {}, name))
+        return false;
+    m_session->refreshState(0, 0, m_session->app.CurrentState);
+    return true;
+}
+
+// One pending dimension: accepted and recomputed, or put back when refused.
+bool ParameterEntry::applyDimension(int code)
+{
+    m_session->app.PendingApply.at(code) = 0;
+    if (!validateShownTexts()) {
+        putAcceptedTextBack(code);
+        return true;
+    }
+    acceptedText(code) = fieldText(code);
+    m_session->markCurrentDesignChanged();
+    const bool logged = logAndRefresh(code, fieldText(code), doNameOf(code));
+    setApplyEnabled(false);
+    return logged;
+}
+
+void ParameterEntry::apply()
+{
+    auto& pending = m_session->app.PendingApply;
+    for (int code : applyOrder())
+        if (pending.at(code) == 1 && !applyDimension(code))
+            return;
+    // Materials took effect when chosen; Apply only closes them off.
+    for (int code = 1; code <= kMaterialSlots; ++code) {
+        if (pending.at(code) == 1) {
+            setApplyEnabled(false);
+            pending.at(code) = 0;
+        }
+    }
+}
+
+void ParameterEntry::materialChange(int slot, int index)
+{
+    const MaterialKind kind = kindOfSlot(slot);
+    if (slot < 0 || slot >= kMaterialSlots || index < 0 || index >= m_session->materials.count(kind))
+        return;
+    m_session->design.Materials[slot] = index;
+    setApplyEnabled(true);
+    m_session->app.PendingApply.at(slot + 1) = 1;
+    m_session->markCurrentDesignChanged();
+    const QString name = m_session->materials.name(kind, index);
+    m_session->logAction(1, slot + 1, name, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"),
+                         materialPrefix(slot) + name);
+}
+
+void ParameterEntry::chooseDrive(DriveType drive)
+{
+    auto& design = m_session->design;
+    const QString word = driveWord(drive);
+    m_session->markCurrentDesignChanged();
+    // Outside AWD the accepted other-wheel text is the one to keep: a switch between
+    // RWD and FWD must not bring back an older one.
+    if (design.Drive != DriveType::AWD)
+        design.KeptOtherWheelDiameter = design.OtherWheelDiameter;
+    design.setDrive(drive);
+    // The field shows the accepted text: in AWD it is disabled and an unaccepted text
+    // left in it could never be corrected.
+    putAcceptedTextBack(19);
+    for (const auto& listener : m_driveListeners)
+        listener(drive);
+    if (m_session->logAction(1, kDriveCode, word, {}, {}, {}, QStringLiteral("SetDrive")))
+        logAndRefresh(kDriveCode, word, QStringLiteral("DoDrive"));
+}
+
+void ParameterEntry::chooseChamber(ChamberShape shape)
+{
+    m_session->markCurrentDesignChanged();
+    m_session->design.Chamber = shape;
+    m_session->logAction(1, kChamberCode, chamberWord(shape), {}, {}, {}, chamberActionName(shape));
+}
+
+bool ParameterEntry::preferencesOk()
+{
+    const auto& fields = m_session->fields;
+    if (const auto failure = validatePreferences(fields.ElementStepSize, fields.CaseRatio, fields.FrictionForce)) {
+        m_session->prompter().message(kTryAgainTitle, *failure);
+        return false;
+    }
+    m_session->refreshState(0, 0, ProcessState::Set);
+    return true;
+}
+
+} // namespace brisko

@@ -1,0 +1,31 @@
+#pragma once
+// The three drive-type buttons of the Set state: one group, one always down.
+#include "model/CarDesign.h"
+
+#include <QFrame>
+
+class QAbstractButton;
+class QButtonGroup;
+
+namespace brisko::gui {
+
+class SetStatePanel;
+
+class DriveBox : public QFrame {
+    Q_OBJECT
+public:
+    // The panel's parameter entry does the work; the panel follows the drive type.
+    DriveBox(SetStatePanel& panel, QWidget* parent);
+
+    // Puts the design's drive button down, logging nothing.
+    void showDesign();
+    QAbstractButton* button(DriveType drive) const;
+
+private:
+    QAbstractButton* makeButton(DriveType drive, const char* name, const QString& caption);
+
+    SetStatePanel* m_panel;
+    QButtonGroup* m_group;
+};
+
+} // namespace brisko::gui

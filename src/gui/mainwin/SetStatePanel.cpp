@@ -1,0 +1,281 @@
+#include "mainwin/SetStatePanel.h"
+
+#include "mainwin/ParameterFieldEvents.h"
+#include "session/Session.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace brisko::gui {
+
+namespace {
+
+const QString kMaterialHint = QStringLiteral("Which material should this part be made of?");
+const QString kDefaultAttributes =
+    QStringLiteral("Select parts to edit their attributes. Click \"Apply\" to apply your changes.");
+const QString kDiaCaption = QStringLiteral("Dia (in):");
+const QString kLengthCaption = QStringLiteral("Length (in):");
+
+constexpr int kListWidth = 180;
+constexpr int kFieldWidth = 80;
+constexpr int kLabelWidth = 110;
+
+// What each entry of the part box edits.
+struct PartEditors {
+    const char* item;
+    int slot;
+    int topCode; // 0 when none
+    const char* topCaption;
+    int bottomCode;
+    const char* bottomCaption;
+};
+
+constexpr PartEditors kParts[kPartCount] = {
+    {"Inner layers", InnerBodySlot, 0, "", 0, ""},
+    {"Outer layer", OuterBodySlot, 0, "", 0, ""},
+    {"Wheel tread", TreadSlot, 0, "", 0, ""},
+    {"Drive wheels", DriveWheelSlot, 18, "Dia (in):", 0, ""},
+    {"Other wheels", OtherWheelSlot, 19, "Dia (in):", 0, ""},
+    {"Spring", SpringSlot, 14, "Width (in):", 15, "Length (in):"},
+    {"Drive axle", DriveAxleSlot, 16, "Dia (in):", 21, "Length (in):"},
+    {"Other axle", OtherAxleSlot, 17, "Dia (in):", 20, "Length (in):"},
+};
+
+// Codes of the fields that share the top and the bottom row.
+constexpr int kTopRowCodes[] = {18, 19, 14, 16, 17};
+constexpr int kBottomRowCodes[] = {15, 21, 20};
+
+QLabel* makeCaption(const QString& name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label->setMinimumWidth(std::max(kLabelWidth, label->sizeHint().width()));
+    return label;
+}
+
+} // namespace
+
+SetStatePanel::SetStatePanel(Session& session, QWidget* parent)
+    : QFrame(parent)
+    , m_session(&session)
+    , m_entry(session)
+{
+    setObjectName(QStringLiteral("SetStatePanel"));
+    setFrameShape(QFrame::StyledPanel);
+    buildControls();
+    buildLayout();
+    connectEntry();
+    showMaterials();
+    showDesign();
+    selectPart(1); // "Outer layer"
+
+    QPointer<SetStatePanel> self(this);
+    auto previous = session.materials.onChanged;
+    session.materials.onChanged = [self, previous](MaterialKind kind) {
+        if (previous)
+            previous(kind);
+        if (self)
+            self->showMaterials();
+    };
+}
+
+void SetStatePanel::buildControls()
+{
+    m_partNameLabel = makeCaption(QStringLiteral("PartNameLabel"), QStringLiteral("Currently selected:"), this);
+    m_partNameBox = new QComboBox(this);
+    m_partNameBox->setObjectName(QStringLiteral("PartNameBox"));
+    m_partNameBox->setToolTip(QStringLiteral("Which part would you like to edit?"));
+    m_partNameBox->setFixedWidth(kListWidth);
+    for (const auto& part : kParts)
+        m_partNameBox->addItem(QString::fromLatin1(part.item));
+    connect(m_partNameBox, &QComboBox::currentIndexChanged, this, [this](int k) { selectPart(k); });
+
+    m_materialLabel = makeCaption(QStringLiteral("MaterialLabel"), QStringLiteral("Material:"), this);
+    static const char* const listNames[kMaterialSlots] = {"OuterBodyList", "InnerBodyList", "DriveWheelList",
+                                                          "OtherWheelList", "DriveAxleList", "OtherAxleList",
+                                                          "SpringList", "TreadList"};
+    for (int slot = 0; slot < kMaterialSlots; ++slot)
+        m_lists[slot] = makeMaterialList(slot, listNames[slot]);
+
+    m_topLabel = makeCaption(QStringLiteral("TopParameterLabel"), kDiaCaption, this);
+    m_bottomLabel = makeCaption(QStringLiteral("BottomParameterLabel"), kLengthCaption, this);
+    m_fieldEvents = new ParameterFieldEvents(m_entry, this);
+    static const char* const fieldNames[8] = {"SpringWidthEF", "SpringLengthEF", "DriveAxleDiaEF",
+                                              "OtherAxleDiaEF", "DriveWhlDiaEF", "OtherWhlDiaEF",
+                                              "OtherAxleLengthEF", "DriveAxleLengthEF"};
+    for (int code = 14; code <= 21; ++code)
+        m_fields[code - 14] = makeDimensionField(code, fieldNames[code - 14]);
+
+    m_applyBtn = new QPushButton(QStringLiteral("Apply"), this);
+    m_applyBtn->setObjectName(QStringLiteral("ApplyBtn"));
+    m_applyBtn->setEnabled(false);
+    m_applyBtn->setFixedWidth(kFieldWidth);
+    connect(m_applyBtn, &QPushButton::clicked, this, [this] { m_entry.apply(); });
+
+    m_attributesLabel = new QLabel(kDefaultAttributes, this);
+    m_attributesLabel->setObjectName(QStringLiteral("PartAttributesLabel"));
+    m_attributesLabel->setWordWrap(true);
+    m_attributesLabel->setMinimumWidth(360);
+}
+
+QComboBox* SetStatePanel::makeMaterialList(int slot, const char* name)
+{
+    auto* list = new QComboBox(this);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);
+    list->setToolTip(kMaterialHint);
+    list->setFixedWidth(kListWidth);
+    connect(list, &QComboBox::currentIndexChanged, this, [this, slot](int index) { m_entry.materialChange(slot, index); });
+    return list;
+}
+
+QLineEdit* SetStatePanel::makeDimensionField(int code, const char* name)
+{
+    auto* field = new QLineEdit(this);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setFixedWidth(kFieldWidth);
+    m_fieldEvents->watch(field, code);
+    // Enter presses Apply once typing has enabled it.
+    connect(field, &QLineEdit::returnPressed, this, [this] {
+        if (m_applyBtn->isEnabled())
+            m_applyBtn->click();
+    });
+    return field;
+}
+
+void SetStatePanel::buildLayout()
+{
+    auto* grid = new QGridLayout(this);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    grid->addWidget(m_partNameLabel, 0, 0);
+    grid->addWidget(m_partNameBox, 0, 1, Qt::AlignLeft);
+    grid->addWidget(m_materialLabel, 1, 0);
+    for (auto* list : m_lists)
+        grid->addWidget(list, 1, 1, Qt::AlignLeft); // one list shows at a time
+    grid->addWidget(m_topLabel, 2, 0);
+    for (int code : kTopRowCodes)
+        grid->addWidget(dimensionField(code), 2, 1, Qt::AlignLeft);
+    grid->addWidget(m_bottomLabel, 3, 0);
+    for (int code : kBottomRowCodes)
+        grid->addWidget(dimensionField(code), 3, 1, Qt::AlignLeft);
+    grid->addWidget(m_applyBtn, 4, 1, Qt::AlignLeft);
+    grid->addWidget(m_attributesLabel, 0, 2, 5, 1, Qt::AlignTop | Qt::AlignLeft);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(5, 1);
+}
+
+void SetStatePanel::connectEntry()
+{
+    m_entry.onFieldTextReset([this](int code) {
+        if (isDimensionField(code))
+            showFieldText(code);
+    });
+    m_entry.onApplyEnabledChanged([this](bool enabled) { showApplyEnabled(enabled); });
+    m_entry.onDriveChanged([this](DriveType drive) { showDriveFields(drive); });
+}
+
+void SetStatePanel::setCaseOuterDiaSource(std::function<float()> source)
+{
+    m_entry.lastCaseOuterDia = std::move(source);
+}
+
+void SetStatePanel::showPartAttributes(const QString& text)
+{
+    m_attributesLabel->setText(text.isEmpty() ? kDefaultAttributes : text);
+}
+
+void SetStatePanel::showFieldText(int code)
+{
+    QLineEdit* field = dimensionField(code);
+    const QSignalBlocker quiet(field);
+    field->setText(m_session->fields.dimension(code));
+}
+
+void SetStatePanel::showApplyEnabled(bool enabled)
+{
+    m_applyBtn->setEnabled(enabled);
+    m_applyBtn->setDefault(enabled);
+}
+
+void SetStatePanel::showDriveFields(DriveType drive)
+{
+    dimensionField(19)->setEnabled(drive != DriveType::AWD);
+}
+
+void SetStatePanel::showDesign()
+{
+    for (int code = 14; code <= 21; ++code)
+        showFieldText(code);
+    for (int slot = 0; slot < kMaterialSlots; ++slot)
+        showMaterialList(slot);
+    showDriveFields(m_session->design.Drive);
+}
+
+void SetStatePanel::showMaterials()
+{
+    for (int slot = 0; slot < kMaterialSlots; ++slot) {
+        QComboBox* list = m_lists[slot];
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->addItems(m_session->materials.listTexts(kindOfSlot(slot)));
+        showMaterialList(slot);
+    }
+}
+
+void SetStatePanel::showMaterialList(int slot)
+{
+    QComboBox* list = m_lists[slot];
+    const QSignalBlocker quiet(list);
+    list->setCurrentIndex(m_session->design.Materials[slot]);
+}
+
+void SetStatePanel::hideAllPartEditors()
+{
+    for (auto* list : m_lists)
+        list->hide();
+    for (auto* field : m_fields)
+        field->hide();
+    m_topLabel->hide();
+    m_bottomLabel->hide();
+    m_materialLabel->hide();
+}
+
+void SetStatePanel::selectPart(int k)
+{
+    {
+        const QSignalBlocker quiet(m_partNameBox);
+        m_partNameBox->setCurrentIndex(k >= 0 && k < kPartCount ? k : -1);
+    }
+    hideAllPartEditors();
+    if (k >= 0 && k < kPartCount)
+        showPartEditors(k);
+}
+
+void SetStatePanel::showPartEditors(int k)
+{
+    const PartEditors& part = kParts[k];
+    m_materialLabel->show();
+    showMaterialList(part.slot);
+    m_lists[part.slot]->show();
+    if (part.topCode != 0) {
+        m_topLabel->setText(QString::fromLatin1(part.topCaption));
+        m_topLabel->show();
+        dimensionField(part.topCode)->show();
+    }
+    if (part.bottomCode != 0) {
+        m_bottomLabel->setText(QString::fromLatin1(part.bottomCaption));
+        m_bottomLabel->show();
+        dimensionField(part.bottomCode)->show();
+    }
+}
+
+} // namespace brisko::gui
