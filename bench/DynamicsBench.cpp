@@ -2,6 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <string>
+
 using namespace brisko;
 
 namespace {
@@ -37,5 +40,36 @@ void fullRunWithoutDisplay(benchmark::State& state)
         benchmark::DoNotOptimize(runDynamic(in, race));
 }
 BENCHMARK(fullRunWithoutDisplay);
+
+} // namespace
+
+#include "analysis/VirtualPrototype.h"
+#include "model/Presets.h"
+
+namespace {
+
+// A full Dynamic analysis without drawing: geometry, sizing, the scan at 9 pixels,
+// the spring, the statics and the run.
+void dynamicAnalysis(benchmark::State& state, int preset)
+{
+    brisko::CarDesign design;
+    brisko::MaterialLibrary materials;
+    brisko::loadPresetShape(design, preset);
+    brisko::VirtualPrototype vp(design, materials);
+    for (auto _ : state) {
+        vp.refresh(brisko::ProcessState::Dynamic, brisko::kNoFrame);
+        benchmark::DoNotOptimize(vp.dynamic().Steps);
+    }
+}
+
+const bool registered = [] {
+    for (int preset = 0; preset < brisko::kPresetCount; ++preset) {
+        std::string name = brisko::presetNames().at(preset).toStdString();
+        std::replace(name.begin(), name.end(), ' ', '_');
+        benchmark::RegisterBenchmark(("BM_DynamicAnalysis/" + name).c_str(), dynamicAnalysis, preset)
+            ->Unit(benchmark::kMicrosecond);
+    }
+    return true;
+}();
 
 } // namespace

@@ -1,0 +1,17 @@
+# Unknown presets and options exit with status 2 and one line on standard error.
+foreach(args "--preset;Nonesuch" "--preset;Racer;--drive;XWD" "--frobnicate" "--preset;Racer;--element;1"
+             "--preset")
+  execute_process(COMMAND ${FIGURES} ${args} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 2)
+    message(FATAL_ERROR "'${args}' exited ${rc}, expected 2")
+  endif()
+  string(REGEX MATCHALL "\n" lines "${err}")
+  list(LENGTH lines n)
+  if(NOT n EQUAL 1 OR NOT out STREQUAL "")
+    message(FATAL_ERROR "'${args}' printed:\n${out}${err}")
+  endif()
+endforeach()
+execute_process(COMMAND ${FIGURES} --help OUTPUT_VARIABLE out RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "--preset NAME")
+  message(FATAL_ERROR "--help: ${rc}\n${out}")
+endif()

@@ -1,0 +1,187 @@
+// brisko-figures: the figures the Build, Analyze and Simulate states show for a
+// preset design, one "Name: text" line each, computed by the same code as the
+// program.
+#include "analysis/VirtualPrototype.h"
+#include "model/MaterialLibrary.h"
+#include "model/Presets.h"
+#include "text/NumberText.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <optional>
+
+using namespace brisko;
+
+namespace {
+
+const char* const kUsage =
+    "Usage: brisko-figures --preset NAME [--drive RWD|FWD|AWD] [--chamber circular|octagonal]\n"
+    "                      [--element PIXELS]\n"
+    "\n"
+    "Prints the figures Brisko shows in the Build, Analyze and Simulate states for a\n"
+    "preset design, one \"Name: text\" line each, with the texts the program displays,\n"
+    "followed by the advisory flags (1 when the advisory shows after a simulation).\n"
+    "\n"
+    "  --preset NAME      \"Default Design\", \"Racer\", \"Pickup\", \"Tow Truck\" or \"Wheelie\"\n"
+    "  --drive TYPE       RWD (default), FWD or AWD\n"
+    "  --chamber SHAPE    circular (default) or octagonal\n"
+    "  --element PIXELS   finite element size of the mass scan, 2 to 72 (default 9)\n"
+    "  --help             this text\n"
+    "\n"
+    "Exit status: 0 on success, 2 for an unknown preset or option.\n";
+
+struct Options {
+    int preset = -1;
+    DriveType drive = DriveType::RWD;
+    ChamberShape chamber = ChamberShape::Circular;
+    QString element = QStringLiteral("9");
+    bool help = false;
+};
+
+[[noreturn]] void fail(const QString& message)
+{
+    std::fprintf(stderr, "brisko-figures: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+std::optional<int> presetByName(const QString& name)
+{
+    for (int i = 0; i < kPresetCount; ++i)
+        if (presetNames().at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return std::nullopt;
+}
+
+Options parse(const QStringList& args)
+{
+    Options o;
+    for (int i = 0; i < args.size(); ++i) {
+        QString key = args[i];
+        QString value;
+        const bool takesValue = key != QLatin1String("--help") && key != QLatin1String("-h");
+        if (takesValue) {
+            const int eq = key.indexOf(QLatin1Char('='));
+            if (eq > 0) {
+                value = key.mid(eq + 1);
+                key = key.left(eq);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                fail(QStringLiteral("option %1 needs a value (see --help)").arg(key));
+            }
+        }
+        if (!takesValue) {
+            o.help = true;
+        } else if (key == QLatin1String("--preset")) {
+            const auto p = presetByName(value);
+            if (!p)
+                fail(QStringLiteral("unknown preset \"%1\" (see --help)").arg(value));
+            o.preset = *p;
+        } else if (key == QLatin1String("--drive")) {
+            const QString v = value.toUpper();
+            if (v == QLatin1String("RWD"))
+                o.drive = DriveType::RWD;
+            else if (v == QLatin1String("FWD"))
+                o.drive = DriveType::FWD;
+            else if (v == QLatin1String("AWD"))
+                o.drive = DriveType::AWD;
+            else
+                fail(QStringLiteral("unknown drive \"%1\" (RWD, FWD or AWD)").arg(value));
+        } else if (key == QLatin1String("--chamber")) {
+            const QString v = value.toLower();
+            if (v == QLatin1String("circular"))
+                o.chamber = ChamberShape::Circular;
+            else if (v == QLatin1String("octagonal"))
+                o.chamber = ChamberShape::Octagonal;
+            else
+                fail(QStringLiteral("unknown chamber shape \"%1\" (circular or octagonal)").arg(value));
+        } else if (key == QLatin1String("--element")) {
+            const auto n = toInt(value);
+            if (!n || *n < 2 || *n > 72)
+                fail(QStringLiteral("element size must be a whole number of pixels from 2 to 72, not \"%1\"").arg(value));
+            o.element = QString::number(*n);
+        } else {
+            fail(QStringLiteral("unknown option \"%1\" (see --help)").arg(key));
+        }
+    }
+    return o;
+}
+
+void line(const char* name, const QString& text)
+{
+    std::printf("%s: %s\n", name, qPrintable(text));
+}
+
+void print(const VirtualPrototype& vp, const CarDesign& design)
+{
+    const ChamberFieldTexts chamber = chamberFieldTexts(vp.mass(), design);
+    const MassFieldTexts mass = massFieldTexts(vp.mass());
+    const SpringFigures& spring = vp.spring();
+    const StaticResult& statics = vp.statics();
+    const DynamicResult& run = vp.dynamic();
+    line("DriveWheelDiameter", design.DriveWheelDiameter);
+    line("CoredLayers", chamber.LayersCored);
+    line("FullLayers", chamber.LayersFull);
+    line("TotalLayers", chamber.LayersWide);
+    line("CaseWidth", chamber.CaseWidth);
+    line("CarWidth", chamber.CarWidth);
+    line("CaseInnerDia", chamber.CaseInnerDia);
+    line("CaseOuterDia", chamber.CaseOuterDia);
+    line("BottlesNeeded", chamber.BottlesNeeded);
+    line("SpringMass", mass.SpringMass);
+    line("BoardMass", mass.BoardMass);
+    line("AxleMass", mass.AxleMass);
+    line("TotalMass", mass.TotalMass);
+    line("CentroidX", mass.CentroidX);
+    line("CentroidY", numberText(vp.mass().CentroidY));
+    line("MaxRealTorque", spring.maxRealTorqueText());
+    line("PropulsiveForce", spring.propulsiveForceText());
+    line("Revolutions", spring.revolutionsText());
+    line("ProjectedDistance", spring.projectedDistanceText());
+    line("NormalLeftStatic", statics.normalLeftStaticText());
+    line("NormalRightWound", statics.normalRightWoundText());
+    line("NormalLeftWound", statics.normalLeftWoundText());
+    line("TractionLeft", statics.tractionLeftText());
+    line("TractionRight", statics.tractionRightText());
+    line("TimeTo15", run.TimeTo15);
+    line("TopSpeed", run.TopSpeed);
+    line("RunDistance", run.PoweredDistance);
+    const AdvisoryDisplay& a = vp.advisories();
+    auto flag = [](const AdvisoryLabel& l) { return l.Shown ? QStringLiteral("1") : QStringLiteral("0"); };
+    line("SkidAdvisory", flag(a.Skid));
+    line("PaperEdgeAdvisory", flag(a.CarTooBig));
+    line("FrontAxleAdvisory", flag(a.AxleFree));
+    line("SpringCaseAdvisory", flag(a.CaseFree));
+    line("InterfereAdvisory", flag(a.CoreInterfere));
+    line("FloatingAdvisory", flag(a.Floating));
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const Options options = parse(args);
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.preset < 0)
+        fail(QStringLiteral("no design given: use --preset NAME (see --help)"));
+
+    CarDesign design;
+    MaterialLibrary materials;
+    loadPresetShape(design, options.preset);
+    design.setDrive(options.drive);
+    design.Chamber = options.chamber;
+    design.ElementStepSize = options.element;
+
+    VirtualPrototype vp(design, materials);
+    vp.refresh(ProcessState::Dynamic, kNoFrame);
+    print(vp, design);
+    return 0;
+}
