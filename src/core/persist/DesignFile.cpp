@@ -220,9 +220,13 @@ bool readDesignFile(const QString& path, OlderLayout older, DesignFileContents& 
         return refuse(QStringLiteral("The design file \"%1\" cannot be opened: %2").arg(path, file.errorString()));
     if (file.size() > kMaxDesignFileBytes)
         return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is far too large for a design file.").arg(path));
-    DesignFileLines lines(file.readAll(), path);
-    file.close();
+    return readDesignBytes(file.readAll(), path, older, into, error);
+}
 
+bool readDesignBytes(const QByteArray& bytes, const QString& path, OlderLayout older, DesignFileContents& into,
+                     QString* error)
+{
+    DesignFileLines lines(bytes, path);
     DesignFileContents work = into;
     work.materials.onChanged = nullptr; // the library shown stays quiet until the read succeeds
     QString first;
@@ -240,8 +244,11 @@ bool readDesignFile(const QString& path, OlderLayout older, DesignFileContents& 
         lines.failAt(1, QStringLiteral("it does not begin with \"%1\", so it is not a Brisko design file")
                             .arg(kDesignFileMarker));
     }
-    if (!read)
-        return refuse(lines.error());
+    if (!read) {
+        if (error)
+            *error = lines.error();
+        return false;
+    }
     work.materials.onChanged = std::move(into.materials.onChanged);
     into = std::move(work);
     return true;

@@ -48,6 +48,11 @@ enum class OlderLayout { Refused, Read };
 // Read and refused otherwise. `into` changes only when the whole file was read.
 bool readDesignFile(const QString& path, OlderLayout older, DesignFileContents& into, QString* error);
 
+// As readDesignFile, for the bytes of a file already in memory; `path` names the
+// file in messages.
+bool readDesignBytes(const QByteArray& bytes, const QString& path, OlderLayout older, DesignFileContents& into,
+                     QString* error);
+
 // Replaces the path's extension (from the last "." of the file name, compared
 // case-sensitively) by ext, or appends ext when there is none.
 QString ForceExtension(const QString& path, const QString& ext);
