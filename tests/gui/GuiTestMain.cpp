@@ -1,4 +1,13 @@
+// The GUI tests need one application object for all widgets.
 #include <QApplication>
 #include <gtest/gtest.h>
 
-int main(int argc, char** argv){ QApplication app(argc, argv); ::testing::InitGoogleTest(&argc, argv); return RUN_ALL_TESTS(); }
+int main(int argc, char** argv)
+{
+    // Also when the tests are only listed at build time, without a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

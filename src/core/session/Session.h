@@ -13,6 +13,7 @@
 #include "ui/Prompter.h"
 
 #include <QDateTime>
+#include <QRandomGenerator>
 #include <array>
 #include <functional>
 #include <optional>
@@ -92,6 +93,9 @@ public:
     // Clears Saved and Simulated of a design-list entry.
     void markDesignChanged(int position) { designs.markChanged(position); }
     void markCurrentDesignChanged() { designs.markChanged(app.CurrentDesign); }
+
+    // Draws the names of new designs; tests may seed it.
+    QRandomGenerator random = QRandomGenerator::securelySeeded();
 
     // The clock of the records; tests may fix it.
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };

@@ -1,0 +1,43 @@
+#include "persist/DesignListEntries.h"
+
+#include "model/AppState.h"
+#include "session/Session.h"
+
+namespace brisko {
+
+bool roomForAnotherDesign(Session& session)
+{
+    if (session.designs.count() < kMaxDesigns)
+        return true;
+    session.prompter().message(QStringLiteral("Please try again."),
+                               QStringLiteral("The design list is full: it holds at most %1 designs. Remove a design "
+                                              "you no longer need from the list first.")
+                                   .arg(kMaxDesigns));
+    return false;
+}
+
+int appendDesign(Session& session, const QString& name, const QString& filePath)
+{
+    if (!roomForAnotherDesign(session))
+        return -1;
+    session.designs.append({name, name, filePath, false, false});
+    session.app.DesignCount = session.designs.count();
+    return session.designs.count() - 1;
+}
+
+void selectEntry(Session& session, int position)
+{
+    session.app.CurrentDesign = position;
+    session.designListText = session.designs.entry(position).ListText;
+}
+
+void RemoveDesign(Session& session, int position)
+{
+    session.logAction(-2, 66, QStringLiteral("Remove"), session.designs.entry(position).Name, {}, {},
+                      QStringLiteral("RemoveAction"));
+    session.designs.removeAt(position);
+    session.app.DesignCount = session.designs.count();
+    selectEntry(session, 0);
+}
+
+} // namespace brisko

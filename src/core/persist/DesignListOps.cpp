@@ -1,0 +1,179 @@
+#include "persist/DesignListOps.h"
+
+#include "model/Presets.h"
+#include "persist/DesignFile.h"
+#include "persist/DesignFileDialogs.h"
+#include "persist/DesignListEntries.h"
+#include "persist/DesignLoading.h"
+#include "persist/DesignSaving.h"
+#include "session/Session.h"
+
+namespace brisko {
+
+namespace {
+
+void showNewDesign(Session& session)
+{
+    session.setProcessState(ProcessState::Set);
+    if (session.hooks.designReplaced)
+        session.hooks.designReplaced();
+    session.refreshState(ProcessState::Set);
+}
+
+// Reads a design file from the reset state; a refusal is shown.
+bool readIntoContents(Session& session, const QString& path, OlderLayout older, DesignFileContents& contents)
+{
+    contents.design = designBeforeLoading(session);
+    QString error;
+    if (readDesignFile(path, older, contents, &error))
+        return true;
+    session.prompter().message(QStringLiteral("Design file"), error);
+    return false;
+}
+
+bool openDesignFile(Session& session, const QString& path)
+{
+    DesignFileContents contents;
+    if (!readIntoContents(session, path, OlderLayout::Refused, contents))
+        return false;
+    replaceMaterials(session, contents.materials);
+    showLoadedDesign(session, contents.design);
+    session.logAction(-2, 64, QStringLiteral("Open"), contents.name, {}, {}, QStringLiteral("OpenAction"));
+    selectEntry(session, appendDesign(session, contents.name, path));
+    showNewDesign(session);
+    return true;
+}
+
+void logDesignChoice(Session& session, int position)
+{
+    session.logAction(-2, 69, QStringLiteral("Change design"), session.designs.entry(position).Name, {}, {},
+                      QStringLiteral("DesignListAction"));
+}
+
+void makeCurrentAndSaved(Session& session, int position)
+{
+    selectEntry(session, position);
+    session.designs.entry(position).Saved = true;
+    logDesignChoice(session, position);
+}
+
+bool selectFileDesign(Session& session, int position)
+{
+    DesignFileContents contents;
+    if (!readIntoContents(session, session.designs.entry(position).FilePath, OlderLayout::Read, contents))
+        return false;
+    makeCurrentAndSaved(session, position);
+    replaceMaterials(session, contents.materials);
+    showLoadedDesign(session, contents.design);
+    DesignListEntry& entry = session.designs.entry(position);
+    entry.Name = contents.name;
+    if (contents.olderLayout)
+        session.designListText.clear();
+    entry.Saved = true;
+    showNewDesign(session);
+    return true;
+}
+
+} // namespace
+
+bool OpenDesign(Session& session)
+{
+    if (!mayReplaceDesign(SaveIfNeeded(session)))
+        return false;
+    bool opened = false;
+    if (roomForAnotherDesign(session)) {
+        const QString path = askOpenDesignFileName(session);
+        opened = !path.isEmpty() && openDesignFile(session, path);
+    }
+    session.designs.entry(session.app.CurrentDesign).Saved = true;
+    return opened;
+}
+
+bool SelectDesign(Session& session, int position)
+{
+    if (position < 0 || position >= session.designs.count())
+        return false;
+    if (session.designs.isPreset(position)) {
+        makeCurrentAndSaved(session, position);
+        loadPresetDesign(session, position);
+        showNewDesign(session);
+        return true;
+    }
+    if (session.designs.entry(position).FilePath.isEmpty()) {
+        makeCurrentAndSaved(session, position); // a design never saved has nothing to load
+        return true;
+    }
+    return selectFileDesign(session, position);
+}
+
+bool chooseDesign(Session& session, int position)
+{
+    if (position == session.app.CurrentDesign || position < 0 || position >= session.designs.count())
+        return false;
+    const int outcome = SaveIfNeeded(session);
+    if (!mayReplaceDesign(outcome))
+        return false;
+    return SelectDesign(session, outcome == EntryRemoved ? 0 : position);
+}
+
+bool NewDesign(Session& session)
+{
+    if (!roomForAnotherDesign(session))
+        return false;
+    CarDesign design = designBeforeLoading(session);
+    loadPresetShape(design, 0);
+    showLoadedDesign(session, design);
+    const QString name = untitledName(session.random);
+    const int position = appendDesign(session, name, QString());
+    selectEntry(session, position);
+    session.setProcessState(ProcessState::Set);
+    session.logAction(-2, 63, QStringLiteral("New"), name, {}, {}, QStringLiteral("NewAction"));
+    if (session.hooks.designReplaced)
+        session.hooks.designReplaced();
+    session.refreshState(ProcessState::Set);
+    session.markDesignChanged(position);
+    return true;
+}
+
+bool newDesignAfterSaving(Session& session)
+{
+    return mayReplaceDesign(SaveIfNeeded(session)) && NewDesign(session);
+}
+
+bool removeCurrentDesign(Session& session)
+{
+    if (session.designs.isPreset(session.app.CurrentDesign)) {
+        session.prompter().message(QStringLiteral("Sorry"),
+                                   QStringLiteral("Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be "
+                                                  "deleted from the list."));
+        return false;
+    }
+    if (!mayRemoveDesign(SaveIfNeeded(session)))
+        return false;
+    if (session.prompter().confirm(QStringLiteral("Confirm"),
+                                   QStringLiteral("Are you sure that you wish to remove this design from the list?"))
+        != Answer::Yes)
+        return false;
+    RemoveDesign(session, session.app.CurrentDesign);
+    if (session.hooks.designReplaced)
+        session.hooks.designReplaced();
+    return true;
+}
+
+void nameCurrentEntryFromBox(Session& session, const QString& text)
+{
+    session.designListText = text;
+    const int current = session.app.CurrentDesign;
+    if (session.designs.isPreset(current))
+        return;
+    DesignListEntry& entry = session.designs.entry(current);
+    entry.Name = text;
+    entry.ListText = text;
+}
+
+void logCarName(Session& session)
+{
+    session.logAction(-1, 0, session.designListText, {}, {}, {}, QStringLiteral("SetCarName"));
+}
+
+} // namespace brisko

@@ -1,0 +1,108 @@
+#include "persist/DesignSaving.h"
+
+#include "persist/DesignFile.h"
+#include "persist/DesignFileDialogs.h"
+#include "persist/DesignListEntries.h"
+#include "persist/DesignLoading.h"
+#include "session/Session.h"
+
+namespace brisko {
+
+namespace {
+
+// Writes the current design under `name`; a failure is shown and nothing is marked.
+bool writeCurrentDesign(Session& session, const QString& path, const QString& name)
+{
+    QString error;
+    if (WriteDesignFile(path, designAsShown(session), session.materials, name, &error))
+        return true;
+    session.prompter().message(QStringLiteral("Design file"), error);
+    return false;
+}
+
+void recordSaved(Session& session, int position)
+{
+    DesignListEntry& entry = session.designs.entry(position);
+    entry.Saved = true;
+    session.logAction(-2, 65, QStringLiteral("Save"), entry.Name, {}, {}, QStringLiteral("SaveAction"));
+}
+
+// Saves as a new entry, which takes the file; the current entry stays current.
+bool saveAsNewEntry(Session& session, const QString& path, const QString& name)
+{
+    if (!roomForAnotherDesign(session) || !writeCurrentDesign(session, path, name))
+        return false;
+    const int position = appendDesign(session, name, path);
+    session.designListText = name;
+    recordSaved(session, position);
+    return true;
+}
+
+bool saveCurrentEntry(Session& session, const QString& path, const QString& name)
+{
+    if (!writeCurrentDesign(session, path, name))
+        return false;
+    const int current = session.app.CurrentDesign;
+    DesignListEntry& entry = session.designs.entry(current);
+    if (entry.Name != name) {
+        entry.Name = name;
+        entry.ListText = name;
+        session.designListText = name;
+    }
+    entry.FilePath = path;
+    recordSaved(session, current);
+    return true;
+}
+
+int saveAfterYes(Session& session)
+{
+    const QString path = AskDesignFileName(session);
+    if (path.isEmpty())
+        return SaveNotDone;
+    const QString name = designNameOfPath(path);
+    if (name != session.designs.entry(session.app.CurrentDesign).Name)
+        return saveAsNewEntry(session, path, name) ? SavedAsNewEntry : SaveNotDone;
+    return saveCurrentEntry(session, path, name) ? SavedUnderOwnName : SaveNotDone;
+}
+
+} // namespace
+
+int SaveIfNeeded(Session& session)
+{
+    const int current = session.app.CurrentDesign;
+    if (session.designs.entry(current).Saved)
+        return NothingToSave;
+    switch (session.prompter().confirm(QStringLiteral("Confirm"), QStringLiteral("Current design is not saved. Save it?"))) {
+    case Answer::Yes: return saveAfterYes(session);
+    case Answer::Cancel: return SaveCancelled;
+    case Answer::No: break;
+    }
+    if (session.designs.isPreset(current))
+        return PresetKept;
+    RemoveDesign(session, current);
+    return EntryRemoved;
+}
+
+bool mayReplaceDesign(int outcome)
+{
+    return outcome != SaveNotDone && outcome != SaveCancelled;
+}
+
+bool mayRemoveDesign(int outcome)
+{
+    return outcome == SavedAsNewEntry || outcome == SavedUnderOwnName || outcome == NothingToSave;
+}
+
+bool SaveDesignAs(Session& session)
+{
+    const QString path = AskDesignFileName(session);
+    if (path.isEmpty())
+        return false;
+    const QString name = designNameOfPath(path);
+    const int current = session.app.CurrentDesign;
+    if (name != session.designs.entry(current).Name && session.designs.isPreset(current))
+        return saveAsNewEntry(session, path, name);
+    return saveCurrentEntry(session, path, name);
+}
+
+} // namespace brisko

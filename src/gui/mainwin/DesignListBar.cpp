@@ -1,0 +1,121 @@
+#include "mainwin/DesignListBar.h"
+
+#include "persist/DesignListOps.h"
+#include "persist/DesignRename.h"
+#include "persist/DesignSaving.h"
+#include "session/Session.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace brisko::gui {
+
+DesignListBar::DesignListBar(Session& session, QWidget* parent)
+    : QWidget(parent)
+    , m_session(session)
+{
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_box = new QComboBox(this);
+    m_box->setObjectName(QStringLiteral("DesignList"));
+    m_box->setEditable(true);
+    m_box->setInsertPolicy(QComboBox::NoInsert);
+    m_box->setToolTip(QStringLiteral("Select an existing car design, or edit the name of a custom design."));
+    m_box->setMinimumContentsLength(24);
+    layout->addWidget(m_box, 1);
+    m_new = addButton(QStringLiteral("NewBtn"), QStringLiteral("New"),
+                      QStringLiteral("Start a new design.  New designs start with the default shape."));
+    m_open = addButton(QStringLiteral("OpenBtn"), QStringLiteral("Open"),
+                       QStringLiteral("Load a previously saved design from disk"));
+    m_save = addButton(QStringLiteral("SaveBtn"), QStringLiteral("Save"),
+                       QStringLiteral("Save the currently selected design to disk"));
+    m_rename = addButton(QStringLiteral("RenameBtn"), QStringLiteral("Rename"), QStringLiteral("Rename the selected design"));
+    m_remove = addButton(QStringLiteral("RemoveBtn"), QStringLiteral("Remove"),
+                         QStringLiteral("Remove the currently selected design from the list (can reload later if "
+                                        "saved).  The five standard designs cannot be removed."));
+    connectBox();
+    connectButtons();
+    showList();
+}
+
+QPushButton* DesignListBar::addButton(const QString& objectName, const QString& caption, const QString& hint)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(objectName);
+    button->setToolTip(hint);
+    layout()->addWidget(button);
+    return button;
+}
+
+void DesignListBar::connectBox()
+{
+    connect(m_box, &QComboBox::activated, this, &DesignListBar::designChosen);
+    connect(m_box->lineEdit(), &QLineEdit::returnPressed, this, &DesignListBar::enterPressed);
+    connect(m_box->lineEdit(), &QLineEdit::textEdited, this, &DesignListBar::textTyped);
+    m_box->installEventFilter(this);
+    m_box->lineEdit()->installEventFilter(this);
+}
+
+void DesignListBar::connectButtons()
+{
+    auto run = [this](auto operation) {
+        return [this, operation] {
+            operation(m_session);
+            showList();
+        };
+    };
+    connect(m_new, &QPushButton::clicked, this, run(newDesignAfterSaving));
+    connect(m_open, &QPushButton::clicked, this, run(OpenDesign));
+    connect(m_save, &QPushButton::clicked, this, run(SaveDesignAs));
+    connect(m_rename, &QPushButton::clicked, this, run(RenameDesign));
+    connect(m_remove, &QPushButton::clicked, this, run(removeCurrentDesign));
+}
+
+void DesignListBar::showList()
+{
+    const QSignalBlocker blocker(m_box);
+    m_box->clear();
+    for (const auto& entry : m_session.designs.entries())
+        m_box->addItem(entry.ListText);
+    m_box->setCurrentIndex(m_session.app.CurrentDesign);
+    m_box->setEditText(m_session.designListText);
+}
+
+void DesignListBar::designChosen(int position)
+{
+    if (position != m_session.app.CurrentDesign)
+        chooseDesign(m_session, position);
+    showList(); // a cancelled switch selects the current entry again
+}
+
+void DesignListBar::enterPressed()
+{
+    if (m_box->view()->isVisible())
+        return;
+    nameCurrentEntryFromBox(m_session, m_box->currentText());
+    showList();
+}
+
+void DesignListBar::textTyped(const QString& text)
+{
+    m_session.designListText = text;
+    if (m_box->currentIndex() < 0)
+        nameCurrentEntryFromBox(m_session, text);
+}
+
+bool DesignListBar::eventFilter(QObject* watched, QEvent* event)
+{
+    // Leaving the box for another control (not for its own drop-down list).
+    if (watched == m_box && event->type() == QEvent::FocusOut
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+        logCarName(m_session);
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,70 @@
+#include "ScriptedPrompter.h"
+#include "mainwin/DesignListBar.h"
+#include "session/Session.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace brisko;
+using namespace brisko::test;
+
+namespace {
+
+class DesignListBarTest : public ::testing::Test {
+protected:
+    QComboBox* box() const { return bar.findChild<QComboBox*>("DesignList"); }
+    QPushButton* button(const char* name) const { return bar.findChild<QPushButton*>(name); }
+
+    ScriptedPrompter prompter;
+    Session session{prompter};
+    gui::DesignListBar bar{session, nullptr};
+};
+
+} // namespace
+
+TEST_F(DesignListBarTest, ShowsTheListAndItsButtons)
+{
+    ASSERT_NE(box(), nullptr);
+    EXPECT_TRUE(box()->isEditable());
+    EXPECT_EQ(box()->toolTip(), "Select an existing car design, or edit the name of a custom design.");
+    for (const char* name : {"NewBtn", "OpenBtn", "SaveBtn", "RenameBtn", "RemoveBtn"})
+        EXPECT_NE(button(name), nullptr) << name;
+    EXPECT_EQ(box()->count(), 5);
+    EXPECT_EQ(box()->itemText(0), "Default design");
+    EXPECT_EQ(box()->currentText(), "Default design");
+}
+
+TEST_F(DesignListBarTest, NewAddsAnUntitledDesignAndSelectsIt)
+{
+    QTest::mouseClick(button("NewBtn"), Qt::LeftButton);
+    ASSERT_EQ(box()->count(), 6);
+    EXPECT_EQ(box()->currentIndex(), 5);
+    EXPECT_TRUE(box()->currentText().startsWith("Untitled design ")) << box()->currentText().toStdString();
+    EXPECT_EQ(session.app.CurrentDesign, 5);
+}
+
+TEST_F(DesignListBarTest, CancelInTheSaveQuestionKeepsTheSelection)
+{
+    button("NewBtn")->click(); // an unsaved design
+    const QString name = box()->currentText();
+    box()->setCurrentIndex(2);
+    emit box()->activated(2); // as a click on "Pickup" does
+    ASSERT_EQ(prompter.promptsOf(Prompt::Confirm).size(), 1);
+    EXPECT_EQ(box()->currentIndex(), 5);
+    EXPECT_EQ(box()->currentText(), name);
+    EXPECT_EQ(session.app.CurrentDesign, 5);
+}
+
+TEST_F(DesignListBarTest, EnterNamesTheCurrentDesign)
+{
+    button("NewBtn")->click();
+    box()->lineEdit()->selectAll();
+    QTest::keyClicks(box()->lineEdit(), "Speedy");
+    QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(session.designs.entry(5).Name, "Speedy");
+    EXPECT_EQ(box()->itemText(5), "Speedy");
+    EXPECT_EQ(box()->count(), 6);
+}
