@@ -17,6 +17,11 @@ TEST_F(MainWindowPicture, RendersTheStartedWindow)
     const QPixmap picture = win().grab();
     EXPECT_EQ(picture.size(), QSize(1600, 1000));
     picture.save(QStringLiteral("/tmp/brisko-main.png"));
+    for (const char* state : {"VPPropBtn", "VPDynPerfBtn", "VPRaceBtn", "VPPreviewBtn", "VPBuildBtn"}) {
+        click(state);
+        QCoreApplication::processEvents();
+        win().grab().save(QStringLiteral("/tmp/brisko-%1.png").arg(QString::fromLatin1(state)));
+    }
     program->about().showCentred();
     QCoreApplication::processEvents();
     program->about().grab().save(QStringLiteral("/tmp/brisko-about.png"));

@@ -33,8 +33,9 @@ QGridLayout* addHeadedGrid(QWidget* panel, const QString& heading)
     row->setSpacing(18);
     row->addWidget(makeHeading(heading));
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(16);
-    grid->setVerticalSpacing(3);
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    grid->setAlignment(Qt::AlignVCenter);
     row->addLayout(grid);
     row->addStretch(1);
     return grid;
@@ -114,6 +115,8 @@ QWidget* createPlay3DPanel()
     layout->addWidget(makeLabel(QStringLiteral("PictureSizeLabel"), QStringLiteral("Picture Size"), sizeHint), 1, 0, 1, 4);
     layout->addWidget(makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint), 2, 0, 1, 4);
     layout->addWidget(makeTickCaptions({QStringLiteral("Small"), QStringLiteral("Med"), QStringLiteral("Large")}), 3, 0, 1, 4);
+    panel->setMinimumWidth(320);
+    panel->setMaximumWidth(420);
     return hidden(panel);
 }
 
@@ -166,7 +169,7 @@ QWidget* createDynamicStatePanel()
               QStringLiteral("PoweredDistanceEF"));
     QLabel* revised = makeLabel(QStringLiteral("RevisedLabel"), QString());
     revised->hide();
-    grid->addWidget(revised, 1, 3);
+    grid->addWidget(revised, 2, 2, 1, 2);
     return hidden(panel);
 }
 

@@ -91,6 +91,7 @@ QWidget* TRPWin::buildStatePanelArea()
         row->addWidget(panel, 1);
     for (QWidget* side : {createPlay3DPanel(), createElementSizeGroupBox(), createDynamicPanel()})
         row->addWidget(side, 0, Qt::AlignVCenter);
+    row->addStretch(0); // takes the room while no state panel shows (Build, Print)
     return area;
 }
 

@@ -133,6 +133,7 @@ void TRPWin::paintAllPanels(const QColor& colour)
     for (const char* name : {"SetStatePanel", "BuildStatePanel", "PropStatePanel", "DynamicStatePanel",
                              "RaceStatePanel", "PreviewStatePanel"})
         paintPanel(findChild<QWidget*>(QString::fromLatin1(name)), colour);
+    paintPanel(findChild<QWidget*>(QStringLiteral("StatePanelArea")), colour);
     paintToolAndDriveBox(colour);
 }
 

@@ -31,8 +31,7 @@ QLineEdit* makeFigureField(const QString& name)
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->setAlignment(Qt::AlignRight);
-    field->setMinimumWidth(90);
-    field->setMaximumWidth(150);
+    field->setFixedWidth(110);
     return field;
 }
 
@@ -45,12 +44,15 @@ QPushButton* makeButton(const QString& name, const QString& text, const QString&
     return button;
 }
 
-void addFigure(QGridLayout* grid, int column, QLabel* caption, const QString& fieldName)
+void addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fieldName)
 {
-    grid->addWidget(caption, 0, column);
+    const int row = index % kFigureRows;
+    const int column = (index / kFigureRows) * 2;
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(caption, row, column);
     QLineEdit* field = makeFigureField(fieldName);
     caption->setBuddy(field);
-    grid->addWidget(field, 1, column);
+    grid->addWidget(field, row, column + 1);
 }
 
 QWidget* makeNamedPanel(const QString& name)

@@ -17,8 +17,11 @@ QLabel* makeLinkLabel(const QString& name, const QString& text, const QString& h
 QLineEdit* makeFigureField(const QString& name);
 QPushButton* makeButton(const QString& name, const QString& text, const QString& hint = {});
 
-// Puts a caption and its figure field into two rows of `grid` at column `column`.
-void addFigure(QGridLayout* grid, int column, QLabel* caption, const QString& fieldName);
+inline constexpr int kFigureRows = 3;
+
+// Puts the `index`th figure of a panel into `grid`: caption and field side by side,
+// filled column by column, three to a column.
+void addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fieldName);
 
 // A panel with the given object name and a bold heading in its first row.
 QWidget* makeNamedPanel(const QString& name);
