@@ -18,7 +18,7 @@ QWidget* createDriveBox()
 {
     auto* box = new QWidget;
     box->setObjectName(QStringLiteral("DriveBox"));
-    box->setMinimumSize(120, 56);
+    box->setMinimumSize(110, 56);
     return box;
 }
 
@@ -26,7 +26,7 @@ QWidget* createDesignListBar()
 {
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("DesignListBar"));
-    bar->setMinimumWidth(260);
+    bar->setMinimumWidth(220);
     return bar;
 }
 

@@ -18,11 +18,11 @@ struct ToolInfo {
 };
 
 const ToolInfo kTools[] = {
-    {"DrawOuterBtn", "Outer shape", "Draw outer layer shape"},
-    {"DrawInnerBtn", "Inner shape", "Draw inner layer shape"},
-    {"FrontAxleBtn", "Front axle", "Place the front axle"},
-    {"AddWeightBtn", "Add weight", "Add a weight"},
-    {"RemoveWeightBtn", "Remove weight", "Remove a weight"},
+    {"DrawOuterBtn", "Outer", "Draw outer layer shape"},
+    {"DrawInnerBtn", "Inner", "Draw inner layer shape"},
+    {"FrontAxleBtn", "Axle", "Place the front axle"},
+    {"AddWeightBtn", "+ Weight", "Add a weight"},
+    {"RemoveWeightBtn", "\u2212 Weight", "Remove a weight"},
 };
 
 } // namespace
@@ -48,10 +48,10 @@ QWidget* createSetStateToolPanel()
     for (const auto& tool : kTools) {
         auto* button = new QToolButton;
         button->setObjectName(QString::fromLatin1(tool.name));
-        button->setText(QString::fromLatin1(tool.caption));
+        button->setText(QString::fromUtf8(tool.caption));
         button->setToolTip(QString::fromLatin1(tool.hint));
         button->setMinimumHeight(44);
-        button->setMinimumWidth(72);
+        button->setMinimumWidth(58);
         row->addWidget(button);
     }
     return panel;
