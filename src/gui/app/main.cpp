@@ -1,7 +1,18 @@
+// Program entry: the application, the desktop prompter and the program's windows.
+#include "app/Program.h"
+#include "app/QtPrompter.h"
+#include "mainwin/TRPWin.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brisko"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    brisko::gui::QtPrompter prompter;
+    brisko::gui::Program program(prompter);
+    prompter.setParentWindow(&program.mainWindow());
+    program.start();
+    return application.exec();
 }

@@ -1,0 +1,33 @@
+#pragma once
+// The advisories window `ADWin`: one line per advisory that holds, shown while at
+// least one does. The checks themselves run elsewhere and hand their result here.
+#include <QWidget>
+
+namespace brisko::gui {
+
+// Which advisory labels show after a check.
+struct AdvisoryDisplay {
+    bool skid = false;
+    bool carTooBig = false;
+    bool axleFree = false;
+    bool caseFree = false;
+    bool caseFreeAllWheelWording = false; // "Spring case not connected." (AWD)
+    bool coreInterfere = false;
+    bool floating = false;
+    bool weightsFree = false;
+    bool any() const { return skid || carTooBig || axleFree || caseFree || coreInterfere || floating || weightsFree; }
+};
+
+class TADWin : public QWidget {
+    Q_OBJECT
+public:
+    explicit TADWin(QWidget* parent = nullptr);
+
+    // Shows the given labels (and the window when any shows), hides the rest.
+    void showAdvisories(const AdvisoryDisplay& display);
+
+private:
+    void showLabel(const char* name, bool visible);
+};
+
+} // namespace brisko::gui

@@ -1,0 +1,32 @@
+#pragma once
+// The drawing sheet of the main window (`Image`): a widget showing a QImage on which
+// the drawing routines paint. It keeps the image the size of the widget.
+#include <QImage>
+#include <QWidget>
+
+namespace brisko::gui {
+
+inline const QColor kSheetBackground(0, 170, 255);
+
+class DrawingArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit DrawingArea(QWidget* parent = nullptr);
+
+    QImage& canvas() { return m_canvas; }
+    const QImage& canvas() const { return m_canvas; }
+
+    // The paper (720 x 540 sheet units) fitted into the area with a margin, in pixels.
+    QRect paperRect() const;
+    // Fills the background colour and draws the blank paper.
+    void paintSheetBackground();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QImage m_canvas;
+};
+
+} // namespace brisko::gui

@@ -1,0 +1,49 @@
+#pragma once
+// The places where the analyses, drawing, files and dialogs built elsewhere plug
+// into the main window. Each starts with a harmless default; the engine integration
+// replaces them.
+#include "model/AppState.h"
+
+#include <functional>
+#include <map>
+
+namespace brisko::gui {
+
+struct MainWindowSeams {
+    // First part of every refresh: rebuild the geometry, draw the sheet background
+    // for the state and size the chamber and layers. Default: the blank sheet.
+    std::function<void(int startAt, int arg, ProcessState state)> prepareRefresh;
+    // The work of each state after the common part; a missing entry does nothing.
+    std::map<ProcessState, std::function<void(int startAt, int arg)>> stateWork;
+    // Draws the sheet background (entering Prop, new designs). Default: the blank sheet.
+    std::function<void()> drawSheetBackground;
+    // Recomputes the sheet scale and the display copies of the geometry.
+    std::function<void()> recomputeLayout;
+    // Stops a running 3D build drawing (on resize).
+    std::function<void()> stopBuildDrawing;
+
+    // The part editor on entering and leaving the Set state: select "Outer layer",
+    // show its attributes and highlight; hide all part-attribute controls.
+    std::function<void()> enterSetPartEditor;
+    std::function<void()> leaveSetPartEditor;
+
+    // Offers to save the current design: 1, 2, 5, 6, 7 go on; 3 and 4 cancel.
+    std::function<int()> saveIfNeeded = [] { return 7; };
+    std::function<void()> openDesign;
+    std::function<void()> saveDesignAs;
+    std::function<void()> showPreferences;
+    std::function<void()> showPowerDesigner;
+    std::function<void()> showDesignHistory;
+    // The paper-prototype print dialog. Default: the print dialog through the prompter.
+    std::function<void()> openPrintDialog;
+};
+
+// Values every state change resets.
+struct PerStateValues {
+    int previewTemplate = 1;  // the preview's template counter
+    int dynamicStep = 0;      // the simulation's requested frame
+    int buildLayer = 0;       // the 3D view's slab counter
+    int highlightedPart = -1; // the part highlighted on the sheet, none
+};
+
+} // namespace brisko::gui

@@ -1,0 +1,237 @@
+#include "mainwin/StatePanels.h"
+
+#include "mainwin/WidgetFactory.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace brisko::gui {
+
+namespace {
+
+QLabel* makeHeading(const QString& text)
+{
+    auto* heading = new QLabel(text);
+    heading->setProperty("panelHeading", true);
+    heading->setMinimumWidth(150);
+    heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    heading->setWordWrap(true);
+    return heading;
+}
+
+// A panel: a heading on the left and a grid of figures beside it.
+QGridLayout* addHeadedGrid(QWidget* panel, const QString& heading)
+{
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(14, 8, 14, 8);
+    row->setSpacing(18);
+    row->addWidget(makeHeading(heading));
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    grid->setAlignment(Qt::AlignVCenter);
+    row->addLayout(grid);
+    row->addStretch(1);
+    return grid;
+}
+
+QSlider* makeSlider(const QString& name, int maximum, int position, const QString& hint)
+{
+    auto* slider = new QSlider(Qt::Horizontal);
+    slider->setObjectName(name);
+    slider->setRange(0, maximum);
+    slider->setValue(position);
+    slider->setPageStep(1);
+    slider->setTickPosition(QSlider::TicksBelow);
+    slider->setTickInterval(1);
+    slider->setToolTip(hint);
+    return slider;
+}
+
+// Tick captions spread under a slider.
+QWidget* makeTickCaptions(const QStringList& captions)
+{
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < captions.size(); ++i) {
+        auto* caption = new QLabel(captions.at(i));
+        caption->setProperty("tickCaption", true);
+        caption->setAlignment(i == 0 ? Qt::AlignLeft : (i + 1 == captions.size() ? Qt::AlignRight : Qt::AlignHCenter));
+        layout->addWidget(caption, 1);
+    }
+    return row;
+}
+
+QWidget* hidden(QWidget* panel)
+{
+    panel->hide();
+    return panel;
+}
+
+} // namespace
+
+QWidget* createBuildStatePanel()
+{
+    QWidget* panel = makeNamedPanel(QStringLiteral("BuildStatePanel"));
+    QGridLayout* grid = addHeadedGrid(panel, QStringLiteral("Virtual prototype"));
+    addFigure(grid, 0, makeLinkLabel(QStringLiteral("Label20"), QStringLiteral("Outer Layers")),
+              QStringLiteral("LayersFullEF"));
+    addFigure(grid, 1, makeLinkLabel(QStringLiteral("Label19"), QStringLiteral("Inner Layers")),
+              QStringLiteral("LayersCoredEF"));
+    addFigure(grid, 2, makeLabel(QStringLiteral("Label14"), QStringLiteral("Number of Layers")),
+              QStringLiteral("LayersWideEF"));
+    addFigure(grid, 3, makeLabel(QStringLiteral("Label15"), QStringLiteral("Case width (in)")),
+              QStringLiteral("CaseWidthEF"));
+    addFigure(grid, 4, makeLinkLabel(QStringLiteral("Label17"), QStringLiteral("Body width (in)")),
+              QStringLiteral("CarWidthEF"));
+    addFigure(grid, 5, makeLabel(QStringLiteral("Label16"), QStringLiteral("Case inner dia (in)")),
+              QStringLiteral("CaseIDEF"));
+    addFigure(grid, 6, makeLabel(QStringLiteral("Label21"), QStringLiteral("Case outer dia (in)")),
+              QStringLiteral("CaseOuterDEF"));
+    addFigure(grid, 7, makeLabel(QStringLiteral("Label23"), QStringLiteral("Bottles needed")),
+              QStringLiteral("BottlesNeededEF"));
+    return hidden(panel);
+}
+
+QWidget* createPlay3DPanel()
+{
+    auto* panel = new QGroupBox(QStringLiteral("Build view"));
+    panel->setObjectName(QStringLiteral("Play3DPanel"));
+    auto* layout = new QGridLayout(panel);
+    layout->addWidget(makeButton(QStringLiteral("Rewind3DBtn"), QStringLiteral("|<"), QStringLiteral("Start again")), 0, 0);
+    layout->addWidget(makeButton(QStringLiteral("StepForward3DBtn"), QStringLiteral(">"),
+                                 QStringLiteral("Draw the next layer")), 0, 1);
+    layout->addWidget(makeButton(QStringLiteral("ToEnd3DBtn"), QStringLiteral(">|"), QStringLiteral("Draw the whole car")),
+                      0, 2);
+    layout->addWidget(makeLabel(QStringLiteral("Progress3DLabel"), QString()), 0, 3);
+    const QString sizeHint = QStringLiteral("Size of 3D image (smaller is faster).  Press Build button to redraw.");
+    layout->addWidget(makeLabel(QStringLiteral("PictureSizeLabel"), QStringLiteral("Picture Size"), sizeHint), 1, 0, 1, 4);
+    layout->addWidget(makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint), 2, 0, 1, 4);
+    layout->addWidget(makeTickCaptions({QStringLiteral("Small"), QStringLiteral("Med"), QStringLiteral("Large")}), 3, 0, 1, 4);
+    panel->setMinimumWidth(320);
+    panel->setMaximumWidth(420);
+    return hidden(panel);
+}
+
+QWidget* createPropStatePanel()
+{
+    QWidget* panel = makeNamedPanel(QStringLiteral("PropStatePanel"));
+    QGridLayout* grid = addHeadedGrid(panel, QStringLiteral("Physical properties"));
+    addFigure(grid, 0, makeLinkLabel(QStringLiteral("Label26"), QStringLiteral("Board Mass (lbm)")),
+              QStringLiteral("FoamMassEF"));
+    addFigure(grid, 1, makeLinkLabel(QStringLiteral("Label27"), QStringLiteral("Spring Mass (lbm)")),
+              QStringLiteral("SpringMassEF"));
+    addFigure(grid, 2, makeLinkLabel(QStringLiteral("Label28"), QStringLiteral("Axle Mass (lbm)")),
+              QStringLiteral("AxleMassEF"));
+    addFigure(grid, 3, makeLinkLabel(QStringLiteral("ProjectedMassLabel"), QStringLiteral("Total Car Mass (lbm)")),
+              QStringLiteral("ProjectedMassEF"));
+    addFigure(grid, 4, makeLabel(QStringLiteral("TrueCentroidLabel"), QStringLiteral("Overall center of mass (in)")),
+              QStringLiteral("TrueCentroidEF"));
+    addFigure(grid, 5, makeLabel(QStringLiteral("MaxRealTorqueLabel"), QStringLiteral("Max Torque (in-lb)")),
+              QStringLiteral("MaxRealTorqueEF"));
+    addFigure(grid, 6, makeLinkLabel(QStringLiteral("Label22"), QStringLiteral("Revolutions")), QStringLiteral("RevsEF"));
+    addFigure(grid, 7, makeLabel(QStringLiteral("PropulsionLeftLabel"), QStringLiteral("Propulsion, left (lb)")),
+              QStringLiteral("PropulsionLeftEF"));
+    addFigure(grid, 8, makeLabel(QStringLiteral("PropulsionRightLabel"), QStringLiteral("Propulsion, right (lb)")),
+              QStringLiteral("PropulsionRightEF"));
+    return hidden(panel);
+}
+
+QWidget* createElementSizeGroupBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("Element size (in)"));
+    box->setObjectName(QStringLiteral("ElementSizeGroupBox"));
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(makeSlider(QStringLiteral("ElementSizeSlider"), 5, 3,
+                                 QStringLiteral("Size of the elements of the mass scan (smaller is finer and slower)")));
+    layout->addWidget(makeTickCaptions({QStringLiteral("1"), QStringLiteral("1/2"), QStringLiteral("1/4"),
+                                        QStringLiteral("1/8"), QStringLiteral("1/16"), QStringLiteral("1/32")}));
+    box->setMinimumWidth(260);
+    return hidden(box);
+}
+
+QWidget* createDynamicStatePanel()
+{
+    QWidget* panel = makeNamedPanel(QStringLiteral("DynamicStatePanel"));
+    QGridLayout* grid = addHeadedGrid(panel, QStringLiteral("Dynamic performance"));
+    addFigure(grid, 0, makeLinkLabel(QStringLiteral("TimeLabel"), QStringLiteral("Time to 15 ft (sec)")),
+              QStringLiteral("TimeEF"));
+    addFigure(grid, 1, makeLinkLabel(QStringLiteral("TopSpeedLabel"), QStringLiteral("Top speed (ft/sec)")),
+              QStringLiteral("TopSpeedEF"));
+    addFigure(grid, 2, makeLinkLabel(QStringLiteral("PoweredDistanceLabel"), QStringLiteral("Distance (ft)")),
+              QStringLiteral("PoweredDistanceEF"));
+    QLabel* revised = makeLabel(QStringLiteral("RevisedLabel"), QString());
+    revised->hide();
+    grid->addWidget(revised, 2, 2, 1, 2);
+    return hidden(panel);
+}
+
+QWidget* createDynamicPanel()
+{
+    auto* panel = new QGroupBox(QStringLiteral("Simulation"));
+    panel->setObjectName(QStringLiteral("DynamicPanel"));
+    auto* layout = new QGridLayout(panel);
+    layout->addWidget(makeButton(QStringLiteral("RewindDynamicBtn"), QStringLiteral("|<"),
+                                 QStringLiteral("Wind up the spring")), 0, 0);
+    layout->addWidget(makeButton(QStringLiteral("StepDynamicBtn"), QStringLiteral(">"),
+                                 QStringLiteral("Step forward in time")), 0, 1);
+    layout->addWidget(makeButton(QStringLiteral("ToEndDynamicBtn"), QStringLiteral(">|"),
+                                 QStringLiteral("View the entire cycle")), 0, 2);
+    layout->addWidget(makeLabel(QStringLiteral("DynamicLabel"), QString()), 0, 3);
+    layout->addWidget(makeLinkLabel(QStringLiteral("DynamicTimeLabel"), QStringLiteral("Time")), 1, 0, 1, 2);
+    layout->addWidget(makeLinkLabel(QStringLiteral("DynamicDistanceLabel"), QStringLiteral("Distance")), 1, 2, 1, 2);
+    layout->addWidget(makeLinkLabel(QStringLiteral("DynamicRevsLeftLabel"), QStringLiteral("Revs (left)")), 2, 0, 1, 2);
+    layout->addWidget(makeLinkLabel(QStringLiteral("DynamicRevsRightLabel"), QStringLiteral("Revs (right)")), 2, 2, 1, 2);
+    return hidden(panel);
+}
+
+QWidget* createRaceStatePanel()
+{
+    QWidget* panel = makeNamedPanel(QStringLiteral("RaceStatePanel"));
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(14, 8, 14, 8);
+    row->setSpacing(18);
+    row->addWidget(makeHeading(QStringLiteral("Race")));
+    auto* bevel = new QFrame;
+    bevel->setObjectName(QStringLiteral("RaceStateBevel"));
+    bevel->setFrameShape(QFrame::StyledPanel);
+    auto* bevelLayout = new QHBoxLayout(bevel);
+    QLabel* note = makeLabel(QStringLiteral("RaceNoteLabel"),
+                             QStringLiteral("A car design appears on the racetrack if it has been Simulated since "
+                                            "its last design change."));
+    note->setWordWrap(true);
+    bevelLayout->addWidget(note, 2);
+    const QString speedHint = QStringLiteral("Race playback speed (0.25x is slow motion, 1x is real time).");
+    auto* speed = new QVBoxLayout;
+    speed->addWidget(makeLabel(QStringLiteral("RaceSpeedLabel"), QStringLiteral("Playback speed"), speedHint));
+    speed->addWidget(makeSlider(QStringLiteral("RaceSlider"), 2, 1, speedHint));
+    speed->addWidget(makeTickCaptions({QStringLiteral("0.25x"), QStringLiteral("0.5x"), QStringLiteral("1x")}));
+    bevelLayout->addLayout(speed, 1);
+    row->addWidget(bevel, 1);
+    return hidden(panel);
+}
+
+QWidget* createPreviewStatePanel()
+{
+    QWidget* panel = makeNamedPanel(QStringLiteral("PreviewStatePanel"));
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(14, 8, 14, 8);
+    row->setSpacing(12);
+    row->addWidget(makeHeading(QStringLiteral("Main body templates")));
+    row->addWidget(makeButton(QStringLiteral("RewindPvBtn"), QStringLiteral("|<"),
+                              QStringLiteral("Preview the first template")));
+    row->addWidget(makeButton(QStringLiteral("StepPVBtn"), QStringLiteral(">"),
+                              QStringLiteral("Preview the next template")));
+    row->addWidget(makeLabel(QStringLiteral("PreviewLabel"), QString()));
+    row->addStretch(1);
+    return hidden(panel);
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,86 @@
+#include "mainwin/TRPWin.h"
+
+#include "mainwin/DrawingArea.h"
+#include "mainwin/ForceDisplay.h"
+#include "mainwin/HelpLinks.h"
+#include "mainwin/PanelColours.h"
+#include "output/HelpSite.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QPrinter>
+
+namespace brisko::gui {
+
+TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent)
+    , m_session(prompter)
+    , m_panelColour(kInitialPanelColour)
+{
+    setObjectName(QStringLiteral("RPWin"));
+    setWindowTitle(QStringLiteral("Brisko"));
+    buildWindow();
+    buildMenus();
+    connectStateButtons();
+    installSessionHooks();
+    installDefaultSeams();
+    m_helpLinks = new HelpLinkFilter(this, [this](const HelpLink& link) {
+        logHelpLink(link.code, link.path.isEmpty() ? QString() : helpPageUrl(link.path));
+    });
+    installHelpLinks();
+    paintAllPanels(m_panelColour);
+    pressStateButton(ProcessState::Set);
+}
+
+TRPWin::~TRPWin()
+{
+    m_session.hooks = {}; // nothing may call back into a window being destroyed
+}
+
+void TRPWin::installHelpLinks()
+{
+    m_helpLinks->install();
+}
+
+void TRPWin::installSessionHooks()
+{
+    m_session.hooks.setProcessState = [this](ProcessState to) { SetProcessState(m_session.app.CurrentState, to); };
+    m_session.hooks.refreshState = [this](int startAt, int arg, ProcessState state) {
+        RefreshState(startAt, arg, state);
+    };
+}
+
+void TRPWin::installDefaultSeams()
+{
+    m_seams.drawSheetBackground = [this] { m_image->paintSheetBackground(); };
+    m_seams.prepareRefresh = [this](int, int, ProcessState) { m_seams.drawSheetBackground(); };
+    m_seams.openPrintDialog = [this] {
+        QPrinter printer;
+        m_session.prompter().choosePrinter(&printer);
+    };
+}
+
+void TRPWin::connectStateButtons()
+{
+    const std::pair<ProcessState, void (TRPWin::*)()> handlers[] = {
+        {ProcessState::Set, &TRPWin::VPSetBtnClick},         {ProcessState::Build, &TRPWin::VPBuildBtnClick},
+        {ProcessState::Prop, &TRPWin::VPPropBtnClick},       {ProcessState::Dynamic, &TRPWin::VPDynPerfBtnClick},
+        {ProcessState::Race, &TRPWin::VPRaceBtnClick},       {ProcessState::Preview, &TRPWin::VPPreviewBtnClick},
+        {ProcessState::Print, &TRPWin::VPPrintBtnClick},
+    };
+    for (const auto& [state, handler] : handlers) {
+        QAbstractButton* button = m_stateGroup->button(static_cast<int>(state));
+        connect(button, &QAbstractButton::clicked, this, handler);
+    }
+}
+
+bool TRPWin::logHelpLink(int code, const QString& url)
+{
+    if (code != 0 && !m_session.logAction(-3, code))
+        return false;
+    if (!url.isEmpty())
+        m_session.prompter().openUrl(url);
+    return true;
+}
+
+} // namespace brisko::gui

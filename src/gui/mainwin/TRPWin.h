@@ -1,0 +1,116 @@
+#pragma once
+// The main window `RPWin`: the drawing sheet, the process bar, one panel per
+// design-process state, the tools and the menus. It owns the run's Session.
+#include "mainwin/MainWindowSeams.h"
+#include "session/Session.h"
+
+#include <QColor>
+#include <QMainWindow>
+
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+
+namespace brisko::gui {
+
+class DrawingArea;
+class HelpLinkFilter;
+
+class TRPWin : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TRPWin(Prompter& prompter, QWidget* parent = nullptr);
+    ~TRPWin() override;
+
+    Session& session() { return m_session; }
+    MainWindowSeams& seams() { return m_seams; }
+    PerStateValues& perState() { return m_perState; }
+    DrawingArea* image() const { return m_image; }
+    QColor panelColour() const { return m_panelColour; }
+    bool isStarted() const { return m_started; }
+
+    // The design-process state machine.
+    void SetProcessState(ProcessState from, ProcessState to);
+    void RefreshState(int startAt, int arg, ProcessState state);
+
+    // State buttons.
+    void VPSetBtnClick();
+    void VPBuildBtnClick();
+    void VPPropBtnClick();
+    void VPDynPerfBtnClick();
+    void VPRaceBtnClick();
+    void VPPreviewBtnClick();
+    void VPPrintBtnClick();
+
+    // Menus.
+    void ChooseBackgroundColorClick();
+    void PowerDesignClick();
+    void ViewDesignHistoryClick();
+    void QuitClick();
+
+    // Design operations.
+    void ResetDesignDefaults();
+    void NewDesign();
+
+    // Start-up, in its order: the defaults before the portfolio box, attaching the
+    // chosen portfolio, then the first record and the first refresh.
+    void prepareStartUp();
+    bool attachPortfolio(const QString& path);
+    void finishStartUp();
+    // Ends the run without the closing questions and records (no portfolio chosen).
+    void endWithoutRecords();
+
+    void FormResize();
+    // Installs the help links on captions built after the window (part editor).
+    void installHelpLinks();
+
+signals:
+    void aboutRequested();
+    void programEnded();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    QWidget* buildTopBar();
+    QWidget* buildStatePanelArea();
+    QWidget* buildPortfolioBar();
+    void buildMenus();
+    void addHelpMenu();
+    void connectStateButtons();
+    void installSessionHooks();
+    void installDefaultSeams();
+
+    void leaveState(ProcessState from);
+    void enterState(ProcessState to);
+    void leaveSet();
+    void enterSet();
+    void setSketchAndDriveEnabled(bool enabled);
+    void paintToolAndDriveBox(const QColor& colour);
+    void paintAllPanels(const QColor& colour);
+    void pressStateButton(ProcessState state);
+    void showWidget(const char* name, bool visible);
+    void setEnabledByName(const char* name, bool enabled);
+    void enterForceState(bool showShapes);
+    void enterPlainState(ProcessState state, const char* panel);
+    bool logHelpLink(int code, const QString& url);
+    int simulatedAmongFirst16() const;
+    bool closeQuery();
+
+    Session m_session;
+    MainWindowSeams m_seams;
+    PerStateValues m_perState;
+    DrawingArea* m_image = nullptr;
+    QButtonGroup* m_stateGroup = nullptr;
+    QLabel* m_dirLabel = nullptr;
+    HelpLinkFilter* m_helpLinks = nullptr;
+    QColor m_panelColour;
+    bool m_started = false;
+    bool m_closing = false;
+    bool m_endingWithoutRecords = false;
+    bool m_refreshing = false;
+};
+
+} // namespace brisko::gui

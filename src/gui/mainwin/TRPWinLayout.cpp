@@ -1,0 +1,112 @@
+// The arrangement of the main window: the top bar with the process steps and tools,
+// the drawing sheet, the state panels underneath and the portfolio line.
+#include "mainwin/TRPWin.h"
+
+#include "mainwin/DrawingArea.h"
+#include "mainwin/ForceDisplay.h"
+#include "mainwin/Placeholders.h"
+#include "mainwin/ProcessBar.h"
+#include "mainwin/StatePanels.h"
+#include "mainwin/ToolPanel.h"
+#include "mainwin/WidgetFactory.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace brisko::gui {
+
+namespace {
+
+QFrame* makeSeparator()
+{
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::VLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+const char* kWindowStyle = R"(
+QLabel[panelHeading="true"] { font-weight: bold; font-size: 13pt; color: #0b2a4a; }
+QLabel[stepCaption="true"] { font-weight: bold; color: #1d3b5c; }
+QLabel[helpLink="true"]:hover { color: #0050c8; text-decoration: underline; }
+QLabel[tickCaption="true"] { font-size: 8pt; }
+QLineEdit[readOnly="true"] { background: #ffffff; border: 1px solid #7a9cc0; border-radius: 3px; padding: 2px 4px; }
+QToolButton:checked { background: #ffd27a; border: 1px solid #b07000; border-radius: 4px; }
+QGroupBox { font-weight: bold; }
+)";
+
+} // namespace
+
+void TRPWin::buildWindow()
+{
+    setStyleSheet(QString::fromLatin1(kWindowStyle));
+    auto* central = new QWidget;
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(buildTopBar());
+    m_image = new DrawingArea;
+    createForceDisplay(m_image);
+    column->addWidget(m_image, 1);
+    column->addWidget(buildStatePanelArea());
+    setCentralWidget(central);
+    buildPortfolioBar();
+    resize(1280, 860);
+}
+
+QWidget* TRPWin::buildTopBar()
+{
+    auto* bar = new QFrame;
+    bar->setObjectName(QStringLiteral("TopBar"));
+    bar->setFrameShape(QFrame::StyledPanel);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(10, 6, 10, 6);
+    row->setSpacing(10);
+    m_stateGroup = new QButtonGroup(this);
+    row->addWidget(createProcessBar(m_stateGroup));
+    row->addWidget(makeSeparator());
+    row->addWidget(createSetStateToolPanel());
+    row->addWidget(createDriveBox());
+    row->addWidget(createDrawCancelRow(), 1);
+    row->addWidget(makeSeparator());
+    row->addWidget(createDesignListBar());
+    return bar;
+}
+
+QWidget* TRPWin::buildStatePanelArea()
+{
+    auto* area = new QFrame;
+    area->setObjectName(QStringLiteral("StatePanelArea"));
+    area->setFrameShape(QFrame::StyledPanel);
+    area->setMinimumHeight(120);
+    auto* row = new QHBoxLayout(area);
+    row->setContentsMargins(0, 0, 6, 0);
+    row->setSpacing(6);
+    for (QWidget* panel : {createSetStatePanel(), createBuildStatePanel(), createPropStatePanel(),
+                           createDynamicStatePanel(), createRaceStatePanel(), createPreviewStatePanel()})
+        row->addWidget(panel, 1);
+    for (QWidget* side : {createPlay3DPanel(), createElementSizeGroupBox(), createDynamicPanel()})
+        row->addWidget(side, 0, Qt::AlignVCenter);
+    row->addStretch(0); // takes the room while no state panel shows (Build, Print)
+    return area;
+}
+
+QWidget* TRPWin::buildPortfolioBar()
+{
+    auto* bar = statusBar();
+    bar->setObjectName(QStringLiteral("PortfolioBar"));
+    bar->setSizeGripEnabled(false);
+    QLabel* caption = makeLabel(QStringLiteral("DirCaptionLabel"), QStringLiteral("Working with Design Portfolio:"));
+    caption->setStyleSheet(QStringLiteral("font-weight: bold; padding-left: 6px;"));
+    m_dirLabel = makeLabel(QStringLiteral("DirLabel"), QString(), QStringLiteral("No portfolio selected"));
+    m_dirLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    bar->addWidget(caption);
+    bar->addWidget(m_dirLabel, 1);
+    return bar;
+}
+
+} // namespace brisko::gui

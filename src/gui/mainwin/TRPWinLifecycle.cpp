@@ -1,0 +1,176 @@
+// Start-up, resizing and closing of the main window.
+#include "mainwin/TRPWin.h"
+
+#include "mainwin/DrawingArea.h"
+#include "mainwin/ForceDisplay.h"
+#include "mainwin/PanelColours.h"
+#include "model/Presets.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QRandomGenerator>
+
+namespace brisko::gui {
+
+namespace {
+
+void callSeam(const std::function<void()>& seam)
+{
+    if (seam)
+        seam();
+}
+
+} // namespace
+
+void TRPWin::prepareStartUp()
+{
+    m_dirLabel->clear();
+    m_dirLabel->setToolTip(QStringLiteral("No portfolio selected"));
+    AppState& app = m_session.app;
+    app.clearPendingApply();
+    app.DesignCount = 5;
+    app.CurrentDesign = 0;
+    for (int position = 0; position < kPresetCount; ++position)
+        m_session.designs.entry(position).Saved = true;
+    callSeam(m_seams.recomputeLayout);
+    m_panelColour = kInitialPanelColour;
+    paintAllPanels(m_panelColour);
+    zeroForceShapes(m_image);
+    hideForceDisplay(m_image);
+    m_closing = false;
+    app.CurrentState = ProcessState::Set;
+    app.EditedSinceEnter = 0;
+    app.EditMode.clear();
+    m_session.design.CaseRatio = m_session.fields.CaseRatio;
+    m_session.design.FrictionForce = m_session.fields.FrictionForce;
+    m_session.design.ElementStepSize = m_session.fields.ElementStepSize;
+    ResetDesignDefaults();
+}
+
+bool TRPWin::attachPortfolio(const QString& path)
+{
+    QString error;
+    if (!m_session.portfolio.attach(path, &error)) {
+        m_session.prompter().message(QStringLiteral("Design portfolio"), error);
+        return false;
+    }
+    m_session.app.PortfolioPath = path;
+    m_dirLabel->setText(path);
+    m_dirLabel->setToolTip(path);
+    return true;
+}
+
+void TRPWin::finishStartUp()
+{
+    m_started = true;
+    m_session.logAction(-1, 61, kProgramVersion, {}, {}, {}, QStringLiteral("ProgramStart"));
+    callSeam(m_seams.recomputeLayout);
+    loadPresetShape(m_session.design, 0);
+    m_session.designListText = presetListText(0);
+    if (m_session.hooks.designReplaced)
+        m_session.hooks.designReplaced();
+    callSeam(m_seams.enterSetPartEditor);
+    m_session.design.clearWeights();
+    m_session.design.KeptOtherWheelDiameter = m_session.design.OtherWheelDiameter;
+    m_seams.drawSheetBackground();
+    RefreshState(0, 0, ProcessState::Set);
+}
+
+void TRPWin::ResetDesignDefaults()
+{
+    CarDesign& design = m_session.design;
+    resetDesignDefaults(design);
+    for (int code = 14; code <= 21; ++code)
+        m_session.fields.dimension(code) = *dimensionByCode(design, code);
+    design.CaseRatio = m_session.fields.CaseRatio;
+    design.FrictionForce = m_session.fields.FrictionForce;
+    if (auto* rwd = findChild<QAbstractButton*>(QStringLiteral("RWDBtn")))
+        rwd->setChecked(true);
+    m_session.app.EditMode.clear();
+    callSeam(m_seams.recomputeLayout);
+    if (m_session.hooks.designReplaced)
+        m_session.hooks.designReplaced();
+}
+
+void TRPWin::NewDesign()
+{
+    ResetDesignDefaults();
+    m_session.design.clearOuterOutline();
+    m_session.design.clearInnerOutline();
+    m_session.design.clearWeights();
+    m_seams.drawSheetBackground();
+    loadPresetShape(m_session.design, 0);
+    const QString name = untitledName(*QRandomGenerator::global());
+    if (!m_session.designs.append({name, name, QString(), false, false})) {
+        m_session.prompter().message(QStringLiteral("Please try again."),
+                                     QStringLiteral("The design list is full. Remove a design before adding a new one."));
+        return;
+    }
+    const int position = m_session.designs.count() - 1;
+    m_session.app.DesignCount = m_session.designs.count();
+    m_session.app.CurrentDesign = position;
+    m_session.designListText = name;
+    if (m_session.hooks.designReplaced)
+        m_session.hooks.designReplaced();
+    SetProcessState(m_session.app.CurrentState, ProcessState::Set);
+    const bool logged = m_session.logAction(-2, 63, QStringLiteral("New"), name, {}, {}, QStringLiteral("NewAction"));
+    if (logged)
+        RefreshState(0, 0, ProcessState::Set);
+    m_session.markDesignChanged(position);
+}
+
+void TRPWin::FormResize()
+{
+    if (m_closing || !m_started)
+        return;
+    callSeam(m_seams.stopBuildDrawing);
+    callSeam(m_seams.recomputeLayout);
+    if (m_session.app.CurrentState == ProcessState::Print) {
+        SetProcessState(ProcessState::Print, ProcessState::Set);
+        RefreshState(0, 0, ProcessState::Set);
+        return;
+    }
+    RefreshState(0, 0, m_session.app.CurrentState);
+}
+
+void TRPWin::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TRPWin::endWithoutRecords()
+{
+    m_endingWithoutRecords = true;
+    close();
+}
+
+void TRPWin::closeEvent(QCloseEvent* event)
+{
+    if (m_closing) {
+        event->accept(); // already ended
+        return;
+    }
+    if (!m_endingWithoutRecords && !closeQuery()) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    event->accept();
+    emit programEnded();
+}
+
+// Offers to save; on going on, the end of the run is recorded. A record that cannot
+// be written (the message has named the file) does not keep the program open.
+bool TRPWin::closeQuery()
+{
+    const int answer = m_seams.saveIfNeeded ? m_seams.saveIfNeeded() : 7;
+    if (answer == 3 || answer == 4)
+        return false;
+    m_closing = true;
+    m_session.logAction(-1, 62, kProgramVersion, {}, {}, {}, QStringLiteral("ProgramEnd"));
+    return true;
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,128 @@
+// The main menu: File, Setup, History, Download and Help.
+#include "mainwin/TRPWin.h"
+
+#include "mainwin/PanelColours.h"
+#include "output/HelpSite.h"
+
+#include <QMenu>
+#include <QMenuBar>
+
+namespace brisko::gui {
+
+namespace {
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {})
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void callSeam(const std::function<void()>& seam)
+{
+    if (seam)
+        seam();
+}
+
+struct HelpMenuItem {
+    const char* name;
+    QString caption;
+    int code;
+    QString url;
+};
+
+} // namespace
+
+void TRPWin::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* file = bar->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("File1"));
+    connect(addItem(file, "Open1", QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
+            &QAction::triggered, this, [this] { callSeam(m_seams.openDesign); });
+    addItem(file, "Close1", QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
+    connect(addItem(file, "Save1", QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S)),
+            &QAction::triggered, this, [this] { callSeam(m_seams.saveDesignAs); });
+    file->addSeparator();
+    connect(addItem(file, "Quit1", QStringLiteral("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered,
+            this, &TRPWin::QuitClick);
+
+    QMenu* setup = bar->addMenu(QStringLiteral("Setup"));
+    setup->setObjectName(QStringLiteral("Setup1"));
+    connect(addItem(setup, "Preferences1", QStringLiteral("Preferences...")), &QAction::triggered, this,
+            [this] { callSeam(m_seams.showPreferences); });
+    connect(addItem(setup, "BackgroundColor1", QStringLiteral("Choose Background Color...")), &QAction::triggered,
+            this, &TRPWin::ChooseBackgroundColorClick);
+
+    QMenu* history = bar->addMenu(QStringLiteral("History"));
+    history->setObjectName(QStringLiteral("History1"));
+    QAction* power = addItem(history, "PowerDesign1", QStringLiteral("Power Design..."));
+    power->setVisible(false);
+    power->setEnabled(false);
+    connect(power, &QAction::triggered, this, &TRPWin::PowerDesignClick);
+    connect(addItem(history, "ViewDesignHistory1", QStringLiteral("View Design History...")), &QAction::triggered,
+            this, &TRPWin::ViewDesignHistoryClick);
+
+    QMenu* download = bar->addMenu(QStringLiteral("Download"));
+    download->setObjectName(QStringLiteral("Download1"));
+    connect(addItem(download, "GotoDownloadPage1", QStringLiteral("Download Latest Version...")),
+            &QAction::triggered, this, [this] { logHelpLink(0, helpPageUrl(QStringLiteral("/download.html"))); });
+
+    addHelpMenu();
+}
+
+void TRPWin::addHelpMenu()
+{
+    QMenu* help = menuBar()->addMenu(QStringLiteral("Help"));
+    help->setObjectName(QStringLiteral("Help1"));
+    const HelpMenuItem items[] = {
+        {"HelpWebSite1", QStringLiteral("Help Index at ") + kHelpSiteName, 80,
+         helpPageUrl(QStringLiteral("/help/index.html"))},
+        {"EducationalMaterials1", QStringLiteral("Educational Materials at ") + kHelpSiteName, 81,
+         helpPageUrl(QStringLiteral("/briskointroduction.html"))},
+        {"OnlineDiscussionForum1", QStringLiteral("Brisko Discussion Forum"), 82, helpPageUrl(QStringLiteral("/forum/"))},
+        {"BriskoHomePage1", QStringLiteral("Brisko Home Page"), 83, helpPageUrl(QStringLiteral("/index.html"))},
+        {"TLAB210HomePage1", QStringLiteral("TLAB 210 Home Page"), 84, kCourseHomePage},
+    };
+    for (const HelpMenuItem& item : items) {
+        connect(addItem(help, item.name, item.caption), &QAction::triggered, this,
+                [this, code = item.code, url = item.url] { logHelpLink(code, url); });
+    }
+    help->addSeparator();
+    connect(addItem(help, "AboutBK", QStringLiteral("About Brisko...")), &QAction::triggered, this,
+            &TRPWin::aboutRequested);
+}
+
+void TRPWin::ChooseBackgroundColorClick()
+{
+    const std::optional<QColor> chosen = m_session.prompter().chooseColor(kInitialPanelColour);
+    if (!chosen)
+        return;
+    m_panelColour = *chosen;
+    paintAllPanels(m_panelColour);
+}
+
+void TRPWin::PowerDesignClick()
+{
+    m_session.markCurrentDesignChanged();
+    if (!m_session.logAction(-2, 70, QStringLiteral("Power design"), {}, {}, {}, QStringLiteral("PowerDesign")))
+        return;
+    callSeam(m_seams.showPowerDesigner);
+}
+
+void TRPWin::ViewDesignHistoryClick()
+{
+    if (!m_session.logAction(-2, 71, QStringLiteral("ViewDP"), {}, {}, {}, QStringLiteral("ViewDP")))
+        return;
+    callSeam(m_seams.showDesignHistory);
+}
+
+void TRPWin::QuitClick()
+{
+    close();
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,88 @@
+// The seven state buttons: switch the state, recompute it and log the entry.
+// A record that cannot be written ends the handler there.
+#include "mainwin/TRPWin.h"
+
+#include "mainwin/BusyCursor.h"
+
+#include <QWidget>
+
+namespace brisko::gui {
+
+namespace {
+constexpr int kRaceLanes = 16;
+}
+
+void TRPWin::VPSetBtnClick()
+{
+    SetProcessState(m_session.app.CurrentState, ProcessState::Set);
+    RefreshState(0, 0, ProcessState::Set);
+    if (!m_session.logAction(1, 101, {}, {}, {}, {}, QStringLiteral("VPSet")))
+        return;
+    setEnabledByName("ApplyBtn", false);
+}
+
+void TRPWin::VPBuildBtnClick()
+{
+    BusyCursor busy;
+    SetProcessState(m_session.app.CurrentState, ProcessState::Build);
+    setEnabledByName("StepForward3DBtn", false);
+    setEnabledByName("ToEnd3DBtn", false);
+    RefreshState(0, 0, ProcessState::Build);
+    m_session.logAction(3, 201, {}, {}, {}, {}, QStringLiteral("VPBuild"));
+}
+
+void TRPWin::VPPropBtnClick()
+{
+    BusyCursor busy;
+    SetProcessState(m_session.app.CurrentState, ProcessState::Prop);
+    RefreshState(0, 0, ProcessState::Prop);
+    m_session.logAction(4, 301, {}, {}, {}, {}, QStringLiteral("VPProperties"));
+}
+
+void TRPWin::VPDynPerfBtnClick()
+{
+    BusyCursor busy;
+    SetProcessState(m_session.app.CurrentState, ProcessState::Dynamic);
+    m_session.design.ElementStepSize = QStringLiteral("9");
+    m_session.fields.ElementStepSize = QStringLiteral("9");
+    m_perState.dynamicStep = 1;
+    RefreshState(0, 0, ProcessState::Dynamic);
+    m_session.logAction(5, 401, {}, {}, {}, {}, QStringLiteral("VPDynamic"));
+}
+
+void TRPWin::VPRaceBtnClick()
+{
+    BusyCursor busy;
+    SetProcessState(m_session.app.CurrentState, ProcessState::Race);
+    RefreshState(0, 0, ProcessState::Race);
+    m_session.logAction(6, 501, QString::number(simulatedAmongFirst16()), {}, {}, {}, QStringLiteral("VPRace"));
+}
+
+void TRPWin::VPPreviewBtnClick()
+{
+    m_perState.previewTemplate = 1;
+    setEnabledByName("StepPVBtn", true);
+    setEnabledByName("RewindPvBtn", false);
+    SetProcessState(m_session.app.CurrentState, ProcessState::Preview);
+    RefreshState(0, 0, ProcessState::Preview);
+    m_session.logAction(7, 601, {}, {}, {}, {}, QStringLiteral("VPPreview"));
+}
+
+void TRPWin::VPPrintBtnClick()
+{
+    SetProcessState(m_session.app.CurrentState, ProcessState::Print);
+    if (!m_session.logAction(8, 701, {}, {}, {}, {}, QStringLiteral("VPPrint")))
+        return;
+    if (m_seams.openPrintDialog)
+        m_seams.openPrintDialog();
+}
+
+int TRPWin::simulatedAmongFirst16() const
+{
+    const auto& entries = m_session.designs.entries();
+    const int lanes = std::min<int>(kRaceLanes, entries.size());
+    return static_cast<int>(std::count_if(entries.begin(), entries.begin() + lanes,
+                                          [](const DesignListEntry& e) { return e.Simulated; }));
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,174 @@
+// The design-process state machine: switching panels and buttons, and the refresh
+// dispatcher that recomputes what a state shows.
+#include "mainwin/TRPWin.h"
+
+#include "mainwin/DrawingArea.h"
+#include "mainwin/ForceDisplay.h"
+#include "mainwin/PanelColours.h"
+#include "mainwin/ProcessBar.h"
+#include "mainwin/ToolPanel.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+
+namespace brisko::gui {
+
+namespace {
+
+const QStringList kDriveButtons = {QStringLiteral("RWDBtn"), QStringLiteral("FWDBtn"), QStringLiteral("AWDBtn")};
+
+} // namespace
+
+void TRPWin::SetProcessState(ProcessState from, ProcessState to)
+{
+    if (from == to)
+        return;
+    m_perState = PerStateValues{};
+    leaveState(from);
+    enterState(to);
+}
+
+void TRPWin::leaveState(ProcessState from)
+{
+    switch (from) {
+    case ProcessState::Set: leaveSet(); break;
+    case ProcessState::Build:
+        showWidget("BuildStatePanel", false);
+        showWidget("Play3DPanel", false);
+        break;
+    case ProcessState::Prop:
+        showWidget("PropStatePanel", false);
+        showWidget("ElementSizeGroupBox", false);
+        hideForceDisplay(m_image);
+        break;
+    case ProcessState::Dynamic:
+        showWidget("DynamicStatePanel", false);
+        showWidget("DynamicPanel", false);
+        showWidget("DynamicLabel", false);
+        hideForceDisplay(m_image);
+        break;
+    case ProcessState::Race: showWidget("RaceStatePanel", false); break;
+    case ProcessState::Preview: showWidget("PreviewStatePanel", false); break;
+    case ProcessState::Print: break;
+    }
+}
+
+void TRPWin::enterState(ProcessState to)
+{
+    switch (to) {
+    case ProcessState::Set: enterSet(); return;
+    case ProcessState::Build: enterPlainState(to, "Play3DPanel"); return;
+    case ProcessState::Prop:
+        enterPlainState(to, "PropStatePanel");
+        showWidget("ElementSizeGroupBox", true);
+        m_seams.drawSheetBackground();
+        enterForceState(false);
+        return;
+    case ProcessState::Dynamic:
+        enterPlainState(to, "DynamicStatePanel");
+        showWidget("DynamicPanel", true);
+        enterForceState(true);
+        return;
+    case ProcessState::Race: enterPlainState(to, "RaceStatePanel"); return;
+    case ProcessState::Preview: enterPlainState(to, "PreviewStatePanel"); return;
+    case ProcessState::Print: enterPlainState(to, nullptr); return;
+    }
+}
+
+void TRPWin::leaveSet()
+{
+    showWidget("SetStatePanel", false);
+    showWidget("PartNameBox", false);
+    showWidget("PartNameLabel", false);
+    if (m_seams.leaveSetPartEditor)
+        m_seams.leaveSetPartEditor();
+    setSketchAndDriveEnabled(false);
+}
+
+void TRPWin::enterSet()
+{
+    showWidget("SetStatePanel", true);
+    showWidget("PartNameBox", true);
+    paintToolAndDriveBox(m_panelColour);
+    if (m_seams.enterSetPartEditor)
+        m_seams.enterSetPartEditor();
+    showWidget("PartNameLabel", true);
+    setSketchAndDriveEnabled(true);
+    m_session.app.CurrentState = ProcessState::Set;
+    pressStateButton(ProcessState::Set);
+    setEnabledByName("ApplyBtn", false);
+}
+
+// The states other than Set: their panel shown, tools silver, their button down.
+void TRPWin::enterPlainState(ProcessState state, const char* panel)
+{
+    if (panel)
+        showWidget(panel, true);
+    paintToolAndDriveBox(kSilver);
+    m_session.app.CurrentState = state;
+    pressStateButton(state);
+}
+
+void TRPWin::enterForceState(bool showShapes)
+{
+    zeroForceShapes(m_image);
+    showForceShapes(m_image, showShapes);
+}
+
+void TRPWin::setSketchAndDriveEnabled(bool enabled)
+{
+    for (const QString& name : sketchToolNames() + kDriveButtons)
+        if (auto* button = findChild<QAbstractButton*>(name))
+            button->setEnabled(enabled);
+}
+
+void TRPWin::paintToolAndDriveBox(const QColor& colour)
+{
+    paintPanel(findChild<QWidget*>(QStringLiteral("SetStateToolPanel")), colour);
+    paintPanel(findChild<QWidget*>(QStringLiteral("DriveBox")), colour);
+}
+
+void TRPWin::paintAllPanels(const QColor& colour)
+{
+    for (const char* name : {"SetStatePanel", "BuildStatePanel", "PropStatePanel", "DynamicStatePanel",
+                             "RaceStatePanel", "PreviewStatePanel"})
+        paintPanel(findChild<QWidget*>(QString::fromLatin1(name)), colour);
+    paintPanel(findChild<QWidget*>(QStringLiteral("StatePanelArea")), colour);
+    paintToolAndDriveBox(colour);
+}
+
+void TRPWin::pressStateButton(ProcessState state)
+{
+    if (QAbstractButton* button = m_stateGroup->button(static_cast<int>(state)))
+        button->setChecked(true);
+}
+
+void TRPWin::showWidget(const char* name, bool visible)
+{
+    if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name)))
+        widget->setVisible(visible);
+}
+
+void TRPWin::setEnabledByName(const char* name, bool enabled)
+{
+    if (auto* widget = findChild<QWidget*>(QString::fromLatin1(name)))
+        widget->setEnabled(enabled);
+}
+
+void TRPWin::RefreshState(int startAt, int arg, ProcessState state)
+{
+    if (m_refreshing)
+        return; // a refresh already running (it lets events through) is not started again
+    m_refreshing = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{m_refreshing};
+    if (m_seams.prepareRefresh)
+        m_seams.prepareRefresh(startAt, arg, state);
+    const auto work = m_seams.stateWork.find(state);
+    if (work != m_seams.stateWork.end() && work->second)
+        work->second(startAt, arg);
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,78 @@
+#include "mainwin/ToolPanel.h"
+
+#include "mainwin/WidgetFactory.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace brisko::gui {
+
+namespace {
+
+struct ToolInfo {
+    const char* name;
+    const char* caption;
+    const char* hint;
+};
+
+const ToolInfo kTools[] = {
+    {"DrawOuterBtn", "Outer", "Draw outer layer shape"},
+    {"DrawInnerBtn", "Inner", "Draw inner layer shape"},
+    {"FrontAxleBtn", "Axle", "Place the front axle"},
+    {"AddWeightBtn", "+ Weight", "Add a weight"},
+    {"RemoveWeightBtn", "\u2212 Weight", "Remove a weight"},
+};
+
+} // namespace
+
+const QStringList& sketchToolNames()
+{
+    static const QStringList names = [] {
+        QStringList list;
+        for (const auto& tool : kTools)
+            list << QString::fromLatin1(tool.name);
+        return list;
+    }();
+    return names;
+}
+
+QWidget* createSetStateToolPanel()
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("SetStateToolPanel"));
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(8, 6, 8, 6);
+    row->setSpacing(4);
+    for (const auto& tool : kTools) {
+        auto* button = new QToolButton;
+        button->setObjectName(QString::fromLatin1(tool.name));
+        button->setText(QString::fromUtf8(tool.caption));
+        button->setToolTip(QString::fromLatin1(tool.hint));
+        button->setMinimumHeight(44);
+        button->setMinimumWidth(58);
+        row->addWidget(button);
+    }
+    return panel;
+}
+
+QWidget* createDrawCancelRow()
+{
+    auto* rowWidget = new QWidget;
+    rowWidget->setObjectName(QStringLiteral("DrawCancelRow"));
+    auto* row = new QHBoxLayout(rowWidget);
+    row->setContentsMargins(0, 0, 0, 0);
+    QPushButton* cancel = makeButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"));
+    cancel->hide();
+    row->addWidget(cancel);
+    QLabel* hint = makeLabel(QStringLiteral("DrawHintLabel"),
+                             QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to "
+                                            "finish (or press Cancel to abort)."));
+    hint->setWordWrap(true);
+    hint->hide();
+    row->addWidget(hint, 1);
+    return rowWidget;
+}
+
+} // namespace brisko::gui

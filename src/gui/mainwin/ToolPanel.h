@@ -1,0 +1,15 @@
+#pragma once
+// `SetStateToolPanel`: the sketching and placement tools of the Set state.
+#include <QStringList>
+
+class QWidget;
+
+namespace brisko::gui {
+
+const QStringList& sketchToolNames(); // DrawOuterBtn, DrawInnerBtn, FrontAxleBtn, AddWeightBtn, RemoveWeightBtn
+
+QWidget* createSetStateToolPanel();
+// `DrawCancelBtn` ("Cancel", hidden) and `DrawHintLabel` (hidden), shown while drawing.
+QWidget* createDrawCancelRow();
+
+} // namespace brisko::gui

@@ -1,0 +1,65 @@
+#include "mainwin/WidgetFactory.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace brisko::gui {
+
+QLabel* makeLabel(const QString& name, const QString& text, const QString& hint)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    if (!hint.isEmpty())
+        label->setToolTip(hint);
+    return label;
+}
+
+QLabel* makeLinkLabel(const QString& name, const QString& text, const QString& hint)
+{
+    QLabel* label = makeLabel(name, text, hint.isEmpty() ? QStringLiteral("Click for help") : hint);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setProperty("helpLink", true);
+    return label;
+}
+
+QLineEdit* makeFigureField(const QString& name)
+{
+    auto* field = new QLineEdit;
+    field->setObjectName(name);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::NoFocus);
+    field->setAlignment(Qt::AlignRight);
+    field->setFixedWidth(110);
+    return field;
+}
+
+QPushButton* makeButton(const QString& name, const QString& text, const QString& hint)
+{
+    auto* button = new QPushButton(text);
+    button->setObjectName(name);
+    if (!hint.isEmpty())
+        button->setToolTip(hint);
+    return button;
+}
+
+void addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fieldName)
+{
+    const int row = index % kFigureRows;
+    const int column = (index / kFigureRows) * 2;
+    caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(caption, row, column);
+    QLineEdit* field = makeFigureField(fieldName);
+    caption->setBuddy(field);
+    grid->addWidget(field, row, column + 1);
+}
+
+QWidget* makeNamedPanel(const QString& name)
+{
+    auto* panel = new QWidget;
+    panel->setObjectName(name);
+    return panel;
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,20 @@
+#include "persist/FileNames.h"
+
+#include <gtest/gtest.h>
+
+using brisko::forceExtension;
+
+TEST(ForceExtension, AppendsOrReplacesFromTheLastDot)
+{
+    EXPECT_EQ(forceExtension("/tmp/work/Mine", ".brdp"), "/tmp/work/Mine.brdp");
+    EXPECT_EQ(forceExtension("/tmp/work/Mine.brdp", ".brdp"), "/tmp/work/Mine.brdp");
+    EXPECT_EQ(forceExtension("/tmp/work/Mine.txt", ".brdp"), "/tmp/work/Mine.brdp");
+    EXPECT_EQ(forceExtension("/tmp/work/my.design.txt", ".brdp"), "/tmp/work/my.design.brdp");
+}
+
+TEST(ForceExtension, IsCaseSensitiveAndIgnoresDotsInFolders)
+{
+    EXPECT_EQ(forceExtension("/tmp/a.b/Mine.BRDP", ".brdp"), "/tmp/a.b/Mine.brdp");
+    EXPECT_EQ(forceExtension("/tmp/a.b/Mine", ".brdp"), "/tmp/a.b/Mine.brdp");
+    EXPECT_EQ(forceExtension("C:\\dir.x\\Mine", ".brdp"), "C:\\dir.x\\Mine.brdp");
+}

@@ -1,0 +1,103 @@
+#pragma once
+// A program started through its opening and portfolio boxes with scripted answers,
+// and the records of its portfolio read back.
+#include "ScriptedPrompter.h"
+#include "app/Program.h"
+#include "mainwin/DrawingArea.h"
+#include "mainwin/TRPWin.h"
+#include "output/TAbout.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace brisko::gui::test {
+
+using brisko::test::Prompt;
+using brisko::test::ScriptedPrompter;
+
+class ProgramFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        program = std::make_unique<Program>(prompter);
+        program->quitApplication = [] {};
+    }
+
+    TRPWin& win() { return program->mainWindow(); }
+    QString portfolioPath() const { return dir.filePath(QStringLiteral("Mine.brdp")); }
+
+    // Start designing, then Continue with the portfolio "Mine" in the temporary folder.
+    void startWithPortfolio()
+    {
+        program->start();
+        click("StartDesigningBtn");
+        prompter.answerFile(dir.filePath(QStringLiteral("Mine")));
+        click("ContinueBtn");
+        ASSERT_EQ(win().session().app.PortfolioPath, portfolioPath());
+    }
+
+    void click(const char* name)
+    {
+        auto* button = win().findChild<QAbstractButton*>(QString::fromLatin1(name));
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+
+    void trigger(const char* actionName)
+    {
+        auto* action = win().findChild<QAction*>(QString::fromLatin1(actionName));
+        ASSERT_NE(action, nullptr) << actionName;
+        action->trigger();
+    }
+
+    template <typename W = QWidget>
+    W* widget(const char* name)
+    {
+        return win().findChild<W*>(QString::fromLatin1(name));
+    }
+
+    QList<QStringList> records() const
+    {
+        QFile file(portfolioPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        QList<QStringList> out;
+        for (const QByteArray& line : file.readAll().split('\n')) {
+            const QString text = QString::fromLatin1(line).remove(QLatin1Char('\r'));
+            if (!text.isEmpty())
+                out << text.split(QLatin1Char(','));
+        }
+        return out;
+    }
+
+    QStringList lastRecord() const
+    {
+        const auto all = records();
+        return all.isEmpty() ? QStringList() : all.last();
+    }
+
+    QStringList urls() const
+    {
+        QStringList out;
+        for (const Prompt& p : prompter.promptsOf(Prompt::Url))
+            out << p.text;
+        return out;
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    std::unique_ptr<Program> program;
+};
+
+// Fields of a record by their 1-based number.
+inline QString field(const QStringList& record, int number)
+{
+    return number <= record.size() ? record.at(number - 1) : QStringLiteral("<missing>");
+}
+
+} // namespace brisko::gui::test
