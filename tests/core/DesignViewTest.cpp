@@ -3,6 +3,7 @@
 #include "analysis/ChamberSizing.h"
 #include "geometry/BackgroundPainter.h"
 #include "geometry/DesignViewPainter.h"
+#include "geometry/HighlightFrame.h"
 #include "geometry/SetStateView.h"
 #include "geometry/ViewColours.h"
 #include "model/Presets.h"
@@ -67,6 +68,8 @@ TEST_P(SetStateAtSize, PaintsPaperLayersRunningGearAndWeightsWhereTheyBelong)
 
     // The paper in the middle of a half-inch square, clear of the car.
     EXPECT_EQ(s.at(s.onScreen(666, 162)), colours::kSetPaper);
+    // The paper grid, half an inch in from the left.
+    EXPECT_EQ(s.at(QPoint(v.PaperLeft + nearest(v.PaperViewWidth / 20.0), 10)), colours::kPaperGrid);
     // The folded corner.
     const int right = v.PaperLeft + v.PaperViewWidth;
     EXPECT_EQ(s.at(QPoint(right - nearest(22 * v.ViewScale), nearest(25 * v.ViewScale))), colours::kWhite);
@@ -100,7 +103,28 @@ TEST_P(SetStateAtSize, PaintsPaperLayersRunningGearAndWeightsWhereTheyBelong)
     EXPECT_EQ(s.at(box.bottomLeft()), colours::kSilver);
 }
 
-INSTANTIATE_TEST_SUITE_P(WindowSizes, SetStateAtSize, ::testing::Values(QSize(1280, 800), QSize(1920, 1080)));
+INSTANTIATE_TEST_SUITE_P(WindowSizes, SetStateAtSize, ::testing::Values(QSize(1280, 800), QSize(1920, 1080)),
+                         [](const auto& info) {
+                             return std::to_string(info.param.width()) + "x" + std::to_string(info.param.height());
+                         });
+
+TEST(SetState, HighlightingAnyPartTwiceLeavesThePictureAsItWas)
+{
+    test::ensureGuiApp();
+    Scene s;
+    s.render(QSize(1280, 800));
+    const QImage picture = s.view.Image;
+    for (int part = 0; part < PartCount; ++part) {
+        QPainter once(&s.view.Image);
+        toggleHighlight(once, s.view.Geometry.PartRegions[static_cast<size_t>(part)]);
+        once.end();
+        EXPECT_NE(s.view.Image, picture) << part;
+        QPainter twice(&s.view.Image);
+        toggleHighlight(twice, s.view.Geometry.PartRegions[static_cast<size_t>(part)]);
+        twice.end();
+        EXPECT_EQ(s.view.Image, picture) << part;
+    }
+}
 
 TEST(SetState, AllWheelDriveDrawsNoOtherWheelOrAxleAndASecondSpringAtTheFront)
 {
