@@ -17,7 +17,13 @@ CarGeometry designViewGeometry(CarDesign& design, const MaterialLibrary& materia
 SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
                                 const QSize& drawingArea, const QColor& background)
 {
-    const ViewLayout layout = layoutView(drawingArea.width(), drawingArea.height());
+    return renderSetStateView(design, materials, model, layoutView(drawingArea.width(), drawingArea.height()),
+                              drawingArea, background);
+}
+
+SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
+                                const ViewLayout& layout, const QSize& drawingArea, const QColor& background)
+{
     // A refresh first rebuilds with the figures of the last sizing, which may still
     // complete a missing inner outline, then sizes the chamber afresh.
     buildCarGeometry(design, materials, layout, chamberGeometryOf(model));

@@ -27,5 +27,9 @@ CarGeometry designViewGeometry(CarDesign& design, const MaterialLibrary& materia
 // corrected by the sizing and its weights' hit boxes rewritten.
 SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
                                 const QSize& drawingArea, const QColor& background = colours::kDefaultBackground);
+// The same with the layout the main window computed from its own size.
+SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
+                                const ViewLayout& layout, const QSize& drawingArea,
+                                const QColor& background = colours::kDefaultBackground);
 
 } // namespace brisko
