@@ -1,0 +1,22 @@
+#pragma once
+// Filling and framing plane regions on any painter.
+#include <QBrush>
+#include <QPainter>
+#include <QRegion>
+
+namespace brisko {
+
+// The band inside `region` along its boundary, `width` pixels wide horizontally
+// and `height` pixels high vertically: every pixel of the region whose horizontal
+// neighbours within `width` or vertical neighbours within `height` are not all
+// inside the region.
+QRegion frameBand(const QRegion& region, int width, int height);
+
+// Paints every pixel of the region with the brush; a hatch leaves the pixels
+// between its lines untouched.
+void fillRegion(QPainter& painter, const QRegion& region, const QBrush& brush);
+
+// Paints the band of frameBand with the brush.
+void frameRegion(QPainter& painter, const QRegion& region, const QBrush& brush, int width, int height);
+
+} // namespace brisko

@@ -1,0 +1,47 @@
+#include "geometry/SetStateView.h"
+
+#include "analysis/ChamberSizing.h"
+#include "geometry/BackgroundPainter.h"
+#include "geometry/DesignViewPainter.h"
+
+#include <QPainter>
+
+namespace brisko {
+
+CarGeometry designViewGeometry(CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
+                               const MassModel& model)
+{
+    return buildCarGeometry(design, materials, layout, chamberGeometryOf(model));
+}
+
+SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
+                                const QSize& drawingArea, const QColor& background)
+{
+    return renderSetStateView(design, materials, model, layoutView(drawingArea.width(), drawingArea.height()),
+                              drawingArea, background);
+}
+
+SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
+                                const ViewLayout& layout, const QSize& drawingArea, const QColor& background)
+{
+    // A refresh first rebuilds with the figures of the last sizing, which may still
+    // complete a missing inner outline, then sizes the chamber afresh.
+    buildCarGeometry(design, materials, layout, chamberGeometryOf(model));
+    sizeChamberAndLayers(design, materials, model);
+
+    SetStateView view;
+    view.Geometry = designViewGeometry(design, materials, layout, model);
+    view.Image = QImage(drawingArea, QImage::Format_RGB32);
+    QPainter painter(&view.Image);
+    BackgroundScene scene;
+    scene.State = ProcessState::Set;
+    scene.Layout = layout;
+    scene.Area = drawingArea;
+    scene.WindowWidth = drawingArea.width();
+    scene.Background = background;
+    paintBackground(painter, scene);
+    paintSetPicture(painter, view.Geometry, design, materials, model.chamberRadiusUnits());
+    return view;
+}
+
+} // namespace brisko

@@ -1,0 +1,13 @@
+#pragma once
+// Labels on the design view: text with its top-left corner at a point, on a
+// transparent background, black unless told.
+#include <QColor>
+#include <QPainter>
+#include <QString>
+
+namespace brisko {
+
+void drawLabel(QPainter& painter, const QPoint& topLeft, const QString& text, int pointSize,
+               const QColor& colour = Qt::black);
+
+} // namespace brisko

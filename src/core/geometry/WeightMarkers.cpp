@@ -1,0 +1,71 @@
+#include "geometry/WeightMarkers.h"
+
+#include "geometry/Pens.h"
+#include "geometry/RegionPainting.h"
+#include "geometry/TextDrawing.h"
+#include "geometry/ViewColours.h"
+#include "text/NumberText.h"
+
+namespace brisko {
+
+namespace {
+
+constexpr int kHeadHalfWidth = 5;
+constexpr int kHitMargin = 15;
+constexpr int kLabelPointSize = 9;
+
+int directionOf(int arrowLength)
+{
+    return arrowLength >= 0 ? 1 : -1;
+}
+
+} // namespace
+
+int weightArrowLength(float mass)
+{
+    return nearest(mass * 144.0f);
+}
+
+QRect weightHitBox(const QPoint& p, float mass, float viewScale)
+{
+    const int shaft = nearest(static_cast<float>(weightArrowLength(mass)) * viewScale);
+    const int top = directionOf(weightArrowLength(mass)) > 0 ? p.y() - shaft - kHitMargin : p.y();
+    const int bottom = directionOf(weightArrowLength(mass)) > 0 ? p.y() : p.y() - shaft + kHitMargin;
+    return QRect(QPoint(p.x() - kHeadHalfWidth, top), QPoint(p.x() + kHeadHalfWidth - 1, bottom - 1));
+}
+
+QString weightLabel(float mass)
+{
+    return cut(numberText(mass), 5) + QStringLiteral(" lb");
+}
+
+void paintWeight(QPainter& painter, const ViewLayout& layout, AddedWeight& weight)
+{
+    const float scale = layout.ViewScale;
+    const QPoint p = layout.viewFrame().point(static_cast<float>(weight.X), static_cast<float>(weight.Y));
+    const int length = weightArrowLength(weight.Mass);
+    const int s = directionOf(length);
+    const int shaft = nearest(static_cast<float>(length) * scale);
+    const int headY = p.y() - s * nearest(15.0f * scale);
+
+    painter.save();
+    painter.setPen(viewPen(colours::kWeight, 2));
+    painter.drawLine(QPoint(p.x(), p.y() - shaft), p);
+    painter.drawPolyline(QPolygon({p, QPoint(p.x() - kHeadHalfWidth, headY), QPoint(p.x() + kHeadHalfWidth, headY), p}));
+    painter.restore();
+
+    weight.Box = weightHitBox(p, weight.Mass, scale);
+    frameRegion(painter, QRegion(weight.Box), QBrush(colours::kSilver), 1, 1);
+
+    const QPoint labelAt(p.x() + kHeadHalfWidth, p.y() - s * nearest(30.0f * scale));
+    drawLabel(painter, labelAt, weightLabel(weight.Mass), kLabelPointSize);
+}
+
+void paintWeights(QPainter& painter, const ViewLayout& layout, CarDesign& design)
+{
+    for (AddedWeight& weight : design.Weights)
+        if (weight.inUse())
+            paintWeight(painter, layout, weight);
+}
+
+} // namespace brisko

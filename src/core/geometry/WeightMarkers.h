@@ -1,0 +1,29 @@
+#pragma once
+// Added weights on the design view: an arrow two inches long per pound, pointing
+// down onto the weight's point for a positive mass and up to it for a negative
+// one, a hit box for the remove tool and a label with the mass.
+#include "geometry/ViewLayout.h"
+#include "model/CarDesign.h"
+
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+namespace brisko {
+
+// Arrow length in drawing pixels: 144 per pound, negative for a negative mass.
+int weightArrowLength(float mass);
+
+// The view rectangle the remove tool tests: 5 pixels either side of the shaft and
+// 15 pixels beyond its tail; the right and bottom edges are outside.
+QRect weightHitBox(const QPoint& viewPoint, float mass, float viewScale);
+
+// The first five characters of the mass's number text and " lb".
+QString weightLabel(float mass);
+
+// Draws one weight and writes its hit box into its Box.
+void paintWeight(QPainter& painter, const ViewLayout& layout, AddedWeight& weight);
+// Every slot in use, in slot order.
+void paintWeights(QPainter& painter, const ViewLayout& layout, CarDesign& design);
+
+} // namespace brisko
