@@ -3,6 +3,7 @@
 // program.
 #include "analysis/VirtualPrototype.h"
 #include "model/MaterialLibrary.h"
+#include "persist/DesignFile.h"
 #include "model/Presets.h"
 #include "text/NumberText.h"
 
@@ -17,26 +18,33 @@ using namespace brisko;
 namespace {
 
 const char* const kUsage =
-    "Usage: brisko-figures --preset NAME [--drive RWD|FWD|AWD] [--chamber circular|octagonal]\n"
-    "                      [--element PIXELS]\n"
+    "Usage: brisko-figures (--preset NAME | --file PATH) [--drive RWD|FWD|AWD]\n"
+    "                      [--chamber circular|octagonal] [--element PIXELS] [--save PATH]\n"
     "\n"
     "Prints the figures Brisko shows in the Build, Analyze and Simulate states for a\n"
-    "preset design, one \"Name: text\" line each, with the texts the program displays,\n"
-    "followed by the advisory flags (1 when the advisory shows after a simulation).\n"
+    "preset design or a design file, one \"Name: text\" line each, with the texts the\n"
+    "program displays, followed by the advisory flags (1 when the advisory shows after\n"
+    "a simulation).\n"
     "\n"
     "  --preset NAME      \"Default Design\", \"Racer\", \"Pickup\", \"Tow Truck\" or \"Wheelie\"\n"
-    "  --drive TYPE       RWD (default), FWD or AWD\n"
-    "  --chamber SHAPE    circular (default) or octagonal\n"
-    "  --element PIXELS   finite element size of the mass scan, 2 to 72 (default 9)\n"
+    "  --file PATH        a .brsk design file, with its own materials and settings\n"
+    "  --drive TYPE       RWD, FWD or AWD (default: RWD for a preset, the file's own)\n"
+    "  --chamber SHAPE    circular or octagonal (default: circular for a preset, the file's own)\n"
+    "  --element PIXELS   finite element size of the mass scan, 2 to 72 (default: 9 for a\n"
+    "                     preset, the file's own)\n"
+    "  --save PATH        also write the analysed design as a version-3 design file\n"
     "  --help             this text\n"
     "\n"
-    "Exit status: 0 on success, 2 for an unknown preset or option.\n";
+    "Exit status: 0 on success, 2 for an unknown preset or option, a refused design\n"
+    "file, or a design file that cannot be written.\n";
 
 struct Options {
     int preset = -1;
-    DriveType drive = DriveType::RWD;
-    ChamberShape chamber = ChamberShape::Circular;
-    QString element = QStringLiteral("9");
+    QString file;
+    QString save;
+    std::optional<DriveType> drive;
+    std::optional<ChamberShape> chamber;
+    std::optional<QString> element;
     bool help = false;
 };
 
@@ -79,6 +87,10 @@ Options parse(const QStringList& args)
             if (!p)
                 fail(QStringLiteral("unknown preset \"%1\" (see --help)").arg(value));
             o.preset = *p;
+        } else if (key == QLatin1String("--file")) {
+            o.file = value;
+        } else if (key == QLatin1String("--save")) {
+            o.save = value;
         } else if (key == QLatin1String("--drive")) {
             const QString v = value.toUpper();
             if (v == QLatin1String("RWD"))
@@ -170,18 +182,34 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
-    if (options.preset < 0)
-        fail(QStringLiteral("no design given: use --preset NAME (see --help)"));
+    if ((options.preset < 0) == options.file.isEmpty())
+        fail(QStringLiteral("give one design: --preset NAME or --file PATH (see --help)"));
 
-    CarDesign design;
-    MaterialLibrary materials;
-    loadPresetShape(design, options.preset);
-    design.setDrive(options.drive);
-    design.Chamber = options.chamber;
-    design.ElementStepSize = options.element;
+    DesignFileContents loaded;
+    if (options.file.isEmpty()) {
+        loadPresetShape(loaded.design, options.preset);
+        loaded.name = presetNames().at(options.preset);
+    } else {
+        QString error;
+        if (!readDesignFile(options.file, OlderLayout::Read, loaded, &error))
+            fail(QString(error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    }
+    CarDesign& design = loaded.design;
+    if (options.drive)
+        design.setDrive(*options.drive);
+    if (options.chamber)
+        design.Chamber = *options.chamber;
+    if (options.element)
+        design.ElementStepSize = *options.element;
 
-    VirtualPrototype vp(design, materials);
+    VirtualPrototype vp(design, loaded.materials);
     vp.refresh(ProcessState::Dynamic, kNoFrame);
     print(vp, design);
+
+    if (!options.save.isEmpty()) {
+        QString error;
+        if (!WriteDesignFile(options.save, design, loaded.materials, loaded.name, &error))
+            fail(QString(error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    }
     return 0;
 }
