@@ -81,3 +81,26 @@ TEST(VirtualPrototypeRefresh, RaceRefreshRecordsTheTraceWithoutFrames)
     EXPECT_FALSE(run.FinalFrameDrawn);
     EXPECT_GE(run.Trace.Distance[1], 0.0f);
 }
+
+// The first refresh after a change must not weigh the body with the chamber of the
+// refresh before: the default wedge's board is worked out by hand (25.36 square
+// inches of outer board, 13.91 of cored board, 0.0023 lbm per cubic inch), and the
+// wheels, axles and spring are added.
+TEST(VirtualPrototypeRefresh, FirstRefreshWeighsTheBodyWithItsOwnChamber)
+{
+    Prototype p;
+    p.vp.refresh(ProcessState::Prop);
+    const float first = p.vp.mass().TotalMass;
+    const float body = 25.36f * 2 * 0.5f * 0.0023f + 13.91f * 4 * 0.5f * 0.0023f;
+    EXPECT_NEAR(p.vp.mass().BoardMass - body, 0.0472f, 0.002f);
+    EXPECT_NEAR(first, 0.246f, 0.002f);
+    p.vp.refresh(ProcessState::Prop);
+    EXPECT_EQ(p.vp.mass().TotalMass, first);
+
+    // A longer spring sizes a bigger chamber, which the very next scan must cut out.
+    p.design.SpringLength = "72";
+    p.vp.refresh(ProcessState::Prop);
+    const float changed = p.vp.mass().TotalMass;
+    p.vp.refresh(ProcessState::Prop);
+    EXPECT_EQ(p.vp.mass().TotalMass, changed);
+}

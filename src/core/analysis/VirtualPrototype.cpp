@@ -135,11 +135,10 @@ void VirtualPrototype::refresh(ProcessState state, int requestedFrame)
 {
     rebuildGeometry();
     sizeChamber();
+    // The regions of the previous sizing may be stale (a changed spring, or none
+    // before the first refresh): everything after this point uses fresh ones.
+    rebuildGeometryForDrawing();
     switch (state) {
-    case ProcessState::Set:
-    case ProcessState::Build:
-        rebuildGeometryForDrawing();
-        break;
     case ProcessState::Prop:
     case ProcessState::Dynamic:
     case ProcessState::Race:

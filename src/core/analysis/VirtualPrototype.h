@@ -42,7 +42,8 @@ public:
     const AdvisoryDisplay& checkAdvisories(ProcessState state);
 
     // Whole refreshes without drawing: Set, Build, Prop, Dynamic (and Race, which
-    // simulates without display).
+    // simulates without display). The regions are rebuilt after the sizing, so the
+    // figures depend on the design alone, never on the previous refresh.
     void refresh(ProcessState state, int requestedFrame = kNoFrame);
 
     const MassModel& mass() const { return m_mass; }
