@@ -133,10 +133,9 @@ const AdvisoryDisplay& VirtualPrototype::checkAdvisories(ProcessState state)
 
 void VirtualPrototype::refresh(ProcessState state, int requestedFrame)
 {
-    rebuildGeometry();
+    // The sizing reads only the design and the materials; the regions are then built
+    // once, from its fresh figures, so they never lag behind a changed spring.
     sizeChamber();
-    // The regions of the previous sizing may be stale (a changed spring, or none
-    // before the first refresh): everything after this point uses fresh ones.
     rebuildGeometryForDrawing();
     switch (state) {
     case ProcessState::Prop:

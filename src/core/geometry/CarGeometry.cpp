@@ -59,9 +59,14 @@ FramedShapePair shapePairAbout(const CarGeometry& g, const QPointF& centre, floa
                                bool cutBelowPaper)
 {
     const ViewLayout& v = g.Layout;
+    // Only the member of the chosen chamber shape is ever read: the other stays empty.
     const auto pair = [&](const Frame& frame) {
-        return ShapePair{octagonRegion(frame, static_cast<float>(centre.x()), height, rho),
-                         circleRegion(frame, centre, rho)};
+        ShapePair p;
+        if (g.Shape == ChamberShape::Octagonal)
+            p.Octagon = octagonRegion(frame, static_cast<float>(centre.x()), height, rho);
+        else
+            p.Circle = circleRegion(frame, centre, rho);
+        return p;
     };
     const auto cut = [&](ShapePair p, const QRegion& strip) {
         if (cutBelowPaper) {
@@ -87,6 +92,8 @@ void buildCasesAndChambers(CarGeometry& g, const ChamberGeometry& c)
     const float h = c.DriveAxleHeight;
     g.RearCase = shapePairAbout(g, g.RearCentre, h, c.CaseRadius, true);
     g.RearChamber = shapePairAbout(g, g.RearCentre, h, c.ChamberRadius, false);
+    if (!g.AllWheelDrive) // the front pair exists only with a second spring
+        return;
     g.FrontCase = shapePairAbout(g, g.FrontCentre, h, c.CaseRadius, true);
     g.FrontChamber = shapePairAbout(g, g.FrontCentre, h, c.ChamberRadius, false);
 }
