@@ -9,8 +9,12 @@ inline void ensureGuiApp()
     static int argc = 1;
     static char name[] = "brisko_core_tests";
     static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance())
-        new QGuiApplication(argc, argv);
+    if (QGuiApplication::instance())
+        return;
+    // Painting needs no display: run on Qt's offscreen platform unless told otherwise.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(argc, argv);
 }
 
 } // namespace brisko::test
