@@ -2,19 +2,19 @@
 
 #include <gtest/gtest.h>
 
-using brisko::forceExtension;
+using brisko::ForceExtension;
 
 TEST(ForceExtension, AppendsOrReplacesFromTheLastDot)
 {
-    EXPECT_EQ(forceExtension("/tmp/work/Mine", ".brdp"), "/tmp/work/Mine.brdp");
-    EXPECT_EQ(forceExtension("/tmp/work/Mine.brdp", ".brdp"), "/tmp/work/Mine.brdp");
-    EXPECT_EQ(forceExtension("/tmp/work/Mine.txt", ".brdp"), "/tmp/work/Mine.brdp");
-    EXPECT_EQ(forceExtension("/tmp/work/my.design.txt", ".brdp"), "/tmp/work/my.design.brdp");
+    EXPECT_EQ(ForceExtension("/tmp/work/Mine", ".brdp"), "/tmp/work/Mine.brdp");
+    EXPECT_EQ(ForceExtension("/tmp/work/Mine.brdp", ".brdp"), "/tmp/work/Mine.brdp");
+    EXPECT_EQ(ForceExtension("/tmp/work/Mine.txt", ".brdp"), "/tmp/work/Mine.brdp");
+    EXPECT_EQ(ForceExtension("/tmp/work/my.design.txt", ".brdp"), "/tmp/work/my.design.brdp");
 }
 
 TEST(ForceExtension, IsCaseSensitiveAndIgnoresDotsInFolders)
 {
-    EXPECT_EQ(forceExtension("/tmp/a.b/Mine.BRDP", ".brdp"), "/tmp/a.b/Mine.brdp");
-    EXPECT_EQ(forceExtension("/tmp/a.b/Mine", ".brdp"), "/tmp/a.b/Mine.brdp");
-    EXPECT_EQ(forceExtension("C:\\dir.x\\Mine", ".brdp"), "C:\\dir.x\\Mine.brdp");
+    EXPECT_EQ(ForceExtension("/tmp/a.b/Mine.BRDP", ".brdp"), "/tmp/a.b/Mine.brdp");
+    EXPECT_EQ(ForceExtension("/tmp/a.b/Mine", ".brdp"), "/tmp/a.b/Mine.brdp");
+    EXPECT_EQ(ForceExtension("C:\\dir.x\\Mine", ".brdp"), "C:\\dir.x\\Mine.brdp");
 }

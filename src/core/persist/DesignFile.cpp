@@ -254,20 +254,4 @@ bool readDesignBytes(const QByteArray& bytes, const QString& path, OlderLayout o
     return true;
 }
 
-QString ForceExtension(const QString& path, const QString& ext)
-{
-    const qsizetype nameStart = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\'))) + 1;
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    if (dot < nameStart)
-        return path + ext;
-    if (path.mid(dot) == ext)
-        return path;
-    return path.left(dot) + ext;
-}
-
-QString designNameOfPath(const QString& path)
-{
-    return QFileInfo(path).completeBaseName();
-}
-
 } // namespace brisko

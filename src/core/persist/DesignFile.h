@@ -5,6 +5,7 @@
 // without fault is handed back.
 #include "model/CarDesign.h"
 #include "model/MaterialLibrary.h"
+#include "persist/FileNames.h"
 
 #include <QByteArray>
 #include <QString>
@@ -52,12 +53,5 @@ bool readDesignFile(const QString& path, OlderLayout older, DesignFileContents& 
 // file in messages.
 bool readDesignBytes(const QByteArray& bytes, const QString& path, OlderLayout older, DesignFileContents& into,
                      QString* error);
-
-// Replaces the path's extension (from the last "." of the file name, compared
-// case-sensitively) by ext, or appends ext when there is none.
-QString ForceExtension(const QString& path, const QString& ext);
-
-// The design name a path stands for: its file name without folder and extension.
-QString designNameOfPath(const QString& path);
 
 } // namespace brisko

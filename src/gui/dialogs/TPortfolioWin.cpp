@@ -92,7 +92,7 @@ void TPortfolioWin::ContinueBtnClick()
     const QString chosen = m_prompter.saveFile(request);
     if (chosen.isEmpty())
         return;
-    if (!m_attach(forceExtension(chosen, QStringLiteral(".brdp"))))
+    if (!m_attach(ForceExtension(chosen, QStringLiteral(".brdp"))))
         return;
     accept();
 }
