@@ -4,7 +4,9 @@
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
-#include "mainwin/Placeholders.h"
+#include "mainwin/DesignListBar.h"
+#include "mainwin/DriveBox.h"
+#include "mainwin/SetStatePanel.h"
 #include "mainwin/ProcessBar.h"
 #include "mainwin/StatePanels.h"
 #include "mainwin/ToolPanel.h"
@@ -48,6 +50,7 @@ void TRPWin::buildWindow()
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    m_setPanel = new SetStatePanel(m_session, nullptr);
     column->addWidget(buildTopBar());
     m_image = new DrawingArea;
     createForceDisplay(m_image);
@@ -70,10 +73,12 @@ QWidget* TRPWin::buildTopBar()
     row->addWidget(createProcessBar(m_stateGroup));
     row->addWidget(makeSeparator());
     row->addWidget(createSetStateToolPanel());
-    row->addWidget(createDriveBox());
+    m_driveBox = new DriveBox(*m_setPanel, bar);
+    row->addWidget(m_driveBox);
     row->addWidget(createDrawCancelRow(), 1);
     row->addWidget(makeSeparator());
-    row->addWidget(createDesignListBar());
+    m_listBar = new DesignListBar(m_session, bar);
+    row->addWidget(m_listBar);
     return bar;
 }
 
@@ -82,11 +87,12 @@ QWidget* TRPWin::buildStatePanelArea()
     auto* area = new QFrame;
     area->setObjectName(QStringLiteral("StatePanelArea"));
     area->setFrameShape(QFrame::StyledPanel);
-    area->setMinimumHeight(120);
+    // Fixed, so that showing another panel or part editor never resizes the sheet.
+    area->setFixedHeight(120);
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 6, 0);
     row->setSpacing(6);
-    for (QWidget* panel : {createSetStatePanel(), createBuildStatePanel(), createPropStatePanel(),
+    for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), createBuildStatePanel(), createPropStatePanel(),
                            createDynamicStatePanel(), createRaceStatePanel(), createPreviewStatePanel()})
         row->addWidget(panel, 1);
     for (QWidget* side : {createPlay3DPanel(), createElementSizeGroupBox(), createDynamicPanel()})
