@@ -34,7 +34,7 @@ DesignListBar::DesignListBar(Session& session, QWidget* parent)
     m_box->setEditable(true);
     m_box->setInsertPolicy(QComboBox::NoInsert);
     m_box->setToolTip(QStringLiteral("Select an existing car design, or edit the name of a custom design."));
-    m_box->setMinimumContentsLength(20);
+    m_box->setMinimumContentsLength(16);
     layout->addWidget(m_box, 0, 0, 1, kButtonCount);
     m_new = addButton(QStringLiteral("NewBtn"), QStringLiteral("New"),
                       QStringLiteral("Start a new design.  New designs start with the default shape."));
@@ -56,7 +56,7 @@ QPushButton* DesignListBar::addButton(const QString& objectName, const QString& 
     auto* button = new QPushButton(caption, this);
     button->setObjectName(objectName);
     button->setToolTip(hint);
-    button->setFixedWidth(std::max(60, button->fontMetrics().horizontalAdvance(caption) + 18));
+    button->setFixedWidth(std::max(52, button->fontMetrics().horizontalAdvance(caption) + 14));
     auto* grid = static_cast<QGridLayout*>(layout());
     grid->addWidget(button, 1, grid->count() - 1);
     return button;

@@ -16,7 +16,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace brisko::gui {
@@ -57,7 +56,6 @@ void TRPWin::buildWindow()
     column->addWidget(m_image, 1);
     column->addWidget(buildStatePanelArea());
     setCentralWidget(central);
-    buildPortfolioBar();
     resize(1280, 860);
 }
 
@@ -68,7 +66,7 @@ QWidget* TRPWin::buildTopBar()
     bar->setFrameShape(QFrame::StyledPanel);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(10, 6, 10, 6);
-    row->setSpacing(10);
+    row->setSpacing(8);
     m_stateGroup = new QButtonGroup(this);
     row->addWidget(createProcessBar(m_stateGroup));
     row->addWidget(makeSeparator());
@@ -77,8 +75,13 @@ QWidget* TRPWin::buildTopBar()
     row->addWidget(m_driveBox);
     row->addWidget(createDrawCancelRow(), 1);
     row->addWidget(makeSeparator());
+    // The design list with the portfolio line under it: the sheet keeps the height.
+    auto* listColumn = new QVBoxLayout;
+    listColumn->setSpacing(4);
     m_listBar = new DesignListBar(m_session, bar);
-    row->addWidget(m_listBar);
+    listColumn->addWidget(m_listBar);
+    listColumn->addWidget(buildPortfolioBar());
+    row->addLayout(listColumn);
     return bar;
 }
 
@@ -103,15 +106,18 @@ QWidget* TRPWin::buildStatePanelArea()
 
 QWidget* TRPWin::buildPortfolioBar()
 {
-    auto* bar = statusBar();
+    auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("PortfolioBar"));
-    bar->setSizeGripEnabled(false);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
     QLabel* caption = makeLabel(QStringLiteral("DirCaptionLabel"), QStringLiteral("Working with Design Portfolio:"));
-    caption->setStyleSheet(QStringLiteral("font-weight: bold; padding-left: 6px;"));
+    caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
     m_dirLabel = makeLabel(QStringLiteral("DirLabel"), QString(), QStringLiteral("No portfolio selected"));
     m_dirLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    bar->addWidget(caption);
-    bar->addWidget(m_dirLabel, 1);
+    // A long path is cut rather than widening the tool bar; its hint shows it whole.
+    m_dirLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(caption);
+    row->addWidget(m_dirLabel, 1);
     return bar;
 }
 
