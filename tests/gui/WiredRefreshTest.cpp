@@ -5,6 +5,7 @@
 
 #include "dialogs/PFWin.h"
 #include "dialogs/TADWin.h"
+#include "geometry/MassScanMarks.h"
 #include "geometry/ViewColours.h"
 #include "text/NumberText.h"
 
@@ -106,6 +107,26 @@ TEST_F(WiredRefresh, AnalyzeAndSimulateFillTheirFiguresAndTheRecordsCarryThem)
     EXPECT_TRUE(win().prototypeRefresh().traceOf(0).has_value());
 }
 
+TEST_F(WiredRefresh, AnalyzeMarksTheCentreOfMassOverTheElementGrid)
+{
+    click("VPPropBtn");
+    const VirtualPrototype& prototype = prototypeOf(win());
+    const QPoint centre = centroidViewPoint(prototype.layout(), prototype.mass());
+    const int half = nearest(15 * prototype.layout().ViewScale) / 2;
+    EXPECT_EQ(pixel(centre + QPoint(-half, -half)), kCentroidColour);
+    EXPECT_EQ(pixel(centre + QPoint(half, -half)), QColor(Qt::white));
+    const QImage sheet = win().image()->canvas();
+    int whiteEdges = 0, greyEdges = 0;
+    for (int y = 0; y < sheet.height(); y += 3)
+        for (int x = 0; x < sheet.width(); ++x) {
+            const QColor c = sheet.pixelColor(x, y);
+            whiteEdges += c == kOuterElementColour;
+            greyEdges += c == kInnerElementColour;
+        }
+    EXPECT_GT(whiteEdges, 100);
+    EXPECT_GT(greyEdges, 100);
+}
+
 TEST_F(WiredRefresh, ASimulatedDesignLosesItsMarkWhenChanged)
 {
     click("VPDynPerfBtn");
@@ -115,6 +136,7 @@ TEST_F(WiredRefresh, ASimulatedDesignLosesItsMarkWhenChanged)
     typeInto(widget<QLineEdit>("SpringLengthEF"), "30");
     click("ApplyBtn");
     EXPECT_FALSE(win().session().designs.entry(0).Simulated);
+    EXPECT_TRUE(win().prototypeRefresh().traceOf(0).has_value()) << "the last run stays until the next one";
 }
 
 TEST_F(WiredRefresh, AFloatingBodyShowsTheCaseAdvisory)
