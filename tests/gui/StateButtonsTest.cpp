@@ -1,6 +1,7 @@
 #include "ProgramFixture.h"
 
 #include "mainwin/PanelColours.h"
+#include "mainwin/SetStatePanel.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -107,9 +108,11 @@ TEST_F(StateButtons, RaceCountsTheSimulatedAmongTheFirstSixteen)
     designs.entry(3).Simulated = true;
     for (int i = designs.count(); i < 18; ++i)
         designs.append({QStringLiteral("d%1").arg(i), QStringLiteral("d%1").arg(i), {}, true, true});
-    // entries 5..15 simulated: 11 of them, plus 2 presets; 16 and 17 are beyond the track
+    // entries 5..15 simulated: 11 of them, plus 2 presets, plus the current design
+    // (position 0), which the race refresh has just run; 16 and 17 are beyond the track
     click("VPRaceBtn");
-    EXPECT_EQ(field(lastRecord(), 3), "13");
+    EXPECT_TRUE(designs.entry(0).Simulated);
+    EXPECT_EQ(field(lastRecord(), 3), "14");
 }
 
 TEST_F(StateButtons, SimulateResetsTheElementSizeAndStartsAtTheFirstStep)
@@ -136,9 +139,9 @@ TEST_F(StateButtons, PrintOpensThePrintDialogAfterItsRecord)
 
 TEST_F(StateButtons, SetDisablesApplyAndBuildTheStepButtons)
 {
-    auto* apply = new QPushButton(QStringLiteral("Apply"), widget("SetStatePanel"));
-    apply->setObjectName(QStringLiteral("ApplyBtn"));
-    apply->setEnabled(true);
+    auto* apply = widget<QPushButton>("ApplyBtn");
+    win().setPanel()->setApplyEnabled(true);
+    ASSERT_TRUE(apply->isEnabled());
     click("VPSetBtn");
     EXPECT_FALSE(apply->isEnabled());
     click("VPBuildBtn");

@@ -9,26 +9,33 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
-#include <QHBoxLayout>
+#include <QGridLayout>
+#include <algorithm>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
 
 namespace brisko::gui {
 
+namespace {
+constexpr int kButtonCount = 5; // New, Open, Save, Rename, Remove
+}
+
 DesignListBar::DesignListBar(Session& session, QWidget* parent)
     : QWidget(parent)
     , m_session(session)
 {
-    auto* layout = new QHBoxLayout(this);
+    // The box over a row of its five buttons, so that the tool bar stays narrow.
+    auto* layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setHorizontalSpacing(4);
     m_box = new QComboBox(this);
     m_box->setObjectName(QStringLiteral("DesignList"));
     m_box->setEditable(true);
     m_box->setInsertPolicy(QComboBox::NoInsert);
     m_box->setToolTip(QStringLiteral("Select an existing car design, or edit the name of a custom design."));
-    m_box->setMinimumContentsLength(24);
-    layout->addWidget(m_box, 1);
+    m_box->setMinimumContentsLength(16);
+    layout->addWidget(m_box, 0, 0, 1, kButtonCount);
     m_new = addButton(QStringLiteral("NewBtn"), QStringLiteral("New"),
                       QStringLiteral("Start a new design.  New designs start with the default shape."));
     m_open = addButton(QStringLiteral("OpenBtn"), QStringLiteral("Open"),
@@ -49,7 +56,9 @@ QPushButton* DesignListBar::addButton(const QString& objectName, const QString& 
     auto* button = new QPushButton(caption, this);
     button->setObjectName(objectName);
     button->setToolTip(hint);
-    layout()->addWidget(button);
+    button->setFixedWidth(std::max(52, button->fontMetrics().horizontalAdvance(caption) + 14));
+    auto* grid = static_cast<QGridLayout*>(layout());
+    grid->addWidget(button, 1, grid->count() - 1);
     return button;
 }
 

@@ -55,12 +55,19 @@ void DrawingArea::paintEvent(QPaintEvent*)
     painter.drawImage(0, 0, m_canvas);
 }
 
+bool DrawingArea::fitCanvas()
+{
+    if (size() == m_canvas.size() || size().isEmpty())
+        return false;
+    m_canvas = QImage(size(), QImage::Format_RGB32);
+    m_canvas.fill(kSheetBackground);
+    return true;
+}
+
 void DrawingArea::resizeEvent(QResizeEvent* event)
 {
-    if (event->size() != m_canvas.size() && !event->size().isEmpty()) {
-        m_canvas = QImage(event->size(), QImage::Format_RGB32);
+    if (fitCanvas())
         paintSheetBackground();
-    }
     QWidget::resizeEvent(event);
 }
 

@@ -20,6 +20,8 @@ public:
     QRect paperRect() const;
     // Fills the background colour and draws the blank paper.
     void paintSheetBackground();
+    // Gives the image the widget's size; a new image starts blank. True when it changed.
+    bool fitCanvas();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

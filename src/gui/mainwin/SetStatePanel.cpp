@@ -151,26 +151,29 @@ QLineEdit* SetStatePanel::makeDimensionField(int code, const char* name)
     return field;
 }
 
+// Three rows, as low as the other state panels: the part and its material, the
+// part's two dimensions, Apply; the read-out beside them.
 void SetStatePanel::buildLayout()
 {
     auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 6, 8, 6);
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(6);
+    grid->setVerticalSpacing(4);
     grid->addWidget(m_partNameLabel, 0, 0);
     grid->addWidget(m_partNameBox, 0, 1, Qt::AlignLeft);
-    grid->addWidget(m_materialLabel, 1, 0);
+    grid->addWidget(m_materialLabel, 0, 2);
     for (auto* list : m_lists)
-        grid->addWidget(list, 1, 1, Qt::AlignLeft); // one list shows at a time
-    grid->addWidget(m_topLabel, 2, 0);
+        grid->addWidget(list, 0, 3, Qt::AlignLeft); // one list shows at a time
+    grid->addWidget(m_topLabel, 1, 0);
     for (int code : kTopRowCodes)
-        grid->addWidget(dimensionField(code), 2, 1, Qt::AlignLeft);
-    grid->addWidget(m_bottomLabel, 3, 0);
+        grid->addWidget(dimensionField(code), 1, 1, Qt::AlignLeft);
+    grid->addWidget(m_bottomLabel, 1, 2);
     for (int code : kBottomRowCodes)
-        grid->addWidget(dimensionField(code), 3, 1, Qt::AlignLeft);
-    grid->addWidget(m_applyBtn, 4, 1, Qt::AlignLeft);
-    grid->addWidget(m_attributesLabel, 0, 2, 5, 1, Qt::AlignTop | Qt::AlignLeft);
-    grid->setColumnStretch(2, 1);
-    grid->setRowStretch(5, 1);
+        grid->addWidget(dimensionField(code), 1, 3, Qt::AlignLeft);
+    grid->addWidget(m_applyBtn, 2, 1, Qt::AlignLeft);
+    grid->addWidget(m_attributesLabel, 0, 4, 3, 1, Qt::AlignTop | Qt::AlignLeft);
+    grid->setColumnStretch(4, 1);
+    grid->setRowStretch(3, 1);
 }
 
 void SetStatePanel::connectEntry()

@@ -4,6 +4,7 @@
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/HelpLinks.h"
 #include "mainwin/PanelColours.h"
+#include "mainwin/PrototypeRefresh.h"
 #include "output/HelpSite.h"
 
 #include <QAbstractButton>
@@ -24,6 +25,8 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
     connectStateButtons();
     installSessionHooks();
     installDefaultSeams();
+    installPrototypeSeams();
+    installDesignSeams();
     m_helpLinks = new HelpLinkFilter(this, [this](const HelpLink& link) {
         logHelpLink(link.code, link.path.isEmpty() ? QString() : helpPageUrl(link.path));
     });

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QMainWindow>
+#include <memory>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -13,8 +14,13 @@ class QLabel;
 
 namespace brisko::gui {
 
+class DesignListBar;
 class DrawingArea;
+class DriveBox;
 class HelpLinkFilter;
+class PrototypeRefresh;
+class SetStatePanel;
+class TPFWin;
 
 class TRPWin : public QMainWindow {
     Q_OBJECT
@@ -28,6 +34,10 @@ public:
     DrawingArea* image() const { return m_image; }
     QColor panelColour() const { return m_panelColour; }
     bool isStarted() const { return m_started; }
+    SetStatePanel* setPanel() const { return m_setPanel; }
+    DesignListBar* designListBar() const { return m_listBar; }
+    TPFWin* preferences() const { return m_preferences; }
+    const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
 
     // The design-process state machine.
     void SetProcessState(ProcessState from, ProcessState to);
@@ -82,6 +92,9 @@ private:
     void connectStateButtons();
     void installSessionHooks();
     void installDefaultSeams();
+    void installPrototypeSeams();
+    void installDesignSeams();
+    void showWholeDesign();
 
     void leaveState(ProcessState from);
     void enterState(ProcessState to);
@@ -103,6 +116,11 @@ private:
     MainWindowSeams m_seams;
     PerStateValues m_perState;
     DrawingArea* m_image = nullptr;
+    SetStatePanel* m_setPanel = nullptr;
+    DriveBox* m_driveBox = nullptr;
+    DesignListBar* m_listBar = nullptr;
+    TPFWin* m_preferences = nullptr;
+    std::unique_ptr<PrototypeRefresh> m_refresh;
     QButtonGroup* m_stateGroup = nullptr;
     QLabel* m_dirLabel = nullptr;
     HelpLinkFilter* m_helpLinks = nullptr;

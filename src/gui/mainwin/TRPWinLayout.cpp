@@ -4,7 +4,9 @@
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
-#include "mainwin/Placeholders.h"
+#include "mainwin/DesignListBar.h"
+#include "mainwin/DriveBox.h"
+#include "mainwin/SetStatePanel.h"
 #include "mainwin/ProcessBar.h"
 #include "mainwin/StatePanels.h"
 #include "mainwin/ToolPanel.h"
@@ -14,7 +16,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace brisko::gui {
@@ -48,13 +49,13 @@ void TRPWin::buildWindow()
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    m_setPanel = new SetStatePanel(m_session, nullptr);
     column->addWidget(buildTopBar());
     m_image = new DrawingArea;
     createForceDisplay(m_image);
     column->addWidget(m_image, 1);
     column->addWidget(buildStatePanelArea());
     setCentralWidget(central);
-    buildPortfolioBar();
     resize(1280, 860);
 }
 
@@ -65,15 +66,22 @@ QWidget* TRPWin::buildTopBar()
     bar->setFrameShape(QFrame::StyledPanel);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(10, 6, 10, 6);
-    row->setSpacing(10);
+    row->setSpacing(8);
     m_stateGroup = new QButtonGroup(this);
     row->addWidget(createProcessBar(m_stateGroup));
     row->addWidget(makeSeparator());
     row->addWidget(createSetStateToolPanel());
-    row->addWidget(createDriveBox());
+    m_driveBox = new DriveBox(*m_setPanel, bar);
+    row->addWidget(m_driveBox);
     row->addWidget(createDrawCancelRow(), 1);
     row->addWidget(makeSeparator());
-    row->addWidget(createDesignListBar());
+    // The design list with the portfolio line under it: the sheet keeps the height.
+    auto* listColumn = new QVBoxLayout;
+    listColumn->setSpacing(4);
+    m_listBar = new DesignListBar(m_session, bar);
+    listColumn->addWidget(m_listBar);
+    listColumn->addWidget(buildPortfolioBar());
+    row->addLayout(listColumn);
     return bar;
 }
 
@@ -82,11 +90,12 @@ QWidget* TRPWin::buildStatePanelArea()
     auto* area = new QFrame;
     area->setObjectName(QStringLiteral("StatePanelArea"));
     area->setFrameShape(QFrame::StyledPanel);
-    area->setMinimumHeight(120);
+    // Fixed, so that showing another panel or part editor never resizes the sheet.
+    area->setFixedHeight(120);
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 6, 0);
     row->setSpacing(6);
-    for (QWidget* panel : {createSetStatePanel(), createBuildStatePanel(), createPropStatePanel(),
+    for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), createBuildStatePanel(), createPropStatePanel(),
                            createDynamicStatePanel(), createRaceStatePanel(), createPreviewStatePanel()})
         row->addWidget(panel, 1);
     for (QWidget* side : {createPlay3DPanel(), createElementSizeGroupBox(), createDynamicPanel()})
@@ -97,15 +106,18 @@ QWidget* TRPWin::buildStatePanelArea()
 
 QWidget* TRPWin::buildPortfolioBar()
 {
-    auto* bar = statusBar();
+    auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("PortfolioBar"));
-    bar->setSizeGripEnabled(false);
+    auto* row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
     QLabel* caption = makeLabel(QStringLiteral("DirCaptionLabel"), QStringLiteral("Working with Design Portfolio:"));
-    caption->setStyleSheet(QStringLiteral("font-weight: bold; padding-left: 6px;"));
+    caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
     m_dirLabel = makeLabel(QStringLiteral("DirLabel"), QString(), QStringLiteral("No portfolio selected"));
     m_dirLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    bar->addWidget(caption);
-    bar->addWidget(m_dirLabel, 1);
+    // A long path is cut rather than widening the tool bar; its hint shows it whole.
+    m_dirLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    row->addWidget(caption);
+    row->addWidget(m_dirLabel, 1);
     return bar;
 }
 

@@ -2,6 +2,8 @@
 // A record that cannot be written ends the handler there.
 #include "mainwin/TRPWin.h"
 
+#include "mainwin/SetStatePanel.h"
+
 #include "mainwin/BusyCursor.h"
 
 #include <QWidget>
@@ -18,7 +20,7 @@ void TRPWin::VPSetBtnClick()
     RefreshState(0, 0, ProcessState::Set);
     if (!m_session.logAction(1, 101, {}, {}, {}, {}, QStringLiteral("VPSet")))
         return;
-    setEnabledByName("ApplyBtn", false);
+    m_setPanel->setApplyEnabled(false);
 }
 
 void TRPWin::VPBuildBtnClick()

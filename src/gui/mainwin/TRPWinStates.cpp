@@ -2,6 +2,8 @@
 // dispatcher that recomputes what a state shows.
 #include "mainwin/TRPWin.h"
 
+#include "mainwin/SetStatePanel.h"
+
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/PanelColours.h"
@@ -96,7 +98,7 @@ void TRPWin::enterSet()
     setSketchAndDriveEnabled(true);
     m_session.app.CurrentState = ProcessState::Set;
     pressStateButton(ProcessState::Set);
-    setEnabledByName("ApplyBtn", false);
+    m_setPanel->setApplyEnabled(false);
 }
 
 // The states other than Set: their panel shown, tools silver, their button down.

@@ -1,0 +1,62 @@
+#pragma once
+// The engine behind the main window's refresh: one virtual prototype over the
+// session's design, laid out in the window, drawing into the sheet and writing its
+// figures into the state panels. It plugs into the window's seams.
+#include "analysis/VirtualPrototype.h"
+#include "mainwin/MainWindowSeams.h"
+
+#include <QPainter>
+#include <array>
+#include <optional>
+
+namespace brisko::gui {
+
+class TRPWin;
+
+inline constexpr int kKeptTraces = 16; // the race's lanes: the first 16 designs of the list
+
+class PrototypeRefresh {
+public:
+    explicit PrototypeRefresh(TRPWin& window);
+
+    // Installs prepareRefresh, the work of each state, the sheet background and the
+    // layout step.
+    void install(MainWindowSeams& seams);
+
+    const VirtualPrototype& prototype() const { return m_prototype; }
+    // The last run of the design at `position` (0..15), none before its first run.
+    const std::optional<RaceTrace>& traceOf(int position) const { return m_traces.at(position); }
+    float lastCaseOuterDia() const { return m_prototype.mass().CaseOuterDia; }
+
+    // The layout step: the sheet scaled into the room the window leaves beside and
+    // below the drawing area's top-left corner.
+    void recomputeLayout();
+    void drawBackground(ProcessState state);
+
+private:
+    void prepare(ProcessState state);
+    void showSizing();
+    void showCorrectedDesignTexts(const CarDesign& before);
+
+    void setWork();
+    void buildWork();
+    void propWork(int startAt);
+    void dynamicWork(int startAt);
+    void raceWork(int startAt);
+
+    // Spring figures, mass step, revolutions and statics; with a painter, the element
+    // grid, the centre-of-mass mark and the drive direction are drawn as they come.
+    void analyse(int startAt, QPainter* painter);
+    void simulate(const DynamicRunOptions& options);
+    void showAnalysisFigures();
+    void keepRun();
+    void showAdvisories(ProcessState state);
+    void syncResultTexts();
+    void repaintSheet();
+
+    TRPWin& m_window;
+    VirtualPrototype m_prototype;
+    std::array<std::optional<RaceTrace>, kKeptTraces> m_traces;
+};
+
+} // namespace brisko::gui

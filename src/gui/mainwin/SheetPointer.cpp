@@ -1,0 +1,80 @@
+#include "mainwin/SheetPointer.h"
+
+#include "geometry/CarGeometry.h"
+#include "geometry/HighlightFrame.h"
+#include "geometry/PartReadout.h"
+#include "mainwin/DrawingArea.h"
+#include "mainwin/SetStatePanel.h"
+#include "mainwin/TRPWin.h"
+
+#include <QMouseEvent>
+
+namespace brisko::gui {
+
+SheetPointer::SheetPointer(TRPWin& window, SetStatePanel& panel, GeometrySource geometry)
+    : QObject(&window)
+    , m_window(window)
+    , m_panel(panel)
+    , m_geometry(std::move(geometry))
+{
+    window.image()->setMouseTracking(true);
+    window.image()->installEventFilter(this);
+}
+
+bool SheetPointer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_window.image()) {
+        if (event->type() == QEvent::MouseMove)
+            hover(static_cast<QMouseEvent*>(event)->position().toPoint());
+        else if (event->type() == QEvent::MouseButtonPress)
+            press(static_cast<QMouseEvent*>(event)->position().toPoint());
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool SheetPointer::pointerFree() const
+{
+    const AppState& app = m_window.session().app;
+    return app.CurrentState == ProcessState::Set && !app.EditMode.anyOn();
+}
+
+int SheetPointer::partUnder(const QPoint& point) const
+{
+    return m_geometry().partAt(point);
+}
+
+void SheetPointer::hover(const QPoint& point)
+{
+    if (!pointerFree())
+        return;
+    const int part = partUnder(point);
+    m_window.image()->setCursor(part >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    int& highlighted = m_window.perState().highlightedPart;
+    if (part == highlighted)
+        return;
+    toggleHighlight(highlighted); // erases the old frame
+    highlighted = part;
+    toggleHighlight(part);
+    m_window.image()->update();
+    const Session& session = m_window.session();
+    m_panel.showPartAttributes(partReadout(part, session.design, session.materials));
+}
+
+void SheetPointer::press(const QPoint& point)
+{
+    if (m_window.session().app.EditMode.anyOn())
+        return; // the sketching and placing tools take their own presses
+    const int part = m_window.session().app.CurrentState == ProcessState::Set ? partUnder(point) : -1;
+    m_panel.selectPart(part); // no part: every editor hidden, no item shown
+}
+
+void SheetPointer::toggleHighlight(int part)
+{
+    const CarGeometry& geometry = m_geometry();
+    if (part < 0 || part >= PartCount)
+        return;
+    QPainter painter(&m_window.image()->canvas());
+    brisko::toggleHighlight(painter, geometry.PartRegions[part]);
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,65 @@
+// Wiring the main window to the engine: the virtual prototype behind the refresh,
+// the part editor, the pointer on the sheet, the design files and Preferences.
+#include "mainwin/TRPWin.h"
+
+#include "dialogs/PFWin.h"
+#include "mainwin/DesignListBar.h"
+#include "mainwin/DriveBox.h"
+#include "mainwin/FigureFields.h"
+#include "mainwin/PrototypeRefresh.h"
+#include "mainwin/SetStatePanel.h"
+#include "mainwin/SheetPointer.h"
+#include "persist/DesignListOps.h"
+#include "persist/DesignSaving.h"
+
+namespace brisko::gui {
+
+void TRPWin::installPrototypeSeams()
+{
+    m_refresh = std::make_unique<PrototypeRefresh>(*this);
+    m_refresh->install(m_seams);
+    m_setPanel->setCaseOuterDiaSource([this] { return m_refresh->lastCaseOuterDia(); });
+    m_seams.enterSetPartEditor = [this] { m_setPanel->selectPart(OuterLayerPart); };
+    m_seams.leaveSetPartEditor = [this] { m_setPanel->hideAllPartEditors(); };
+    new SheetPointer(*this, *m_setPanel, [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
+    // The result fields start as the texts the records carry before any analysis.
+    setFigure(*this, "TimeEF", m_session.results.Time);
+    setFigure(*this, "PoweredDistanceEF", m_session.results.PoweredDistance);
+    setFigure(*this, "TopSpeedEF", m_session.results.TopSpeed);
+    setFigure(*this, "ProjectedMassEF", m_session.results.ProjectedMass);
+}
+
+void TRPWin::installDesignSeams()
+{
+    m_preferences = new TPFWin(m_setPanel->entry(), this);
+    m_seams.showPreferences = [this] {
+        m_preferences->showDesign();
+        m_preferences->open();
+    };
+    m_seams.saveIfNeeded = [this] {
+        const int outcome = SaveIfNeeded(m_session);
+        m_listBar->showList();
+        return outcome;
+    };
+    m_seams.openDesign = [this] {
+        OpenDesign(m_session);
+        m_listBar->showList();
+    };
+    m_seams.saveDesignAs = [this] {
+        SaveDesignAs(m_session);
+        m_listBar->showList();
+    };
+    m_session.hooks.designReplaced = [this] { showWholeDesign(); };
+}
+
+// The design, its materials or the list changed wholesale.
+void TRPWin::showWholeDesign()
+{
+    m_setPanel->showMaterials();
+    m_setPanel->showDesign();
+    m_driveBox->showDesign();
+    m_listBar->showList();
+    m_preferences->showDesign();
+}
+
+} // namespace brisko::gui
