@@ -75,6 +75,28 @@ TEST_F(WiredRefresh, ApplyingSpringDimensionsResizesTheChamberAndLayers)
     EXPECT_GT(toDouble(text("CaseIDEF")).value_or(0), toDouble(diameter).value_or(0));
 }
 
+// The sheet's figures are those of the design alone: right after a longer spring is
+// applied, Analyze weighs the body with the new, larger chamber cut out.
+TEST_F(WiredRefresh, AnalyzeWeighsTheBodyWithTheChamberOfThisRefresh)
+{
+    auto expectedMass = [this] {
+        CarDesign design = win().session().design;
+        MaterialLibrary materials = win().session().materials;
+        VirtualPrototype alone(design, materials);
+        alone.refresh(ProcessState::Prop);
+        return massFieldTexts(alone.mass()).TotalMass;
+    };
+    click("VPPropBtn");
+    EXPECT_EQ(text("ProjectedMassEF"), expectedMass());
+
+    click("VPSetBtn");
+    win().setPanel()->selectPart(SpringPart);
+    typeInto(widget<QLineEdit>("SpringLengthEF"), "72");
+    click("ApplyBtn");
+    click("VPPropBtn");
+    EXPECT_EQ(text("ProjectedMassEF"), expectedMass());
+}
+
 TEST_F(WiredRefresh, AnOversizedSpringWidthIsCorrectedInItsField)
 {
     win().setPanel()->selectPart(SpringPart);

@@ -83,6 +83,12 @@ void PrototypeRefresh::raceWork(int startAt)
 void PrototypeRefresh::analyse(int startAt, QPainter* painter)
 {
     Session& session = m_window.session();
+    // The part regions are rebuilt from this refresh's chamber figures before they
+    // are drawn and weighed, so a changed spring never leaves a stale chamber behind.
+    m_prototype.rebuildGeometryForDrawing();
+    if (painter)
+        paintSetPicture(*painter, m_prototype.geometry(), session.design, session.materials,
+                        m_prototype.mass().chamberRadiusUnits());
     m_prototype.computeSpringFigures();
     ElementVisitor drawElement;
     int drawn = 0;
