@@ -1,8 +1,11 @@
-// Renders the started main window to an image for a look at its layout.
+// Renders the started main window in every state, and the About box. With
+// BRISKO_SHOT_DIR set the pictures are kept there for a look at the layout.
 #include "ProgramFixture.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPixmap>
+#include <QTemporaryDir>
 
 namespace brisko::gui::test {
 
@@ -10,21 +13,28 @@ using MainWindowPicture = ProgramFixture;
 
 TEST_F(MainWindowPicture, RendersTheStartedWindow)
 {
+    QTemporaryDir scratch;
+    QString folder = qEnvironmentVariable("BRISKO_SHOT_DIR");
+    if (folder.isEmpty())
+        folder = scratch.path();
+    auto save = [&folder](const QPixmap& picture, const QString& name) {
+        EXPECT_TRUE(picture.save(QDir(folder).filePath(QStringLiteral("brisko-%1.png").arg(name))));
+    };
     startWithPortfolio();
     win().showNormal();
     win().resize(1600, 1000);
     QCoreApplication::processEvents();
     const QPixmap picture = win().grab();
     EXPECT_EQ(picture.size(), QSize(1600, 1000));
-    picture.save(QStringLiteral("/tmp/brisko-main.png"));
+    save(picture, QStringLiteral("main"));
     for (const char* state : {"VPPropBtn", "VPDynPerfBtn", "VPRaceBtn", "VPPreviewBtn", "VPBuildBtn"}) {
         click(state);
         QCoreApplication::processEvents();
-        win().grab().save(QStringLiteral("/tmp/brisko-%1.png").arg(QString::fromLatin1(state)));
+        save(win().grab(), QString::fromLatin1(state));
     }
     program->about().showCentred();
     QCoreApplication::processEvents();
-    program->about().grab().save(QStringLiteral("/tmp/brisko-about.png"));
+    save(program->about().grab(), QStringLiteral("about"));
 }
 
 } // namespace brisko::gui::test

@@ -144,6 +144,15 @@ TEST_F(WiredRefresh, AnalyzeMarksTheCentreOfMassOverTheElementGrid)
         }
     EXPECT_GT(whiteEdges, 100);
     EXPECT_GT(greyEdges, 100);
+
+    // Simulate weighs the same elements but draws no grid.
+    click("VPDynPerfBtn");
+    const QImage simulated = win().image()->canvas();
+    int simulatedGrey = 0;
+    for (int y = 0; y < simulated.height(); y += 3)
+        for (int x = 0; x < simulated.width(); ++x)
+            simulatedGrey += simulated.pixelColor(x, y) == kInnerElementColour;
+    EXPECT_EQ(simulatedGrey, 0);
 }
 
 TEST_F(WiredRefresh, ASimulatedDesignLosesItsMarkWhenChanged)

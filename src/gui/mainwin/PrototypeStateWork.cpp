@@ -92,7 +92,7 @@ void PrototypeRefresh::analyse(int startAt, QPainter* painter)
     m_prototype.computeSpringFigures();
     ElementVisitor drawElement;
     int drawn = 0;
-    if (painter) {
+    if (painter && m_window.session().app.CurrentState == ProcessState::Prop) { // the grid shows in Analyze only
         const int size = elementSize(session.design);
         drawElement = [this, painter, size, &drawn](const QPoint& centre, ElementLayer layer) {
             paintElementEdges(*painter, elementViewSquare(m_prototype.layout(), centre, size), layer);
