@@ -17,6 +17,7 @@ namespace brisko::gui {
 class DesignListBar;
 class DrawingArea;
 class DriveBox;
+class ElementSizeControl;
 class HelpLinkFilter;
 class PrototypeRefresh;
 class SetStatePanel;
@@ -120,6 +121,7 @@ private:
     DriveBox* m_driveBox = nullptr;
     DesignListBar* m_listBar = nullptr;
     TPFWin* m_preferences = nullptr;
+    ElementSizeControl* m_elementSize = nullptr;
     std::unique_ptr<PrototypeRefresh> m_refresh;
     QButtonGroup* m_stateGroup = nullptr;
     QLabel* m_dirLabel = nullptr;

@@ -2,6 +2,8 @@
 // A record that cannot be written ends the handler there.
 #include "mainwin/TRPWin.h"
 
+#include "mainwin/ElementSizeControl.h"
+
 #include "mainwin/SetStatePanel.h"
 
 #include "mainwin/BusyCursor.h"
@@ -37,6 +39,7 @@ void TRPWin::VPPropBtnClick()
 {
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Prop);
+    m_elementSize->showDesign();
     RefreshState(0, 0, ProcessState::Prop);
     m_session.logAction(4, 301, {}, {}, {}, {}, QStringLiteral("VPProperties"));
 }

@@ -5,12 +5,15 @@
 #include "dialogs/PFWin.h"
 #include "mainwin/DesignListBar.h"
 #include "mainwin/DriveBox.h"
+#include "mainwin/ElementSizeControl.h"
 #include "mainwin/FigureFields.h"
 #include "mainwin/PrototypeRefresh.h"
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/SheetPointer.h"
 #include "persist/DesignListOps.h"
 #include "persist/DesignSaving.h"
+
+#include <QSlider>
 
 namespace brisko::gui {
 
@@ -22,6 +25,7 @@ void TRPWin::installPrototypeSeams()
     m_seams.enterSetPartEditor = [this] { m_setPanel->selectPart(OuterLayerPart); };
     m_seams.leaveSetPartEditor = [this] { m_setPanel->hideAllPartEditors(); };
     new SheetPointer(*this, *m_setPanel, [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
+    m_elementSize = new ElementSizeControl(*this, *findChild<QSlider*>(QStringLiteral("ElementSizeSlider")));
     // The result fields start as the texts the records carry before any analysis.
     setFigure(*this, "TimeEF", m_session.results.Time);
     setFigure(*this, "PoweredDistanceEF", m_session.results.PoweredDistance);
@@ -60,6 +64,7 @@ void TRPWin::showWholeDesign()
     m_driveBox->showDesign();
     m_listBar->showList();
     m_preferences->showDesign();
+    m_elementSize->showDesign();
 }
 
 } // namespace brisko::gui

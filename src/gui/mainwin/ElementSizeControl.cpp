@@ -1,0 +1,45 @@
+#include "mainwin/ElementSizeControl.h"
+
+#include "analysis/ElementScan.h"
+#include "mainwin/TRPWin.h"
+
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace brisko::gui {
+
+ElementSizeControl::ElementSizeControl(TRPWin& window, QSlider& slider)
+    : QObject(&slider)
+    , m_window(window)
+    , m_slider(slider)
+{
+    connect(&slider, &QSlider::valueChanged, this, &ElementSizeControl::ElementSizeSliderChange);
+}
+
+void ElementSizeControl::showDesign()
+{
+    const QString size = m_window.session().fields.ElementStepSize;
+    for (int position = m_slider.minimum(); position <= m_slider.maximum(); ++position) {
+        if (QString::number(elementSizeAtSliderPosition(position)) == size) {
+            const QSignalBlocker quiet(&m_slider);
+            m_slider.setValue(position);
+            return;
+        }
+    }
+}
+
+void ElementSizeControl::ElementSizeSliderChange(int position)
+{
+    Session& session = m_window.session();
+    const QString size = QString::number(elementSizeAtSliderPosition(position));
+    if (size == session.fields.ElementStepSize)
+        return; // the size already in effect: nothing to log or recompute
+    session.fields.ElementStepSize = size;
+    session.design.ElementStepSize = size;
+    if (!session.logAction(4, 301, QStringLiteral("NewStepSize"), QString::number(position), {}, {},
+                           QStringLiteral("VPProperties")))
+        return;
+    m_window.RefreshState(0, 0, ProcessState::Prop);
+}
+
+} // namespace brisko::gui

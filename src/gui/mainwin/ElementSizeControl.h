@@ -1,0 +1,26 @@
+#pragma once
+// The element-size slider of the Analyze state: six positions from 1 in down to
+// 1/32 in, kept in step with the design's element size.
+#include <QObject>
+
+class QSlider;
+
+namespace brisko::gui {
+
+class TRPWin;
+
+class ElementSizeControl : public QObject {
+public:
+    ElementSizeControl(TRPWin& window, QSlider& slider);
+
+    // Puts the slider at the design's element size without counting as a change.
+    void showDesign();
+
+private:
+    void ElementSizeSliderChange(int position);
+
+    TRPWin& m_window;
+    QSlider& m_slider;
+};
+
+} // namespace brisko::gui
