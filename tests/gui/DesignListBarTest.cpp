@@ -68,3 +68,27 @@ TEST_F(DesignListBarTest, EnterNamesTheCurrentDesign)
     EXPECT_EQ(box()->itemText(5), "Speedy");
     EXPECT_EQ(box()->count(), 6);
 }
+
+// Editing the box's text is editing the current design's name: what Save proposes
+// and what the list shows follow the typing, with or without Enter.
+TEST_F(DesignListBarTest, TypingInTheBoxNamesTheCurrentDesign)
+{
+    button("NewBtn")->click();
+    box()->lineEdit()->selectAll();
+    QTest::keyClicks(box()->lineEdit(), "Speedy");
+    EXPECT_EQ(session.designs.entry(5).Name, "Speedy");
+    EXPECT_EQ(box()->itemText(5), "Speedy");
+    EXPECT_EQ(box()->currentText(), "Speedy");
+
+    button("SaveBtn")->click(); // the dialog is cancelled
+    const auto saves = prompter.promptsOf(Prompt::SaveFile);
+    ASSERT_EQ(saves.size(), 1);
+    EXPECT_EQ(saves[0].file.proposedName, "Speedy.brsk");
+
+    // Typing in the middle of the name keeps the cursor where it was.
+    box()->lineEdit()->setCursorPosition(1);
+    QTest::keyClicks(box()->lineEdit(), "x");
+    EXPECT_EQ(box()->currentText(), "Sxpeedy");
+    EXPECT_EQ(box()->lineEdit()->cursorPosition(), 2);
+    EXPECT_EQ(session.designs.entry(5).Name, "Sxpeedy");
+}

@@ -111,11 +111,23 @@ void DesignListBar::enterPressed()
     showList();
 }
 
+// Typing leaves no item of the box selected: what is typed is the current design's
+// name, and its item shows it at once.
 void DesignListBar::textTyped(const QString& text)
 {
-    m_session.designListText = text;
-    if (m_box->currentIndex() < 0)
-        nameCurrentEntryFromBox(m_session, text);
+    nameCurrentEntryFromBox(m_session, text);
+    const int current = m_session.app.CurrentDesign;
+    const QString itemText = m_session.designs.entry(current).ListText;
+    if (m_box->itemText(current) == itemText)
+        return;
+    QLineEdit* edit = m_box->lineEdit();
+    const int cursor = edit->cursorPosition();
+    {
+        const QSignalBlocker blocker(m_box);
+        m_box->setItemText(current, itemText); // also puts the text into the edit line
+    }
+    edit->setText(text);
+    edit->setCursorPosition(cursor);
 }
 
 bool DesignListBar::eventFilter(QObject* watched, QEvent* event)
