@@ -37,6 +37,7 @@ TEST_F(StartUp, ChoosingAPortfolioLogsOneProgramStartFirst)
     EXPECT_EQ(saves[0].file.filter, "Brisko Design Portfolio|*.brdp");
     EXPECT_EQ(saves[0].file.folder, QCoreApplication::applicationDirPath());
     EXPECT_TRUE(saves[0].file.proposedName.isEmpty());
+    EXPECT_FALSE(saves[0].file.confirmOverwrite); // an existing portfolio is chosen without a replace question
 
     const auto all = records();
     ASSERT_EQ(all.size(), 1);
@@ -72,6 +73,7 @@ TEST_F(StartUp, ANewPortfolioIsProposedByNameAndAnOldOneAppendedTo)
     ASSERT_EQ(saves.size(), 1);
     EXPECT_EQ(saves[0].file.title, "Type a name for your Design Portfolio:");
     EXPECT_EQ(saves[0].file.proposedName, "MyDesignPortfolio.brdp");
+    EXPECT_FALSE(saves[0].file.confirmOverwrite);
     const auto all = records();
     ASSERT_EQ(all.size(), 2);
     EXPECT_EQ(all[0], QStringList({"earlier", "run"}));

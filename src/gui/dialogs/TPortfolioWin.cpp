@@ -83,6 +83,7 @@ void TPortfolioWin::ContinueBtnClick()
     FileRequest request;
     request.folder = m_folder;
     request.filter = QStringLiteral("Brisko Design Portfolio|*.brdp");
+    request.confirmOverwrite = false; // an existing portfolio is appended to, never replaced
     if (m_existing->isChecked()) {
         request.title = QStringLiteral("Save my work in this Design Portfolio:");
     } else {
