@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTest>
 
 namespace brisko::gui::test {
 
@@ -85,6 +86,12 @@ TEST_F(StartUp, CancellingTheFileDialogKeepsTheBoxOpenAndQuitEndsWithoutRecords)
     program->start();
     click("StartDesigningBtn");
     click("ContinueBtn"); // no scripted file: the dialog is cancelled
+    EXPECT_TRUE(widget<QDialog>("PortfolioWin")->isVisible());
+    EXPECT_FALSE(program->hasEnded());
+
+    // Only Quit ends the program: Escape and a close request leave the box open.
+    QTest::keyClick(widget<QDialog>("PortfolioWin"), Qt::Key_Escape);
+    widget<QDialog>("PortfolioWin")->close();
     EXPECT_TRUE(widget<QDialog>("PortfolioWin")->isVisible());
     EXPECT_FALSE(program->hasEnded());
 

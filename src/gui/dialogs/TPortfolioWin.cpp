@@ -105,7 +105,11 @@ void TPortfolioWin::HelpBtnClick()
 
 void TPortfolioWin::QuitBtnClick()
 {
-    reject();
+    done(QDialog::Rejected);
 }
+
+// The box has no close box: only Quit ends the program, so Escape (or a close
+// request from the desktop) leaves it open.
+void TPortfolioWin::reject() {}
 
 } // namespace brisko::gui
