@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTest>
 
 namespace brisko::gui::test {
 
@@ -37,6 +38,7 @@ TEST_F(StartUp, ChoosingAPortfolioLogsOneProgramStartFirst)
     EXPECT_EQ(saves[0].file.filter, "Brisko Design Portfolio|*.brdp");
     EXPECT_EQ(saves[0].file.folder, QCoreApplication::applicationDirPath());
     EXPECT_TRUE(saves[0].file.proposedName.isEmpty());
+    EXPECT_FALSE(saves[0].file.confirmOverwrite); // an existing portfolio is chosen without a replace question
 
     const auto all = records();
     ASSERT_EQ(all.size(), 1);
@@ -72,6 +74,7 @@ TEST_F(StartUp, ANewPortfolioIsProposedByNameAndAnOldOneAppendedTo)
     ASSERT_EQ(saves.size(), 1);
     EXPECT_EQ(saves[0].file.title, "Type a name for your Design Portfolio:");
     EXPECT_EQ(saves[0].file.proposedName, "MyDesignPortfolio.brdp");
+    EXPECT_FALSE(saves[0].file.confirmOverwrite);
     const auto all = records();
     ASSERT_EQ(all.size(), 2);
     EXPECT_EQ(all[0], QStringList({"earlier", "run"}));
@@ -83,6 +86,12 @@ TEST_F(StartUp, CancellingTheFileDialogKeepsTheBoxOpenAndQuitEndsWithoutRecords)
     program->start();
     click("StartDesigningBtn");
     click("ContinueBtn"); // no scripted file: the dialog is cancelled
+    EXPECT_TRUE(widget<QDialog>("PortfolioWin")->isVisible());
+    EXPECT_FALSE(program->hasEnded());
+
+    // Only Quit ends the program: Escape and a close request leave the box open.
+    QTest::keyClick(widget<QDialog>("PortfolioWin"), Qt::Key_Escape);
+    widget<QDialog>("PortfolioWin")->close();
     EXPECT_TRUE(widget<QDialog>("PortfolioWin")->isVisible());
     EXPECT_FALSE(program->hasEnded());
 

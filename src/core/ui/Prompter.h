@@ -18,6 +18,9 @@ struct FileRequest {
     QString filter;      // "Brisko|*.brsk|All Files|*.*"
     QString folder;
     QString proposedName;
+    // Save dialogs: whether choosing an existing file asks before replacing it. The
+    // portfolio is only ever appended to, so choosing an existing one asks nothing.
+    bool confirmOverwrite = true;
 };
 
 class Prompter {

@@ -59,8 +59,10 @@ QString QtPrompter::openFile(const FileRequest& request)
 
 QString QtPrompter::saveFile(const FileRequest& request)
 {
+    const QFileDialog::Options options =
+        request.confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite;
     return QFileDialog::getSaveFileName(m_parent, request.title, startPath(request),
-                                        toQtFileFilter(request.filter));
+                                        toQtFileFilter(request.filter), nullptr, options);
 }
 
 std::optional<QString> QtPrompter::inputText(const QString& title, const QString& prompt, const QString& text)

@@ -83,6 +83,7 @@ void TPortfolioWin::ContinueBtnClick()
     FileRequest request;
     request.folder = m_folder;
     request.filter = QStringLiteral("Brisko Design Portfolio|*.brdp");
+    request.confirmOverwrite = false; // an existing portfolio is appended to, never replaced
     if (m_existing->isChecked()) {
         request.title = QStringLiteral("Save my work in this Design Portfolio:");
     } else {
@@ -104,7 +105,11 @@ void TPortfolioWin::HelpBtnClick()
 
 void TPortfolioWin::QuitBtnClick()
 {
-    reject();
+    done(QDialog::Rejected);
 }
+
+// The box has no close box: only Quit ends the program, so Escape (or a close
+// request from the desktop) leaves it open.
+void TPortfolioWin::reject() {}
 
 } // namespace brisko::gui

@@ -24,6 +24,7 @@ public:
     void ContinueBtnClick();
     void HelpBtnClick();
     void QuitBtnClick();
+    void reject() override;
 
 private:
     void buildContents();
