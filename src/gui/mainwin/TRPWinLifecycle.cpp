@@ -1,6 +1,8 @@
 // Start-up, resizing and closing of the main window.
 #include "mainwin/TRPWin.h"
 
+#include "persist/DesignListOps.h"
+
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/PanelColours.h"
@@ -95,29 +97,8 @@ void TRPWin::ResetDesignDefaults()
 
 void TRPWin::NewDesign()
 {
-    ResetDesignDefaults();
-    m_session.design.clearOuterOutline();
-    m_session.design.clearInnerOutline();
-    m_session.design.clearWeights();
-    m_seams.drawSheetBackground();
-    loadPresetShape(m_session.design, 0);
-    const QString name = untitledName(*QRandomGenerator::global());
-    if (!m_session.designs.append({name, name, QString(), false, false})) {
-        m_session.prompter().message(QStringLiteral("Please try again."),
-                                     QStringLiteral("The design list is full. Remove a design before adding a new one."));
-        return;
-    }
-    const int position = m_session.designs.count() - 1;
-    m_session.app.DesignCount = m_session.designs.count();
-    m_session.app.CurrentDesign = position;
-    m_session.designListText = name;
-    if (m_session.hooks.designReplaced)
-        m_session.hooks.designReplaced();
-    SetProcessState(m_session.app.CurrentState, ProcessState::Set);
-    const bool logged = m_session.logAction(-2, 63, QStringLiteral("New"), name, {}, {}, QStringLiteral("NewAction"));
-    if (logged)
-        RefreshState(0, 0, ProcessState::Set);
-    m_session.markDesignChanged(position);
+    // The same operation as the New button's, after its save question.
+    brisko::NewDesign(m_session);
 }
 
 void TRPWin::FormResize()
