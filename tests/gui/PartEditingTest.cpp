@@ -168,6 +168,31 @@ TEST_F(PartEditingTest, OctagonalThenCancelKeepsTheOctagon)
     EXPECT_TRUE(control<QAbstractButton>(preferences, "OctBtn")->isChecked());
 }
 
+TEST_F(PartEditingTest, ClickingTheChamberAlreadyChosenIsNoChoice)
+{
+    session.designs.entry(0).Saved = true;
+    preferences.open();
+    auto* circular = control<QAbstractButton>(preferences, "CircBtn");
+    ASSERT_TRUE(circular->isChecked());
+    circular->click();
+    EXPECT_TRUE(records().empty());
+    EXPECT_TRUE(session.designs.entry(0).Saved);
+
+    control<QAbstractButton>(preferences, "OctBtn")->click();
+    control<QAbstractButton>(preferences, "OctBtn")->click();
+    circular->click();
+    EXPECT_EQ(records(), (std::vector<Rec>{{"1", "29", "Octagonal", "SetOctCase"},
+                                           {"1", "29", "Circular", "SetCircCase"}}));
+    EXPECT_FALSE(session.designs.entry(0).Saved);
+    EXPECT_EQ(session.design.Chamber, ChamberShape::Circular);
+
+    session.design.Chamber = ChamberShape::Octagonal; // as a design file sets it
+    preferences.showDesign();
+    EXPECT_TRUE(control<QAbstractButton>(preferences, "OctBtn")->isChecked());
+    EXPECT_EQ(records().size(), 2u) << "showing the design's chamber is no choice";
+    preferences.reject();
+}
+
 TEST_F(PartEditingTest, PreferencesOkRefusesABadStepSizeAndClosesOtherwise)
 {
     preferences.open();

@@ -79,4 +79,28 @@ TEST_F(SheetPointing, ClickingBesideTheCarOrInAnotherStateDeselects)
     EXPECT_EQ(win().image()->canvas(), analysed) << "no highlight outside the Set state";
 }
 
+// During a drawing the drawing takes the presses on the paper, while a press beside
+// the paper selects as without one: the wheels reach below the paper's edge.
+TEST_F(SheetPointing, DuringADrawingAPressOffThePaperStillSelects)
+{
+    const CarGeometry& geometry = prototypeOf(win()).geometry();
+    std::optional<QPoint> offPaper;
+    const QRect box = geometry.PartRegions[DriveWheelsPart].boundingRect();
+    for (int y = box.bottom(); y >= box.top() && !offPaper; --y)
+        for (int x = box.left(); x <= box.right() && !offPaper; ++x)
+            if (geometry.partAt({x, y}) >= 0 && !geometry.PaperRegion.contains(QPoint(x, y)))
+                offPaper = QPoint(x, y);
+    ASSERT_TRUE(offPaper.has_value());
+    const int partBelow = geometry.partAt(*offPaper);
+    const auto onAxle = pointOnPart(win(), DriveAxlePart);
+    ASSERT_TRUE(onAxle.has_value());
+
+    win().session().app.EditMode.DrawingOuter = 1;
+    sendMouse(image(), QEvent::MouseButtonPress, *onAxle);
+    EXPECT_EQ(partShown(), OuterLayerPart) << "a press on the paper belongs to the drawing";
+    sendMouse(image(), QEvent::MouseButtonPress, *offPaper);
+    EXPECT_EQ(partShown(), partBelow);
+    win().session().app.EditMode.DrawingOuter = 0;
+}
+
 } // namespace brisko::gui::test

@@ -109,8 +109,16 @@ QGroupBox* TPFWin::buildChamberBox()
     m_circBtn->setObjectName(QStringLiteral("CircBtn"));
     for (auto* button : {m_octBtn, m_circBtn})
         button->setToolTip(kChamberHint);
-    connect(m_octBtn, &QRadioButton::clicked, this, [this] { m_entry->chooseChamber(ChamberShape::Octagonal); });
-    connect(m_circBtn, &QRadioButton::clicked, this, [this] { m_entry->chooseChamber(ChamberShape::Circular); });
+    // Only a button that becomes checked is a choice: clicking the one already
+    // checked changes nothing, so it neither logs nor marks the design changed.
+    connect(m_octBtn, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_entry->chooseChamber(ChamberShape::Octagonal);
+    });
+    connect(m_circBtn, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            m_entry->chooseChamber(ChamberShape::Circular);
+    });
     auto* layout = new QHBoxLayout(box);
     layout->addWidget(m_octBtn);
     layout->addWidget(m_circBtn);
@@ -137,6 +145,8 @@ void TPFWin::showDesign()
         m_stepSizeEF->setText(m_entry->session().fields.ElementStepSize);
     }
     const bool octagonal = m_entry->session().design.Chamber == ChamberShape::Octagonal;
+    const QSignalBlocker quietOct(m_octBtn);
+    const QSignalBlocker quietCirc(m_circBtn);
     (octagonal ? m_octBtn : m_circBtn)->setChecked(true);
 }
 

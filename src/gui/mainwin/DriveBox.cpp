@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWidget>
 
 namespace brisko::gui {
 
@@ -28,7 +29,19 @@ DriveBox::DriveBox(SetStatePanel& panel, QWidget* parent)
     layout->addWidget(makeButton(DriveType::AWD, "AWDBtn", QStringLiteral("Four wheel drive")));
     connect(m_group, &QButtonGroup::idClicked, this,
             [this](int id) { m_panel->entry().chooseDrive(static_cast<DriveType>(id)); });
+    m_panel->entry().onDriveChanged([this](DriveType drive) { showRightWheelFigures(drive); });
     showDesign();
+}
+
+// The right wheels have their own traction and propulsion only in all-wheel drive;
+// in rear and front drive their figures and captions are not shown.
+void DriveBox::showRightWheelFigures(DriveType drive)
+{
+    static const char* const names[] = {"TractionRightEF", "PropulsionRightEF", "TractionRightLabel",
+                                        "PropulsionRightLabel"};
+    for (const char* name : names)
+        for (QWidget* figure : window()->findChildren<QWidget*>(QString::fromLatin1(name)))
+            figure->setVisible(drive == DriveType::AWD);
 }
 
 QAbstractButton* DriveBox::makeButton(DriveType drive, const char* name, const QString& caption)
@@ -49,7 +62,9 @@ QAbstractButton* DriveBox::button(DriveType drive) const
 
 void DriveBox::showDesign()
 {
-    button(m_panel->entry().session().design.Drive)->setChecked(true);
+    const DriveType drive = m_panel->entry().session().design.Drive;
+    button(drive)->setChecked(true);
+    showRightWheelFigures(drive);
 }
 
 } // namespace brisko::gui

@@ -23,6 +23,7 @@ public:
 
 private:
     QAbstractButton* makeButton(DriveType drive, const char* name, const QString& caption);
+    void showRightWheelFigures(DriveType drive);
 
     SetStatePanel* m_panel;
     QButtonGroup* m_group;

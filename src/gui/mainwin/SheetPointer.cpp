@@ -62,8 +62,13 @@ void SheetPointer::hover(const QPoint& point)
 
 void SheetPointer::press(const QPoint& point)
 {
-    if (m_window.session().app.EditMode.anyOn())
-        return; // the sketching and placing tools take their own presses
+    const EditModeFlags& mode = m_window.session().app.EditMode;
+    const bool drawing = mode.DrawingOuter || mode.DrawingInner;
+    if (mode.PlacingFrontAxle || mode.AddingWeight || mode.RemovingWeight)
+        return; // the placing tools take their own presses
+    // A drawing takes the presses on the paper; one beside it selects as usual.
+    if (drawing && m_geometry().PaperRegion.contains(point))
+        return;
     const int part = m_window.session().app.CurrentState == ProcessState::Set ? partUnder(point) : -1;
     m_panel.selectPart(part); // no part: every editor hidden, no item shown
 }
