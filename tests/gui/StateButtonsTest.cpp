@@ -123,7 +123,7 @@ TEST_F(StateButtons, SimulateResetsTheElementSizeAndStartsAtTheFirstStep)
     EXPECT_EQ(win().perState().dynamicStep, 1);
     auto* propulsion = win().image()->findChild<QFrame*>(QStringLiteral("PropulsionLeftShape"));
     EXPECT_FALSE(propulsion->isHidden());
-    EXPECT_EQ(propulsion->width(), 0);
+    EXPECT_GT(propulsion->width(), 0); // the first frame is drawn at once
     click("VPPropBtn");
     EXPECT_TRUE(propulsion->isHidden());
     EXPECT_EQ(win().perState().dynamicStep, 0);

@@ -4,6 +4,7 @@
 
 #include "geometry/BackgroundPainter.h"
 #include "mainwin/DrawingArea.h"
+#include "mainwin/DynamicControls.h"
 #include "mainwin/FigureFields.h"
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/TRPWin.h"
@@ -31,6 +32,8 @@ void PrototypeRefresh::install(MainWindowSeams& seams)
     seams.stateWork[ProcessState::Prop] = [this](int startAt, int) { propWork(startAt); };
     seams.stateWork[ProcessState::Dynamic] = [this](int startAt, int) { dynamicWork(startAt); };
     seams.stateWork[ProcessState::Race] = [this](int startAt, int) { raceWork(startAt); };
+    if (!m_controls)
+        m_controls = new DynamicControls(m_window, *this);
 }
 
 void PrototypeRefresh::recomputeLayout()

@@ -11,7 +11,9 @@
 
 namespace brisko::gui {
 
+class DynamicControls;
 class TRPWin;
+struct WheelContacts;
 
 inline constexpr int kKeptTraces = 16; // the race's lanes: the first 16 designs of the list
 
@@ -20,8 +22,14 @@ public:
     explicit PrototypeRefresh(TRPWin& window);
 
     // Installs prepareRefresh, the work of each state, the sheet background and the
-    // layout step.
+    // layout step, and wires the Simulate panel's buttons.
     void install(MainWindowSeams& seams);
+
+    // A simulation run is under way (an animation lets events through while it draws).
+    bool isRunning() const { return m_running; }
+    // One step forward: the spring figures again and the run drawing the requested
+    // frame; the drawing and the masses stay as they are.
+    void stepDynamic();
 
     const VirtualPrototype& prototype() const { return m_prototype; }
     // The last run of the design at `position` (0..15), none before its first run.
@@ -48,6 +56,13 @@ private:
     // grid, the centre-of-mass mark and the drive direction are drawn as they come.
     void analyse(int startAt, QPainter* painter);
     void simulate(const DynamicRunOptions& options);
+    // The run of the Dynamic state with its frames drawn, then the panel's buttons.
+    void runDisplayed();
+    void drawFrame(const DynamicFrame& frame);
+    void showDynamicButtons(const DynamicResult& result, int requestedFrame);
+    void showRevisedDistance(const DynamicResult& result);
+    void showRestingNormalForces();
+    WheelContacts wheelContactsNow() const;
     void showAnalysisFigures();
     void keepRun();
     void showAdvisories(ProcessState state);
@@ -57,6 +72,9 @@ private:
     TRPWin& m_window;
     VirtualPrototype m_prototype;
     std::array<std::optional<RaceTrace>, kKeptTraces> m_traces;
+    DynamicControls* m_controls = nullptr;
+    bool m_running = false;
+    bool m_animating = false; // the running run draws every frame
 };
 
 } // namespace brisko::gui

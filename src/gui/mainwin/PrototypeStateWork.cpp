@@ -8,8 +8,11 @@
 #include "geometry/MassScanMarks.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/FigureFields.h"
+#include "mainwin/ForceBars.h"
 #include "mainwin/TRPWin.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace brisko::gui {
@@ -23,6 +26,25 @@ void setLabel(QWidget& root, const char* name, const QString& text)
     if (auto* label = root.findChild<QLabel*>(QString::fromLatin1(name)))
         label->setText(text);
 }
+
+void enableButton(QWidget& root, const char* name, bool enabled)
+{
+    if (auto* button = root.findChild<QAbstractButton*>(QString::fromLatin1(name)))
+        button->setEnabled(enabled);
+}
+
+// Clears a flag when the scope ends, however it ends.
+struct FlagScope {
+    bool& flag;
+    explicit FlagScope(bool& f, bool value = true)
+        : flag(f)
+    {
+        flag = value;
+    }
+    ~FlagScope() { flag = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+};
 
 } // namespace
 
@@ -50,6 +72,7 @@ void PrototypeRefresh::propWork(int startAt)
     painter.end();
     repaintSheet();
     showAnalysisFigures();
+    showRestingNormalForces();
     showAdvisories(ProcessState::Prop);
 }
 
@@ -60,17 +83,80 @@ void PrototypeRefresh::dynamicWork(int startAt)
     painter.end();
     repaintSheet();
     showAnalysisFigures();
-    simulate({m_window.perState().dynamicStep, true, [this](const DynamicFrame& frame) {
-                  const DriveType drive = m_window.session().design.Drive;
-                  const float revolutions = m_prototype.spring().Revolutions;
-                  setLabel(m_window, "DynamicDistanceLabel",
-                           dynamicDistanceLabel(frame.Distance, m_prototype.spring().ProjectedDistance));
-                  setLabel(m_window, "DynamicTimeLabel", dynamicTimeLabel(frame.Step));
-                  setLabel(m_window, "DynamicRevsLeftLabel", dynamicRevsLeftLabel(frame.RevsLeft, revolutions));
-                  setLabel(m_window, "DynamicRevsRightLabel",
-                           dynamicRevsRightLabel(drive, frame.RevsRight, revolutions));
-              }});
+    runDisplayed();
     showAdvisories(ProcessState::Dynamic);
+}
+
+void PrototypeRefresh::stepDynamic()
+{
+    if (m_running)
+        return;
+    m_prototype.computeSpringFigures();
+    m_prototype.computeRevolutionsAndStatics();
+    runDisplayed();
+}
+
+void PrototypeRefresh::runDisplayed()
+{
+    const bool display = m_window.session().app.CurrentState == ProcessState::Dynamic;
+    const int requested = m_window.perState().dynamicStep;
+    if (display)
+        hideNormalForceShapes(m_window.image());
+    simulate({requested, display, [this](const DynamicFrame& frame) { drawFrame(frame); }});
+    // An animation may have let the student leave the state; its panel is gone then.
+    if (m_window.session().app.CurrentState == ProcessState::Dynamic)
+        showDynamicButtons(m_prototype.dynamic(), requested);
+}
+
+// One frame of the run: the bars at the wheels and the panel's labels. An animation
+// lets the window repaint and answer before the next frame is computed.
+void PrototypeRefresh::drawFrame(const DynamicFrame& frame)
+{
+    if (m_window.session().app.CurrentState != ProcessState::Dynamic || !m_window.isVisible())
+        return; // left or closed during an animation: the run finishes without drawing
+    const DriveType drive = m_window.session().design.Drive;
+    const WheelContacts at = wheelContactsNow();
+    showPropulsionBars(m_window.image(), at, drive, frame);
+    showNormalForceBars(m_window.image(), at, m_prototype.statics().BarScale, frame.NormalRight, frame.NormalLeft);
+    const float revolutions = m_prototype.spring().Revolutions;
+    setLabel(m_window, "DynamicDistanceLabel",
+             dynamicDistanceLabel(frame.Distance, m_prototype.spring().ProjectedDistance));
+    setLabel(m_window, "DynamicTimeLabel", dynamicTimeLabel(frame.Step));
+    setLabel(m_window, "DynamicRevsLeftLabel", dynamicRevsLeftLabel(frame.RevsLeft, revolutions));
+    setLabel(m_window, "DynamicRevsRightLabel", dynamicRevsRightLabel(drive, frame.RevsRight, revolutions));
+    if (m_animating && !frame.Final)
+        QCoreApplication::processEvents();
+}
+
+// Step and To end go on while frames remain; Rewind once the run is past its first
+// frame. The run's end overrides both when it came at or before the requested frame.
+void PrototypeRefresh::showDynamicButtons(const DynamicResult& result, int requestedFrame)
+{
+    const bool more = requestedFrame != kEveryFrame && !result.DisableStepAndToEnd;
+    enableButton(m_window, "StepDynamicBtn", more);
+    enableButton(m_window, "ToEndDynamicBtn", more);
+    enableButton(m_window, "RewindDynamicBtn", requestedFrame > kFirstFrame || result.EnableRewind);
+}
+
+void PrototypeRefresh::showRevisedDistance(const DynamicResult& result)
+{
+    if (auto* label = m_window.findChild<QLabel*>(QStringLiteral("RevisedLabel"))) {
+        label->setText(result.RevisedVisible ? result.RevisedLabel : QString());
+        label->setVisible(result.RevisedVisible);
+    }
+}
+
+// The Analyze state's green bars: the weight shared by the wheels at rest.
+void PrototypeRefresh::showRestingNormalForces()
+{
+    const StaticResult& statics = m_prototype.statics();
+    showNormalForceBars(m_window.image(), wheelContactsNow(), statics.BarScale, statics.NormalRightRest,
+                        statics.NormalLeftRest);
+}
+
+WheelContacts PrototypeRefresh::wheelContactsNow() const
+{
+    return wheelContacts(m_prototype.layout(), m_prototype.mass().CaseOuterDia, m_window.session().design);
 }
 
 void PrototypeRefresh::raceWork(int startAt)
@@ -100,6 +186,7 @@ void PrototypeRefresh::analyse(int startAt, QPainter* painter)
                 repaintSheet(); // the grid builds up on screen
         };
     }
+    hideNormalForceBars(m_window.image()); // the mass step takes the old ones away
     m_prototype.runMassStep(startAt, drawElement);
     if (painter && startAt == 0)
         paintCentroidMark(*painter, m_prototype.layout(), m_prototype.mass());
@@ -118,8 +205,16 @@ void PrototypeRefresh::showAnalysisFigures()
 
 void PrototypeRefresh::simulate(const DynamicRunOptions& options)
 {
-    const DynamicResult& result = m_prototype.simulate(options);
+    if (m_running)
+        return; // never re-entered from inside an animation
+    {
+        FlagScope running(m_running);
+        FlagScope animating(m_animating, options.RequestedFrame == kEveryFrame);
+        m_prototype.simulate(options);
+    }
+    const DynamicResult& result = m_prototype.dynamic();
     showDynamicFigures(m_window, result);
+    showRevisedDistance(result);
     syncResultTexts();
     keepRun();
 }

@@ -1,0 +1,116 @@
+#include "mainwin/DynamicControls.h"
+
+#include "analysis/Dynamics.h"
+#include "mainwin/PrototypeRefresh.h"
+#include "mainwin/TRPWin.h"
+
+#include <QAbstractButton>
+
+namespace brisko::gui {
+
+namespace {
+
+constexpr int kDynamicStage = 5;
+constexpr int kDynamicCode = 401;
+
+struct BusyScope {
+    bool& flag;
+    explicit BusyScope(bool& f)
+        : flag(f)
+    {
+        flag = true;
+    }
+    ~BusyScope() { flag = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+};
+
+} // namespace
+
+DynamicControls::DynamicControls(TRPWin& window, PrototypeRefresh& refresh)
+    : QObject(&window)
+    , m_window(window)
+    , m_refresh(refresh)
+{
+    setObjectName(QStringLiteral("DynamicControls"));
+    const auto wire = [this](const char* name, void (DynamicControls::*handler)()) {
+        if (auto* button = m_window.findChild<QAbstractButton*>(QString::fromLatin1(name)))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    wire("StepDynamicBtn", &DynamicControls::StepDynamicBtnClick);
+    wire("ToEndDynamicBtn", &DynamicControls::ToEndDynamicBtnClick);
+    wire("RewindDynamicBtn", &DynamicControls::RewindDynamicBtnClick);
+}
+
+bool DynamicControls::canStart() const
+{
+    return !m_busy && !m_refresh.isRunning() && m_window.session().app.CurrentState == ProcessState::Dynamic;
+}
+
+void DynamicControls::StepDynamicBtnClick()
+{
+    if (!canStart())
+        return;
+    BusyScope busy(m_busy);
+    if (!logDynamic("StepDynamic"))
+        return;
+    ++m_window.perState().dynamicStep;
+    setButtons(true, true);
+    m_refresh.stepDynamic();
+}
+
+void DynamicControls::ToEndDynamicBtnClick()
+{
+    if (!canStart())
+        return;
+    BusyScope busy(m_busy);
+    if (!logDynamic("ConcludeDynamic"))
+        return;
+    m_window.perState().dynamicStep = kEveryFrame;
+    // Rewind too would start a run; the run's end gives it back.
+    setButtons(false, false);
+    m_window.RefreshState(0, 0, ProcessState::Dynamic);
+    refreshAfterAnimation();
+}
+
+void DynamicControls::RewindDynamicBtnClick()
+{
+    if (!canStart())
+        return;
+    BusyScope busy(m_busy);
+    if (!logDynamic("RewindDynamic"))
+        return;
+    m_window.perState().dynamicStep = kFirstFrame;
+    m_window.RefreshState(0, 0, ProcessState::Dynamic); // the run's end sets the buttons
+}
+
+// The animation let the student press a state button; the refresh that button asked
+// for could not start while the run went on, so it follows now.
+void DynamicControls::refreshAfterAnimation()
+{
+    const bool stillAnimated = m_window.session().app.CurrentState == ProcessState::Dynamic
+        && m_window.perState().dynamicStep == kEveryFrame;
+    if (stillAnimated || !m_window.isVisible())
+        return;
+    m_window.RefreshState(0, 0, m_window.session().app.CurrentState);
+}
+
+void DynamicControls::setButtons(bool stepAndToEnd, bool rewind)
+{
+    const auto enable = [this](const char* name, bool enabled) {
+        if (auto* button = m_window.findChild<QAbstractButton*>(QString::fromLatin1(name)))
+            button->setEnabled(enabled);
+    };
+    enable("StepDynamicBtn", stepAndToEnd);
+    enable("ToEndDynamicBtn", stepAndToEnd);
+    enable("RewindDynamicBtn", rewind);
+}
+
+// A record that cannot be written (the message has named the file) stops the click.
+bool DynamicControls::logDynamic(const char* value)
+{
+    return m_window.session().logAction(kDynamicStage, kDynamicCode, QString::fromLatin1(value), {}, {}, {},
+                                 QStringLiteral("VPDynamic"));
+}
+
+} // namespace brisko::gui

@@ -1,0 +1,34 @@
+#pragma once
+// The Simulate panel's buttons: step the run one frame further, animate it to the
+// end, or wind the spring up again. A click while a run is under way is ignored.
+#include <QObject>
+
+namespace brisko::gui {
+
+class PrototypeRefresh;
+class TRPWin;
+
+class DynamicControls : public QObject {
+    Q_OBJECT
+public:
+    DynamicControls(TRPWin& window, PrototypeRefresh& refresh);
+
+    void StepDynamicBtnClick();
+    void ToEndDynamicBtnClick();
+    void RewindDynamicBtnClick();
+
+    // A click of one of the three is being handled (an animation may be running).
+    bool isBusy() const { return m_busy; }
+
+private:
+    bool canStart() const;
+    void setButtons(bool stepAndToEnd, bool rewind);
+    bool logDynamic(const char* value);
+    void refreshAfterAnimation();
+
+    TRPWin& m_window;
+    PrototypeRefresh& m_refresh;
+    bool m_busy = false;
+};
+
+} // namespace brisko::gui

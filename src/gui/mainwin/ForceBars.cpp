@@ -1,0 +1,169 @@
+#include "mainwin/ForceBars.h"
+
+#include "analysis/Statics.h"
+#include "mainwin/PanelColours.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QWidget>
+#include <cmath>
+
+namespace brisko::gui {
+
+namespace {
+
+constexpr float kGroundBelowPaper = 36.0f; // drawing pixels
+constexpr float kPaperWidth = 720.0f;
+constexpr float kPaperHeight = 540.0f;
+constexpr float kUnitsPerInch = 72.0f;
+constexpr int kLabelGap = 5;
+
+const QColor kNormalColour(0, 128, 0);
+const QColor kPropulsionColour(0, 0, 255);
+const QColor kSkiddingColour(255, 0, 255);
+const QColor kTractionColour(255, 0, 0);
+
+QFrame* shape(QWidget* image, const char* name)
+{
+    return image->findChild<QFrame*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+QLabel* label(QWidget* image, const char* name)
+{
+    return image->findChild<QLabel*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+}
+
+void placeLabel(QLabel* label, const QString& text, const QPoint& topLeft)
+{
+    if (!label)
+        return;
+    label->setText(text);
+    label->adjustSize();
+    label->move(topLeft);
+    label->raise();
+    label->show();
+}
+
+void colourLabel(QLabel* label, const QColor& colour)
+{
+    if (!label)
+        return;
+    QPalette palette = label->palette();
+    if (palette.color(QPalette::WindowText) == colour)
+        return;
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+// Repainting only on a change keeps an animation's frames cheap.
+void tint(QFrame* bar, const QColor& colour)
+{
+    if (panelColourOf(bar) != colour || !bar->autoFillBackground())
+        paintPanel(bar, colour);
+}
+
+// A vertical bar standing on the ground at x; a negative length hangs below it.
+void standBar(QFrame* bar, const QPoint& contact, int length)
+{
+    if (!bar)
+        return;
+    const int top = length >= 0 ? contact.y() - length : contact.y();
+    bar->setGeometry(contact.x(), top, kBarThickness, std::abs(length));
+    tint(bar, kNormalColour);
+    bar->raise();
+    bar->show();
+}
+
+// A horizontal bar from x to x + reach (either way), its top at y.
+void layBar(QFrame* bar, int x, int y, int reach, const QColor& colour)
+{
+    if (!bar)
+        return;
+    bar->setGeometry(std::min(x, x + reach), y, std::abs(reach), kBarThickness);
+    tint(bar, colour);
+    bar->raise();
+    bar->show();
+}
+
+struct PairNames {
+    const char* propulsion;
+    const char* traction;
+    const char* propulsionLabel;
+    const char* tractionLabel;
+};
+
+constexpr PairNames kLeftPair{"PropulsionLeftShape", "TractionLeftShape", "PropLeftLabel", "TracLeftLabel"};
+constexpr PairNames kRightPair{"PropulsionRightShape", "TractionRightShape", "PropRightLabel", "TracRightLabel"};
+
+void showPair(QWidget* image, const PairNames& names, const QPoint& contact, int direction, float scale,
+              float propulsion, float traction, bool skidding, int propulsionLabelLeft)
+{
+    const QColor colour = skidding ? kSkiddingColour : kPropulsionColour;
+    layBar(shape(image, names.propulsion), contact.x(), contact.y(),
+           -direction * forceBarLength(propulsion, scale), colour);
+    layBar(shape(image, names.traction), contact.x(), contact.y() + kTractionDrop,
+           -direction * forceBarLength(traction, scale), kTractionColour);
+    QLabel* propulsionText = label(image, names.propulsionLabel);
+    colourLabel(propulsionText, colour);
+    placeLabel(propulsionText, propulsionLabel(propulsion), contact + QPoint(-propulsionLabelLeft, -20));
+    placeLabel(label(image, names.tractionLabel), propulsionLabel(traction), contact + QPoint(-20, 10));
+}
+
+void setVisible(QWidget* widget, bool visible)
+{
+    if (widget)
+        widget->setVisible(visible);
+}
+
+} // namespace
+
+WheelContacts wheelContacts(const ViewLayout& layout, float caseOuterDia, const CarDesign& design)
+{
+    const float rearX = caseOuterDia / 2.0f * kUnitsPerInch;
+    const float frontX = design.Drive == DriveType::AWD ? kPaperWidth - rearX : kPaperWidth - design.FrontAxle.XUnits;
+    const Frame view = layout.viewFrame();
+    const float ground = kPaperHeight + kGroundBelowPaper;
+    return {view.point(rearX, ground), view.point(frontX, ground)};
+}
+
+void showNormalForceBars(QWidget* image, const WheelContacts& at, float scale, float right, float left)
+{
+    QFrame* leftBar = shape(image, "NormalForceLeftShape");
+    QFrame* rightBar = shape(image, "NormalForceRightShape");
+    standBar(leftBar, at.Rear, forceBarLength(left, scale));
+    standBar(rightBar, at.Front, forceBarLength(right, scale));
+    const int besideBar = kBarThickness + kLabelGap;
+    placeLabel(label(image, "NFLeftLabel"), normalForceLabel(left), at.Rear + QPoint(besideBar, -40));
+    placeLabel(label(image, "NFRightLabel"), normalForceLabel(right), at.Front + QPoint(besideBar, -30));
+}
+
+void hideNormalForceShapes(QWidget* image)
+{
+    setVisible(shape(image, "NormalForceLeftShape"), false);
+    setVisible(shape(image, "NormalForceRightShape"), false);
+}
+
+void hideNormalForceBars(QWidget* image)
+{
+    hideNormalForceShapes(image);
+    setVisible(label(image, "NFLeftLabel"), false);
+    setVisible(label(image, "NFRightLabel"), false);
+}
+
+void showPropulsionBars(QWidget* image, const WheelContacts& at, DriveType drive, const DynamicFrame& frame)
+{
+    for (const char* name : {kRightPair.propulsion, kRightPair.traction})
+        setVisible(shape(image, name), false);
+    for (const char* name : {kRightPair.propulsionLabel, kRightPair.tractionLabel})
+        setVisible(label(image, name), false);
+    const int direction = drive == DriveType::FWD ? -1 : 1;
+    showPair(image, kLeftPair, at.Rear, direction, frame.BarScale, frame.PropulsionLeft, frame.TractionLeft,
+             frame.SkidLeft, 50);
+    if (drive != DriveType::AWD)
+        return;
+    // The front pair always extends to the left of its axle.
+    showPair(image, kRightPair, at.Front, 1, frame.BarScale, frame.PropulsionRight, frame.TractionRight,
+             frame.SkidRight, 40);
+}
+
+} // namespace brisko::gui
