@@ -175,13 +175,15 @@ namespace {
 float wheelPairMass(float diameter, const BoardMaterial& board)
 {
     const float radius = diameter / 2.0f;
-    return 2.0f * kPi * radius * radius * figure(board.Thickness) * figure(board.Density);
+    const float radiusSquared = radius * radius;
+    return 2.0f * kPi * radiusSquared * figure(board.Thickness) * figure(board.Density);
 }
 
 float axleMass(float diameter, float length, const AxleMaterial& material)
 {
     const float radius = diameter / 2.0f;
-    return kPi * radius * radius * length * figure(material.Density);
+    const float radiusSquared = radius * radius;
+    return kPi * radiusSquared * length * figure(material.Density);
 }
 
 // Mass and position (in) of what sits on one axle.
