@@ -307,6 +307,39 @@ WeighedByHand weighByHand(Scanned& s)
 
 } // namespace
 
+// The figures a student reads must be the single-precision results of the defined
+// order of operations, not merely close to them.
+TEST(ElementScanFigures, MassesAndCentroidFollowTheirFormulasExactly)
+{
+    for (int preset = 0; preset < 5; ++preset) {
+        for (const DriveType drive : {DriveType::RWD, DriveType::AWD}) {
+            for (const char* size : {"9", "4", "7"}) {
+                Scanned s;
+                loadPresetShape(s.design, preset);
+                s.design.setDrive(drive);
+                s.design.ElementStepSize = size;
+                if (preset % 2 == 1) { // axles and wheels whose radii are not powers of two
+                    s.design.DriveAxleDiameter = "0.3";
+                    s.design.OtherAxleDiameter = "0.19";
+                    s.design.OtherWheelDiameter = "2.3";
+                    s.design.DriveAxleLength = "6.3";
+                    s.design.OtherAxleLength = "7";
+                }
+                s.design.Weights[3] = {413, 201, 0.37f, {}};
+                s.design.Weights[9] = {97, 333, 0.11f, {}};
+                const WeighedByHand expected = weighByHand(s);
+                const auto where = ::testing::Message() << "preset " << preset << " drive " << static_cast<int>(drive)
+                                                        << " size " << size;
+                EXPECT_EQ(s.model.BoardMass, expected.Board) << where;
+                EXPECT_EQ(s.model.AxleMass, expected.Axles) << where;
+                EXPECT_EQ(s.model.TotalMass, expected.Total) << where;
+                EXPECT_EQ(s.model.CentroidX, expected.CentroidX) << where;
+                EXPECT_EQ(s.model.CentroidY, expected.CentroidY) << where;
+            }
+        }
+    }
+}
+
 // Wheels and axles alone (a weightless body): each disc is pi times the squared
 // radius, then the thickness or length, then the density.
 TEST(ElementScanFigures, WheelAndAxleDiscsFollowTheirFormulasExactly)
