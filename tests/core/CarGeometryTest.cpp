@@ -3,6 +3,8 @@
 #include "geometry/Shapes.h"
 #include "model/Presets.h"
 
+#include "text/NumberText.h"
+
 #include <gtest/gtest.h>
 
 using namespace brisko;
@@ -44,6 +46,27 @@ TEST(ViewLayout, WideWindowLaysOutByHeightAndCentresThePaper)
     EXPECT_FLOAT_EQ(w.PrinterScaleX, 600.0f / 72.0f);
     EXPECT_EQ(w.printerFrame().point(72, 72), QPoint(600, 300));
     EXPECT_EQ(w.viewFrame().point(100, 100), QPoint(86, 50));
+}
+
+// The 3D picture scales a drawing point to the view first and then by the picture
+// size: nearest(x * ViewScale * PictureSize), which rounds differently from one
+// combined factor for some window sizes.
+TEST(ViewLayout, PictureFrameScalesToTheViewFirst)
+{
+    int compared = 0;
+    for (int width = 700; width <= 1400; width += 37) {
+        for (const float size : {0.4f, 0.3f, 0.7f}) {
+            const ViewLayout v = layoutView(width, 2000, size);
+            const Frame picture = v.pictureFrame();
+            for (int x = 0; x <= 1000; x += 7) {
+                const float fx = static_cast<float>(x);
+                const QPoint expected(nearest(fx * v.ViewScale * size), nearest(fx * v.ViewScale * size));
+                ASSERT_EQ(picture.point(fx, fx), expected) << width << " " << size << " " << x;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 0);
 }
 
 TEST(Shapes, OctagonVerticesStandOnAxesAndDiagonalsTopFirst)

@@ -1,9 +1,11 @@
 #include "analysis/ChamberSizing.h"
+#include "analysis/DesignFigures.h"
 #include "analysis/ElementScan.h"
 #include "model/Presets.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <numeric>
 
 using namespace brisko;
@@ -220,5 +222,136 @@ TEST(ElementScanExactness, BitmapScanEqualsRegionByRegionScan)
                 }
             }
         }
+    }
+}
+
+namespace {
+
+// The mass figures worked out from the counted elements in the order in which they
+// are defined, each product and sum in single precision from left to right.
+struct WeighedByHand {
+    float Board = 0, Axles = 0, Total = 0, CentroidX = 0, CentroidY = 0;
+};
+
+WeighedByHand weighByHand(Scanned& s)
+{
+    const int size = elementSize(s.design);
+    const int h = size / 2;
+    std::map<int, int> outerColumns, innerColumns, outerRows, innerRows;
+    s.run([&](const QPoint& p, ElementLayer layer) {
+        const int column = (p.x() - h) / size;
+        const int row = (540 + h - p.y()) / size;
+        ((layer == ElementLayer::Outer) ? outerColumns : innerColumns)[column] +=
+            layer == ElementLayer::Outer ? s.model.FullLayers : s.model.CoredLayers;
+        ((layer == ElementLayer::Outer) ? outerRows : innerRows)[row] +=
+            layer == ElementLayer::Outer ? s.model.FullLayers : s.model.CoredLayers;
+    });
+    const CarDesign& d = s.design;
+    const BoardMaterial& outer = s.materials.board(d.Materials[OuterBodySlot]);
+    const BoardMaterial& inner = s.materials.board(d.Materials[InnerBodySlot]);
+    const float area = static_cast<float>(size * size) / (72.0f * 72.0f);
+    const auto f = [](const QString& t) { return figure(t); };
+    const auto massOf = [&](int outerCount, int innerCount) {
+        return static_cast<float>(outerCount) * area * f(outer.Thickness) * f(outer.Density)
+            + static_cast<float>(innerCount) * area * f(inner.Thickness) * f(inner.Density);
+    };
+    float body = 0, momentX = 0, momentY = 0;
+    for (int k = 0; k <= 720 / size + 2; ++k) {
+        const float columnMass = massOf(outerColumns[k], innerColumns[k]);
+        body += columnMass;
+        momentX += columnMass * (static_cast<float>(h + k * size) / 72.0f);
+    }
+    for (int r = nearest(540.0f / static_cast<float>(size)); r >= 0; --r)
+        momentY += massOf(outerRows[r], innerRows[r])
+                   * (7.5f - static_cast<float>(r * size) / 72.0f + static_cast<float>(size) / 72.0f / 2.0f);
+
+    const bool awd = d.Drive == DriveType::AWD;
+    const auto pairOfWheels = [&](const QString& diameter, MaterialSlot slot) {
+        const BoardMaterial& b = s.materials.board(d.Materials[slot]);
+        const float radius = f(diameter) / 2.0f;
+        return 2.0f * kPiF * (radius * radius) * f(b.Thickness) * f(b.Density);
+    };
+    const auto axle = [&](const QString& diameter, const QString& length, MaterialSlot slot) {
+        const float radius = f(diameter) / 2.0f;
+        return kPiF * (radius * radius) * f(length) * f(s.materials.axle(d.Materials[slot]).Density);
+    };
+    const float rearWheels = pairOfWheels(d.DriveWheelDiameter, DriveWheelSlot);
+    const float rearAxle = axle(d.DriveAxleDiameter, d.DriveAxleLength, DriveAxleSlot);
+    const float frontWheels = awd ? rearWheels : pairOfWheels(d.OtherWheelDiameter, OtherWheelSlot);
+    const float frontAxle = awd ? rearAxle : axle(d.OtherAxleDiameter, d.OtherAxleLength, OtherAxleSlot);
+    const float spring = s.model.SpringMass;
+    const float secondSpring = awd ? spring : 0.0f;
+    float weights = 0, weightsX = 0, weightsY = 0;
+    for (const AddedWeight& w : d.Weights) {
+        weights += w.Mass;
+        weightsX += static_cast<float>(w.X) / 72.0f * w.Mass;
+        weightsY += static_cast<float>(w.Y) / 72.0f * w.Mass;
+    }
+    const float rearX = s.model.CaseOuterDia / 2.0f;
+    const float frontX = awd ? 10.0f - s.model.CaseOuterDia / 2.0f : 10.0f - d.FrontAxle.XInches;
+    const float rearY = 7.5f - s.model.DriveAxleHeight / 72.0f;
+    const float frontY = awd ? rearY : 7.5f - s.model.OtherAxleHeightInches;
+
+    WeighedByHand w;
+    w.Board = body + frontWheels + rearWheels;
+    w.Axles = frontAxle + rearAxle;
+    w.Total = body + frontWheels + frontAxle + rearWheels + rearAxle + spring + secondSpring + weights;
+    w.CentroidX = (momentX + frontX * (frontWheels + frontAxle + secondSpring) + rearX * (rearWheels + rearAxle + spring)
+                   + weightsX)
+                  / w.Total;
+    w.CentroidY = (momentY + frontY * (frontWheels + frontAxle + secondSpring) + rearY * (rearWheels + rearAxle + spring)
+                   + weightsY)
+                  / w.Total;
+    return w;
+}
+
+} // namespace
+
+// The figures a student reads must be the single-precision results of the defined
+// order of operations, not merely close to them.
+TEST(ElementScanFigures, MassesAndCentroidFollowTheirFormulasExactly)
+{
+    for (int preset = 0; preset < 5; ++preset) {
+        for (const DriveType drive : {DriveType::RWD, DriveType::AWD}) {
+            for (const char* size : {"9", "4", "7"}) {
+                Scanned s;
+                loadPresetShape(s.design, preset);
+                s.design.setDrive(drive);
+                s.design.ElementStepSize = size;
+                if (preset % 2 == 1) { // axles and wheels whose radii are not powers of two
+                    s.design.DriveAxleDiameter = "0.3";
+                    s.design.OtherAxleDiameter = "0.19";
+                    s.design.OtherWheelDiameter = "2.3";
+                    s.design.DriveAxleLength = "6.3";
+                    s.design.OtherAxleLength = "7";
+                }
+                s.design.Weights[3] = {413, 201, 0.37f, {}};
+                s.design.Weights[9] = {97, 333, 0.11f, {}};
+                const WeighedByHand expected = weighByHand(s);
+                const auto where = ::testing::Message() << "preset " << preset << " drive " << static_cast<int>(drive)
+                                                        << " size " << size;
+                EXPECT_EQ(s.model.BoardMass, expected.Board) << where;
+                EXPECT_EQ(s.model.AxleMass, expected.Axles) << where;
+                EXPECT_EQ(s.model.TotalMass, expected.Total) << where;
+                EXPECT_EQ(s.model.CentroidX, expected.CentroidX) << where;
+                EXPECT_EQ(s.model.CentroidY, expected.CentroidY) << where;
+            }
+        }
+    }
+}
+
+// Wheels and axles alone (a weightless body): each disc is pi times the squared
+// radius, then the thickness or length, then the density.
+TEST(ElementScanFigures, WheelAndAxleDiscsFollowTheirFormulasExactly)
+{
+    for (const char* other : {"2.76", "3.45", "2.24"}) {
+        Scanned s;
+        s.weightlessInnerBoard();
+        s.design.Materials[OuterBodySlot] = 1;
+        s.design.OtherWheelDiameter = other;
+        s.design.OtherAxleDiameter = QString::number(QString(other).toDouble() / 10.0);
+        const WeighedByHand expected = weighByHand(s);
+        EXPECT_EQ(s.model.BoardMass, expected.Board) << other;
+        EXPECT_EQ(s.model.AxleMass, expected.Axles) << other;
     }
 }

@@ -34,8 +34,12 @@ LayerAreas layerAreas(const CarGeometry& g)
 }
 
 struct BoardLayer {
-    float massPerElement; // element area x thickness x density
+    float area;      // of one element, square inches
+    float thickness; // in
+    float density;   // lbm per cubic inch
     int layers;
+    // Mass of `count` layer elements, multiplied out from the count on.
+    float massOf(int count) const { return static_cast<float>(count) * area * thickness * density; }
 };
 
 // Board mass and moments of the body, from the counts of layer elements.
@@ -143,17 +147,15 @@ BodyScan scanBody(const CarGeometry& g, int s, const BoardLayer& outer, const Bo
     const int h = s / 2;
     for (size_t k = 0; k < counts.OuterColumns.size(); ++k) {
         const int x = h + static_cast<int>(k) * s;
-        const float columnMass = static_cast<float>(counts.OuterColumns[k]) * outer.massPerElement
-                                 + static_cast<float>(counts.InnerColumns[k]) * inner.massPerElement;
+        const float columnMass = outer.massOf(counts.OuterColumns[k]) + inner.massOf(counts.InnerColumns[k]);
         body.Mass += columnMass;
         body.MomentX += columnMass * (static_cast<float>(x) / 72.0f);
     }
 
-    const float step = static_cast<float>(s) / 72.0f;
+    const float halfStep = static_cast<float>(s) / 72.0f / 2.0f;
     for (int r = std::min(nearest(540.0f / static_cast<float>(s)), kRowTableSize - 1); r >= 0; --r) {
-        const float rowY = 7.5f - static_cast<float>(r) * step + step / 2.0f;
-        const float rowMass = static_cast<float>(counts.OuterRows[r]) * outer.massPerElement
-                              + static_cast<float>(counts.InnerRows[r]) * inner.massPerElement;
+        const float rowY = 7.5f - static_cast<float>(r * s) / 72.0f + halfStep;
+        const float rowMass = outer.massOf(counts.OuterRows[r]) + inner.massOf(counts.InnerRows[r]);
         body.MomentY += rowMass * rowY;
     }
     return body;
@@ -175,13 +177,15 @@ namespace {
 float wheelPairMass(float diameter, const BoardMaterial& board)
 {
     const float radius = diameter / 2.0f;
-    return 2.0f * kPi * radius * radius * figure(board.Thickness) * figure(board.Density);
+    const float radiusSquared = radius * radius;
+    return 2.0f * kPi * radiusSquared * figure(board.Thickness) * figure(board.Density);
 }
 
 float axleMass(float diameter, float length, const AxleMaterial& material)
 {
     const float radius = diameter / 2.0f;
-    return kPi * radius * radius * length * figure(material.Density);
+    const float radiusSquared = radius * radius;
+    return kPi * radiusSquared * length * figure(material.Density);
 }
 
 // Mass and position (in) of what sits on one axle.
@@ -241,7 +245,7 @@ WeightSums addedWeights(const CarDesign& d)
 BoardLayer boardLayer(const CarDesign& d, const MaterialLibrary& m, MaterialSlot slot, float area, int layers)
 {
     const BoardMaterial& board = boardOf(d, m, slot);
-    return {area * figure(board.Thickness) * figure(board.Density), layers};
+    return {area, figure(board.Thickness), figure(board.Density), layers};
 }
 
 QString massText(float mass)
@@ -281,7 +285,10 @@ void runElementScan(CarDesign& design, const MaterialLibrary& materials, const C
     const AxleLoad front = frontLoad(design, materials, model, rear);
     const WeightSums weights = addedWeights(design);
     model.Wheelbase = front.X - rear.X;
-    model.TotalMass = body.Mass + front.mass() + rear.mass() + weights.Mass;
+    // Summed part by part: body, front wheels and axle, rear wheels and axle, the
+    // springs, the weights.
+    model.TotalMass =
+        body.Mass + front.Wheels + front.Axle + rear.Wheels + rear.Axle + rear.Spring + front.Spring + weights.Mass;
     model.BoardMass = body.Mass + front.Wheels + rear.Wheels;
     model.AxleMass = front.Axle + rear.Axle;
     if (model.TotalMass > 0.0f) {

@@ -121,7 +121,7 @@ namespace {
 
 QRegion springDiscs(const CarGeometry& g, const Frame& frame, float arborRadius, float buildUp)
 {
-    const int grow = nearest(buildUp * frame.ScaleX * 1.1f);
+    const int grow = nearest(buildUp * (frame.ScaleX * frame.Factor) * 1.1f);
     QRegion discs = ellipseRegion(frame.circleBox(g.RearCentre, arborRadius).adjusted(-grow, -grow, grow, grow));
     if (g.AllWheelDrive)
         discs += ellipseRegion(frame.circleBox(g.FrontCentre, arborRadius).adjusted(-grow, -grow, grow, grow));

@@ -8,8 +8,8 @@ namespace brisko {
 
 QPoint Frame::point(float x, float y) const
 {
-    const float sx = x * ScaleX;
-    const float sy = y * ScaleY;
+    const float sx = x * ScaleX * Factor;
+    const float sy = y * ScaleY * Factor;
     return {nearest(sx) + OffsetX, nearest(sy)};
 }
 
@@ -24,8 +24,8 @@ QRect Frame::circleBox(const QPointF& c, float rho) const
 
 Frame ViewLayout::pictureFrame() const
 {
-    const float scale = ViewScale * PictureSize;
-    return {scale, scale, 0};
+    // x * ViewScale * PictureSize, scaled to the view first.
+    return {ViewScale, ViewScale, 0, PictureSize};
 }
 
 ViewLayout layoutView(int availWidth, int availHeight, float pictureSize, int printerDpiX, int printerDpiY)

@@ -11,12 +11,13 @@ namespace brisko {
 
 inline constexpr float kFourThirds = 4.0f / 3.0f;
 
-// One conversion from drawing pixels: each coordinate scaled and rounded, then
-// shifted right by OffsetX.
+// One conversion from drawing pixels: each coordinate scaled (then multiplied by
+// Factor, the 3D picture's size) and rounded, then shifted right by OffsetX.
 struct Frame {
     float ScaleX = 1.0f;
     float ScaleY = 1.0f;
     int OffsetX = 0;
+    float Factor = 1.0f;
 
     QPoint point(float x, float y) const;
     QPoint point(const QPointF& p) const { return point(static_cast<float>(p.x()), static_cast<float>(p.y())); }
