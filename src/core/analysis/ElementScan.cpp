@@ -1,7 +1,7 @@
 #include "analysis/ElementScan.h"
 
 #include "analysis/DesignFigures.h"
-#include "geometry/RegionMask.h"
+#include "geometry/ElementGridMask.h"
 #include "text/NumberText.h"
 
 #include <array>
@@ -12,26 +12,6 @@ namespace brisko {
 namespace {
 
 constexpr int kRowTableSize = 1001;
-
-// What the element centres are tested against: the board of the outer layers and
-// of the inner layers in the drawing frame. A case counts only above the paper's
-// bottom edge; the outlines count wherever they reach.
-struct LayerAreas {
-    QRegion Outer;
-    QRegion Inner;
-};
-
-LayerAreas layerAreas(const CarGeometry& g)
-{
-    QRegion cases = g.rearCaseDrawing();
-    QRegion chambers = g.rearChamberDrawing();
-    if (g.AllWheelDrive) {
-        cases += g.frontCaseDrawing();
-        chambers += g.frontChamberDrawing();
-    }
-    cases -= QRegion(g.BelowPaperDrawing);
-    return {g.OuterOutlineRegion + cases, (g.InnerOutlineRegion + cases) - chambers};
-}
 
 struct BoardLayer {
     float area;      // of one element, square inches
@@ -58,26 +38,38 @@ struct LayerCounts {
 // Walks the element centres column by column, rows upward from the paper's bottom
 // edge, and counts the layers at each centre that `tester` puts in the outer and
 // the inner board.
+// Columns run while the previous centre was left of 720 + h, rows while the previous
+// centre was below h: ceil(720 / s) + 1 columns and ceil(540 / s) + 1 rows.
+int gridColumns(int s)
+{
+    return (720 + s - 1) / s + 1;
+}
+
+int gridRows(int s)
+{
+    return (540 + s - 1) / s + 1;
+}
+
 template <typename Tester>
 LayerCounts countLayers(int s, int fullLayers, int coredLayers, const Tester& tester, const ElementVisitor& visit)
 {
     LayerCounts counts;
     const int h = s / 2;
     int x = h;
-    for (bool more = true; more; x += s) {
+    for (int column = 0, more = 1; more; x += s, ++column) {
         int outerCount = 0;
         int innerCount = 0;
         int y = 540 + h;
         for (int r = 0, previousY = y; r == 0 || previousY > h; ++r, previousY = y, y -= s) {
             const QPoint p(x, y);
-            if (tester.inOuter(p)) {
+            if (tester.inOuter(p, column, r)) {
                 outerCount += fullLayers;
                 if (r < kRowTableSize)
                     counts.OuterRows[r] += fullLayers;
                 if (visit)
                     visit(p, ElementLayer::Outer);
             }
-            if (tester.inInner(p)) {
+            if (tester.inInner(p, column, r)) {
                 innerCount += coredLayers;
                 if (r < kRowTableSize)
                     counts.InnerRows[r] += coredLayers;
@@ -92,18 +84,39 @@ LayerCounts countLayers(int s, int fullLayers, int coredLayers, const Tester& te
     return counts;
 }
 
-// Constant-time tests on bitmaps of the composed board regions.
-struct MaskTester {
-    explicit MaskTester(const CarGeometry& g)
-        : areas(layerAreas(g))
-        , outer(areas.Outer)
-        , inner(areas.Inner)
+// One lookup a test: every region's rectangles marked onto the element centres.
+struct GridTester {
+    enum : std::uint8_t { OuterOutline = 1, InnerOutline = 2, Case = 4, Chamber = 8 };
+
+    GridTester(const CarGeometry& g, int s)
+        : geometry(g)
+        , mask(s, gridColumns(s), gridRows(s))
     {
+        mask.mark(g.OuterOutlineRegion, OuterOutline);
+        mask.mark(g.InnerOutlineRegion, InnerOutline);
+        mask.mark(g.rearCaseDrawing(), Case);
+        mask.mark(g.rearChamberDrawing(), Chamber);
+        if (g.AllWheelDrive) {
+            mask.mark(g.frontCaseDrawing(), Case);
+            mask.mark(g.frontChamberDrawing(), Chamber);
+        }
     }
-    bool inOuter(const QPoint& p) const { return outer.contains(p); }
-    bool inInner(const QPoint& p) const { return inner.contains(p); }
-    LayerAreas areas;
-    RegionMask outer, inner;
+    bool inCase(const QPoint& p, std::uint8_t cell) const
+    {
+        return (cell & Case) && !geometry.BelowPaperDrawing.contains(p);
+    }
+    bool inOuter(const QPoint& p, int column, int row) const
+    {
+        const std::uint8_t cell = mask.at(column, row);
+        return (cell & OuterOutline) || inCase(p, cell);
+    }
+    bool inInner(const QPoint& p, int column, int row) const
+    {
+        const std::uint8_t cell = mask.at(column, row);
+        return ((cell & InnerOutline) || inCase(p, cell)) && !(cell & Chamber);
+    }
+    const CarGeometry& geometry;
+    ElementGridMask mask;
 };
 
 // Point-in-region tests on the separate regions, one by one, with the strip below
@@ -119,8 +132,8 @@ struct RegionTester {
                              || (geometry.AllWheelDrive && geometry.frontCaseDrawing().contains(p));
         return inCases && !geometry.BelowPaperDrawing.contains(p);
     }
-    bool inOuter(const QPoint& p) const { return geometry.OuterOutlineRegion.contains(p) || inCase(p); }
-    bool inInner(const QPoint& p) const
+    bool inOuter(const QPoint& p, int, int) const { return geometry.OuterOutlineRegion.contains(p) || inCase(p); }
+    bool inInner(const QPoint& p, int, int) const
     {
         const bool inChamber = geometry.rearChamberDrawing().contains(p)
                                || (geometry.AllWheelDrive && geometry.frontChamberDrawing().contains(p));
@@ -142,7 +155,7 @@ ElementCounts toElementCounts(const LayerCounts& c)
 BodyScan scanBody(const CarGeometry& g, int s, const BoardLayer& outer, const BoardLayer& inner,
                   const ElementVisitor& visit)
 {
-    const LayerCounts counts = countLayers(s, outer.layers, inner.layers, MaskTester(g), visit);
+    const LayerCounts counts = countLayers(s, outer.layers, inner.layers, GridTester(g, s), visit);
     BodyScan body;
     const int h = s / 2;
     for (size_t k = 0; k < counts.OuterColumns.size(); ++k) {
@@ -168,7 +181,7 @@ ElementCounts countElements(const CarGeometry& geometry, int size, int fullLayer
 {
     if (tests == PointTests::RegionByRegion)
         return toElementCounts(countLayers(size, fullLayers, coredLayers, RegionTester(geometry), visit));
-    return toElementCounts(countLayers(size, fullLayers, coredLayers, MaskTester(geometry), visit));
+    return toElementCounts(countLayers(size, fullLayers, coredLayers, GridTester(geometry, size), visit));
 }
 
 namespace {

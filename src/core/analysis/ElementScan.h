@@ -27,8 +27,9 @@ struct ElementCounts {
     bool operator==(const ElementCounts&) const = default;
 };
 
-// How the element centres are tested: against bitmaps of the composed board
-// (the scan the program uses), or region by region with point-in-region tests.
+// How the element centres are tested: against a mask of the element grid with every
+// region's rectangles marked on it (the scan the program uses), or region by region
+// with point-in-region tests.
 enum class PointTests { Masks, RegionByRegion };
 
 ElementCounts countElements(const CarGeometry& geometry, int size, int fullLayers, int coredLayers,
