@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QTemporaryDir>
 
 namespace brisko::gui::test {
 
@@ -13,10 +12,7 @@ using MainWindowPicture = ProgramFixture;
 
 TEST_F(MainWindowPicture, RendersTheStartedWindow)
 {
-    QTemporaryDir scratch;
-    QString folder = qEnvironmentVariable("BRISKO_SHOT_DIR");
-    if (folder.isEmpty())
-        folder = scratch.path();
+    const QString folder = pictureFolder();
     auto save = [&folder](const QPixmap& picture, const QString& name) {
         EXPECT_TRUE(picture.save(QDir(folder).filePath(QStringLiteral("brisko-%1.png").arg(name))));
     };

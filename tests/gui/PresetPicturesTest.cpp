@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QPixmap>
-#include <QTemporaryDir>
 
 namespace brisko::gui::test {
 
@@ -14,10 +13,7 @@ using PresetPictures = ProgramFixture;
 
 TEST_F(PresetPictures, RendersEveryPreset)
 {
-    QTemporaryDir scratch;
-    QString folder = qEnvironmentVariable("BRISKO_SHOT_DIR");
-    if (folder.isEmpty())
-        folder = scratch.path();
+    const QString folder = pictureFolder();
     startWithPortfolio();
     win().showNormal();
     win().resize(1280, 860);

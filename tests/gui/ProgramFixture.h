@@ -81,6 +81,14 @@ protected:
         return all.isEmpty() ? QStringList() : all.last();
     }
 
+    // Where pictures of the window go: BRISKO_SHOT_DIR when set (to keep them for a
+    // look), else the fixture's own temporary folder.
+    QString pictureFolder() const
+    {
+        const QString kept = qEnvironmentVariable("BRISKO_SHOT_DIR");
+        return kept.isEmpty() ? dir.path() : kept;
+    }
+
     QStringList urls() const
     {
         QStringList out;
