@@ -1,5 +1,7 @@
 #include "dialogs/TADWin.h"
 
+#include "analysis/Advisories.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -9,25 +11,21 @@ namespace {
 
 struct AdvisoryLabel {
     const char* name;
-    const char* text;
-    const char* hint;
+    const QString& text;
+    const QString& hint;
 };
 
+// The texts and hints are the analysis' own, so the window and the checks agree.
+const QString kWeightsFreeText = QStringLiteral("Some weights are not connected.");
+
 const AdvisoryLabel kLabels[] = {
-    {"SkidAdvisoryLabel", "Skid advisory.",
-     "Indicates that the drive wheels are likely to lose traction while accelerating."},
-    {"CarTooBigLabel", "Car overlaps paper edge.",
-     "Indicates that part of the car body will exceed the dimensions of the paper and will be clipped."},
-    {"AxleFreeLabel", "Front axle not connected.",
-     "Indicates that the non-drive axle is not connected to the rest of the car."},
-    {"CaseFreeLabel", "Spring case is not connected.",
-     "Indicates that the spring case/drive axle assembly is not connected to the rest of the car."},
-    {"CoreInterfereLabel", "Spring cases interfere.",
-     "Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other."},
-    {"FloatingLabel", "Some parts are floating.",
-     "Indicates that some parts of the body are not connected to anything."},
-    {"WeightsFreeLabel", "Some weights are not connected.",
-     "Indicates that some of the weights are placed in a position not in contact with the car surface."},
+    {"SkidAdvisoryLabel", advisory::kSkidText, advisory::kSkidHint},
+    {"CarTooBigLabel", advisory::kCarTooBigText, advisory::kCarTooBigHint},
+    {"AxleFreeLabel", advisory::kAxleFreeText, advisory::kAxleFreeHint},
+    {"CaseFreeLabel", advisory::kCaseFreeText, advisory::kCaseFreeHint},
+    {"CoreInterfereLabel", advisory::kCoreInterfereText, advisory::kCoreInterfereHint},
+    {"FloatingLabel", advisory::kFloatingText, advisory::kFloatingHint},
+    {"WeightsFreeLabel", kWeightsFreeText, advisory::kWeightsFreeHint},
 };
 
 } // namespace
@@ -41,9 +39,9 @@ TADWin::TADWin(QWidget* parent)
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(14, 10, 14, 10);
     for (const auto& advisory : kLabels) {
-        auto* label = new QLabel(QString::fromLatin1(advisory.text));
+        auto* label = new QLabel(advisory.text);
         label->setObjectName(QString::fromLatin1(advisory.name));
-        label->setToolTip(QString::fromLatin1(advisory.hint));
+        label->setToolTip(advisory.hint);
         label->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
         label->hide();
         column->addWidget(label);
@@ -58,8 +56,7 @@ void TADWin::showAdvisories(const AdvisoryDisplay& display)
     showLabel("CarTooBigLabel", display.carTooBig);
     showLabel("AxleFreeLabel", display.axleFree);
     if (auto* caseFree = findChild<QLabel*>(QStringLiteral("CaseFreeLabel")))
-        caseFree->setText(display.caseFreeAllWheelWording ? QStringLiteral("Spring case not connected.")
-                                                          : QStringLiteral("Spring case is not connected."));
+        caseFree->setText(display.caseFreeAllWheelWording ? advisory::kCaseFreeAwdText : advisory::kCaseFreeText);
     showLabel("CaseFreeLabel", display.caseFree);
     showLabel("CoreInterfereLabel", display.coreInterfere);
     showLabel("FloatingLabel", display.floating);
