@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Brisko needs to build, run and test, skipping what is there.
 set -euo pipefail
-packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libbenchmark-dev
+packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
           fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do

@@ -5,8 +5,13 @@
 #include "model/MaterialLibrary.h"
 #include "persist/DesignFile.h"
 #include "model/Presets.h"
+#include "output/PaperPrototypeFiles.h"
+#include "output/TemplateSvg.h"
 #include "text/NumberText.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +25,8 @@ namespace {
 const char* const kUsage =
     "Usage: brisko-figures (--preset NAME | --file PATH) [--drive RWD|FWD|AWD]\n"
     "                      [--chamber circular|octagonal] [--element PIXELS] [--save PATH]\n"
+    "                      [--print-pdf PATH [--what report|inner|outer|wheels|set]\n"
+    "                       [--paper letter|a4|a5|legal]] [--export-svg FOLDER]\n"
     "\n"
     "Prints the figures Brisko shows in the Build, Analyze and Simulate states for a\n"
     "preset design or a design file, one \"Name: text\" line each, with the texts the\n"
@@ -33,15 +40,27 @@ const char* const kUsage =
     "  --element PIXELS   finite element size of the mass scan, 2 to 72 (default: 9 for a\n"
     "                     preset, the file's own)\n"
     "  --save PATH        also write the analysed design as a version-3 design file\n"
+    "  --print-pdf PATH   also print the paper prototype to a PDF file, through the same\n"
+    "                     pages as the printer: every template at full size\n"
+    "  --what OPERATION   report, inner (one inner layer), outer (one outer layer), wheels\n"
+    "                     or set (the entire set: report, layers and wheels; the default)\n"
+    "  --paper SIZE       letter (the default), a4, a5 or legal, with 0.25 in margins;\n"
+    "                     paper too small for the 10 x 7.5 in templates prints nothing\n"
+    "  --export-svg DIR   also write the layers and wheels as SVG cutting templates at\n"
+    "                     true size (inches) into the folder\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 on success, 2 for an unknown preset or option, a refused design\n"
-    "file, or a design file that cannot be written.\n";
+    "file, a file that cannot be written, or paper too small for the templates.\n";
 
 struct Options {
     int preset = -1;
     QString file;
     QString save;
+    QString pdf;
+    PrintChoice what = PrintChoice::EntireSet;
+    QPageSize::PageSizeId paper = QPageSize::Letter;
+    QString svgFolder;
     std::optional<DriveType> drive;
     std::optional<ChamberShape> chamber;
     std::optional<QString> element;
@@ -60,6 +79,36 @@ std::optional<int> presetByName(const QString& name)
         if (presetNames().at(i).compare(name, Qt::CaseInsensitive) == 0)
             return i;
     return std::nullopt;
+}
+
+PrintChoice choiceByName(const QString& name)
+{
+    const QString v = name.toLower();
+    if (v == QLatin1String("report"))
+        return PrintChoice::Report;
+    if (v == QLatin1String("inner"))
+        return PrintChoice::OneInner;
+    if (v == QLatin1String("outer"))
+        return PrintChoice::OneOuter;
+    if (v == QLatin1String("wheels"))
+        return PrintChoice::Wheels;
+    if (v == QLatin1String("set"))
+        return PrintChoice::EntireSet;
+    fail(QStringLiteral("unknown print operation \"%1\" (report, inner, outer, wheels or set)").arg(name));
+}
+
+QPageSize::PageSizeId paperByName(const QString& name)
+{
+    const QString v = name.toLower();
+    if (v == QLatin1String("letter"))
+        return QPageSize::Letter;
+    if (v == QLatin1String("a4"))
+        return QPageSize::A4;
+    if (v == QLatin1String("a5"))
+        return QPageSize::A5;
+    if (v == QLatin1String("legal"))
+        return QPageSize::Legal;
+    fail(QStringLiteral("unknown paper \"%1\" (letter, a4, a5 or legal)").arg(name));
 }
 
 Options parse(const QStringList& args)
@@ -91,6 +140,14 @@ Options parse(const QStringList& args)
             o.file = value;
         } else if (key == QLatin1String("--save")) {
             o.save = value;
+        } else if (key == QLatin1String("--print-pdf")) {
+            o.pdf = value;
+        } else if (key == QLatin1String("--what")) {
+            o.what = choiceByName(value);
+        } else if (key == QLatin1String("--paper")) {
+            o.paper = paperByName(value);
+        } else if (key == QLatin1String("--export-svg")) {
+            o.svgFolder = value;
         } else if (key == QLatin1String("--drive")) {
             const QString v = value.toUpper();
             if (v == QLatin1String("RWD"))
@@ -172,6 +229,33 @@ void print(const VirtualPrototype& vp, const CarDesign& design)
 
 } // namespace
 
+// The paper prototype of the analysed design as a PDF and as SVG cutting templates.
+void writePaperPrototype(const Options& options, const DesignFileContents& loaded)
+{
+    // Text needs the font database of a GUI application; no window is ever shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "brisko-figures";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    // The older file layout holds no name: the file's own name stands in.
+    const QString designName = loaded.name.isEmpty() ? QFileInfo(options.file).completeBaseName() : loaded.name;
+    const PaperPrototype prototype = paperPrototypeOf(loaded.design, loaded.materials, designName);
+    if (!options.pdf.isEmpty()) {
+        const QString error = writePaperPrototypePdf(prototype, options.what, options.pdf, QPageSize(options.paper));
+        if (!error.isEmpty())
+            fail(error);
+    }
+    if (!options.svgFolder.isEmpty()) {
+        if (!QDir().mkpath(options.svgFolder))
+            fail(QStringLiteral("%1: the folder cannot be made").arg(options.svgFolder));
+        QString error;
+        if (exportTemplateSvgs(prototype, options.svgFolder, designName, &error).isEmpty())
+            fail(error);
+    }
+}
+
 int main(int argc, char** argv)
 {
     QStringList args;
@@ -204,6 +288,8 @@ int main(int argc, char** argv)
 
     VirtualPrototype vp(design, loaded.materials);
     vp.refresh(ProcessState::Dynamic, kNoFrame);
+    if (!options.pdf.isEmpty() || !options.svgFolder.isEmpty())
+        writePaperPrototype(options, loaded);
     print(vp, design);
 
     if (!options.save.isEmpty()) {

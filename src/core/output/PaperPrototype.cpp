@@ -1,0 +1,121 @@
+#include "output/PaperPrototype.h"
+
+#include "analysis/DesignFigures.h"
+#include "analysis/VirtualPrototype.h"
+
+
+namespace brisko {
+
+namespace {
+
+BoardTexts boardTexts(const BoardMaterial& b)
+{
+    return {b.Name, b.Thickness, b.Density};
+}
+
+void takeMaterialTexts(DesignReportTexts& t, const CarDesign& d, const MaterialLibrary& m)
+{
+    t.OuterBoard = boardTexts(boardOf(d, m, OuterBodySlot));
+    t.InnerBoard = boardTexts(boardOf(d, m, InnerBodySlot));
+    t.DriveWheelBoard = boardTexts(boardOf(d, m, DriveWheelSlot));
+    t.OtherWheelBoard = boardTexts(boardOf(d, m, OtherWheelSlot));
+    const AxleMaterial& driveAxle = axleOf(d, m, DriveAxleSlot);
+    const AxleMaterial& otherAxle = axleOf(d, m, OtherAxleSlot);
+    t.DriveAxleName = driveAxle.Name;
+    t.DriveAxleDensity = driveAxle.Density;
+    t.OtherAxleName = otherAxle.Name;
+    t.OtherAxleDensity = otherAxle.Density;
+    const SpringMaterial& spring = springOf(d, m);
+    t.SpringName = spring.Name;
+    t.SpringThickness = spring.Thickness;
+    t.TorqueEntry0 = spring.TorqueCurve[0];
+    t.SampleWidth = spring.SampleWidth;
+    const TreadMaterial& tread = m.tread(d.Materials[TreadSlot]);
+    t.TreadName = tread.Name;
+    t.TreadFriction = tread.StaticFriction;
+}
+
+int roundedCount(const QString& text)
+{
+    return nearest(figure(text));
+}
+
+} // namespace
+
+DesignReportTexts reportTextsOf(const VirtualPrototype& vp, const CarDesign& d, const MaterialLibrary& m,
+                                const QString& designName)
+{
+    const ChamberFieldTexts chamber = chamberFieldTexts(vp.mass(), d);
+    const MassFieldTexts mass = massFieldTexts(vp.mass());
+    const SpringFigures& spring = vp.spring();
+    const StaticResult& statics = vp.statics();
+    const DynamicResult& run = vp.dynamic();
+
+    DesignReportTexts t;
+    t.DesignName = designName;
+    t.AllWheelDrive = d.Drive == DriveType::AWD;
+    t.SpringWidth = d.SpringWidth;
+    t.SpringLength = chamber.SpringLength;
+    t.AxleLength = d.DriveAxleLength;
+    t.DriveWheelDia = d.DriveWheelDiameter;
+    t.OtherWheelDia = d.OtherWheelDiameter;
+    t.DriveAxleDia = d.DriveAxleDiameter;
+    t.OtherAxleDia = d.OtherAxleDiameter;
+    takeMaterialTexts(t, d, m);
+    t.ElementSize = d.ElementStepSize;
+
+    t.Revolutions = spring.revolutionsText();
+    t.TimeTo15 = run.TimeTo15;
+    t.SpeedAt15 = run.TopSpeed;
+    t.ProjectedDistance = run.PoweredDistance;
+    t.Skid = vp.advisories().Skid.Shown;
+    t.PropulsiveForce = spring.propulsiveForceText();
+    t.TractionLeft = statics.tractionLeftText();
+    t.TractionRight = statics.tractionRightText();
+    t.BoardMass = mass.BoardMass;
+    t.SpringMass = mass.SpringMass;
+    t.AxleMass = mass.AxleMass;
+    t.TotalMass = mass.TotalMass;
+
+    t.MaxTorque = spring.maxRealTorqueText();
+    t.ChamberInnerDia = chamber.CaseInnerDia;
+    t.ChamberOuterDia = chamber.CaseOuterDia;
+    t.ChamberWidth = chamber.CaseWidth;
+    t.CarWidth = chamber.CarWidth;
+    t.TotalLayers = chamber.LayersWide;
+    t.CoredLayers = chamber.LayersCored;
+    t.NonCoredLayers = chamber.LayersFull;
+    t.BottlesNeeded = chamber.BottlesNeeded;
+    t.CentroidX = mass.CentroidX;
+    t.NormalUnwound = statics.normalLeftStaticText();
+    t.NormalWound = statics.normalLeftWoundText();
+    t.NormalOther = statics.normalRightWoundText();
+    return t;
+}
+
+PaperPrototype paperPrototypeOf(const CarDesign& design, const MaterialLibrary& materials, const QString& designName)
+{
+    PaperPrototype p;
+    p.DesignName = designName;
+    p.Design = design;
+    p.Materials = materials;
+    p.Materials.onChanged = nullptr; // a copy: no list shows it
+    VirtualPrototype vp(p.Design, p.Materials);
+    vp.refresh(ProcessState::Dynamic, kNoFrame);
+    p.Mass = vp.mass();
+    p.Report = reportTextsOf(vp, p.Design, p.Materials, designName);
+    p.CoredLayers = roundedCount(p.Report.CoredLayers);
+    p.NonCoredLayers = roundedCount(p.Report.NonCoredLayers);
+    return p;
+}
+
+CarGeometry templateGeometry(const PaperPrototype& prototype, const Frame& printer)
+{
+    ViewLayout layout;
+    layout.PrinterScaleX = printer.ScaleX;
+    layout.PrinterScaleY = printer.ScaleY;
+    CarDesign design = prototype.Design; // the regions are built from a copy
+    return buildCarGeometry(design, prototype.Materials, layout, chamberGeometryOf(prototype.Mass));
+}
+
+} // namespace brisko

@@ -1,0 +1,150 @@
+#include "output/TemplateSvg.h"
+
+#include "analysis/DesignFigures.h"
+#include "geometry/Shapes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QSvgGenerator>
+
+namespace brisko {
+
+namespace {
+
+constexpr double kCutLineInches = 0.01;
+
+QPainterPath polygonPath(const QPolygonF& polygon)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::WindingFill);
+    if (polygon.size() < 3)
+        return path;
+    path.addPolygon(polygon);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath outlinePath(const BodyOutline& outline)
+{
+    QPolygonF points;
+    for (const QPoint& p : outline.points())
+        points << QPointF(p);
+    return polygonPath(points);
+}
+
+// A case or chamber shape about an axle, in drawing pixels.
+QPainterPath chamberShape(const CarGeometry& g, const QPointF& centre, float height, float rho)
+{
+    if (g.Shape == ChamberShape::Octagonal)
+        return polygonPath(QPolygonF(octagonVertices(static_cast<float>(centre.x()), height, rho)));
+    QPainterPath path;
+    path.addEllipse(centre, rho, rho);
+    return path;
+}
+
+// Everything above the paper's bottom edge.
+QPainterPath abovePaperBottom()
+{
+    QPainterPath path;
+    path.addRect(QRectF(QPointF(-1000, -1000), QPointF(2000, 540)));
+    return path;
+}
+
+QPainterPath inInches(const QPainterPath& pixels)
+{
+    return QTransform::fromScale(1.0 / 72.0, 1.0 / 72.0).map(pixels);
+}
+
+QVector<AxleHole> axleHoles(const CarGeometry& g, const CarDesign& design)
+{
+    const double drive = figure(design.DriveAxleDiameter) / 2.0;
+    QVector<AxleHole> holes{{g.RearCentre / 72.0, drive}};
+    if (g.AllWheelDrive)
+        holes << AxleHole{g.FrontCentre / 72.0, drive};
+    else
+        holes << AxleHole{g.OtherCentre / 72.0, figure(design.OtherAxleDiameter) / 2.0};
+    return holes;
+}
+
+QVector<TemplateOutline> layerOutlines(const PaperPrototype& p)
+{
+    const CarGeometry g = templateGeometry(p, Frame{});
+    const ChamberGeometry c = chamberGeometryOf(p.Mass);
+    const float h = c.DriveAxleHeight;
+    QPainterPath outer = outlinePath(p.Design.OuterOutline).united(chamberShape(g, g.RearCentre, h, c.CaseRadius));
+    const BodyOutline& innerOutline =
+        p.Design.InnerOutline.count() < 2 ? p.Design.OuterOutline : p.Design.InnerOutline;
+    QPainterPath inner = outlinePath(innerOutline)
+                             .united(chamberShape(g, g.RearCentre, h, c.CaseRadius))
+                             .subtracted(chamberShape(g, g.RearCentre, h, c.ChamberRadius));
+    if (g.AllWheelDrive) {
+        outer = outer.united(chamberShape(g, g.FrontCentre, h, c.CaseRadius));
+        inner = inner.united(chamberShape(g, g.FrontCentre, h, c.CaseRadius))
+                    .subtracted(chamberShape(g, g.FrontCentre, h, c.ChamberRadius));
+    }
+    const QSizeF sheet(kSheetWidthInches, kSheetHeightInches);
+    const QVector<AxleHole> holes = axleHoles(g, p.Design);
+    return {{QStringLiteral("outer layer"), sheet, inInches(outer.intersected(abovePaperBottom())), holes},
+            {QStringLiteral("inner layer"), sheet, inInches(inner.intersected(abovePaperBottom())), holes}};
+}
+
+TemplateOutline wheelOutline(const QString& name, double wheelDia, double axleDia)
+{
+    const QPointF centre(wheelDia / 2.0, wheelDia / 2.0);
+    QPainterPath disc;
+    disc.addEllipse(centre, wheelDia / 2.0, wheelDia / 2.0);
+    return {name, QSizeF(wheelDia, wheelDia), disc, {{centre, axleDia / 2.0}}};
+}
+
+bool writeSvg(const TemplateOutline& t, const QString& path, const QString& designName, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (error)
+            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+        return false;
+    }
+    QSvgGenerator svg;
+    svg.setOutputDevice(&file);
+    svg.setResolution(72);
+    svg.setSize(QSize(qRound(t.Size.width() * 72.0), qRound(t.Size.height() * 72.0)));
+    svg.setViewBox(QRectF(QPointF(0, 0), t.Size));
+    svg.setTitle(designName + QStringLiteral(": ") + t.Name);
+    svg.setDescription(QStringLiteral("Cutting template at full size; units are inches."));
+    QPainter painter(&svg);
+    painter.setPen(QPen(Qt::black, kCutLineInches));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(t.Outline);
+    for (const AxleHole& hole : t.Holes)
+        painter.drawEllipse(hole.Centre, hole.Radius, hole.Radius);
+    painter.end();
+    return true;
+}
+
+} // namespace
+
+QVector<TemplateOutline> templateOutlines(const PaperPrototype& p)
+{
+    QVector<TemplateOutline> all = layerOutlines(p);
+    const CarDesign& d = p.Design;
+    const bool awd = d.Drive == DriveType::AWD;
+    all << wheelOutline(QStringLiteral("drive wheel"), figure(d.DriveWheelDiameter), figure(d.DriveAxleDiameter));
+    all << wheelOutline(QStringLiteral("other wheel"), figure(awd ? d.DriveWheelDiameter : d.OtherWheelDiameter),
+                        figure(awd ? d.DriveAxleDiameter : d.OtherAxleDiameter));
+    return all;
+}
+
+QStringList exportTemplateSvgs(const PaperPrototype& p, const QString& folder, const QString& prefix, QString* error)
+{
+    QStringList written;
+    for (const TemplateOutline& t : templateOutlines(p)) {
+        const QString path = QDir(folder).filePath(prefix + QLatin1Char(' ') + t.Name + QStringLiteral(".svg"));
+        if (!writeSvg(t, path, p.DesignName, error))
+            return {};
+        written << path;
+    }
+    return written;
+}
+
+} // namespace brisko
