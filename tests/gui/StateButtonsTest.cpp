@@ -129,11 +129,12 @@ TEST_F(StateButtons, SimulateResetsTheElementSizeAndStartsAtTheFirstStep)
     EXPECT_EQ(win().perState().dynamicStep, 0);
 }
 
-TEST_F(StateButtons, PrintOpensThePrintDialogAfterItsRecord)
+TEST_F(StateButtons, PrintShowsThePaperPrototypeWindowAfterItsRecord)
 {
     prompter.clear();
     click("VPPrintBtn");
-    EXPECT_EQ(prompter.promptsOf(Prompt::Print).size(), 1);
+    EXPECT_TRUE(prompter.promptsOf(Prompt::Print).isEmpty()) << "the window asks for the printer at Print";
+    EXPECT_TRUE(win().findChild<QWidget*>(QStringLiteral("PPWin"))->isVisible());
     EXPECT_EQ(field(lastRecord(), 14), "VPPrint");
 }
 
@@ -173,8 +174,9 @@ TEST_F(StateButtons, ADeletedPortfolioIsReportedAndNotRecreated)
     EXPECT_TRUE(messages[0].contains(portfolioPath()));
     EXPECT_FALSE(QFile::exists(portfolioPath()));
     EXPECT_EQ(win().session().app.CurrentState, ProcessState::Build);
-    click("VPPrintBtn"); // stops at its record: no print dialog
+    click("VPPrintBtn"); // stops at its record: no print window
     EXPECT_TRUE(prompter.promptsOf(Prompt::Print).isEmpty());
+    EXPECT_FALSE(win().findChild<QWidget*>(QStringLiteral("PPWin"))->isVisible());
 }
 
 TEST_F(StateButtons, ResizingInPrintReturnsToSet)

@@ -64,10 +64,13 @@ std::optional<QColor> ScriptedPrompter::chooseColor(const QColor& initial)
     return take(m_colors, std::optional<QColor>());
 }
 
-bool ScriptedPrompter::choosePrinter(QPagedPaintDevice*)
+bool ScriptedPrompter::choosePrinter(QPagedPaintDevice* printer)
 {
     m_prompts.push_back({Prompt::Print, {}, {}, {}, {}});
-    return take(m_prints, false);
+    const auto [ok, setUp] = take(m_prints, std::pair<bool, PrinterSetUp>(false, {}));
+    if (ok && setUp && printer)
+        setUp(*printer);
+    return ok;
 }
 
 void ScriptedPrompter::openUrl(const QString& url)

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <deque>
+#include <functional>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -28,7 +29,10 @@ public:
     void answerFile(const QString& path) { m_files.push_back(path); }
     void answerInput(std::optional<QString> text) { m_inputs.push_back(text); }
     void answerColor(std::optional<QColor> c) { m_colors.push_back(c); }
-    void answerPrint(bool ok) { m_prints.push_back(ok); }
+    // A confirmed print dialog may also set the printer up, as the student would
+    // (a PDF file as the output, a paper size).
+    using PrinterSetUp = std::function<void(QPagedPaintDevice&)>;
+    void answerPrint(bool ok, PrinterSetUp setUp = {}) { m_prints.push_back({ok, std::move(setUp)}); }
 
     const QVector<Prompt>& prompts() const { return m_prompts; }
     QVector<Prompt> promptsOf(Prompt::Kind kind) const;
@@ -51,7 +55,7 @@ private:
     std::deque<QString> m_files;
     std::deque<std::optional<QString>> m_inputs;
     std::deque<std::optional<QColor>> m_colors;
-    std::deque<bool> m_prints;
+    std::deque<std::pair<bool, PrinterSetUp>> m_prints;
 };
 
 } // namespace brisko::test

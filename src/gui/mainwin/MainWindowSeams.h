@@ -34,8 +34,6 @@ struct MainWindowSeams {
     std::function<void()> showPreferences;
     std::function<void()> showPowerDesigner;
     std::function<void()> showDesignHistory;
-    // The paper-prototype print dialog. Default: the print dialog through the prompter.
-    std::function<void()> openPrintDialog;
 };
 
 // Values every state change resets.

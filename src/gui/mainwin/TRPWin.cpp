@@ -6,10 +6,10 @@
 #include "mainwin/PanelColours.h"
 #include "mainwin/PrototypeRefresh.h"
 #include "output/HelpSite.h"
+#include "output/TPPWin.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QPrinter>
 
 namespace brisko::gui {
 
@@ -21,6 +21,7 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
     setObjectName(QStringLiteral("RPWin"));
     setWindowTitle(QStringLiteral("Brisko"));
     buildWindow();
+    m_paperPrototype = new TPPWin(m_session, this);
     buildMenus();
     connectStateButtons();
     installSessionHooks();
@@ -57,10 +58,6 @@ void TRPWin::installDefaultSeams()
 {
     m_seams.drawSheetBackground = [this] { m_image->paintSheetBackground(); };
     m_seams.prepareRefresh = [this](int, int, ProcessState) { m_seams.drawSheetBackground(); };
-    m_seams.openPrintDialog = [this] {
-        QPrinter printer;
-        m_session.prompter().choosePrinter(&printer);
-    };
 }
 
 void TRPWin::connectStateButtons()

@@ -22,6 +22,7 @@ class HelpLinkFilter;
 class PrototypeRefresh;
 class SetStatePanel;
 class TPFWin;
+class TPPWin;
 
 class TRPWin : public QMainWindow {
     Q_OBJECT
@@ -38,6 +39,7 @@ public:
     SetStatePanel* setPanel() const { return m_setPanel; }
     DesignListBar* designListBar() const { return m_listBar; }
     TPFWin* preferences() const { return m_preferences; }
+    TPPWin* paperPrototype() const { return m_paperPrototype; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
 
     // The design-process state machine.
@@ -121,6 +123,7 @@ private:
     DriveBox* m_driveBox = nullptr;
     DesignListBar* m_listBar = nullptr;
     TPFWin* m_preferences = nullptr;
+    TPPWin* m_paperPrototype = nullptr;
     ElementSizeControl* m_elementSize = nullptr;
     std::unique_ptr<PrototypeRefresh> m_refresh;
     QButtonGroup* m_stateGroup = nullptr;

@@ -3,6 +3,7 @@
 
 #include "mainwin/PanelColours.h"
 #include "output/HelpSite.h"
+#include "output/TemplateExport.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -46,6 +47,8 @@ void TRPWin::buildMenus()
     addItem(file, "Close1", QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(addItem(file, "Save1", QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, [this] { callSeam(m_seams.saveDesignAs); });
+    connect(addItem(file, "ExportTemplates1", QStringLiteral("Export Templates...")), &QAction::triggered, this,
+            [this] { exportTemplates(m_session); });
     file->addSeparator();
     connect(addItem(file, "Quit1", QStringLiteral("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered,
             this, &TRPWin::QuitClick);

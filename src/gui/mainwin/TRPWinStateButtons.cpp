@@ -2,6 +2,8 @@
 // A record that cannot be written ends the handler there.
 #include "mainwin/TRPWin.h"
 
+#include "output/TPPWin.h"
+
 #include "mainwin/ElementSizeControl.h"
 
 #include "mainwin/SetStatePanel.h"
@@ -78,8 +80,7 @@ void TRPWin::VPPrintBtnClick()
     SetProcessState(m_session.app.CurrentState, ProcessState::Print);
     if (!m_session.logAction(8, 701, {}, {}, {}, {}, QStringLiteral("VPPrint")))
         return;
-    if (m_seams.openPrintDialog)
-        m_seams.openPrintDialog();
+    m_paperPrototype->showWindow();
 }
 
 int TRPWin::simulatedAmongFirst16() const
