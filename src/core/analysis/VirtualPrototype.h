@@ -46,6 +46,7 @@ public:
     // figures depend on the design alone, never on the previous refresh.
     void refresh(ProcessState state, int requestedFrame = kNoFrame);
 
+    const CarDesign& design() const { return m_design; }
     const MassModel& mass() const { return m_mass; }
     const CarGeometry& geometry() const { return m_geometry; }
     const SpringFigures& spring() const { return m_spring; }

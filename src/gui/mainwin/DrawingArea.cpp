@@ -49,10 +49,12 @@ void DrawingArea::paintSheetBackground()
     update();
 }
 
-void DrawingArea::paintEvent(QPaintEvent*)
+// Only the part asked for: an animation step shows just the rectangle it painted.
+void DrawingArea::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, m_canvas);
+    const QRect dirty = event->rect();
+    painter.drawImage(dirty.topLeft(), m_canvas, dirty);
 }
 
 bool DrawingArea::fitCanvas()

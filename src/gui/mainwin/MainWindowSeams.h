@@ -19,8 +19,17 @@ struct MainWindowSeams {
     std::function<void()> drawSheetBackground;
     // Recomputes the sheet scale and the display copies of the geometry.
     std::function<void()> recomputeLayout;
-    // Stops a running 3D build drawing (on resize).
+    // Stops a running 3D build drawing (on leaving the Build state); the
+    // state's refresh follows once it has unwound.
     std::function<void()> stopBuildDrawing;
+    // The window was resized: a 3D build drawing laid out for another size stops,
+    // and the state's refresh follows once it has unwound.
+    std::function<void()> buildDrawingResized;
+    // A 3D build drawing is under way.
+    std::function<bool()> isBuildDrawing;
+    // Stops a running 3D build drawing and runs `then` once it has unwound; runs
+    // `then` at once when none runs.
+    std::function<void(std::function<void()> then)> afterBuildDrawing;
 
     // The part editor on entering and leaving the Set state: select "Outer layer",
     // show its attributes and highlight; hide all part-attribute controls.

@@ -8,6 +8,9 @@
 #include "mainwin/FigureFields.h"
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/TRPWin.h"
+#include "output/BuildView.h"
+#include "output/InterimLock.h"
+#include "output/PreviewControls.h"
 
 namespace brisko::gui {
 
@@ -22,18 +25,48 @@ PrototypeRefresh::PrototypeRefresh(TRPWin& window)
 {
 }
 
+PrototypeRefresh::~PrototypeRefresh() = default;
+
 void PrototypeRefresh::install(MainWindowSeams& seams)
 {
     seams.recomputeLayout = [this] { recomputeLayout(); };
     seams.drawSheetBackground = [this] { drawBackground(m_window.session().app.CurrentState); };
     seams.prepareRefresh = [this](int, int, ProcessState state) { prepare(state); };
     seams.stateWork[ProcessState::Set] = [this](int, int) { setWork(); };
-    seams.stateWork[ProcessState::Build] = [this](int, int) { buildWork(); };
+    seams.stateWork[ProcessState::Build] = [this](int startAt, int) { buildWork(startAt); };
     seams.stateWork[ProcessState::Prop] = [this](int startAt, int) { propWork(startAt); };
     seams.stateWork[ProcessState::Dynamic] = [this](int startAt, int) { dynamicWork(startAt); };
     seams.stateWork[ProcessState::Race] = [this](int startAt, int) { raceWork(startAt); };
+    seams.stateWork[ProcessState::Preview] = [this](int, int) { previewWork(); };
+    seams.stateWork[ProcessState::Print] = [this](int, int arg) { printWork(arg); };
     if (!m_controls)
         m_controls = new DynamicControls(m_window, *this);
+    if (!m_preview)
+        m_preview = new PreviewControls(m_window, *this);
+    installBuildView(seams);
+}
+
+// The build drawing locks the window while it runs; a resize, leaving the state or
+// closing the window ends it, and what they asked for follows once it has unwound.
+void PrototypeRefresh::installBuildView(MainWindowSeams& seams)
+{
+    if (!m_buildView) {
+        m_lock = std::make_unique<InterimLock>(m_window);
+        m_buildView = new BuildView(m_window, *this, [this](bool locked) {
+            if (locked)
+                m_lock->lock();
+            else
+                m_lock->unlock();
+        });
+    }
+    const auto refreshAfter = [this] { m_window.RefreshState(0, 0, m_window.session().app.CurrentState); };
+    seams.stopBuildDrawing = [this, refreshAfter] {
+        if (m_buildView->isDrawing())
+            m_buildView->abandon(refreshAfter);
+    };
+    seams.buildDrawingResized = [this, refreshAfter] { m_buildView->windowResized(refreshAfter); };
+    seams.isBuildDrawing = [this] { return m_buildView->isDrawing(); };
+    seams.afterBuildDrawing = [this](std::function<void()> then) { m_buildView->abandon(std::move(then)); };
 }
 
 void PrototypeRefresh::recomputeLayout()
@@ -43,7 +76,15 @@ void PrototypeRefresh::recomputeLayout()
     const QPoint corner = image->mapTo(&m_window, QPoint(0, 0));
     const int availWidth = m_window.width() - corner.x();
     const int availHeight = m_window.height() - corner.y() - kRoomBelowSheet;
-    m_prototype.setLayout(layoutView(availWidth, availHeight));
+    m_prototype.setLayout(layoutView(availWidth, availHeight, m_pictureSize));
+}
+
+const CarGeometry& PrototypeRefresh::geometryForBuildView(float pictureSize)
+{
+    m_pictureSize = pictureSize;
+    recomputeLayout();
+    m_prototype.rebuildGeometryForDrawing();
+    return m_prototype.geometry();
 }
 
 void PrototypeRefresh::drawBackground(ProcessState state)

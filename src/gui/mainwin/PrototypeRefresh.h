@@ -2,16 +2,21 @@
 // The engine behind the main window's refresh: one virtual prototype over the
 // session's design, laid out in the window, drawing into the sheet and writing its
 // figures into the state panels. It plugs into the window's seams.
+#include "analysis/PrototypeDetails.h"
 #include "analysis/VirtualPrototype.h"
 #include "mainwin/MainWindowSeams.h"
 
 #include <QPainter>
 #include <array>
+#include <memory>
 #include <optional>
 
 namespace brisko::gui {
 
+class BuildView;
 class DynamicControls;
+class InterimLock;
+class PreviewControls;
 class TRPWin;
 struct WheelContacts;
 
@@ -20,6 +25,7 @@ inline constexpr int kKeptTraces = 16; // the race's lanes: the first 16 designs
 class PrototypeRefresh {
 public:
     explicit PrototypeRefresh(TRPWin& window);
+    ~PrototypeRefresh();
 
     // Installs prepareRefresh, the work of each state, the sheet background and the
     // layout step, and wires the Simulate panel's buttons.
@@ -32,6 +38,8 @@ public:
     void stepDynamic();
 
     const VirtualPrototype& prototype() const { return m_prototype; }
+    // The texts of the virtual-prototype details (`VPWin`) from the last refresh.
+    PrototypeDetails details() const { return prototypeDetailsOf(m_prototype, m_prototype.design()); }
     // The last run of the design at `position` (0..15), none before its first run.
     const std::optional<RaceTrace>& traceOf(int position) const { return m_traces.at(position); }
     float lastCaseOuterDia() const { return m_prototype.mass().CaseOuterDia; }
@@ -41,13 +49,21 @@ public:
     void recomputeLayout();
     void drawBackground(ProcessState state);
 
+    // The layout rerun for a 3D picture of `pictureSize` and the regions rebuilt in
+    // it, just before a build drawing.
+    const CarGeometry& geometryForBuildView(float pictureSize);
+    const BuildView& buildView() const { return *m_buildView; }
+
 private:
     void prepare(ProcessState state);
     void showSizing();
     void showCorrectedDesignTexts(const CarDesign& before);
 
     void setWork();
-    void buildWork();
+    void buildWork(int startAt);
+    void previewWork();
+    void printWork(int arg);
+    void installBuildView(MainWindowSeams& seams);
     void propWork(int startAt);
     void dynamicWork(int startAt);
     void raceWork(int startAt);
@@ -73,6 +89,10 @@ private:
     VirtualPrototype m_prototype;
     std::array<std::optional<RaceTrace>, kKeptTraces> m_traces;
     DynamicControls* m_controls = nullptr;
+    BuildView* m_buildView = nullptr;
+    PreviewControls* m_preview = nullptr;
+    std::unique_ptr<InterimLock> m_lock;
+    float m_pictureSize = 0.4f;
     bool m_running = false;
     bool m_animating = false; // the running run draws every frame
 };

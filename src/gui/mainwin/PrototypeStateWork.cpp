@@ -10,6 +10,9 @@
 #include "mainwin/FigureFields.h"
 #include "mainwin/ForceBars.h"
 #include "mainwin/TRPWin.h"
+#include "output/BuildView.h"
+#include "output/PreviewControls.h"
+#include "render/SlabSweep.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -60,9 +63,35 @@ void PrototypeRefresh::setWork()
     showAdvisories(ProcessState::Set);
 }
 
-void PrototypeRefresh::buildWork()
+void PrototypeRefresh::buildWork(int startAt)
 {
+    if (startAt == 0)
+        m_buildView->drawSlabs(0, kAllSlabs);
     showAdvisories(ProcessState::Build);
+}
+
+void PrototypeRefresh::previewWork()
+{
+    m_prototype.rebuildGeometryForDrawing();
+    m_preview->drawPage(m_window.perState().previewTemplate);
+}
+
+// The template picture of the layer (the outer one when `arg` is set) drawn on the
+// sheet at the view's scale, over the paper's place.
+void PrototypeRefresh::printWork(int arg)
+{
+    Session& session = m_window.session();
+    ViewLayout onSheet = m_prototype.layout();
+    onSheet.PrinterScaleX = onSheet.ViewScale;
+    onSheet.PrinterScaleY = onSheet.ViewScale;
+    CarDesign& design = session.design;
+    const CarGeometry geometry =
+        buildCarGeometry(design, session.materials, onSheet, chamberGeometryOf(m_prototype.mass()));
+    QPainter painter(&m_window.image()->canvas());
+    painter.translate(onSheet.PaperLeft, 0);
+    paintTemplatePicture(painter, geometry, arg != 0);
+    painter.end();
+    repaintSheet();
 }
 
 void PrototypeRefresh::propWork(int startAt)

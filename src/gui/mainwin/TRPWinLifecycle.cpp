@@ -105,7 +105,7 @@ void TRPWin::FormResize()
 {
     if (m_closing || !m_started)
         return;
-    callSeam(m_seams.stopBuildDrawing);
+    callSeam(m_seams.buildDrawingResized);
     callSeam(m_seams.recomputeLayout);
     if (m_session.app.CurrentState == ProcessState::Print) {
         SetProcessState(ProcessState::Print, ProcessState::Set);
@@ -131,6 +131,12 @@ void TRPWin::closeEvent(QCloseEvent* event)
 {
     if (m_closing) {
         event->accept(); // already ended
+        return;
+    }
+    if (!m_endingWithoutRecords && m_seams.isBuildDrawing && m_seams.isBuildDrawing()) {
+        // The drawing ends first; the closing questions come once it has unwound.
+        event->ignore();
+        m_seams.afterBuildDrawing([this] { close(); });
         return;
     }
     if (!m_endingWithoutRecords && !closeQuery()) {

@@ -29,6 +29,8 @@ void TRPWin::VPSetBtnClick()
 
 void TRPWin::VPBuildBtnClick()
 {
+    if (m_seams.isBuildDrawing && m_seams.isBuildDrawing())
+        return; // the drawing under way is not started again
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Build);
     setEnabledByName("StepForward3DBtn", false);
@@ -78,6 +80,7 @@ void TRPWin::VPPreviewBtnClick()
 void TRPWin::VPPrintBtnClick()
 {
     SetProcessState(m_session.app.CurrentState, ProcessState::Print);
+    RefreshState(0, 0, ProcessState::Print);
     if (!m_session.logAction(8, 701, {}, {}, {}, {}, QStringLiteral("VPPrint")))
         return;
     m_paperPrototype->showWindow();

@@ -35,6 +35,8 @@ void TRPWin::leaveState(ProcessState from)
     switch (from) {
     case ProcessState::Set: leaveSet(); break;
     case ProcessState::Build:
+        if (m_seams.stopBuildDrawing)
+            m_seams.stopBuildDrawing();
         showWidget("BuildStatePanel", false);
         showWidget("Play3DPanel", false);
         break;

@@ -1,0 +1,71 @@
+#pragma once
+// The Build state's 3D view on the drawing sheet: the car stacked slab by slab,
+// with Rewind, Step and To end, the picture-size slider and "Stop". The drawing
+// lets events through between sweep steps and can never start inside itself; a
+// state change, a resize or closing the window ends it at once, "Stop" at the end
+// of the slab under way.
+#include "render/BuildScene.h"
+
+#include <QObject>
+#include <QSize>
+#include <functional>
+
+class QEvent;
+
+namespace brisko::gui {
+
+class PrototypeRefresh;
+class TRPWin;
+
+class BuildView : public QObject {
+    Q_OBJECT
+public:
+    // `lockWindow(true)` locks the main window's controls for the drawing,
+    // `lockWindow(false)` gives them back.
+    BuildView(TRPWin& window, PrototypeRefresh& refresh, std::function<void(bool)> lockWindow);
+
+    // Draws slabs `first` to `last` (kAllSlabs: to the end) over the sheet.
+    void drawSlabs(int first, int last);
+    bool isDrawing() const { return m_drawing; }
+    // The picture is no longer wanted: the drawing ends before its next step, and
+    // `then` runs once it has unwound (at once when none runs).
+    void abandon(std::function<void()> then = {});
+    // A resize ends the drawing, followed by `then`, when the window's size differs
+    // from the one the drawing was laid out for.
+    void windowResized(std::function<void()> then);
+
+    float pictureSize() const { return pictureSizeAt(m_sizePosition); }
+    const BuildScene& scene() const { return m_scene; }
+
+    void Rewind3DBtnClick();
+    void StepForward3DBtnClick();
+    void ToEnd3DBtnClick();
+    void Slider3DChange(int position);
+    void DrawCancelBtnClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool canStart() const;
+    bool logBuild(const QString& value, const QString& position = {});
+    void begin(int slabs);
+    void sweep(int first, int last, bool& complete);
+    void finish(int last, bool complete);
+    void setPlayControlsEnabled(bool enabled);
+    void enable(const char* name, bool enabled);
+    void clearSheet();
+
+    TRPWin& m_window;
+    PrototypeRefresh& m_refresh;
+    std::function<void(bool)> m_lockWindow;
+    BuildScene m_scene;
+    int m_sizePosition = 0;
+    bool m_drawing = false;   // inside drawSlabs
+    bool m_running = false;   // cleared by "Stop": the drawing ends with its slab
+    bool m_abandoned = false; // ends before the next step
+    std::function<void()> m_afterDrawing;
+    QSize m_drawnForSize; // the window's size when the drawing began
+};
+
+} // namespace brisko::gui
