@@ -1,14 +1,12 @@
 #include "GuiApp.h"
 #include "PagesUnderTest.h"
-#include "PdfPages.h"
 
 #include "model/Presets.h"
 #include "output/DesignReport.h"
-#include "output/PaperPrototypeFiles.h"
+#include "output/PaperPrototypePrinting.h"
 #include "output/TemplateSvg.h"
 #include "text/NumberText.h"
 
-#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -192,25 +190,6 @@ TEST_F(PaperPrototypeTest, EntireSetPrintsReportStackAndWheelsWithTheirRecords)
     ASSERT_TRUE(m_printer.print(PrintChoice::OneInner, p, single, [](const PrintRecord&) { return true; }));
     EXPECT_TRUE(single.pages().at(0).Texts.contains(QStringLiteral("Test car: Inner Layer template")));
     EXPECT_EQ(m_printer.pageCounter(), 0);
-}
-
-TEST_F(PaperPrototypeTest, PdfHoldsTheSetAsOneDocumentAndRefusesSmallPaper)
-{
-    QTemporaryDir dir;
-    const PaperPrototype p = prototypeOf(preset(1), QStringLiteral("Racer"));
-    const QString set = dir.filePath(QStringLiteral("set.pdf"));
-    ASSERT_EQ(writePaperPrototypePdf(p, PrintChoice::EntireSet, set), QString());
-    const QVector<QSizeF> sizes = pdfPageSizes(set);
-    ASSERT_EQ(sizes.size(), 9);
-    EXPECT_FALSE(isLandscape(sizes[0]));
-    for (int i = 1; i < sizes.size(); ++i)
-        EXPECT_TRUE(isLandscape(sizes[i])) << i;
-    ASSERT_EQ(writePaperPrototypePdf(p, PrintChoice::EntireSet, set, QPageSize(QPageSize::A4)), QString());
-
-    const QString small = dir.filePath(QStringLiteral("a5.pdf"));
-    const QString refusal = writePaperPrototypePdf(p, PrintChoice::OneOuter, small, QPageSize(QPageSize::A5));
-    EXPECT_TRUE(refusal.contains(QStringLiteral("7.77 x 5.33"))) << refusal.toStdString();
-    EXPECT_FALSE(QFile::exists(small));
 }
 
 TEST_F(PaperPrototypeTest, SvgOutlineHoldsThePresetPointsInInches)
