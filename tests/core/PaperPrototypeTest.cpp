@@ -53,13 +53,14 @@ int runThrough(const QImage& image, QPoint from, const std::function<bool(QColor
     return right - left + 1;
 }
 
-// The bounding box of every pixel that is not white in the window.
-QRect inkBox(const QImage& image, const QRect& window)
+// The bounding box of every pixel in the window that is not white (or, for text
+// over the board, darker than the board).
+QRect inkBox(const QImage& image, const QRect& window, int lighterThan = 255)
 {
     QRect box;
     for (int y = window.top(); y <= window.bottom(); ++y)
         for (int x = window.left(); x <= window.right(); ++x)
-            if (image.pixelColor(x, y) != Qt::white)
+            if (image.pixelColor(x, y).lightness() < lighterThan)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -86,6 +87,11 @@ TEST_F(PaperPrototypeTest, LayerTemplateIsFullSizeAt300Dpi)
     EXPECT_NEAR(hole, 300, 2) << "a 1 in drive axle";
     const int box = runThrough(page, at300(466, 400), [](QColor c) { return c == kSilver; });
     EXPECT_NEAR(box, 300, 2) << "a 72-pixel edge";
+    for (const QPoint& labelAt : {at300(72, 36), at300(72, 432)}) { // the title and the board
+        const QRect ink = inkBox(page, QRect(labelAt - QPoint(20, 20), QSize(200, 100)), 128);
+        EXPECT_NEAR(ink.left(), labelAt.x(), 8) << labelAt.y();
+        EXPECT_NEAR(ink.top(), labelAt.y() + 10, 10) << labelAt.y();
+    }
 }
 
 TEST_F(PaperPrototypeTest, WheelIsFullSizeAt300Dpi)
