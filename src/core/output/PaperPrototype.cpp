@@ -1,6 +1,7 @@
 #include "output/PaperPrototype.h"
 
 #include "analysis/DesignFigures.h"
+#include "analysis/PrototypeDetails.h"
 #include "analysis/VirtualPrototype.h"
 
 
@@ -47,8 +48,8 @@ DesignReportTexts reportTextsOf(const VirtualPrototype& vp, const CarDesign& d, 
 {
     const ChamberFieldTexts chamber = chamberFieldTexts(vp.mass(), d);
     const MassFieldTexts mass = massFieldTexts(vp.mass());
+    const PrototypeDetails details = prototypeDetailsOf(vp, d);
     const SpringFigures& spring = vp.spring();
-    const StaticResult& statics = vp.statics();
     const DynamicResult& run = vp.dynamic();
 
     DesignReportTexts t;
@@ -56,7 +57,7 @@ DesignReportTexts reportTextsOf(const VirtualPrototype& vp, const CarDesign& d, 
     t.AllWheelDrive = d.Drive == DriveType::AWD;
     t.SpringWidth = d.SpringWidth;
     t.SpringLength = chamber.SpringLength;
-    t.AxleLength = d.DriveAxleLength;
+    t.AxleLength = details.AxleLength;
     t.DriveWheelDia = d.DriveWheelDiameter;
     t.OtherWheelDia = d.OtherWheelDiameter;
     t.DriveAxleDia = d.DriveAxleDiameter;
@@ -69,27 +70,27 @@ DesignReportTexts reportTextsOf(const VirtualPrototype& vp, const CarDesign& d, 
     t.SpeedAt15 = run.TopSpeed;
     t.ProjectedDistance = run.PoweredDistance;
     t.Skid = vp.advisories().Skid.Shown;
-    t.PropulsiveForce = spring.propulsiveForceText();
-    t.TractionLeft = statics.tractionLeftText();
-    t.TractionRight = statics.tractionRightText();
+    t.PropulsiveForce = details.PropulsionLeft;
+    t.TractionLeft = details.TractionLeft;
+    t.TractionRight = details.TractionRight;
     t.BoardMass = mass.BoardMass;
     t.SpringMass = mass.SpringMass;
     t.AxleMass = mass.AxleMass;
     t.TotalMass = mass.TotalMass;
 
     t.MaxTorque = spring.maxRealTorqueText();
-    t.ChamberInnerDia = chamber.CaseInnerDia;
-    t.ChamberOuterDia = chamber.CaseOuterDia;
+    t.ChamberInnerDia = details.CaseInnerDia;
+    t.ChamberOuterDia = details.CaseOuterDia;
     t.ChamberWidth = chamber.CaseWidth;
     t.CarWidth = chamber.CarWidth;
-    t.TotalLayers = chamber.LayersWide;
+    t.TotalLayers = details.NumberOfLayers;
     t.CoredLayers = chamber.LayersCored;
     t.NonCoredLayers = chamber.LayersFull;
-    t.BottlesNeeded = chamber.BottlesNeeded;
-    t.CentroidX = mass.CentroidX;
-    t.NormalUnwound = statics.normalLeftStaticText();
-    t.NormalWound = statics.normalLeftWoundText();
-    t.NormalOther = statics.normalRightWoundText();
+    t.BottlesNeeded = details.BottlesNeeded;
+    t.CentroidX = details.TrueCentroid;
+    t.NormalUnwound = details.NormalForceAtRest;
+    t.NormalWound = details.NormalForceWound;
+    t.NormalOther = details.NormalForceFront;
     return t;
 }
 
