@@ -61,14 +61,12 @@ QWidget* createDrawCancelRow()
 {
     auto* rowWidget = new QWidget;
     rowWidget->setObjectName(QStringLiteral("DrawCancelRow"));
+    // The row takes the room the tool bar has left: showing its button or hint never
+    // widens the window (a resize would end the 3D build drawing that shows "Stop").
+    rowWidget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(0, 0, 0, 0);
     QPushButton* cancel = makeButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"));
-    // Its room is kept while it is hidden, so that showing it never resizes the
-    // window (a resize would end the 3D build drawing that shows it as "Stop").
-    QSizePolicy keepRoom = cancel->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    cancel->setSizePolicy(keepRoom);
     cancel->hide();
     row->addWidget(cancel);
     QLabel* hint = makeLabel(QStringLiteral("DrawHintLabel"),
