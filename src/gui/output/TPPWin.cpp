@@ -132,7 +132,10 @@ void TPPWin::print(PrintChoice choice, QPrinter& device)
     }
     if (!failure.isEmpty() && !recordFailed) // a failed record has told the user already
         m_session.prompter().message(QStringLiteral("Paper Prototype"), failure);
-    m_session.refreshState(ProcessState::Set);
+    // The design view is redrawn as the Set state shows it while the main window
+    // stays in the Print state; a student who went on to another state keeps it.
+    if (m_session.app.CurrentState == ProcessState::Print)
+        m_session.refreshState(ProcessState::Set);
 }
 
 } // namespace brisko::gui
