@@ -7,6 +7,8 @@
 
 #include <QRandomGenerator>
 
+#include <sys/stat.h>
+
 using namespace brisko;
 using namespace brisko::test;
 
@@ -161,6 +163,96 @@ TEST_F(DesignFileRefusal, CountsBeyondTheTablesOrNegative)
     ASSERT_EQ(goodLines[weightCount - 1], "3\r");
     expectRefused(withLine(weightCount, "257"), weightCount);
     expectRefused(withLine(weightCount, "-3"), weightCount);
+}
+
+// Line numbers of the open design's file: 12 header and dimension lines, 8 choices,
+// two boards, one axle, one spring of 53 lines and two treads.
+constexpr int kStepSizeLine = 90;
+constexpr int kFirstOuterYLine = 97;
+
+TEST_F(DesignFileRefusal, ValuesBeyondWhatCanBeTypedAreRefusedWithValueAndRange)
+{
+    struct Case {
+        int line;
+        QByteArray text;
+        QString accepted;
+    };
+    const int firstMass = lineOf(fileFloat(0.125f).toLatin1());
+    ASSERT_GT(firstMass, kFirstOuterYLine);
+    const Case cases[] = {
+        {4, "300", "from 0.1 to 6"},                        // spring width
+        {7, "-0.5", "from 0.0001 to 2"},                    // drive axle diameter
+        {kStepSizeLine, "2147483647", "from 2 to 72"},      // element size
+        {kStepSizeLine + 1, "-1", "from 4 to 99"},          // case ratio
+        {kStepSizeLine + 1, "INF", "from 4 to 99"},
+        {kStepSizeLine + 2, "1e40", "from 0.01 to 0.25"},   // friction force
+        {kStepSizeLine + 3, "15", "13 (octagonal) or 14 (circular)"},
+        {kStepSizeLine + 4, "0", "10 (rear), 11 (front) or 12 (all-wheel drive)"},
+        {kFirstOuterYLine, "-2147483648", "from -72 to 612"},
+        {12, "2", "must be 1"},                             // material-block mark
+        {22, "", "a name"},                                 // a board's name
+        {23, "100", "from 0.05 to 6"},                      // its thickness
+        {36, "0", "from 0.0001 to 10"},                     // a spring's maximum torque
+        {87, "3", "from 0.0001 to 2"},                      // a tread's friction
+        {firstMass, "1.5", "from -1 to -0.0001 or from 0.0001 to 1"},
+        {firstMass, "0", "from -1 to -0.0001 or from 0.0001 to 1"},
+        {firstMass - 2, "100000", "from -72 to 792"},       // the weight's x
+        {goodLines.size() - 1, "1e30", "from -72 to 792"},  // the front axle's distance in pixels
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        expectRefused(withLine(c.line, c.text), c.line);
+        QString error;
+        DesignFileContents contents;
+        EXPECT_FALSE(readDesignBytes(withLine(c.line, c.text), "v.brsk", OlderLayout::Refused, contents, &error));
+        EXPECT_TRUE(error.contains(c.accepted)) << error.toStdString();
+        if (!c.text.isEmpty())
+            EXPECT_TRUE(error.contains(c.text)) << error.toStdString();
+    }
+    // A wheel no wider than its axle, as typed input is refused.
+    expectRefused(withLine(6, "0.375"), 7);
+}
+
+TEST_F(DesignFileRefusal, WeightsWithoutMassAreRefused)
+{
+    QList<QByteArray> lines = goodLines;
+    const int count = lineOf(fileFloat(0.125f).toLatin1()) - 3;
+    ASSERT_EQ(lines.value(count - 1), "3\r");
+    const QList<QByteArray> axle = lines.mid(lines.size() - 4);
+    lines = lines.mid(0, count - 1);
+    lines << "256\r";
+    for (int i = 0; i < 256; ++i)
+        lines << "100\r" << "200\r" << "0\r";
+    lines << axle;
+    expectRefused(lines.join('\n') + '\n', count + 3);
+}
+
+TEST_F(DesignFileRefusal, MaterialCountsThatShiftTheFollowingLinesAreRefused)
+{
+    expectRefused(withLine(21, "3"), 0); // one board too many: the axle count is read as a name
+    expectRefused(withLine(21, "1"), 0);
+    expectRefused(withLine(31, "0"), 0); // the spring's lines read as treads and settings
+    expectRefused(withLine(85, "1"), 0);
+}
+
+TEST_F(DesignFileRefusal, BytesAfterACompleteDesignAreRefusedButBlankLinesAreNot)
+{
+    expectRefused(good + "Extra line\r\n", goodLines.size() + 1);
+    expectRefused(good + good, goodLines.size() + 1);
+    DesignFileContents contents;
+    QString error;
+    EXPECT_TRUE(readDesignBytes(good + "\r\n \r\n", "b.brsk", OlderLayout::Refused, contents, &error))
+        << error.toStdString();
+}
+
+TEST_F(DesignFileRefusal, DevicesAndNamedPipesAreRefusedWithoutReadingThem)
+{
+    session.designs.entry(badEntry).FilePath = "/dev/zero";
+    expectRefused({}, 0, "/dev/zero");
+    const QString pipe = path("pipe.brsk");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    session.designs.entry(badEntry).FilePath = pipe;
+    expectRefused({}, 0, pipe); // opening a pipe for reading would wait for a writer
 }
 
 static QByteArray mutated(QList<QByteArray> lines, const QList<QByteArray>& junk, QRandomGenerator& random)

@@ -46,7 +46,7 @@ TEST_F(DesignFileTest, WeightsAreWrittenInSlotOrderAndReadBackIntoTheFirstSlots)
     const int weightCountLine = 2 + 1 + 8 + 1 + 8 + 4 + 3 + 2 + (1 + 8) * 2;
     EXPECT_EQ(lines.at(weightCountLine), "3");
     EXPECT_EQ(lines.mid(weightCountLine + 1, 9),
-              QStringList({"100", "400", fileFloat(0.125f), "-5", "12", fileFloat(-0.25f), "650", "500", fileFloat(1.5f)}));
+              QStringList({"100", "400", fileFloat(0.125f), "-5", "12", fileFloat(-0.25f), "650", "500", fileFloat(1.0f)}));
 
     d.Materials.fill(0);
     WriteDesignFile(path(), d, MaterialLibrary(), "Sample", nullptr);
@@ -134,16 +134,17 @@ TEST_F(DesignFileTest, NoInnerPointsGiveTheOuterOutlineAndPlainNumbersRead)
     EXPECT_FLOAT_EQ(back.FrontAxle.YInches, 0.347222f);
 }
 
-TEST_F(DesignFileTest, ZeroMassWeightsTakeNoSlot)
+TEST_F(DesignFileTest, ZeroMassWeightsAreRefusedLikeTypedOnes)
 {
     CarDesign d = sampleDesign(0, DriveType::RWD, ChamberShape::Circular);
     d.Materials.fill(0);
     QByteArray bytes = designFileBytes(d, MaterialLibrary(), "Z");
     bytes.replace("\r\n" + fileFloat(-0.25f).toLatin1() + "\r\n", "\r\n0\r\n");
     writeBytes(path(), bytes);
-    const CarDesign back = readBack(path()).design;
-    EXPECT_EQ(back.weightsInUse(), 2);
-    EXPECT_EQ(back.Weights[1].X, 650);
+    DesignFileContents contents;
+    QString error;
+    EXPECT_FALSE(readDesignFile(path(), OlderLayout::Refused, contents, &error));
+    EXPECT_TRUE(error.contains("a weight's mass is \"0\"")) << error.toStdString();
 }
 
 TEST_F(DesignFileTest, OlderLayoutReadsItsOwnOrder)

@@ -282,7 +282,7 @@ TEST_F(DesignListOps, SwitchingToAFileEntryReadsItAndAnOlderFileLosesItsName)
     EXPECT_EQ(session.design.Materials, sampleDesign(1, DriveType::RWD, ChamberShape::Circular).Materials);
 
     const QString old = path("old.brsk");
-    writeBytes(old, "x\r\n1\r\n2\r\n3\r\n0.5\r\n1.75\r\n0\r\n9\r\n0\r\n12\r\n14\r\n0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n");
+    writeBytes(old, "x\r\n1\r\n30\r\n3\r\n0.5\r\n1.75\r\n0\r\n9\r\n0\r\n12\r\n14\r\n0\r\n0\r\n1\r\n1\r\n1\r\n1\r\n");
     addEntry("Older", old);
     EXPECT_TRUE(chooseDesign(session, 6));
     EXPECT_EQ(session.designs.entry(6).Name, "");

@@ -47,7 +47,7 @@ inline CarDesign sampleDesign(int preset, DriveType drive, ChamberShape chamber)
     d.FrontAxle.setUnits(133, 31);
     d.Weights[4] = {100, 400, 0.125f, {}};
     d.Weights[8] = {-5, 12, -0.25f, {}};
-    d.Weights[199] = {650, 500, 1.5f, {}};
+    d.Weights[199] = {650, 500, 1.0f, {}}; // the heaviest weight the weight dialog accepts
     return d;
 }
 

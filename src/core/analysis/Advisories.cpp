@@ -53,7 +53,7 @@ AdvisoryFlags flagsOf(const AdvisoryDisplay& d)
 bool anyShown(const AdvisoryDisplay& d)
 {
     return d.Skid.Shown || d.CarTooBig.Shown || d.AxleFree.Shown || d.CaseFree.Shown || d.CoreInterfere.Shown
-        || d.Floating.Shown;
+        || d.Floating.Shown || d.NoMass.Shown;
 }
 
 } // namespace
@@ -76,6 +76,7 @@ AdvisoryDisplay checkAdvisories(const AdvisoryInputs& in)
     show(d.CoreInterfere, awd && !f.I, kCoreInterfereText);
     show(d.CarTooBig, in.CaseOuterDia > kPaperHeightInches, kCarTooBigText);
     show(d.Skid, in.State >= kDynamicStateNumber && in.LastRunSkidded, kSkidText);
+    show(d.NoMass, in.MassKnown && !(in.TotalMass > 0.0f), kNoMassText);
     d.WindowVisible = anyShown(d);
     d.Flags = flagsOf(d);
     return d;

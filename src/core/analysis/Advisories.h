@@ -18,6 +18,7 @@ inline const QString kCaseFreeText = QStringLiteral("Spring case is not connecte
 inline const QString kCaseFreeAwdText = QStringLiteral("Spring case not connected.");
 inline const QString kCoreInterfereText = QStringLiteral("Spring cases interfere.");
 inline const QString kFloatingText = QStringLiteral("Some parts are floating.");
+inline const QString kNoMassText = QStringLiteral("The car weighs nothing or less.");
 
 inline const QString kSkidHint =
     QStringLiteral("Indicates that the drive wheels are likely to lose traction while accelerating.");
@@ -31,6 +32,8 @@ inline const QString kCoreInterfereHint = QStringLiteral(
     "Indicates that the two spring chambers in a four-wheel-drive car are interfering with each other.");
 inline const QString kFloatingHint =
     QStringLiteral("Indicates that some parts of the body are not connected to anything.");
+inline const QString kNoMassHint = QStringLiteral(
+    "Indicates that negative weights take away all the mass of the car, so it has no centre of mass and cannot run.");
 inline const QString kWeightsFreeHint = QStringLiteral(
     "Indicates that some of the weights are placed in a position not in contact with the car surface.");
 } // namespace advisory
@@ -54,6 +57,8 @@ struct AdvisoryInputs {
     float CaseOuterDia = 0;
     int State = 1;             // process state number of the refresh
     bool LastRunSkidded = false;
+    bool MassKnown = false;    // the mass step has run for this design
+    float TotalMass = 0;
 };
 
 struct AdvisoryLabel {
@@ -62,7 +67,7 @@ struct AdvisoryLabel {
 };
 
 struct AdvisoryDisplay {
-    AdvisoryLabel Skid, CarTooBig, AxleFree, CaseFree, CoreInterfere, Floating;
+    AdvisoryLabel Skid, CarTooBig, AxleFree, CaseFree, CoreInterfere, Floating, NoMass;
     bool WindowVisible = false;
     AdvisoryFlags Flags;
 };

@@ -35,7 +35,9 @@ qint32 coredLayersFor(float springWidth, float innerThickness)
 {
     const float clearance = 0.1333f * springWidth;
     const float q = (springWidth + 2.0f * clearance) / innerThickness;
-    if (!std::isfinite(q) || q <= 0.0f)
+    // Far more layers than any board and spring the material dialogs accept can give.
+    constexpr float kMostLayers = 100000.0f;
+    if (!std::isfinite(q) || q <= 0.0f || q > kMostLayers)
         return 0;
     const float whole = std::trunc(q);
     return static_cast<qint32>(whole) + (q - whole > 0.0f ? 1 : 0);
@@ -47,7 +49,8 @@ float caseInnerDiameter(float arbor, float springLength, float springThickness, 
 {
     const float arborRadius = arbor / 2.0f;
     const float ring = springLength * springThickness / (kPi * caseRatio);
-    return 2.0f * std::sqrt(arborRadius * arborRadius + ring);
+    // A ratio of 0 or less, or a strip of no size, gives no chamber that can be computed.
+    return finiteOrZero(2.0f * std::sqrt(arborRadius * arborRadius + ring));
 }
 
 // Keeps the drive wheel on the sheet and no smaller than the case; returns its diameter.
@@ -103,6 +106,9 @@ void sizeChamberAndLayers(CarDesign& design, const MaterialLibrary& materials, M
 
     model.FullLayers = 2;
     model.TotalLayers = model.CoredLayers + 2;
+    for (float* f : {&model.CaseWidth, &model.CarWidth, &model.CaseOuterDia, &model.DriveAxleHeight,
+                     &model.BottlesNeeded})
+        *f = finiteOrZero(*f);
 }
 
 ChamberFieldTexts chamberFieldTexts(const MassModel& m, const CarDesign& design)

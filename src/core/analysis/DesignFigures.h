@@ -4,9 +4,18 @@
 #include "model/MaterialLibrary.h"
 #include "text/NumberText.h"
 
+#include <cmath>
+
 namespace brisko {
 
 inline constexpr float kPi = 3.14159274f;
+
+// A figure that cannot be computed (not a number, or beyond the single range)
+// shows as 0.
+inline float finiteOrZero(float value)
+{
+    return std::isfinite(value) ? value : 0.0f;
+}
 
 // A text that does not convert reads as 0; texts are validated where they are typed.
 inline float figure(const QString& text)

@@ -1,5 +1,7 @@
 #include "analysis/Dynamics.h"
 
+#include "analysis/DesignFigures.h"
+
 #include "analysis/Spring.h"
 #include "analysis/Statics.h"
 #include "text/NumberText.h"
@@ -20,6 +22,7 @@ struct RunState {
     int timeTo15 = kNotReached;
     int frameNumber = 1;
     int stepsSinceFrame = 0;
+    bool beyondFigures = false; // a step went beyond what single precision holds
     // Forces of the last step, for its frame.
     float FL = 0, FR = 0, CL = 0, CR = 0, NL = 0, NR = 0;
 };
@@ -64,7 +67,7 @@ RunConstants constantsOf(const DynamicInputs& in)
     c.wheelCircumferenceFt = kDistancePi * in.DriveWheelDiameter / 12.0f;
     const float tl = std::fabs(in.TractionLeft);
     const float tr = c.awd ? std::fabs(in.TractionRight) : 0.0f;
-    c.barScale = tl > tr ? tl : tr;
+    c.barScale = finiteOrZero(tl > tr ? tl : tr);
     return c;
 }
 
@@ -77,12 +80,12 @@ bool canRoll(const DynamicInputs& in)
 
 void applyForces(RunState& s, const DynamicInputs& in, const RunConstants& c)
 {
-    s.FL = c.torqueScale * torqueAt(in.Curve, s.revsL, in.Revolutions) / c.wheelRadius;
-    s.FR = c.awd ? c.torqueScale * torqueAt(in.Curve, s.revsR, in.Revolutions) / c.wheelRadius : 0.0f;
+    s.FL = finiteOrZero(c.torqueScale * torqueAt(in.Curve, s.revsL, in.Revolutions) / c.wheelRadius);
+    s.FR = c.awd ? finiteOrZero(c.torqueScale * torqueAt(in.Curve, s.revsR, in.Revolutions) / c.wheelRadius) : 0.0f;
     s.NR = rightNormalForce(in.Drive, in.Wheelbase, in.CentroidHeight, s.FL, in.CentroidFromRear, in.TotalMass);
     s.NL = leftNormalForce(s.NR, in.TotalMass);
-    s.CR = in.StaticFriction * s.NR;
-    s.CL = in.StaticFriction * s.NL;
+    s.CR = finiteOrZero(in.StaticFriction * s.NR);
+    s.CL = finiteOrZero(in.StaticFriction * s.NL);
     if (!(s.CR > 0.0f))
         s.CR = 0.0f;
     if (!(s.CL > 0.0f))
@@ -102,17 +105,25 @@ void applySkidRule(RunState& s, bool awd)
     s.skidFlag = s.skidFlag || s.skidL || s.skidR;
 }
 
+// A step whose speed, distance or turns cannot be held ends the run where it was.
 void move(RunState& s, const DynamicInputs& in, const RunConstants& c)
 {
     const float netForce = (s.FL + s.FR) * (1.0f - c.inertiaShare) - in.FrictionForce;
     const float a = netForce / c.massInSlugs;
     const float newSpeed = s.v + a * kStepSeconds;
     const float stepDistance = (s.v + newSpeed) * 0.5f * kStepSeconds;
-    s.d += stepDistance;
-    s.v = newSpeed;
     const float turns = stepDistance / c.wheelCircumferenceFt;
-    s.revsL += s.skidL ? 2.0f * turns : turns;
-    s.revsR += s.skidR ? 2.0f * turns : turns;
+    const float d = s.d + stepDistance;
+    const float revsL = s.revsL + (s.skidL ? 2.0f * turns : turns);
+    const float revsR = s.revsR + (s.skidR ? 2.0f * turns : turns);
+    if (!(std::isfinite(newSpeed) && std::isfinite(d) && std::isfinite(revsL) && std::isfinite(revsR))) {
+        s.beyondFigures = true;
+        return;
+    }
+    s.d = d;
+    s.v = newSpeed;
+    s.revsL = revsL;
+    s.revsR = revsR;
 }
 
 void record(const RunState& s, RaceTrace& trace)
@@ -175,7 +186,7 @@ void step(RunState& s, const DynamicInputs& in, const RunConstants& c, const Dyn
 
 bool goesOn(const RunState& s, float R)
 {
-    return !spent(s, R) && static_cast<float>(s.i) / 100.0f <= 100.0f;
+    return !spent(s, R) && !s.beyondFigures && static_cast<float>(s.i) / 100.0f <= 100.0f;
 }
 
 // The spring spent: at-rest normal forces stand in for the tractions, no propulsion.

@@ -271,7 +271,8 @@ QString massText(float mass)
 float springMass(const CarDesign& design, const MaterialLibrary& materials)
 {
     const SpringMaterial& spring = springOf(design, materials);
-    return figure(spring.Density) * figure(design.SpringLength) * figure(spring.Thickness) * figure(design.SpringWidth);
+    return finiteOrZero(figure(spring.Density) * figure(design.SpringLength) * figure(spring.Thickness)
+                        * figure(design.SpringWidth));
 }
 
 int elementSize(CarDesign& design)
@@ -281,7 +282,10 @@ int elementSize(CarDesign& design)
         design.ElementStepSize = QStringLiteral("9");
         return 9;
     }
-    return static_cast<int>(*size);
+    // The largest element the slider and the preferences give: larger ones would
+    // leave the scan without elements, and the count of pixels must be an integer.
+    constexpr double kLargestElement = 72.0;
+    return static_cast<int>(std::min(*size, kLargestElement));
 }
 
 void runElementScan(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry,
@@ -304,14 +308,21 @@ void runElementScan(CarDesign& design, const MaterialLibrary& materials, const C
         body.Mass + front.Wheels + front.Axle + rear.Wheels + rear.Axle + rear.Spring + front.Spring + weights.Mass;
     model.BoardMass = body.Mass + front.Wheels + rear.Wheels;
     model.AxleMass = front.Axle + rear.Axle;
+    // A car that weighs nothing or less has no centre of mass: it shows as 0 (the
+    // advisories say why).
+    model.CentroidX = 0.0f;
+    model.CentroidY = 0.0f;
     if (model.TotalMass > 0.0f) {
-        model.CentroidX =
-            (body.MomentX + front.X * front.mass() + rear.X * rear.mass() + weights.MomentX) / model.TotalMass;
-        model.CentroidY =
-            (body.MomentY + front.Y * front.mass() + rear.Y * rear.mass() + weights.MomentY) / model.TotalMass;
+        model.CentroidX = finiteOrZero(
+            (body.MomentX + front.X * front.mass() + rear.X * rear.mass() + weights.MomentX) / model.TotalMass);
+        model.CentroidY = finiteOrZero(
+            (body.MomentY + front.Y * front.mass() + rear.Y * rear.mass() + weights.MomentY) / model.TotalMass);
     }
     model.CentroidFromRear = model.CentroidX - rear.X;
     model.CentroidHeight = figure(design.DriveWheelDiameter) / 2.0f + rear.Y - model.CentroidY;
+    for (float* f : {&model.Wheelbase, &model.TotalMass, &model.BoardMass, &model.AxleMass, &model.CentroidFromRear,
+                     &model.CentroidHeight, &model.SpringMass})
+        *f = finiteOrZero(*f);
 }
 
 bool runMassStep(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry, MassModel& model,

@@ -41,7 +41,9 @@ int TrackGeometry::finishX() const
 
 int TrackGeometry::distanceX(float feet) const
 {
-    return nearest(feet * P) + nearest(P);
+    // A lane ends a little past the track whatever distance a run reached.
+    constexpr float kFarthestFeet = 100.0f;
+    return nearest(std::clamp(feet, -kFarthestFeet, kFarthestFeet) * P) + nearest(P);
 }
 
 int TrackGeometry::nameX() const

@@ -1,5 +1,7 @@
 #include "analysis/Spring.h"
 
+#include "analysis/DesignFigures.h"
+
 #include "text/NumberText.h"
 
 #include <cmath>
@@ -27,14 +29,14 @@ float maxRealTorque(float springWidth, float torqueEntry0, float sampleWidth)
 {
     if (!(sampleWidth > 0.0f))
         return 0.0f;
-    return shownAsZeroWhenTiny(springWidth * torqueEntry0 / sampleWidth);
+    return finiteOrZero(shownAsZeroWhenTiny(springWidth * torqueEntry0 / sampleWidth));
 }
 
 float propulsiveForce(float maxTorque, float driveWheelDiameter)
 {
     if (!(driveWheelDiameter > 0.0f))
         return 0.0f;
-    return shownAsZeroWhenTiny(maxTorque / (driveWheelDiameter / 2.0f));
+    return finiteOrZero(shownAsZeroWhenTiny(maxTorque / (driveWheelDiameter / 2.0f)));
 }
 
 float springRevolutions(float caseInnerDia, float thickness, float length, float arborDia)
@@ -55,7 +57,7 @@ float springRevolutions(float caseInnerDia, float thickness, float length, float
 
 float projectedDistance(float driveWheelDiameter, float revolutions)
 {
-    return kDistancePi * driveWheelDiameter * revolutions / 12.0f;
+    return finiteOrZero(kDistancePi * driveWheelDiameter * revolutions / 12.0f);
 }
 
 SpringFigures computeSpringFigures(const SpringInputs& in)

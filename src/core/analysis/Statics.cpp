@@ -1,5 +1,7 @@
 #include "analysis/Statics.h"
 
+#include "analysis/DesignFigures.h"
+
 #include "text/NumberText.h"
 
 #include <algorithm>
@@ -16,13 +18,13 @@ float rightNormalForce(DriveType drive, float wheelbase, float centroidHeight, f
     if (drive == DriveType::AWD)
         thrustTerm *= 2.0f;
     if (drive == DriveType::FWD)
-        return (weightTerm + thrustTerm) / wheelbase;
-    return (weightTerm - thrustTerm) / wheelbase;
+        return finiteOrZero((weightTerm + thrustTerm) / wheelbase);
+    return finiteOrZero((weightTerm - thrustTerm) / wheelbase);
 }
 
 float leftNormalForce(float rightForce, float totalMass)
 {
-    return std::min(totalMass - rightForce, totalMass);
+    return finiteOrZero(std::min(totalMass - rightForce, totalMass));
 }
 
 StaticResult computeStatics(const StaticInputs& in)
@@ -31,12 +33,12 @@ StaticResult computeStatics(const StaticInputs& in)
     const float M = in.TotalMass;
     r.NormalRightRest = rightNormalForce(in.Drive, in.Wheelbase, in.CentroidHeight, 0.0f, in.CentroidFromRear, M);
     r.NormalLeftRest = leftNormalForce(r.NormalRightRest, M);
-    r.NormalLeftStatic = in.Wheelbase == 0.0f ? M : M - M * in.CentroidFromRear / in.Wheelbase;
+    r.NormalLeftStatic = finiteOrZero(in.Wheelbase == 0.0f ? M : M - M * in.CentroidFromRear / in.Wheelbase);
     r.NormalRightWound =
         rightNormalForce(in.Drive, in.Wheelbase, in.CentroidHeight, in.PropulsiveForce, in.CentroidFromRear, M);
     r.NormalLeftWound = leftNormalForce(r.NormalRightWound, M);
-    r.TractionLeft = in.StaticFriction * r.NormalLeftWound;
-    r.TractionRight = r.NormalRightWound < 0.0f ? 0.0f : in.StaticFriction * r.NormalRightWound;
+    r.TractionLeft = finiteOrZero(in.StaticFriction * r.NormalLeftWound);
+    r.TractionRight = r.NormalRightWound < 0.0f ? 0.0f : finiteOrZero(in.StaticFriction * r.NormalRightWound);
     r.BarScale = M;
     return r;
 }
@@ -55,7 +57,9 @@ int forceBarLength(float force, float scale)
 {
     if (scale == 0.0f)
         return 0;
-    return nearest(150.0f * force / scale);
+    // No bar reaches beyond the drawing area, however the force compares with the scale.
+    constexpr int kLongestBar = 4320;
+    return std::clamp(nearest(150.0f * force / scale), -kLongestBar, kLongestBar);
 }
 
 QString normalForceLabel(float force)

@@ -3,6 +3,7 @@
 #include "text/NumberText.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace brisko {
 
@@ -85,13 +86,15 @@ float torqueAt(const TorqueCurve& curve, float r, float R)
     if (!(R > 0.0f))
         return 0.0f; // a spring without revolutions gives no torque
     const float x = r * (static_cast<float>(curve.length()) / R);
-    const int k0 = nearest(x);
+    // Beyond either end of the table every entry index answers alike.
+    const int k0 = std::clamp(nearest(x), -1, kTorqueCurveSize);
     const CurvePoint lo = lowerPoint(curve, k0);
     const CurvePoint hi = upperPoint(curve, k0);
     if (hi.index == lo.index)
         return hi.torque; // wound past full: nothing measured below, hold the first entry
     const float span = static_cast<float>(hi.index - lo.index);
-    return (x - static_cast<float>(lo.index)) / span * (hi.torque - lo.torque) + lo.torque;
+    const float torque = (x - static_cast<float>(lo.index)) / span * (hi.torque - lo.torque) + lo.torque;
+    return std::isfinite(torque) ? torque : 0.0f;
 }
 
 } // namespace brisko

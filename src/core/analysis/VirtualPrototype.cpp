@@ -47,7 +47,9 @@ void VirtualPrototype::computeSpringFigures()
 
 bool VirtualPrototype::runMassStep(int startAt, const ElementVisitor& visit)
 {
-    return brisko::runMassStep(m_design, m_materials, m_geometry, m_mass, startAt, visit);
+    const bool scanned = brisko::runMassStep(m_design, m_materials, m_geometry, m_mass, startAt, visit);
+    m_massScanned = m_massScanned || scanned;
+    return scanned;
 }
 
 void VirtualPrototype::computeRevolutionsAndStatics()
@@ -127,6 +129,8 @@ const AdvisoryDisplay& VirtualPrototype::checkAdvisories(ProcessState state)
     in.CaseOuterDia = m_mass.CaseOuterDia;
     in.State = static_cast<int>(state);
     in.LastRunSkidded = m_lastRunSkidded;
+    in.MassKnown = m_massScanned && state >= ProcessState::Prop && state <= ProcessState::Race;
+    in.TotalMass = m_mass.TotalMass;
     m_advisories = brisko::checkAdvisories(in);
     return m_advisories;
 }

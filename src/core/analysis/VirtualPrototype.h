@@ -69,6 +69,7 @@ private:
     DynamicResult m_dynamic;
     bool m_hasRun = false;
     bool m_lastRunSkidded = false;
+    bool m_massScanned = false; // the masses are those of a scan, not the starting zeros
     AdvisoryDisplay m_advisories;
 };
 

@@ -107,11 +107,13 @@ CarGeometry buildCarGeometry(CarDesign& design, const MaterialLibrary& materials
     g.Layout = layout;
     g.Shape = design.Chamber;
     g.AllWheelDrive = design.Drive == DriveType::AWD;
-    const float R = chamber.CaseRadius;
-    const float y = 540.0f - chamber.DriveAxleHeight;
+    // Centres within reach of the paper, whatever the figures are.
+    const float R = withinSheetReach(chamber.CaseRadius);
+    const float y = withinSheetReach(540.0f - chamber.DriveAxleHeight);
     g.RearCentre = QPointF(R, y);
     g.FrontCentre = QPointF(720.0f - R, y);
-    g.OtherCentre = QPointF(720.0f - design.FrontAxle.XUnits, 540.0f - design.FrontAxle.YUnits);
+    g.OtherCentre = QPointF(withinSheetReach(720.0f - design.FrontAxle.XUnits),
+                            withinSheetReach(540.0f - design.FrontAxle.YUnits));
 
     detail::buildPaper(g);
     detail::buildCasesAndChambers(g, chamber);

@@ -15,8 +15,7 @@ void paintElementEdges(QPainter& painter, const QRect& viewSquare, ElementLayer 
 
 QPoint centroidViewPoint(const ViewLayout& layout, const MassModel& model)
 {
-    return {nearest(model.CentroidX * 72.0f * layout.ViewScale) + layout.PaperLeft,
-            nearest(model.CentroidY * 72.0f * layout.ViewScale)};
+    return layout.viewFrame().point(model.CentroidX * 72.0f, model.CentroidY * 72.0f);
 }
 
 void paintCentroidMark(QPainter& painter, const ViewLayout& layout, const MassModel& model)

@@ -41,7 +41,7 @@ void buildAxles(CarGeometry& g, const CarDesign& design)
     g.PartRegions[DriveAxlePart] = g.DriveAxleRegion.View;
     g.PartRegions[OtherAxlePart] = g.OtherAxleRegion.View;
 
-    const float R = static_cast<float>(g.RearCentre.x());
+    const float R = withinSheetReach(static_cast<float>(g.RearCentre.x()));
     g.FrontAxleZone = QRegion(QRect(QPoint(nearest(R * v.ViewScale) + v.PaperLeft, 0),
                                     QPoint(v.PaperLeft + v.PaperViewWidth, v.PaperViewHeight))
                                   .adjusted(0, 0, -1, -1));
@@ -90,7 +90,7 @@ void buildWheelsAndTread(CarGeometry& g, const CarDesign& design)
 {
     const ViewLayout& v = g.Layout;
     const Frame view = v.viewFrame();
-    const int driveHalf = nearest(figure(design.DriveWheelDiameter) * 72.0f * v.ViewScale) / 2;
+    const int driveHalf = nearest(withinSheetReach(figure(design.DriveWheelDiameter) * 72.0f) * v.ViewScale) / 2;
 
     QVector<QPointF> driveCentres{g.RearCentre};
     if (g.AllWheelDrive)
@@ -111,7 +111,7 @@ void buildWheelsAndTread(CarGeometry& g, const CarDesign& design)
 
     g.OtherWheelRegion = {};
     if (!g.AllWheelDrive) {
-        const int otherHalf = nearest(figure(design.OtherWheelDiameter) * 72.0f * v.ViewScale) / 2;
+        const int otherHalf = nearest(withinSheetReach(figure(design.OtherWheelDiameter) * 72.0f) * v.ViewScale) / 2;
         g.OtherWheelRegion = ellipseRegion(squareAbout(view.point(g.OtherCentre), otherHalf));
     }
     g.PartRegions[OtherWheelsPart] = g.OtherWheelRegion;
@@ -121,7 +121,7 @@ namespace {
 
 QRegion springDiscs(const CarGeometry& g, const Frame& frame, float arborRadius, float buildUp)
 {
-    const int grow = nearest(buildUp * (frame.ScaleX * frame.Factor) * 1.1f);
+    const int grow = nearest(withinSheetReach(buildUp) * (frame.ScaleX * frame.Factor) * 1.1f);
     QRegion discs = ellipseRegion(frame.circleBox(g.RearCentre, arborRadius).adjusted(-grow, -grow, grow, grow));
     if (g.AllWheelDrive)
         discs += ellipseRegion(frame.circleBox(g.FrontCentre, arborRadius).adjusted(-grow, -grow, grow, grow));

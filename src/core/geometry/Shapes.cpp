@@ -34,6 +34,9 @@ QRegion circleRegion(const Frame& frame, const QPointF& centre, float radius)
 
 QPolygon octagonVertices(float cx, float height, float rho)
 {
+    cx = withinSheetReach(cx);
+    height = withinSheetReach(height);
+    rho = withinSheetReach(rho);
     const int x = nearest(cx);
     const int y = 540 - nearest(height);
     const int a = nearest(1.08f * rho);

@@ -2,14 +2,23 @@
 
 #include "text/NumberText.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace brisko {
 
+float withinSheetReach(float units)
+{
+    if (std::isnan(units))
+        return 0.0f;
+    return std::clamp(units, -kFarthestSheetUnits, kFarthestSheetUnits);
+}
+
 QPoint Frame::point(float x, float y) const
 {
-    const float sx = x * ScaleX * Factor;
-    const float sy = y * ScaleY * Factor;
+    const float sx = withinSheetReach(x) * ScaleX * Factor;
+    const float sy = withinSheetReach(y) * ScaleY * Factor;
     return {nearest(sx) + OffsetX, nearest(sy)};
 }
 

@@ -11,6 +11,15 @@ namespace brisko {
 
 inline constexpr float kFourThirds = 4.0f / 3.0f;
 
+// How far from the paper's corner a drawing-pixel coordinate may lie when it is
+// converted to a frame (60 in): farther points, and points that are not numbers,
+// are brought to that distance, so every converted point and rectangle stays far
+// within the integers whatever a design holds.
+inline constexpr float kFarthestSheetUnits = 4320.0f;
+
+// A drawing-pixel coordinate or length within that distance (not-a-number gives 0).
+float withinSheetReach(float units);
+
 // One conversion from drawing pixels: each coordinate scaled (then multiplied by
 // Factor, the 3D picture's size) and rounded, then shifted right by OffsetX.
 struct Frame {
@@ -19,6 +28,7 @@ struct Frame {
     int OffsetX = 0;
     float Factor = 1.0f;
 
+    // Coordinates beyond kFarthestSheetUnits are brought within it first.
     QPoint point(float x, float y) const;
     QPoint point(const QPointF& p) const { return point(static_cast<float>(p.x()), static_cast<float>(p.y())); }
     // The box of a circle of radius rho about c, its corners converted; the right

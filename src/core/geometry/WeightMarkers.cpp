@@ -6,6 +6,8 @@
 #include "geometry/ViewColours.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
+
 namespace brisko {
 
 namespace {
@@ -23,7 +25,9 @@ int directionOf(int arrowLength)
 
 int weightArrowLength(float mass)
 {
-    return nearest(mass * 144.0f);
+    // Weights are at most a pound either way; a heavier one draws as a pound.
+    constexpr float kHeaviest = 1.0f;
+    return nearest(std::clamp(mass, -kHeaviest, kHeaviest) * 144.0f);
 }
 
 QRect weightHitBox(const QPoint& p, float mass, float viewScale)

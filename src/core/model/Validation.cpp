@@ -1,20 +1,13 @@
 #include "model/Validation.h"
 
+#include "model/ValueBounds.h"
 #include "text/NumberText.h"
 
 namespace brisko {
 
 namespace {
 
-inline constexpr float kLargestPlainWheel = 7.5f;
-
-// The typed value is held in single precision and compared with double bounds, so a
-// typed "0.01" (0.00999999977648) falls below a bound of 0.01.
-bool withinBounds(const QString& text, double low, double high)
-{
-    const auto value = toSingle(text);
-    return value && double(*value) >= low && double(*value) <= high;
-}
+inline constexpr float kLargestPlainWheel = float(bounds::DriveWheelDiameter.high);
 
 float valueOf(const QString& text)
 {
@@ -29,7 +22,7 @@ std::optional<QString> checkDriveWheel(const QString& text, float lastCaseOuterD
         "The drive wheel diameter must be positive, greater than the spring chamber outer diameter, "
         "and no more than 7.5 inches.");
     const auto value = toSingle(text);
-    if (!value || double(*value) < 0.01)
+    if (!value || double(*value) < bounds::DriveWheelDiameter.low)
         return plainRule;
     if (*value <= kLargestPlainWheel)
         return std::nullopt;
@@ -43,9 +36,8 @@ std::optional<QString> checkDriveWheel(const QString& text, float lastCaseOuterD
 }
 
 struct RangeCheck {
-    int code; // dimension code, 0 for a preference
-    double low;
-    double high;
+    int code; // dimension code
+    ValueRange range;
     const char* message;
 };
 
@@ -57,27 +49,27 @@ std::optional<QString> validateDesign(const DesignFieldTexts& t, float lastCaseO
         return failure;
 
     static const RangeCheck dimensionChecks[] = {
-        {19, 0.25, 7.5,
+        {19, bounds::OtherWheelDiameter,
          "The non-drive wheel diameter must be positive, greater than 0.25 inches, no more than 7.5 inches, "
          "and greater than the axle diameter."},
-        {16, 0.0001, 2, "The drive axle diameter must be positive, greater than zero, and no more than 2 inches."},
-        {21, 0.0001, 36, "The drive axle length must be positive, greater than zero, and no more than 36 inches."},
-        {17, 0.0001, 1,
+        {16, bounds::DriveAxleDiameter, "The drive axle diameter must be positive, greater than zero, and no more than 2 inches."},
+        {21, bounds::DriveAxleLength, "The drive axle length must be positive, greater than zero, and no more than 36 inches."},
+        {17, bounds::OtherAxleDiameter,
          "The non-drive axle diameter must be positive, greater than zero, no more than 1 inch, and less than the "
          "wheel diameter."},
-        {20, 0.0001, 36,
+        {20, bounds::OtherAxleLength,
          "The non-drive axle length must be positive, greater than zero, and no more than 36 inches."},
-        {14, 0.1, 6, "The spring width must be positive, no less than 0.1 inch, and no more than 6 inches."},
-        {15, 3, 240, "The spring length must be positive, no less than 3 inches, and no more than 240 inches."},
+        {14, bounds::SpringWidth, "The spring width must be positive, no less than 0.1 inch, and no more than 6 inches."},
+        {15, bounds::SpringLength, "The spring length must be positive, no less than 3 inches, and no more than 240 inches."},
     };
     for (const auto& check : dimensionChecks)
-        if (!withinBounds(t.dimension(check.code), check.low, check.high))
+        if (!check.range.accepts(t.dimension(check.code)))
             return QString::fromLatin1(check.message);
 
-    if (!withinBounds(t.CaseRatio, 4, 99))
+    if (!bounds::CaseRatio.accepts(t.CaseRatio))
         return QStringLiteral(
             "The case ratio must be positive, no less than 4 percent, and no more than 99 percent.");
-    if (!withinBounds(t.FrictionForce, 0.01, 0.25))
+    if (!bounds::FrictionForce.accepts(t.FrictionForce))
         return QStringLiteral("The friction force must be positive, greater than 0.01 lb, and no more than 0.25 lb.");
 
     if (!(valueOf(t.dimension(18)) > valueOf(t.dimension(16))))
@@ -91,12 +83,12 @@ std::optional<QString> validateDesign(const DesignFieldTexts& t, float lastCaseO
 std::optional<QString> validatePreferences(const QString& stepSize, const QString& caseRatio,
                                            const QString& frictionForce)
 {
-    if (!withinBounds(stepSize, 2, 72))
+    if (!bounds::ElementStepSize.accepts(stepSize))
         return QStringLiteral(
             "The finite element size must be positive, greater than 2 pixels, and not more than 72 pixels. ");
-    if (!withinBounds(caseRatio, 4, 99))
+    if (!bounds::CaseRatio.accepts(caseRatio))
         return QStringLiteral("The case ratio must be positive, not less than 4 percent, and less than 99 percent. ");
-    if (!withinBounds(frictionForce, 0.01, 0.25))
+    if (!bounds::FrictionForce.accepts(frictionForce))
         return QStringLiteral("The friction force must be positive, greater than 0.01 lb, and not more than 0.25 lb. ");
     return std::nullopt;
 }

@@ -3,15 +3,22 @@
 #include "persist/DesignFileLines.h"
 #include "persist/DesignFileMaterials.h"
 #include "persist/DesignFileText.h"
+#include "model/ValueBounds.h"
 #include "text/NumberText.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
 namespace brisko {
 
 namespace {
+
+float figure(const QString& text)
+{
+    return toSingle(text).value_or(0.0f);
+}
 
 // Far beyond the largest design file (a few hundred kilobytes with 100 springs).
 constexpr qint64 kMaxDesignFileBytes = 16 * 1024 * 1024;
@@ -50,7 +57,8 @@ bool readPoints(DesignFileLines& lines, int count, BodyOutline& outline)
     for (int i = 0; i < count; ++i) {
         int x = 0;
         int y = 0;
-        if (!(lines.readInt(x, QStringLiteral("an outline point's x")) && lines.readInt(y, QStringLiteral("an outline point's y"))))
+        if (!(lines.readIntIn(x, bounds::PointX, QStringLiteral("an outline point's x"))
+              && lines.readIntIn(y, bounds::PointY, QStringLiteral("an outline point's y"))))
             return false;
         points.append({x, y});
     }
@@ -78,58 +86,92 @@ bool readInnerOutline(DesignFileLines& lines, CarDesign& design)
     return readPoints(lines, count, design.InnerOutline);
 }
 
-// Weights fill the slots from the first one in file order; a weight without mass
-// would be an empty slot, so it takes none.
+// Weights fill the slots from the first one in file order, each with a mass the
+// weight dialog accepts.
 bool readWeights(DesignFileLines& lines, CarDesign& design)
 {
     int count = 0;
     if (!lines.readCount(count, kWeightSlots, QStringLiteral("the number of added weights")))
         return false;
-    int slot = 0;
-    for (int i = 0; i < count; ++i) {
+    for (int slot = 0; slot < count; ++slot) {
         AddedWeight w;
-        if (!(lines.readInt(w.X, QStringLiteral("a weight's x")) && lines.readInt(w.Y, QStringLiteral("a weight's y"))
-              && lines.readFloat(w.Mass, QStringLiteral("a weight's mass"))))
+        const QString mass = QStringLiteral("a weight's mass");
+        if (!(lines.readIntIn(w.X, bounds::PointX, QStringLiteral("a weight's x"))
+              && lines.readIntIn(w.Y, bounds::PointY, QStringLiteral("a weight's y")) && lines.readFloat(w.Mass, mass)
+              && lines.require(acceptsWeightMass(w.Mass), mass, kWeightMassRangeText)))
             return false;
-        if (w.inUse())
-            design.Weights[slot++] = w;
+        design.Weights[slot] = w;
     }
     return true;
 }
 
+// Distances from the paper's right and bottom edges, in inches and in drawing pixels.
 bool readFrontAxle(DesignFileLines& lines, FrontAxleLocation& axle)
 {
     const QString what = QStringLiteral("the front axle position");
-    return lines.readFloat(axle.XInches, what) && lines.readFloat(axle.YInches, what)
-        && lines.readFloat(axle.XUnits, what) && lines.readFloat(axle.YUnits, what);
+    constexpr ValueRange xUnits = bounds::PointX;
+    constexpr ValueRange yUnits = bounds::PointY;
+    constexpr ValueRange xInches{xUnits.low / 72, xUnits.high / 72};
+    constexpr ValueRange yInches{yUnits.low / 72, yUnits.high / 72};
+    return lines.readFloatIn(axle.XInches, xInches, what) && lines.readFloatIn(axle.YInches, yInches, what)
+        && lines.readFloatIn(axle.XUnits, xUnits, what) && lines.readFloatIn(axle.YUnits, yUnits, what);
 }
 
 bool readChamber(DesignFileLines& lines, CarDesign& design)
 {
     int code = 0;
-    if (!lines.readInt(code, QStringLiteral("the chamber shape")))
+    const QString what = QStringLiteral("the chamber shape");
+    if (!(lines.readInt(code, what)
+          && lines.require(code == int(ChamberShape::Octagonal) || code == int(ChamberShape::Circular), what,
+                           QStringLiteral("13 (octagonal) or 14 (circular)"))))
         return false;
-    if (code == int(ChamberShape::Octagonal) || code == int(ChamberShape::Circular))
-        design.Chamber = ChamberShape(code);
+    design.Chamber = ChamberShape(code);
     return true;
 }
 
 bool readDrive(DesignFileLines& lines, CarDesign& design)
 {
     int code = 0;
-    if (!lines.readInt(code, QStringLiteral("the drive type")))
+    const QString what = QStringLiteral("the drive type");
+    if (!(lines.readInt(code, what)
+          && lines.require(code >= int(DriveType::RWD) && code <= int(DriveType::AWD), what,
+                           QStringLiteral("10 (rear), 11 (front) or 12 (all-wheel drive)"))))
         return false;
-    if (code >= int(DriveType::RWD) && code <= int(DriveType::AWD))
-        design.setDrive(DriveType(code));
+    design.setDrive(DriveType(code));
     return true;
 }
 
-bool readTexts(DesignFileLines& lines, std::initializer_list<QString*> texts)
+// A value line: its text, the range it must lie in and what the message calls it.
+struct ValueLine {
+    QString* text;
+    ValueRange range;
+    const char* what;
+};
+
+// Reads the lines in order; `lineOf` receives the line number of each text read.
+bool readValues(DesignFileLines& lines, std::initializer_list<ValueLine> values, QHash<const QString*, int>& lineOf)
 {
-    for (QString* text : texts)
-        if (!lines.readText(*text))
+    for (const ValueLine& v : values) {
+        if (!lines.readValue(*v.text, v.range, QString::fromLatin1(v.what)))
             return false;
+        lineOf.insert(v.text, lines.lineNumber());
+    }
     return true;
+}
+
+// Each wheel must be wider than its axle (the last checks of a typed dimension);
+// the file is refused at the wheel's line, or at the axle's when that came later.
+bool checkWheelsOverAxles(DesignFileLines& lines, const CarDesign& d, const QHash<const QString*, int>& lineOf)
+{
+    const auto check = [&](const QString& wheel, const QString& axle, const char* which) {
+        if (figure(wheel) > figure(axle))
+            return true;
+        const int line = std::max(lineOf.value(&wheel), lineOf.value(&axle));
+        return lines.failAt(line, QStringLiteral("the %1 wheel diameter %2 is not larger than its axle's diameter %3")
+                                      .arg(QString::fromLatin1(which), wheel, axle));
+    };
+    return check(d.DriveWheelDiameter, d.DriveAxleDiameter, "drive")
+        && check(d.OtherWheelDiameter, d.OtherAxleDiameter, "other");
 }
 
 // What every reader replaces whatever the starting point held.
@@ -179,33 +221,59 @@ bool WriteDesignFile(const QString& path, const CarDesign& design, const Materia
     return written;
 }
 
+// The values are checked against the ranges of typed input as they are read.
 bool ReadDesignFile(DesignFileLines& lines, DesignFileContents& into)
 {
     clearReadParts(into);
     CarDesign& d = into.design;
-    if (!readTexts(lines, {&into.name, &d.SpringWidth, &d.SpringLength, &d.DriveWheelDiameter, &d.DriveAxleDiameter,
-                           &d.DriveAxleLength, &d.OtherWheelDiameter, &d.OtherAxleDiameter, &d.OtherAxleLength}))
+    QHash<const QString*, int> lineOf;
+    if (!(lines.readText(into.name)
+          && readValues(lines,
+                        {{&d.SpringWidth, bounds::SpringWidth, "the spring width"},
+                         {&d.SpringLength, bounds::SpringLength, "the spring length"},
+                         {&d.DriveWheelDiameter, bounds::DriveWheelBesideLargeChamber, "the drive wheel diameter"},
+                         {&d.DriveAxleDiameter, bounds::DriveAxleDiameter, "the drive axle diameter"},
+                         {&d.DriveAxleLength, bounds::DriveAxleLength, "the drive axle length"},
+                         {&d.OtherWheelDiameter, bounds::OtherWheelDiameter, "the other wheel diameter"},
+                         {&d.OtherAxleDiameter, bounds::OtherAxleDiameter, "the other axle diameter"},
+                         {&d.OtherAxleLength, bounds::OtherAxleLength, "the other axle length"}},
+                        lineOf)
+          && checkWheelsOverAxles(lines, d, lineOf)))
         return false;
     d.KeptOtherWheelDiameter = d.OtherWheelDiameter;
     return readMaterialBlock(lines, d.Materials, into.materials)
-        && readTexts(lines, {&d.ElementStepSize, &d.CaseRatio, &d.FrictionForce}) && readChamber(lines, d)
-        && readDrive(lines, d) && readOuterOutline(lines, d.OuterOutline) && readInnerOutline(lines, d)
-        && readWeights(lines, d) && readFrontAxle(lines, d.FrontAxle);
+        && readValues(lines,
+                      {{&d.ElementStepSize, bounds::ElementStepSize, "the finite element size"},
+                       {&d.CaseRatio, bounds::CaseRatio, "the case ratio"},
+                       {&d.FrictionForce, bounds::FrictionForce, "the friction force"}},
+                      lineOf)
+        && readChamber(lines, d) && readDrive(lines, d) && readOuterOutline(lines, d.OuterOutline)
+        && readInnerOutline(lines, d) && readWeights(lines, d) && readFrontAxle(lines, d.FrontAxle)
+        && lines.expectEnd();
 }
 
 bool ReadLegacyDesignFile(DesignFileLines& lines, DesignFileContents& into)
 {
     clearReadParts(into);
     CarDesign& d = into.design;
-    if (!readTexts(lines, {&d.SpringWidth, &d.SpringLength, &d.DriveWheelDiameter, &d.DriveAxleDiameter,
-                           &d.OtherWheelDiameter}))
+    QHash<const QString*, int> lineOf;
+    if (!(readValues(lines,
+                     {{&d.SpringWidth, bounds::SpringWidth, "the spring width"},
+                      {&d.SpringLength, bounds::SpringLength, "the spring length"},
+                      {&d.DriveWheelDiameter, bounds::DriveWheelBesideLargeChamber, "the drive wheel diameter"},
+                      {&d.DriveAxleDiameter, bounds::DriveAxleDiameter, "the drive axle diameter"},
+                      {&d.OtherWheelDiameter, bounds::OtherWheelDiameter, "the other wheel diameter"}},
+                     lineOf)
+          && checkWheelsOverAxles(lines, d, lineOf)))
         return false;
     d.KeptOtherWheelDiameter = d.OtherWheelDiameter;
     into.olderLayout = true;
     int unused = 0;
-    return readMaterialBlock(lines, d.Materials, into.materials) && readTexts(lines, {&d.ElementStepSize})
+    return readMaterialBlock(lines, d.Materials, into.materials, BlockMarks::ZeroOrOne)
+        && readValues(lines, {{&d.ElementStepSize, bounds::ElementStepSize, "the finite element size"}}, lineOf)
         && lines.readInt(unused, QStringLiteral("a whole number")) && readDrive(lines, d) && readChamber(lines, d)
-        && readOuterOutline(lines, d.OuterOutline) && readWeights(lines, d) && readFrontAxle(lines, d.FrontAxle);
+        && readOuterOutline(lines, d.OuterOutline) && readWeights(lines, d) && readFrontAxle(lines, d.FrontAxle)
+        && lines.expectEnd();
 }
 
 bool readDesignFile(const QString& path, OlderLayout older, DesignFileContents& into, QString* error)
@@ -215,12 +283,18 @@ bool readDesignFile(const QString& path, OlderLayout older, DesignFileContents& 
             *error = why;
         return false;
     };
+    // A device or a named pipe could be read without end, or block the program.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is not a file.").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refuse(QStringLiteral("The design file \"%1\" cannot be opened: %2").arg(path, file.errorString()));
-    if (file.size() > kMaxDesignFileBytes)
+    // Whatever size the file gives, no more than one byte past the limit is read.
+    const QByteArray bytes = file.read(kMaxDesignFileBytes + 1);
+    if (bytes.size() > kMaxDesignFileBytes)
         return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is far too large for a design file.").arg(path));
-    return readDesignBytes(file.readAll(), path, older, into, error);
+    return readDesignBytes(bytes, path, older, into, error);
 }
 
 bool readDesignBytes(const QByteArray& bytes, const QString& path, OlderLayout older, DesignFileContents& into,

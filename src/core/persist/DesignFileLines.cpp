@@ -83,4 +83,39 @@ bool DesignFileLines::readFloat(float& out, const QString& what)
     return true;
 }
 
+bool DesignFileLines::require(bool value, const QString& what, const QString& accepted)
+{
+    if (value || failed())
+        return !failed();
+    const QString line = m_next >= 1 && m_next <= m_lines.size() ? QString::fromLatin1(m_lines.at(m_next - 1)) : QString();
+    return failAt(m_next, QStringLiteral("%1 is %2, but it must be %3").arg(what, quoted(line), accepted));
+}
+
+bool DesignFileLines::readValue(QString& out, const ValueRange& range, const QString& what)
+{
+    return readText(out) && require(range.accepts(out), what, QStringLiteral("a number ") + range.text());
+}
+
+bool DesignFileLines::readIntIn(int& out, const ValueRange& range, const QString& what)
+{
+    return readInt(out, what) && require(range.accepts(double(out)), what, range.text());
+}
+
+bool DesignFileLines::readFloatIn(float& out, const ValueRange& range, const QString& what)
+{
+    return readFloat(out, what) && require(range.accepts(double(out)), what, range.text());
+}
+
+bool DesignFileLines::expectEnd()
+{
+    if (failed())
+        return false;
+    for (int i = m_next; i < m_lines.size(); ++i)
+        if (!m_lines.at(i).trimmed().isEmpty())
+            return failAt(i + 1, QStringLiteral("the design ended at line %1, but the file goes on with %2")
+                                     .arg(m_next)
+                                     .arg(quoted(QString::fromLatin1(m_lines.at(i)))));
+    return true;
+}
+
 } // namespace brisko

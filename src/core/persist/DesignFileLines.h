@@ -1,6 +1,8 @@
 #pragma once
 // Line-by-line reading of a design file: every read knows its line number, and the
 // first failure leaves a message that names the file and the line.
+#include "model/ValueBounds.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -22,6 +24,17 @@ public:
     // An integer from 0 to max.
     bool readCount(int& out, int max, const QString& what);
     bool readFloat(float& out, const QString& what);
+    // A text that must be a number within `range`.
+    bool readValue(QString& out, const ValueRange& range, const QString& what);
+    // An integer within `range`.
+    bool readIntIn(int& out, const ValueRange& range, const QString& what);
+    // A float within `range`.
+    bool readFloatIn(float& out, const ValueRange& range, const QString& what);
+    // Refuses the file at the line read last, quoting it, unless `value` is
+    // accepted; `accepted` names what the line may hold.
+    bool require(bool value, const QString& what, const QString& accepted);
+    // Nothing but blank lines may follow a complete design.
+    bool expectEnd();
 
     // Refuses the file at a given line (for checks made after the line was read).
     bool failAt(int line, const QString& reason);

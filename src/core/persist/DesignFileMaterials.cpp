@@ -2,6 +2,7 @@
 
 #include "persist/DesignFileLines.h"
 #include "persist/DesignFileText.h"
+#include "model/ValueBounds.h"
 
 #include <array>
 
@@ -22,6 +23,19 @@ bool readCountOf(DesignFileLines& lines, int& count, const QString& kind)
     return lines.readCount(count, kMaxDefinedMaterials, QStringLiteral("the number of %1 materials").arg(kind));
 }
 
+// A material's name, which the definition dialogs never leave empty.
+bool readName(DesignFileLines& lines, QString& name, const char* kind)
+{
+    return lines.readText(name)
+        && lines.require(!name.trimmed().isEmpty(), QStringLiteral("the name of a %1 material").arg(QLatin1String(kind)),
+                         QStringLiteral("a name"));
+}
+
+QString property(const char* kind, const char* what)
+{
+    return QStringLiteral("the %1 of the %2 material").arg(QLatin1String(what), QLatin1String(kind));
+}
+
 bool readBoards(DesignFileLines& lines, MaterialLibrary& materials)
 {
     int count = 0;
@@ -29,7 +43,9 @@ bool readBoards(DesignFileLines& lines, MaterialLibrary& materials)
         return false;
     for (int i = 0; i < count; ++i) {
         BoardMaterial m;
-        if (!(lines.readText(m.Name) && lines.readText(m.Thickness) && lines.readText(m.Density)))
+        if (!(readName(lines, m.Name, "board")
+              && lines.readValue(m.Thickness, bounds::BoardThickness, property("board", "thickness"))
+              && lines.readValue(m.Density, bounds::BoardDensity, property("board", "density"))))
             return false;
         materials.addBoard(m);
     }
@@ -43,7 +59,8 @@ bool readAxles(DesignFileLines& lines, MaterialLibrary& materials)
         return false;
     for (int i = 0; i < count; ++i) {
         AxleMaterial m;
-        if (!(lines.readText(m.Name) && lines.readText(m.Density)))
+        if (!(readName(lines, m.Name, "axle")
+              && lines.readValue(m.Density, bounds::AxleDensity, property("axle", "density"))))
             return false;
         materials.addAxle(m);
     }
@@ -52,11 +69,15 @@ bool readAxles(DesignFileLines& lines, MaterialLibrary& materials)
 
 bool readSpring(DesignFileLines& lines, SpringMaterial& m)
 {
-    if (!(lines.readText(m.Name) && lines.readText(m.Thickness) && lines.readText(m.Density)
-          && lines.readText(m.SampleWidth)))
+    if (!(readName(lines, m.Name, "spring")
+          && lines.readValue(m.Thickness, bounds::SpringThickness, property("spring", "thickness"))
+          && lines.readValue(m.Density, bounds::SpringDensity, property("spring", "density"))
+          && lines.readValue(m.SampleWidth, bounds::SpringSampleWidth, property("spring", "sample width"))
+          && lines.readValue(m.TorqueCurve[0], bounds::MaximumTorque, property("spring", "maximum torque"))))
         return false;
-    for (QString& torque : m.TorqueCurve)
-        if (!lines.readText(torque))
+    for (int k = 1; k < kTorqueCurveEntries; ++k)
+        if (!lines.readValue(m.TorqueCurve[k], bounds::FurtherTorque,
+                             property("spring", "torque").append(QStringLiteral(" at %1 turns unwound").arg(k))))
             return false;
     return true;
 }
@@ -82,7 +103,8 @@ bool readTreads(DesignFileLines& lines, MaterialLibrary& materials)
         return false;
     for (int i = 0; i < count; ++i) {
         TreadMaterial m;
-        if (!(lines.readText(m.Name) && lines.readText(m.StaticFriction)))
+        if (!(readName(lines, m.Name, "tread")
+              && lines.readValue(m.StaticFriction, bounds::TreadFriction, property("tread", "friction coefficient"))))
             return false;
         materials.addTread(m);
     }
@@ -125,10 +147,16 @@ void writeMaterialBlock(QByteArray& out, const MaterialSelection& selection, con
     }
 }
 
-bool readMaterialBlock(DesignFileLines& lines, MaterialSelection& selection, MaterialLibrary& materials)
+bool readMaterialBlock(DesignFileLines& lines, MaterialSelection& selection, MaterialLibrary& materials,
+                       BlockMarks marks)
 {
     int follows = 0;
-    if (!lines.readInt(follows, QStringLiteral("the material-block mark")))
+    const QString mark = QStringLiteral("the material-block mark");
+    // Without the block every later line would be read as the wrong value.
+    const bool olderMarks = marks == BlockMarks::ZeroOrOne;
+    if (!(lines.readInt(follows, mark)
+          && lines.require(follows == kMaterialBlockFollows || (olderMarks && follows == 0), mark,
+                           olderMarks ? QStringLiteral("0 or 1") : QStringLiteral("1"))))
         return false;
     if (follows != kMaterialBlockFollows)
         return true;

@@ -18,6 +18,9 @@ void writeMaterialBlock(QByteArray& out, const MaterialSelection& selection, con
 // Reads the material-block line and, when it is 1, the block: the materials are
 // appended after the defaults and the selections stored. Every selection must
 // name a material of its kind.
-bool readMaterialBlock(DesignFileLines& lines, MaterialSelection& selection, MaterialLibrary& materials);
+// The older layout may also mark that no block follows with 0.
+enum class BlockMarks { OnlyOne, ZeroOrOne };
+bool readMaterialBlock(DesignFileLines& lines, MaterialSelection& selection, MaterialLibrary& materials,
+                       BlockMarks marks = BlockMarks::OnlyOne);
 
 } // namespace brisko

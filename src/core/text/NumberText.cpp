@@ -4,12 +4,21 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <string>
 
 namespace brisko {
 
 int nearest(double x)
 {
+    // Beyond the integers, or not a number: the nearest integer that exists.
+    constexpr double kLargest = 2147483647.0;
+    if (std::isnan(x))
+        return 0;
+    if (x >= kLargest)
+        return std::numeric_limits<int>::max();
+    if (x <= -kLargest - 1.0)
+        return std::numeric_limits<int>::min();
     // The default floating-point rounding mode rounds halves to even.
     return static_cast<int>(std::nearbyint(x));
 }
@@ -178,10 +187,10 @@ std::optional<float> toSingle(const QString& text)
     const auto v = toDouble(text);
     if (!v)
         return std::nullopt;
-    const float f = static_cast<float>(*v);
-    if (!std::isfinite(f))
+    // Beyond the single range the conversion itself is undefined.
+    if (!(std::fabs(*v) <= double(std::numeric_limits<float>::max())))
         return std::nullopt;
-    return f;
+    return static_cast<float>(*v);
 }
 
 std::optional<int> toInt(const QString& text)

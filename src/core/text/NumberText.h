@@ -6,7 +6,7 @@
 namespace brisko {
 
 // Round to the nearest integer, a half going to the even neighbour.
-int nearest(double x);
+int nearest(double x); // not-a-number gives 0, values beyond the integers the largest or smallest one
 
 // A single-precision figure widened and written in general format with up to
 // 15 significant digits: 0.57f reads "0.569999992847443", 4.81f "4.80999994277954".

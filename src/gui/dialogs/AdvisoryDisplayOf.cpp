@@ -12,6 +12,7 @@ AdvisoryDisplay advisoryDisplayOf(const brisko::AdvisoryDisplay& checked)
     display.caseFreeAllWheelWording = checked.CaseFree.Text == advisory::kCaseFreeAwdText;
     display.coreInterfere = checked.CoreInterfere.Shown;
     display.floating = checked.Floating.Shown;
+    display.noMass = checked.NoMass.Shown;
     return display;
 }
 

@@ -26,6 +26,7 @@ const AdvisoryLabel kLabels[] = {
     {"CoreInterfereLabel", advisory::kCoreInterfereText, advisory::kCoreInterfereHint},
     {"FloatingLabel", advisory::kFloatingText, advisory::kFloatingHint},
     {"WeightsFreeLabel", kWeightsFreeText, advisory::kWeightsFreeHint},
+    {"NoMassLabel", advisory::kNoMassText, advisory::kNoMassHint},
 };
 
 } // namespace
@@ -61,6 +62,7 @@ void TADWin::showAdvisories(const AdvisoryDisplay& display)
     showLabel("CoreInterfereLabel", display.coreInterfere);
     showLabel("FloatingLabel", display.floating);
     showLabel("WeightsFreeLabel", display.weightsFree);
+    showLabel("NoMassLabel", display.noMass);
     adjustSize();
     setVisible(display.any());
 }

@@ -15,7 +15,11 @@ struct AdvisoryDisplay {
     bool coreInterfere = false;
     bool floating = false;
     bool weightsFree = false;
-    bool any() const { return skid || carTooBig || axleFree || caseFree || coreInterfere || floating || weightsFree; }
+    bool noMass = false;
+    bool any() const
+    {
+        return skid || carTooBig || axleFree || caseFree || coreInterfere || floating || weightsFree || noMass;
+    }
 };
 
 class TADWin : public QWidget {
