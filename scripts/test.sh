@@ -1,9 +1,19 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Brisko and runs every test headless.
+# Installs what is missing, builds Brisko and runs every test headless; then builds
+# it again with AddressSanitizer and UndefinedBehaviorSanitizer into build-asan and
+# runs the whole suite there too, so that any finding fails. It ends on CTest's
+# summary of the sanitized run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-cd build
+(cd build && ctest --output-on-failure -j"$(nproc)")
+
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISKO_SANITIZE=ON -DBRISKO_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j"$(nproc)"
+# Qt keeps some allocations until the process ends; leaks are not what this run looks for.
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cd build-asan
 ctest --output-on-failure -j"$(nproc)"

@@ -1,4 +1,5 @@
 #include "DesignSamples.h"
+#include "FigureChecks.h"
 #include "SessionFixture.h"
 #include "persist/DesignFile.h"
 #include "persist/DesignListEntries.h"
@@ -260,7 +261,15 @@ static QByteArray mutated(QList<QByteArray> lines, const QList<QByteArray>& junk
     const int mutations = 1 + random.bounded(3);
     for (int m = 0; m < mutations && !lines.isEmpty(); ++m) {
         const int at = random.bounded(lines.size());
-        switch (random.bounded(5)) {
+        switch (random.bounded(7)) {
+        case 5:
+        case 6: { // a number nudged: the file often still reads, with other figures
+            bool isNumber = false;
+            const double value = lines[at].trimmed().toDouble(&isNumber);
+            if (isNumber)
+                lines[at] = QByteArray::number(value * (0.5 + random.generateDouble()), 'g', 6) + '\r';
+            break;
+        }
         case 0: lines = lines.mid(0, at); break;
         case 1: lines[at] = junk[random.bounded(junk.size())] + '\r'; break;
         case 2: lines.removeAt(at); break;
@@ -269,39 +278,63 @@ static QByteArray mutated(QList<QByteArray> lines, const QList<QByteArray>& junk
         }
     }
     QByteArray bytes = lines.join('\n');
-    if (random.bounded(4) == 0 && !bytes.isEmpty())
+    if (random.bounded(8) == 0 && !bytes.isEmpty())
         bytes.truncate(random.bounded(bytes.size()));
     return bytes;
 }
 
+// How many mutated files the fuzz test reads; BRISKO_FUZZ_CASES asks for more.
+static int fuzzCases()
+{
+    const int asked = qEnvironmentVariableIntValue("BRISKO_FUZZ_CASES");
+    return asked > 0 ? asked : 3000;
+}
+
 // Mutated and truncated real design files: each is read or refused with a
-// message; after a refusal the design that was open is unchanged.
+// message; after a refusal the design that was open is unchanged, and a file that
+// reads goes through the whole Dynamic analysis with every figure a number.
 TEST_F(DesignFileRefusal, FuzzedFilesAreReadOrRefusedCleanly)
 {
     QVector<QList<QByteArray>> seeds;
-    for (int preset = 0; preset < kPresetCount; ++preset) {
-        const QByteArray bytes = designFileBytes(sampleDesign(preset, DriveType(10 + preset % 3), ChamberShape::Circular),
-                                                 userMaterials(), "Seed");
+    const auto addSeed = [&](const QByteArray& bytes) {
         QList<QByteArray> lines = bytes.split('\n');
         lines.removeLast();
         seeds << lines;
-    }
+    };
+    for (int preset = 0; preset < kPresetCount; ++preset)
+        for (DriveType drive : {DriveType::RWD, DriveType::FWD, DriveType::AWD})
+            for (ChamberShape chamber : {ChamberShape::Octagonal, ChamberShape::Circular}) {
+                addSeed(designFileBytes(sampleDesign(preset, drive, chamber), userMaterials(), "Seed"));
+                CarDesign plain;
+                loadPresetShape(plain, preset);
+                plain.setDrive(drive);
+                plain.Chamber = chamber;
+                addSeed(designFileBytes(plain, MaterialLibrary(), presetNames().at(preset)));
+            }
     const QList<QByteArray> junk{"", "-1", "0", "257", "101", "99999999999", "abc", "1e40", "-0", " 7 ", "\xff\xfe",
-                                 "1.5.5", "+", "12", "3", ":::::VersionInformation:::::"};
+                                 "1.5.5", "+", "12", "3", ":::::VersionInformation:::::", "2147483647",
+                                 "-2147483648", "1000000000", "INF", "1e8", "0.0001", "72", "4", "99", "-72",
+                                 "612", "1", "-1e-30"};
     QRandomGenerator random(20240607);
     const SessionState before(session);
     DesignFileContents open;
     ASSERT_TRUE(readDesignFile(path("open.brsk"), OlderLayout::Refused, open, nullptr));
     const QByteArray openBytes = designFileBytes(open.design, open.materials, open.name);
     int refused = 0;
-    for (int i = 0; i < 3000; ++i) {
+    int analysed = 0;
+    const int cases = fuzzCases();
+    for (int i = 0; i < cases; ++i) {
         const QByteArray bytes = mutated(seeds[random.bounded(seeds.size())], junk, random);
         SCOPED_TRACE(testing::Message() << "case " << i << ":\n" << bytes.toStdString());
         DesignFileContents contents = open;
         QString error;
         const OlderLayout older = i % 2 ? OlderLayout::Read : OlderLayout::Refused;
-        if (readDesignBytes(bytes, "fuzz.brsk", older, contents, &error))
+        if (readDesignBytes(bytes, "fuzz.brsk", older, contents, &error)) {
+            ++analysed;
+            const QStringList bad = analyseForNonFinite(contents.design, contents.materials);
+            ASSERT_TRUE(bad.isEmpty()) << bad.join(", ").toStdString();
             continue;
+        }
         ++refused;
         EXPECT_TRUE(error.startsWith("The design file \"fuzz.brsk\" cannot be read.\nLine ")) << error.toStdString();
         ASSERT_EQ(designFileBytes(contents.design, contents.materials, contents.name), openBytes);
@@ -316,5 +349,8 @@ TEST_F(DesignFileRefusal, FuzzedFilesAreReadOrRefusedCleanly)
         if (HasFailure())
             return;
     }
-    EXPECT_GT(refused, 1000);
+    RecordProperty("analysed", analysed);
+    RecordProperty("refused", refused);
+    EXPECT_GT(refused, cases / 3);
+    EXPECT_GT(analysed, cases / 20);
 }

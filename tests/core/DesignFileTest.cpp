@@ -1,4 +1,5 @@
 #include "DesignSamples.h"
+#include "FigureChecks.h"
 #include "persist/DesignFile.h"
 #include "persist/DesignFileLines.h"
 #include "text/NumberText.h"
@@ -89,6 +90,14 @@ TEST_F(DesignFileTest, WriteThenReadReproducesEveryFieldForAllPresetsDrivesAndCh
                 // Rewriting what was read gives the same bytes.
                 EXPECT_EQ(designFileBytes(back.design, back.materials, back.name),
                           designFileBytes(d, materials, "Racer Mk 2"));
+                // And the design read gives the figures of the design saved.
+                CarDesign saved = d;
+                CarDesign read = back.design;
+                VirtualPrototype before(saved, materials);
+                VirtualPrototype after(read, back.materials);
+                before.refresh(ProcessState::Dynamic, kNoFrame);
+                after.refresh(ProcessState::Dynamic, kNoFrame);
+                EXPECT_EQ(figureTexts(after, read), figureTexts(before, saved));
             }
 }
 
