@@ -21,6 +21,8 @@ inline const QColor kSpringEdge(85, 221, 85);
 } // namespace buildcolours
 
 inline constexpr int kPictureSizePositions = 3; // "Small", "Med", "Large"
+// Far wheels, axles, outer layer, outer layer, axles, near wheels, axle ends.
+inline constexpr int kSlabsBesideCoredLayers = 7;
 
 // The picture size of a position of the size slider: 0.4, 0.575 or 0.75.
 float pictureSizeAt(int position);

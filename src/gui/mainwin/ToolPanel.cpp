@@ -64,6 +64,7 @@ QWidget* createDrawCancelRow()
     // The row takes the room the tool bar has left: showing its button or hint never
     // widens the window (a resize would end the 3D build drawing that shows "Stop").
     rowWidget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    rowWidget->setMinimumWidth(1); // its button's own minimum would count otherwise
     auto* row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(0, 0, 0, 0);
     QPushButton* cancel = makeButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"));

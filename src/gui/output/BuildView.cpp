@@ -51,12 +51,13 @@ void BuildView::drawSlabs(int first, int last)
     m_drawing = true;
     m_running = true;
     m_abandoned = false;
+    m_drawnForSize = {};
+    begin(m_refresh.prototype().mass().CoredLayers + kSlabsBesideCoredLayers);
+    // Laid out after "Stop" has taken its place, for the sheet as it is now.
     m_drawnForSize = m_window.size();
-    const MassModel& mass = m_refresh.prototype().mass();
     const CarGeometry& geometry = m_refresh.geometryForBuildView(pictureSize());
-    m_scene = buildSceneOf(geometry, m_window.session().design, m_window.session().materials, mass.CoredLayers,
-                           m_window.image()->canvas().width());
-    begin(m_scene.slabCount());
+    m_scene = buildSceneOf(geometry, m_window.session().design, m_window.session().materials,
+                           m_refresh.prototype().mass().CoredLayers, m_window.image()->canvas().width());
     bool complete = false;
     if (last >= kAllSlabs)
         QCoreApplication::processEvents();
@@ -73,6 +74,12 @@ void BuildView::begin(int slabs)
     qApp->installEventFilter(this); // no hints while the car builds
     m_lockWindow(true);
     setPlayControlsEnabled(false);
+    // The sketching tools (disabled outside the Design state) give "Stop" their room
+    // in the tool bar, which has none to spare.
+    if (auto* tools = m_window.findChild<QWidget*>(QStringLiteral("SetStateToolPanel"))) {
+        m_toolsWereVisible = tools->isVisibleTo(&m_window);
+        tools->hide();
+    }
     if (auto* stop = m_window.findChild<QAbstractButton*>(QStringLiteral("DrawCancelBtn"))) {
         stop->setText(QStringLiteral("Stop"));
         stop->setEnabled(true);
@@ -121,6 +128,8 @@ void BuildView::finish(int last, bool complete)
         stop->hide();
         stop->setText(QStringLiteral("Cancel"));
     }
+    if (auto* tools = m_window.findChild<QWidget*>(QStringLiteral("SetStateToolPanel")))
+        tools->setVisible(m_toolsWereVisible);
     m_lockWindow(false);
     qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
@@ -153,7 +162,7 @@ void BuildView::abandon(std::function<void()> then)
 
 void BuildView::windowResized(std::function<void()> then)
 {
-    if (m_drawing && m_window.size() != m_drawnForSize)
+    if (m_drawing && m_drawnForSize.isValid() && m_window.size() != m_drawnForSize)
         abandon(std::move(then));
 }
 

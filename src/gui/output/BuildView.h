@@ -65,6 +65,7 @@ private:
     bool m_running = false;   // cleared by "Stop": the drawing ends with its slab
     bool m_abandoned = false; // ends before the next step
     std::function<void()> m_afterDrawing;
+    bool m_toolsWereVisible = true;
     QSize m_drawnForSize; // the window's size when the drawing began
 };
 
