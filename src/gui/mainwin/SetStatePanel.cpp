@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 #include <algorithm>
 
@@ -120,6 +121,11 @@ void SetStatePanel::buildControls()
     m_applyBtn->setFixedWidth(kFieldWidth);
     connect(m_applyBtn, &QPushButton::clicked, this, [this] { m_entry.apply(); });
 
+    m_defineMaterialsBtn = new QToolButton(this);
+    m_defineMaterialsBtn->setObjectName(QStringLiteral("DefineMatlBtn"));
+    m_defineMaterialsBtn->setText(QStringLiteral("Define materials..."));
+    m_defineMaterialsBtn->setToolTip(QStringLiteral("Define your own materials"));
+
     m_attributesLabel = new QLabel(kDefaultAttributes, this);
     m_attributesLabel->setObjectName(QStringLiteral("PartAttributesLabel"));
     m_attributesLabel->setWordWrap(true);
@@ -171,6 +177,7 @@ void SetStatePanel::buildLayout()
     for (int code : kBottomRowCodes)
         grid->addWidget(dimensionField(code), 1, 3, Qt::AlignLeft);
     grid->addWidget(m_applyBtn, 2, 1, Qt::AlignLeft);
+    grid->addWidget(m_defineMaterialsBtn, 2, 3, Qt::AlignLeft);
     grid->addWidget(m_attributesLabel, 0, 4, 3, 1, Qt::AlignTop | Qt::AlignLeft);
     grid->setColumnStretch(4, 1);
     grid->setRowStretch(3, 1);

@@ -15,6 +15,7 @@ class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QToolButton;
 
 namespace brisko {
 class Session;
@@ -48,6 +49,8 @@ public:
 
     QLineEdit* dimensionField(int code) const { return m_fields.at(code - 14); }
     QComboBox* materialList(int slot) const { return m_lists.at(slot); }
+    // `DefineMatlBtn`, which opens the Material Definitions window.
+    QToolButton* defineMaterialsButton() const { return m_defineMaterialsBtn; }
 
 private:
     void buildControls();
@@ -70,6 +73,7 @@ private:
     QLabel* m_topLabel = nullptr;
     QLabel* m_bottomLabel = nullptr;
     QPushButton* m_applyBtn = nullptr;
+    QToolButton* m_defineMaterialsBtn = nullptr;
     QLabel* m_attributesLabel = nullptr;
     std::array<QComboBox*, kMaterialSlots> m_lists{};
     std::array<QLineEdit*, 8> m_fields{}; // by code 14..21

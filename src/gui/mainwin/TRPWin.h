@@ -21,6 +21,7 @@ class ElementSizeControl;
 class HelpLinkFilter;
 class PrototypeRefresh;
 class SetStatePanel;
+class TMSWin;
 class TPFWin;
 class TPPWin;
 
@@ -40,6 +41,7 @@ public:
     DesignListBar* designListBar() const { return m_listBar; }
     TPFWin* preferences() const { return m_preferences; }
     TPPWin* paperPrototype() const { return m_paperPrototype; }
+    TMSWin* materialDefinitions() const { return m_materialDefinitions; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
 
     // The design-process state machine.
@@ -124,6 +126,7 @@ private:
     DesignListBar* m_listBar = nullptr;
     TPFWin* m_preferences = nullptr;
     TPPWin* m_paperPrototype = nullptr;
+    TMSWin* m_materialDefinitions = nullptr;
     ElementSizeControl* m_elementSize = nullptr;
     std::unique_ptr<PrototypeRefresh> m_refresh;
     QButtonGroup* m_stateGroup = nullptr;

@@ -1,8 +1,10 @@
 // Wiring the main window to the engine: the virtual prototype behind the refresh,
-// the part editor, the pointer on the sheet, the design files and Preferences.
+// the part editor, the pointer on the sheet, the design files, Preferences and the
+// Material Definitions window.
 #include "mainwin/TRPWin.h"
 
 #include "dialogs/PFWin.h"
+#include "dialogs/TMSWin.h"
 #include "mainwin/DesignListBar.h"
 #include "mainwin/DriveBox.h"
 #include "mainwin/ElementSizeControl.h"
@@ -14,6 +16,7 @@
 #include "persist/DesignSaving.h"
 
 #include <QSlider>
+#include <QToolButton>
 
 namespace brisko::gui {
 
@@ -40,6 +43,9 @@ void TRPWin::installDesignSeams()
         m_preferences->showDesign();
         m_preferences->open();
     };
+    m_materialDefinitions = new TMSWin(m_session, this);
+    connect(m_setPanel->defineMaterialsButton(), &QToolButton::clicked, m_materialDefinitions,
+            &TMSWin::openWindow);
     m_seams.saveIfNeeded = [this] {
         const int outcome = SaveIfNeeded(m_session);
         m_listBar->showList();

@@ -1,0 +1,109 @@
+#include "model/MaterialChecks.h"
+
+#include "model/ValueBounds.h"
+
+namespace brisko {
+
+namespace {
+
+// Two captions are in use: with and without the full stop.
+const QString kTryAgain = QStringLiteral("Please try again");
+const QString kTryAgainStop = QStringLiteral("Please try again.");
+
+struct Check {
+    bool passed;
+    const char* message;
+    const QString& caption;
+};
+
+std::optional<MaterialRefusal> firstFailure(std::initializer_list<Check> checks)
+{
+    for (const Check& check : checks)
+        if (!check.passed)
+            return MaterialRefusal{QString::fromLatin1(check.message), check.caption};
+    return std::nullopt;
+}
+
+bool isUnmeasured(const QString& text)
+{
+    return text.trimmed().isEmpty();
+}
+
+std::optional<MaterialRefusal> checkFurtherTorques(const SpringMaterial& spring)
+{
+    for (int entry = 1; entry < kTorqueCurveEntries; ++entry) {
+        const QString& text = spring.TorqueCurve[entry];
+        if (isUnmeasured(text) || bounds::FurtherTorque.accepts(text))
+            continue;
+        // The grid row that holds the entry is labelled with its revolutions.
+        return MaterialRefusal{
+            QStringLiteral("The torque at %1 revolutions unwound (row \"%1\" of the torque curve) is not valid: "
+                           "it must be a number from 0 to 10 lb-inches. Leave the cell empty, or type 0, "
+                           "where no torque was measured.")
+                .arg(entry),
+            kTryAgain};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<MaterialRefusal> checkBoard(const BoardMaterial& b)
+{
+    return firstFailure({
+        {!b.Name.isEmpty(), "Please enter a name for this board.", kTryAgain},
+        {bounds::BoardThickness.accepts(b.Thickness),
+         "The thickness must be positive, greater than 0.05 inches, and less than 6 inches. ", kTryAgainStop},
+        {bounds::BoardDensity.accepts(b.Density),
+         "The density must be positive, greater than 0.0001, and no more than 0.5 pounds per cubic inch.",
+         kTryAgain},
+    });
+}
+
+std::optional<MaterialRefusal> checkAxle(const AxleMaterial& a)
+{
+    return firstFailure({
+        {!a.Name.isEmpty(), "Please enter a name for this axle material.", kTryAgain},
+        {bounds::AxleDensity.accepts(a.Density),
+         "The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. ",
+         kTryAgainStop},
+    });
+}
+
+std::optional<MaterialRefusal> checkSpring(const SpringMaterial& s)
+{
+    if (auto failure = firstFailure({
+            {!s.Name.isEmpty(), "Please enter a name for this spring material.", kTryAgain},
+            {bounds::SpringThickness.accepts(s.Thickness),
+             "The thickness must be positive, greater than zero, and no more than 0.125 inches. ", kTryAgainStop},
+            {bounds::SpringDensity.accepts(s.Density),
+             "The density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch.",
+             kTryAgain},
+            {bounds::SpringSampleWidth.accepts(s.SampleWidth),
+             "The width of your test sample must be positive, greater than zero, and no more than 6 inches.",
+             kTryAgain},
+            {bounds::MaximumTorque.accepts(s.TorqueCurve[0]),
+             "The maximum torque must be positive, greater than zero, and no more than 10 lb-inches.", kTryAgain},
+        }))
+        return failure;
+    return checkFurtherTorques(s);
+}
+
+std::optional<MaterialRefusal> checkTread(const TreadMaterial& t)
+{
+    return firstFailure({
+        {!t.Name.isEmpty(), "Please enter a name for this tread material.", kTryAgain},
+        {bounds::TreadFriction.accepts(t.StaticFriction),
+         "The coefficient of static friction must be positive, greater than zero, and less than 2. ", kTryAgainStop},
+    });
+}
+
+SpringMaterial withUnmeasuredAsZero(SpringMaterial spring)
+{
+    for (QString& entry : spring.TorqueCurve)
+        if (isUnmeasured(entry))
+            entry = QStringLiteral("0");
+    return spring;
+}
+
+} // namespace brisko
