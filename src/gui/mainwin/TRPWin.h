@@ -21,6 +21,7 @@ class ElementSizeControl;
 class HelpLinkFilter;
 class PrototypeRefresh;
 class SetStatePanel;
+class TCHWin;
 class TMSWin;
 class TPFWin;
 class TPPWin;
@@ -42,6 +43,7 @@ public:
     TPFWin* preferences() const { return m_preferences; }
     TPPWin* paperPrototype() const { return m_paperPrototype; }
     TMSWin* materialDefinitions() const { return m_materialDefinitions; }
+    TCHWin* designHistory() const { return m_designHistory; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
 
     // The design-process state machine.
@@ -127,6 +129,7 @@ private:
     TPFWin* m_preferences = nullptr;
     TPPWin* m_paperPrototype = nullptr;
     TMSWin* m_materialDefinitions = nullptr;
+    TCHWin* m_designHistory = nullptr;
     ElementSizeControl* m_elementSize = nullptr;
     std::unique_ptr<PrototypeRefresh> m_refresh;
     QButtonGroup* m_stateGroup = nullptr;

@@ -1,9 +1,10 @@
 // Wiring the main window to the engine: the virtual prototype behind the refresh,
-// the part editor, the pointer on the sheet, the design files, Preferences and the
-// Material Definitions window.
+// the part editor, the pointer on the sheet, the design files, Preferences, the
+// Material Definitions window and the Design History.
 #include "mainwin/TRPWin.h"
 
 #include "dialogs/PFWin.h"
+#include "dialogs/TCHWin.h"
 #include "dialogs/TMSWin.h"
 #include "mainwin/DesignListBar.h"
 #include "mainwin/DriveBox.h"
@@ -46,6 +47,8 @@ void TRPWin::installDesignSeams()
     m_materialDefinitions = new TMSWin(m_session, this);
     connect(m_setPanel->defineMaterialsButton(), &QToolButton::clicked, m_materialDefinitions,
             &TMSWin::openWindow);
+    m_designHistory = new TCHWin(this);
+    m_seams.showDesignHistory = [this] { m_designHistory->openHistory(m_session.portfolio.path()); };
     m_seams.saveIfNeeded = [this] {
         const int outcome = SaveIfNeeded(m_session);
         m_listBar->showList();

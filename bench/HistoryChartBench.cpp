@@ -1,0 +1,91 @@
+// A repaint of the Design History chart over a portfolio of 100,000 records: the
+// chart as the window repaints it (only what was appended is read), beside reading
+// the whole file again at every paint.
+#include "geometry/HistoryChart.h"
+#include "persist/PortfolioHistory.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+using namespace brisko;
+
+namespace {
+
+constexpr int kRecords = 100000;
+const QSize kWindow(1280, 560);
+
+void ensureGuiApp()
+{
+    static int argc = 1;
+    static char name[] = "brisko-bench";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(argc, argv);
+}
+
+// A term's portfolio: the stages of a working session over and over, with
+// figures and now and then a skid.
+const QString& portfolio()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString p = dir.filePath("Term.brdp");
+        QFile file(p);
+        file.open(QIODevice::WriteOnly);
+        const char* stages[] = {"0", "1", "2", "3", "4", "5", "-2", "6", "-3", "7"};
+        for (int i = 0; i < kRecords; ++i) {
+            const QByteArray seconds = QByteArray::number(1.5 + (i % 37) * 0.05, 'f', 2);
+            const QByteArray feet = QByteArray::number(10 + (i % 60), 'f', 2);
+            const char* skid = (i / 50) % 7 == 0 ? "1" : "0";
+            file.write(QByteArray(stages[i % 10]) + ",401,-,-,-,-," + seconds + "," + feet
+                       + ",1.75,0.31,My Racer,12/8/26,1:45:00 PM,VPDynamic," + skid + ",0,0,0,0,0,0,0\r\n");
+        }
+        return p;
+    }();
+    return path;
+}
+
+void paintOnce(PortfolioHistory& history, QImage& image, int offset)
+{
+    history.update();
+    QPainter painter(&image);
+    paintHistoryChart(painter, kWindow, history, offset);
+}
+
+void BM_HistoryRepaint(benchmark::State& state)
+{
+    ensureGuiApp();
+    PortfolioHistory history;
+    history.setPath(portfolio());
+    history.update();
+    QImage image(kWindow, QImage::Format_RGB32);
+    const int offset = int(state.range(0));
+    for (auto _ : state) {
+        paintOnce(history, image, offset);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+BENCHMARK(BM_HistoryRepaint)->Arg(0)->Arg(kRecords - 600)->Unit(benchmark::kMillisecond);
+
+void BM_HistoryRepaintReadingAll(benchmark::State& state)
+{
+    ensureGuiApp();
+    QImage image(kWindow, QImage::Format_RGB32);
+    for (auto _ : state) {
+        PortfolioHistory history;
+        history.setPath(portfolio());
+        paintOnce(history, image, 0);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+BENCHMARK(BM_HistoryRepaintReadingAll)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,127 @@
+#include "geometry/HistoryChart.h"
+
+#include "persist/PortfolioHistory.h"
+#include "text/NumberText.h"
+
+#include <QFont>
+#include <QPainter>
+#include <algorithm>
+
+namespace brisko {
+
+namespace {
+
+inline constexpr int kLeft = 20;
+inline constexpr int kRecordStep = 2;
+
+struct Band {
+    int zeroY;
+    std::initializer_list<int> gridYs;
+    std::initializer_list<const char*> labels; // beside the zero line or the grid lines
+    bool labelsFromZero;
+    const char* heading;
+    int headingY;
+};
+
+const Band kBands[] = {
+    {100, {80, 60, 40, 20}, {"1 sec", "2 sec", "3 sec", "4 sec"}, false, "Time to 15 ft", 14},
+    {240, {220, 200, 180, 160}, {"20 ft", "40 ft", "60 ft", "80 ft"}, false, "Distance", 154},
+    {300, {330, 360, 390, 420, 450, 480, 510, 540},
+     {"Edit", "Exit", "Apply", "Bld", "Ana", "Sim", "Race", "Prv", "Print"}, true, "Design modes", 292},
+};
+
+void drawBand(QPainter& painter, const Band& band, int width)
+{
+    painter.setPen(QPen(QColor(128, 128, 128), 1));
+    for (int y : band.gridYs)
+        painter.drawLine(kLeft, y, width, y);
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawLine(kLeft, band.zeroY, width, band.zeroY);
+
+    painter.setPen(Qt::black);
+    std::vector<int> labelYs;
+    if (band.labelsFromZero)
+        labelYs.push_back(band.zeroY);
+    labelYs.insert(labelYs.end(), band.gridYs.begin(), band.gridYs.end());
+    size_t i = 0;
+    for (const char* label : band.labels)
+        painter.drawText(2, labelYs[i++] - 2, QString::fromLatin1(label));
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.save();
+    painter.setFont(bold);
+    painter.drawText(64, band.headingY, QString::fromLatin1(band.heading));
+    painter.restore();
+}
+
+void drawRecords(QPainter& painter, int width, const PortfolioHistory& history, int offset)
+{
+    QPoint mode(kLeft, 300), time(kLeft, 100), distance(kLeft, 240);
+    for (int i = std::max(0, offset - 1); i < history.count(); ++i) {
+        const HistoryPoint& p = history.at(i);
+        const int x = (i + 1 - offset) * kRecordStep + kLeft;
+        painter.setPen(QPen(p.advised ? kHistoryAdvised : kHistoryClear, 1));
+        const QPoint nextMode(x, p.modeY);
+        const QPoint nextTime(x, p.timeY.value_or(time.y()));
+        const QPoint nextDistance(x, p.distanceY.value_or(distance.y()));
+        painter.drawLine(mode, nextMode);
+        painter.drawLine(time, nextTime);
+        painter.drawLine(distance, nextDistance);
+        painter.fillRect(x - 2, p.modeY - 2, 5, 5, Qt::black);
+        mode = nextMode;
+        time = nextTime;
+        distance = nextDistance;
+        if (x > width)
+            break;
+    }
+}
+
+void prepare(QPainter& painter, const QSize& client)
+{
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(QRect(QPoint(0, 0), client), kHistoryBackground);
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+}
+
+} // namespace
+
+void paintHistoryGrid(QPainter& painter, const QSize& client, const QString& message)
+{
+    painter.save();
+    prepare(painter, client);
+    for (const Band& band : kBands)
+        drawBand(painter, band, client.width());
+    if (!message.isEmpty()) {
+        QFont bold = painter.font();
+        bold.setPixelSize(13);
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.setPen(QColor(160, 0, 0));
+        painter.drawText(QRect(64, 108, std::max(0, client.width() - 84), 36), Qt::AlignLeft | Qt::TextWordWrap,
+                         message);
+    }
+    painter.restore();
+}
+
+void paintHistoryChart(QPainter& painter, const QSize& client, const PortfolioHistory& history, int offset)
+{
+    paintHistoryGrid(painter, client);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawRecords(painter, client.width(), history, offset);
+    painter.restore();
+}
+
+int nextHistoryPage(int offset, int clientWidth)
+{
+    return offset + nearest(clientWidth / 2.0);
+}
+
+int previousHistoryPage(int offset, int clientWidth)
+{
+    return offset > clientWidth / 2.0 ? offset - nearest(clientWidth / 2.0) : 0;
+}
+
+} // namespace brisko

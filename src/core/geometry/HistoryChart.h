@@ -1,0 +1,31 @@
+#pragma once
+// The Design History chart: three bands (time to 15 ft, distance, design modes)
+// with their zero and grid lines and labels, and one step of 2 pixels per plotted
+// record from the scroll offset on, green while no advisory is in force and
+// magenta while one is. Paints on any QPainter, in window pixels from the top-left.
+#include <QColor>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+namespace brisko {
+
+class PortfolioHistory;
+
+inline const QColor kHistoryBackground(192, 192, 192);
+inline const QColor kHistoryClear(0, 255, 0);
+inline const QColor kHistoryAdvised(255, 0, 255);
+
+// Fills `client` with the background, draws the bands and the records of `history`
+// from plotted record `offset` on (counted from 1; 0 shows from the first).
+void paintHistoryChart(QPainter& painter, const QSize& client, const PortfolioHistory& history, int offset);
+// The bands alone with a message between the first two: what a portfolio that
+// cannot be read shows.
+void paintHistoryGrid(QPainter& painter, const QSize& client, const QString& message = {});
+
+// "Next page" and "Previous page ": one window width is half as many records.
+int nextHistoryPage(int offset, int clientWidth);
+int previousHistoryPage(int offset, int clientWidth);
+
+} // namespace brisko

@@ -1,0 +1,120 @@
+#include "dialogs/TCHWin.h"
+
+#include "geometry/HistoryChart.h"
+
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace brisko::gui {
+
+namespace {
+
+constexpr int kFollowInterval = 1000; // ms: records logged while the window is open appear
+
+class ChartView : public QWidget {
+public:
+    explicit ChartView(TCHWin* window)
+        : QWidget(window)
+        , m_window(window)
+    {
+        setObjectName(QStringLiteral("HistoryChart"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setMinimumSize(400, 560);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_window->paintChart(painter, size());
+    }
+
+private:
+    TCHWin* m_window;
+};
+
+QPushButton* makePageButton(const char* name, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TCHWin::TCHWin(QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_chart(new ChartView(this))
+    , m_follow(new QTimer(this))
+{
+    setObjectName(QStringLiteral("CHWin"));
+    setWindowTitle(QStringLiteral("Design History"));
+    QPushButton* previous = makePageButton("BitBtn1", QStringLiteral("Previous page "), this);
+    QPushButton* next = makePageButton("NextBtn", QStringLiteral("Next page"), this);
+    connect(previous, &QPushButton::clicked, this, &TCHWin::BitBtn1Click);
+    connect(next, &QPushButton::clicked, this, &TCHWin::NextBtnClick);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(20, 4, 20, 8);
+    buttons->addWidget(previous);
+    buttons->addWidget(next);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_chart, 1);
+    layout->addLayout(buttons);
+    resize(860, 620);
+
+    m_follow->setInterval(kFollowInterval);
+    connect(m_follow, &QTimer::timeout, m_chart, qOverload<>(&QWidget::update));
+}
+
+void TCHWin::openHistory(const QString& portfolioPath)
+{
+    m_history.setPath(portfolioPath);
+    m_offset = 0;
+    show();
+    raise();
+    activateWindow();
+    m_follow->start();
+    m_chart->update();
+}
+
+void TCHWin::hideEvent(QHideEvent* event)
+{
+    m_follow->stop();
+    QWidget::hideEvent(event);
+}
+
+int TCHWin::chartWidth() const
+{
+    return m_chart->width();
+}
+
+void TCHWin::NextBtnClick()
+{
+    m_offset = nextHistoryPage(m_offset, chartWidth());
+    m_chart->update();
+}
+
+void TCHWin::BitBtn1Click()
+{
+    m_offset = previousHistoryPage(m_offset, chartWidth());
+    m_chart->update();
+}
+
+void TCHWin::paintChart(QPainter& painter, const QSize& client)
+{
+    m_message.clear();
+    if (m_history.update(&m_message))
+        paintHistoryChart(painter, client, m_history, m_offset);
+    else
+        paintHistoryGrid(painter, client, m_message);
+}
+
+} // namespace brisko::gui

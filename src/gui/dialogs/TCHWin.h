@@ -1,0 +1,43 @@
+#pragma once
+// "Design History" (`CHWin`), a window beside the main window: the chart of the
+// design portfolio from the scroll offset on, with "Next page" and "Previous page ".
+// Every paint reads what was appended to the portfolio since the last one.
+#include "persist/PortfolioHistory.h"
+
+#include <QWidget>
+
+class QTimer;
+
+namespace brisko::gui {
+
+class TCHWin : public QWidget {
+    Q_OBJECT
+public:
+    explicit TCHWin(QWidget* parent);
+
+    // Shows the window at the first record, over the given portfolio.
+    void openHistory(const QString& portfolioPath);
+
+    int offset() const { return m_offset; }
+    // The width the chart is drawn in, and what it says when the portfolio cannot be read.
+    int chartWidth() const;
+    const QString& message() const { return m_message; }
+
+    void NextBtnClick();
+    void BitBtn1Click();
+
+    // The chart as the window draws it now.
+    void paintChart(QPainter& painter, const QSize& client);
+
+protected:
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    PortfolioHistory m_history;
+    QWidget* m_chart;
+    QTimer* m_follow;
+    int m_offset = 0;
+    QString m_message;
+};
+
+} // namespace brisko::gui

@@ -1,0 +1,158 @@
+// The Design History chart painted into an image from portfolio files made here.
+#include "GuiApp.h"
+#include "geometry/HistoryChart.h"
+#include "persist/PortfolioHistory.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace brisko;
+
+namespace {
+
+// A 22-field record: stage, time and distance texts, the skid flag (field 15) and
+// the other seven flags.
+QByteArray line(int stage, const char* time, const char* distance, const char* skid = "0", const char* others = "0")
+{
+    QByteArrayList f = {QByteArray::number(stage), "401", "-", "-", "-", "-", time, distance, "1.50", "0.25",
+                        "Racer", "12/8/26", "1:45:00 PM", "VPDynamic", skid};
+    while (f.size() < 22)
+        f << others;
+    return f.join(',') + "\r\n";
+}
+
+class HistoryChart : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::ensureGuiApp();
+        ASSERT_TRUE(dir.isValid());
+        history.setPath(path());
+    }
+
+    QString path() const { return dir.filePath("History.brdp"); }
+
+    void append(const QByteArray& bytes)
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write(bytes);
+    }
+
+    QImage chart(int offset = 0, QSize size = QSize(400, 560))
+    {
+        EXPECT_TRUE(history.update());
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        paintHistoryChart(painter, size, history, offset);
+        return image;
+    }
+
+    static QImage grid(QSize size = QSize(400, 560))
+    {
+        QImage image(size, QImage::Format_RGB32);
+        QPainter painter(&image);
+        paintHistoryGrid(painter, size);
+        return image;
+    }
+
+    QTemporaryDir dir;
+    PortfolioHistory history;
+};
+
+// Record n of the page sits at x = 2n + 20; the distance line's pixel just before it
+// belongs to that record alone.
+QColor distanceColourOf(const QImage& image, int n, int y)
+{
+    return image.pixelColor(2 * n + 19, y);
+}
+
+} // namespace
+
+TEST_F(HistoryChart, OnlyNegativeStagesDrawTheEmptyGrid)
+{
+    append(line(-1, "0.00", "0.00") + line(-4, "0.00", "0.00") + line(-3, "0.00", "0.00"));
+    EXPECT_EQ(chart(), grid());
+}
+
+TEST_F(HistoryChart, TimeIsAboveTheWindowBelowFifteenFeet)
+{
+    append(line(5, "1.00", "12.00") + line(5, "2.50", "20.00"));
+    const QImage image = chart();
+    EXPECT_EQ(image.pixelColor(22, 0), kHistoryClear);  // first record: y = -1, the line leaves the top
+    EXPECT_EQ(image.pixelColor(24, 50), kHistoryClear); // 100 - 20 x 2.5
+    EXPECT_EQ(image.pixelColor(24, 220), kHistoryClear); // 240 - 20 ft
+    EXPECT_EQ(image.pixelColor(24, 448), Qt::black);    // the mode square of stage 5 at y = 450
+}
+
+TEST_F(HistoryChart, MissingFiguresKeepThePreviousHeight)
+{
+    append(line(5, "2.00", "30.00") + line(5, "[0.00]", "[30.00]") + line(1, "0.00", "0.00"));
+    const QImage image = chart();
+    EXPECT_EQ(image.pixelColor(23, 60), kHistoryClear);        // no time: across at 2 s
+    EXPECT_EQ(distanceColourOf(image, 3, 210), kHistoryClear); // no distance: across at 30 ft
+    EXPECT_EQ(image.pixelColor(25, 0), kHistoryClear);         // and the time leaves the top
+}
+
+TEST_F(HistoryChart, LinesAreMagentaFromASkidUntilItClears)
+{
+    append(line(5, "2.00", "30.00", "0") + line(5, "2.00", "30.00", "0") + line(5, "2.00", "30.00", "1")
+           + line(-3, "0.00", "30.00", "-", "-") + line(5, "2.00", "30.00", "-") + line(5, "2.00", "30.00", "0"));
+    const QImage image = chart();
+    EXPECT_EQ(distanceColourOf(image, 2, 210), kHistoryClear);
+    EXPECT_EQ(distanceColourOf(image, 3, 210), kHistoryAdvised);
+    EXPECT_EQ(distanceColourOf(image, 4, 210), kHistoryAdvised); // "-": not evaluated, still raised
+    EXPECT_EQ(distanceColourOf(image, 5, 210), kHistoryClear);
+}
+
+TEST_F(HistoryChart, DamagedLinesAreSkipped)
+{
+    append(line(5, "2.00", "30.00") + "5,401,-,-,cut short\r\n" + "\r\n" + "x,1,2\r\n"
+           + line(5, "2.00", "30.00").replace(",VPDynamic,", ",Vp,Dynamic,") + line(5, "2.00", "50.00"));
+    ASSERT_TRUE(history.update());
+    ASSERT_EQ(history.count(), 2);
+    EXPECT_EQ(history.at(1).distanceY, 190);
+}
+
+TEST_F(HistoryChart, ReadsOnlyWhatWasAppended)
+{
+    append(line(5, "2.00", "30.00"));
+    ASSERT_TRUE(history.update());
+    append(line(5, "2.00", "40.00", "1") + "5,401");
+    ASSERT_TRUE(history.update());
+    ASSERT_EQ(history.count(), 2);
+    append(line(5, "2.00", "60.00", "-").mid(5)); // the line in progress is ended
+    ASSERT_TRUE(history.update());
+    ASSERT_EQ(history.count(), 3);
+    EXPECT_EQ(history.at(2).distanceY, 180);
+    EXPECT_TRUE(history.at(2).advised);
+
+    QFile::remove(path()); // replaced by a shorter file: read from its start
+    append(line(5, "2.00", "80.00"));
+    ASSERT_TRUE(history.update());
+    ASSERT_EQ(history.count(), 1);
+    EXPECT_FALSE(history.at(0).advised);
+}
+
+TEST_F(HistoryChart, PagesMoveByHalfTheWidth)
+{
+    EXPECT_EQ(previousHistoryPage(100, 400), 0);
+    EXPECT_EQ(previousHistoryPage(300, 400), 100);
+    EXPECT_EQ(nextHistoryPage(0, 401), 200);
+    QByteArray records;
+    for (int i = 0; i < 300; ++i)
+        records += line(i < 250 ? 1 : 5, "2.00", "30.00");
+    append(records);
+    // From offset 250, record 250 is drawn first, at x = 20.
+    EXPECT_EQ(chart(250).pixelColor(22, 450), Qt::black);
+}
+
+TEST_F(HistoryChart, AnUnreadablePortfolioIsReported)
+{
+    QString error;
+    EXPECT_FALSE(history.update(&error));
+    EXPECT_TRUE(error.contains("cannot be read")) << error.toStdString();
+}
