@@ -75,6 +75,8 @@ bool ScriptedPrompter::choosePrinter(QPagedPaintDevice* printer)
 
 void ScriptedPrompter::openUrl(const QString& url)
 {
+    if (onOpenUrl)
+        onOpenUrl(url);
     m_prompts.push_back({Prompt::Url, {}, url, {}, {}});
 }
 

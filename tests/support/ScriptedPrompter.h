@@ -34,6 +34,10 @@ public:
     using PrinterSetUp = std::function<void(QPagedPaintDevice&)>;
     void answerPrint(bool ok, PrinterSetUp setUp = {}) { m_prints.push_back({ok, std::move(setUp)}); }
 
+    // Called when a page is asked for, before it is noted: lets a test see what had
+    // happened by then.
+    std::function<void(const QString& url)> onOpenUrl;
+
     const QVector<Prompt>& prompts() const { return m_prompts; }
     QVector<Prompt> promptsOf(Prompt::Kind kind) const;
     QStringList messageTexts() const;

@@ -23,7 +23,7 @@ const std::vector<HelpLink>& helpLinkTable()
         {"PropulsionLeftShape", "/help/h-propulsion.html", 104},
         {"TractionLeftShape", "/help/h-traction.html", 105},
         {"PropulsionRightShape", "/help/h-propulsion.html", 106},
-        {"TractionRightShape", "", 107},
+        {"TractionRightShape", "/help/h-traction.html", 107}, // the same page as the left line
         {"NormalForceLeftShape", "/help/h-normalforce.html", 102},
         {"NormalForceRightShape", "/help/h-normalforce.html", 103},
         {"Label7", "/help/h-design.html", 72},

@@ -1,0 +1,136 @@
+// The help links, the About box from the menu and the Design History window,
+// through the started program.
+#include "ProgramFixture.h"
+
+#include "dialogs/TCHWin.h"
+#include "mainwin/HelpLinks.h"
+#include "output/HelpSite.h"
+#include "persist/DesignFile.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+namespace brisko::gui::test {
+
+class HelpAndHistory : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        ProgramFixture::SetUp();
+        startWithPortfolio();
+        prompter.clear();
+        prompter.onOpenUrl = [this](const QString&) { recordsWhenOpened << records().size(); };
+    }
+
+    // Clicks a caption, or presses a force bar, wherever it is shown.
+    void activate(QWidget* control)
+    {
+        if (control->rect().isEmpty())
+            control->resize(40, 6);
+        const QPoint inside(2, 2);
+        QTest::mousePress(control, Qt::LeftButton, {}, inside);
+        QTest::mouseRelease(control, Qt::LeftButton, {}, inside);
+    }
+
+    QList<int> recordsWhenOpened;
+};
+
+// Every link writes its record (stage -3, its code) before its page is asked for;
+// the links without a code write none.
+TEST_F(HelpAndHistory, EveryLinkLogsBeforeItOpensItsPage)
+{
+    click("VPDynPerfBtn");
+    for (const HelpLink& link : helpLinkTable()) {
+        SCOPED_TRACE(link.control.toStdString());
+        auto* control = win().findChild<QWidget*>(link.control);
+        ASSERT_NE(control, nullptr);
+        const int before = records().size();
+        recordsWhenOpened.clear();
+        prompter.clear();
+        activate(control);
+        ASSERT_EQ(urls(), QStringList{helpPageUrl(link.path)});
+        const int written = link.code ? 1 : 0;
+        EXPECT_EQ(recordsWhenOpened, QList<int>{before + written});
+        EXPECT_EQ(records().size(), before + written);
+        if (written) {
+            EXPECT_EQ(field(lastRecord(), 1), "-3");
+            EXPECT_EQ(field(lastRecord(), 2), QString::number(link.code));
+        }
+    }
+}
+
+TEST_F(HelpAndHistory, BothTractionLinesOpenTheTractionPage)
+{
+    click("VPDynPerfBtn");
+    activate(win().findChild<QWidget*>("TractionRightShape"));
+    EXPECT_EQ(urls(), QStringList{helpPageUrl("/help/h-traction.html")});
+    EXPECT_EQ(field(lastRecord(), 2), "107");
+}
+
+TEST_F(HelpAndHistory, MenuLinksLogBeforeTheyOpen)
+{
+    for (const char* item : {"HelpWebSite1", "EducationalMaterials1", "OnlineDiscussionForum1", "BriskoHomePage1",
+                             "TLAB210HomePage1"}) {
+        const int before = records().size();
+        recordsWhenOpened.clear();
+        trigger(item);
+        EXPECT_EQ(recordsWhenOpened, QList<int>{before + 1}) << item;
+    }
+}
+
+TEST_F(HelpAndHistory, AboutFromTheMenuTwiceLeavesDesignAndRecords)
+{
+    auto* width = widget<QLineEdit>("SpringWidthEF");
+    width->setText(QStringLiteral("2.5"));
+    auto designBytes = [this] { return designFileBytes(win().session().design, win().session().materials, {}); };
+    const QByteArray design = designBytes();
+    const int recordsBefore = records().size();
+    for (int time = 0; time < 2; ++time) {
+        trigger("AboutBK");
+        auto* about = widget<QDialog>("About");
+        ASSERT_TRUE(about->isVisible());
+        EXPECT_TRUE(about->isModal());
+        click("StartDesigningBtn");
+        EXPECT_FALSE(about->isVisible());
+    }
+    EXPECT_EQ(designBytes(), design);
+    EXPECT_EQ(width->text(), "2.5");
+    EXPECT_EQ(records().size(), recordsBefore);
+    EXPECT_FALSE(widget("PortfolioWin")->isVisible());
+}
+
+TEST_F(HelpAndHistory, HistoryOpensBesideTheWindowAndPages)
+{
+    click("VPPropBtn");
+    trigger("ViewDesignHistory1");
+    auto* history = win().designHistory();
+    ASSERT_TRUE(history->isVisible());
+    EXPECT_EQ(history->windowTitle(), "Design History");
+    EXPECT_EQ(history->windowModality(), Qt::NonModal);
+    EXPECT_EQ(field(lastRecord(), 14), "ViewDP");
+    EXPECT_EQ(widget<QPushButton>("BitBtn1")->text(), "Previous page ");
+    EXPECT_EQ(widget<QPushButton>("NextBtn")->text(), "Next page");
+
+    history->grab();
+    EXPECT_TRUE(history->message().isEmpty());
+    const int page = qRound(history->chartWidth() / 2.0);
+    click("NextBtn");
+    click("NextBtn");
+    EXPECT_EQ(history->offset(), 2 * page);
+    click("BitBtn1");
+    EXPECT_EQ(history->offset(), page);
+    click("BitBtn1");
+    EXPECT_EQ(history->offset(), 0);
+}
+
+TEST_F(HelpAndHistory, AnUnreadablePortfolioShowsAMessageAndTheEmptyGrid)
+{
+    trigger("ViewDesignHistory1");
+    QFile::remove(portfolioPath());
+    win().designHistory()->grab();
+    EXPECT_TRUE(win().designHistory()->message().contains("cannot be read")) << win().designHistory()->message().toStdString();
+}
+
+} // namespace brisko::gui::test
