@@ -67,6 +67,7 @@ QLineEdit* MaterialDialog::addFieldRow(const QString& caption, const char* name,
     m_fields->addWidget(new QLabel(caption, this), row, 0);
     m_fields->addWidget(field, row, 1);
     m_fields->addWidget(makeDefaultText(defaultText, this), row, 2);
+    addToTabOrder(field);
     return field;
 }
 
@@ -83,13 +84,26 @@ void MaterialDialog::finishLayout()
     column->addLayout(m_fields);
     column->addLayout(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_tabOrder.insert(m_tabOrder.end(), {m_doneBtn, m_cancelBtn, m_colorBtn});
+    for (size_t i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
+}
+
+// Typing goes to the first field, never to a button.
+void MaterialDialog::openAtFirstField()
+{
+    open();
+    m_tabOrder.front()->setFocus(Qt::OtherFocusReason);
+    if (auto* first = qobject_cast<QLineEdit*>(m_tabOrder.front()))
+        first->selectAll();
 }
 
 void MaterialDialog::openNew()
 {
     m_mode = DefinitionMode::New;
     m_position = 0;
-    open();
+    openAtFirstField();
 }
 
 void MaterialDialog::openEdit(int position)
@@ -99,7 +113,7 @@ void MaterialDialog::openEdit(int position)
     m_mode = DefinitionMode::Edit;
     m_position = position;
     showRecord(position);
-    open();
+    openAtFirstField();
 }
 
 void MaterialDialog::doneClicked()

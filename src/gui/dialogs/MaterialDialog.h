@@ -6,6 +6,7 @@
 #include "session/MaterialDefinitions.h"
 
 #include <QDialog>
+#include <vector>
 
 class QGridLayout;
 class QLineEdit;
@@ -39,6 +40,8 @@ protected:
     QGridLayout* fields() const { return m_fields; }
     // Appends a row: caption, edit field named `name`, default text in grey.
     QLineEdit* addFieldRow(const QString& caption, const char* name, const QString& defaultText);
+    // A control that Tab reaches after the fields added so far.
+    void addToTabOrder(QWidget* control) { m_tabOrder.push_back(control); }
     // Puts the buttons below the fields; called once the fields are complete.
     void finishLayout();
 
@@ -49,6 +52,7 @@ protected:
 private:
     void doneClicked();
     void colorClicked();
+    void openAtFirstField();
 
     Session* m_session;
     QString m_colorCaption;
@@ -56,6 +60,7 @@ private:
     QPushButton* m_doneBtn;
     QPushButton* m_cancelBtn;
     QPushButton* m_colorBtn;
+    std::vector<QWidget*> m_tabOrder; // the fields, then the buttons
     DefinitionMode m_mode = DefinitionMode::New;
     int m_position = 0;
 };

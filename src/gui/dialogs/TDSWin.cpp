@@ -30,6 +30,7 @@ void TDSWin::addTorqueCurve()
     m_sampleWidth = addFieldRow(QStringLiteral("Width of test sample (in)"), "SpringSampleWidthEF",
                                 QStringLiteral("1.5"));
     m_grid = new TorqueCurveGrid(this);
+    addToTabOrder(m_grid);
     const int row = fields()->rowCount();
     fields()->addWidget(m_grid, row, 0, 1, 2, Qt::AlignRight);
     fields()->addWidget(makeGridNotes(), row, 2, Qt::AlignTop);
