@@ -1,6 +1,7 @@
 // brisko-figures: the figures the Build, Analyze and Simulate states show for a
 // preset design, one "Name: text" line each, computed by the same code as the
 // program.
+#include "analysis/PowerSweep.h"
 #include "analysis/VirtualPrototype.h"
 #include "model/MaterialLibrary.h"
 #include "persist/DesignFile.h"
@@ -27,6 +28,8 @@ const char* const kUsage =
     "                      [--chamber circular|octagonal] [--element PIXELS] [--save PATH]\n"
     "                      [--print-pdf PATH [--what report|inner|outer|wheels|set]\n"
     "                       [--paper letter|a4|a5|legal]] [--export-svg FOLDER]\n"
+    "       brisko-figures (--preset NAME | --file PATH) --sweep [--sw FROM,TO,STEP]\n"
+    "                      [--sl FROM,TO,STEP] [--dw FROM,TO,STEP]\n"
     "\n"
     "Prints the figures Brisko shows in the Build, Analyze and Simulate states for a\n"
     "preset design or a design file, one \"Name: text\" line each, with the texts the\n"
@@ -48,10 +51,16 @@ const char* const kUsage =
     "                     paper too small for the 10 x 7.5 in templates prints nothing\n"
     "  --export-svg DIR   also write the layers and wheels as SVG cutting templates at\n"
     "                     true size (inches) into the folder\n"
+    "  --sweep            instead of the figures, run the Power Designer's sweep over\n"
+    "                     spring width (--sw), spring length (--sl) and drive wheel\n"
+    "                     diameter (--dw), defaults 1.5,1.5,1.5 36,36,4 and 4,7.5,0.5:\n"
+    "                     one \"Combination: width length wheel time\" line each, then\n"
+    "                     the best time and combination as the Power Designer shows them\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 on success, 2 for an unknown preset or option, a refused design\n"
-    "file, a file that cannot be written, or paper too small for the templates.\n";
+    "file or sweep range, a file that cannot be written, or paper too small for the\n"
+    "templates.\n";
 
 struct Options {
     int preset = -1;
@@ -65,12 +74,23 @@ struct Options {
     std::optional<ChamberShape> chamber;
     std::optional<QString> element;
     bool help = false;
+    bool sweep = false;
+    SweepFormTexts ranges;
 };
 
 [[noreturn]] void fail(const QString& message)
 {
     std::fprintf(stderr, "brisko-figures: %s\n", qPrintable(message));
     std::exit(2);
+}
+
+// "FROM,TO,STEP" into the three texts of a sweep range.
+SweepRangeTexts rangeTexts(const QString& key, const QString& value)
+{
+    const QStringList parts = value.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        fail(QStringLiteral("%1 needs FROM,TO,STEP, not \"%2\"").arg(key, value));
+    return {parts[0].trimmed(), parts[1].trimmed(), parts[2].trimmed()};
 }
 
 std::optional<int> presetByName(const QString& name)
@@ -117,7 +137,8 @@ Options parse(const QStringList& args)
     for (int i = 0; i < args.size(); ++i) {
         QString key = args[i];
         QString value;
-        const bool takesValue = key != QLatin1String("--help") && key != QLatin1String("-h");
+        const bool takesValue =
+            key != QLatin1String("--help") && key != QLatin1String("-h") && key != QLatin1String("--sweep");
         if (takesValue) {
             const int eq = key.indexOf(QLatin1Char('='));
             if (eq > 0) {
@@ -129,8 +150,16 @@ Options parse(const QStringList& args)
                 fail(QStringLiteral("option %1 needs a value (see --help)").arg(key));
             }
         }
-        if (!takesValue) {
+        if (key == QLatin1String("--sweep")) {
+            o.sweep = true;
+        } else if (!takesValue) {
             o.help = true;
+        } else if (key == QLatin1String("--sw")) {
+            o.ranges.Width = rangeTexts(key, value);
+        } else if (key == QLatin1String("--sl")) {
+            o.ranges.Length = rangeTexts(key, value);
+        } else if (key == QLatin1String("--dw")) {
+            o.ranges.Wheel = rangeTexts(key, value);
         } else if (key == QLatin1String("--preset")) {
             const auto p = presetByName(value);
             if (!p)
@@ -227,6 +256,27 @@ void print(const VirtualPrototype& vp, const CarDesign& design)
     line("FloatingAdvisory", flag(a.Floating));
 }
 
+// The sweep as the Power Designer runs it, one line per combination tried, then the
+// four best texts it shows ("-" when no combination reached 15 ft).
+void printSweep(const CarDesign& design, const MaterialLibrary& materials, const SweepFormTexts& ranges)
+{
+    const SweepCheck check = checkSweepForm(ranges);
+    if (!check.Plan)
+        fail(check.Message);
+    PowerSweep sweep(design, materials, *check.Plan);
+    while (sweep.runNext()) {
+        const SweepCombination& c = sweep.last();
+        std::printf("Combination: %s %s %s %s\n", qPrintable(c.Width), qPrintable(c.Length), qPrintable(c.Wheel),
+                    qPrintable(sweep.lastTime()));
+    }
+    const SweepBest& best = sweep.best();
+    const QString none = QStringLiteral("-");
+    line("BestYet", best.found() ? best.Time : none);
+    line("BestSWYet", best.found() ? best.Combination.Width : none);
+    line("BestSLYet", best.found() ? best.Combination.Length : none);
+    line("BestDWYet", best.found() ? best.Combination.Wheel : none);
+}
+
 } // namespace
 
 // The paper prototype of the analysed design as a PDF and as SVG cutting templates.
@@ -285,6 +335,11 @@ int main(int argc, char** argv)
         design.Chamber = *options.chamber;
     if (options.element)
         design.ElementStepSize = *options.element;
+
+    if (options.sweep) {
+        printSweep(design, loaded.materials, options.ranges);
+        return 0;
+    }
 
     VirtualPrototype vp(design, loaded.materials);
     vp.refresh(ProcessState::Dynamic, kNoFrame);

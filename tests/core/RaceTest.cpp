@@ -196,3 +196,32 @@ TEST(RaceLanes, RunLongerThanItsRecordStopsAtTheLastEntry)
     EXPECT_EQ(race.resultTexts()[1], "15 ft in 10.00 sec - 1st place");
     EXPECT_EQ(race.resultTexts()[2], "10.00 sec/14.00 ft");
 }
+
+TEST(RaceResults, CarsCrossingInOneTickArePlacedByTheirCrossingHundredth)
+{
+    Field field;
+    field.enter(0, QStringLiteral("Later"), steadyRun(11.2f, 600));   // crosses at 1.34 s
+    field.enter(1, QStringLiteral("Sooner"), steadyRun(11.5f, 600));  // crosses at 1.31 s, same tick
+    RaceState race(*field.entries, 0, kTrack);
+    runToEnd(race);
+    EXPECT_EQ(race.lane(0).t, 134);
+    EXPECT_EQ(race.lane(1).t, 131);
+    EXPECT_EQ(race.lane(1).Place, 1);
+    EXPECT_EQ(race.lane(0).Place, 2);
+    EXPECT_EQ(race.resultTexts()[0], "15 ft in 1.34 sec - 2nd place");
+}
+
+TEST(RaceResults, ARunEndingJustPastTheLineIsPlaced)
+{
+    Field field;
+    field.enter(0, QStringLiteral("Spent"), steadyRun(10.8f, 142)); // crosses at 1.39 s, stops at 1.42 s
+    field.enter(1, QStringLiteral("Steady"), steadyRun(7.0f, 600));
+    RaceState race(*field.entries, 1, kTrack);
+    std::vector<BarSegment> all;
+    runToEnd(race, &all);
+    EXPECT_EQ(race.lane(0).Place, 1);
+    EXPECT_EQ(race.lane(0).t, 139);
+    EXPECT_EQ(race.resultTexts()[0], "15 ft in 1.39 sec - 1st place");
+    EXPECT_EQ(race.lane(0).BarEnd, kTrack.finishX());
+    EXPECT_EQ(race.lane(1).Place, 2);
+}

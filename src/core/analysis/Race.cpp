@@ -34,12 +34,14 @@ std::vector<BarSegment> RaceState::tick()
             m_lanes[i].FinalDistance = 0.0f;
         }
     }
+    m_crossedThisTick.clear();
     for (int i = 0; i < kRaceLanes; ++i) {
         if (m_lanes[i].Finished)
             continue;
         advance(i);
         drawBar(i, drawn);
     }
+    placeCrossings();
     m_finished = std::all_of(m_lanes.begin(), m_lanes.end(), [](const LaneState& l) { return l.Finished; });
     return drawn;
 }
@@ -73,6 +75,9 @@ void RaceState::runOver(int i, int previous)
     lane.t = last;
     lane.Finished = true;
     lane.FinalDistance = d[lane.t];
+    // A run that ends past the line within these entries crossed it: it is placed.
+    if (lane.FinalDistance >= kFinishFeet)
+        cross(i, previous);
 }
 
 // The car crossed the line within the last five entries: it is placed at the first
@@ -91,8 +96,18 @@ void RaceState::cross(int i, int previous)
     else
         lane.t = lastShort; // the run ended right at the line
     lane.Finished = true;
-    lane.Place = ++m_placeCounter;
     lane.FinalDistance = d[lane.t];
+    m_crossedThisTick.push_back(i);
+}
+
+// The cars that crossed within one tick are placed by the hundredth at which each
+// crossed; only cars crossing at the same hundredth go in lane order.
+void RaceState::placeCrossings()
+{
+    std::stable_sort(m_crossedThisTick.begin(), m_crossedThisTick.end(),
+                     [this](int a, int b) { return m_lanes[a].t < m_lanes[b].t; });
+    for (int i : m_crossedThisTick)
+        m_lanes[i].Place = ++m_placeCounter;
 }
 
 void RaceState::drawBar(int i, std::vector<BarSegment>& out)

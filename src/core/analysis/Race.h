@@ -60,6 +60,7 @@ private:
     void advance(int i);
     void runOver(int i, int previous);
     void cross(int i, int previous);
+    void placeCrossings();
     void drawBar(int i, std::vector<BarSegment>& out);
     QColor colourAt(int i) const;
     float distanceAt(int i) const;
@@ -69,6 +70,7 @@ private:
     int m_current = -1;
     TrackGeometry m_track;
     int m_placeCounter = 0;
+    std::vector<int> m_crossedThisTick; // lanes in lane order
     bool m_finished = false;
 };
 

@@ -193,6 +193,7 @@ void PrototypeRefresh::raceWork(int startAt)
     analyse(startAt, nullptr);
     showAnalysisFigures();
     simulate({kNoFrame, false, {}});
+    m_window.Race();
 }
 
 void PrototypeRefresh::analyse(int startAt, QPainter* painter)

@@ -5,6 +5,7 @@
 #include "mainwin/HelpLinks.h"
 #include "mainwin/PanelColours.h"
 #include "mainwin/PrototypeRefresh.h"
+#include "mainwin/RacePlayback.h"
 #include "output/HelpSite.h"
 #include "output/TPPWin.h"
 
@@ -23,6 +24,7 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
     buildWindow();
     m_paperPrototype = new TPPWin(m_session, this);
     buildMenus();
+    buildRaceClock();
     connectStateButtons();
     installSessionHooks();
     installDefaultSeams();

@@ -11,6 +11,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QLabel;
+class QTimer;
 
 namespace brisko::gui {
 
@@ -20,9 +21,11 @@ class DriveBox;
 class ElementSizeControl;
 class HelpLinkFilter;
 class PrototypeRefresh;
+class RacePlayback;
 class SetStatePanel;
 class TCHWin;
 class TMSWin;
+class TPDWin;
 class TPFWin;
 class TPPWin;
 
@@ -44,6 +47,7 @@ public:
     TPPWin* paperPrototype() const { return m_paperPrototype; }
     TMSWin* materialDefinitions() const { return m_materialDefinitions; }
     TCHWin* designHistory() const { return m_designHistory; }
+    TPDWin* powerDesigner() const { return m_powerDesigner; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
 
     // The design-process state machine.
@@ -58,6 +62,13 @@ public:
     void VPRaceBtnClick();
     void VPPreviewBtnClick();
     void VPPrintBtnClick();
+
+    // The race on the track, driven by the race clock `Timer`.
+    void Race();
+    void TimerTimer();
+    void RaceSliderChange(int position);
+    const RacePlayback& racePlayback() const { return *m_race; }
+    QTimer* raceClock() const { return m_raceClock; }
 
     // Menus.
     void ChooseBackgroundColorClick();
@@ -95,6 +106,7 @@ private:
     QWidget* buildStatePanelArea();
     QWidget* buildPortfolioBar();
     void buildMenus();
+    void buildRaceClock();
     void addHelpMenu();
     void connectStateButtons();
     void installSessionHooks();
@@ -130,8 +142,11 @@ private:
     TPPWin* m_paperPrototype = nullptr;
     TMSWin* m_materialDefinitions = nullptr;
     TCHWin* m_designHistory = nullptr;
+    TPDWin* m_powerDesigner = nullptr;
     ElementSizeControl* m_elementSize = nullptr;
     std::unique_ptr<PrototypeRefresh> m_refresh;
+    QTimer* m_raceClock = nullptr;
+    std::unique_ptr<RacePlayback> m_race;
     QButtonGroup* m_stateGroup = nullptr;
     QLabel* m_dirLabel = nullptr;
     HelpLinkFilter* m_helpLinks = nullptr;

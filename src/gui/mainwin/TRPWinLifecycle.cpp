@@ -6,6 +6,7 @@
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/PanelColours.h"
+#include "mainwin/RacePlayback.h"
 #include "model/Presets.h"
 
 #include <QAbstractButton>
@@ -106,6 +107,7 @@ void TRPWin::FormResize()
     if (m_closing || !m_started)
         return;
     callSeam(m_seams.buildDrawingResized);
+    m_race->stop(); // the track is laid out anew: a race on the old one ends
     callSeam(m_seams.recomputeLayout);
     if (m_session.app.CurrentState == ProcessState::Print) {
         SetProcessState(ProcessState::Print, ProcessState::Set);
@@ -144,6 +146,7 @@ void TRPWin::closeEvent(QCloseEvent* event)
         return;
     }
     m_closing = true;
+    m_race->stop();
     event->accept();
     emit programEnded();
 }

@@ -9,6 +9,7 @@
 #include "mainwin/SetStatePanel.h"
 
 #include "mainwin/BusyCursor.h"
+#include "mainwin/RacePlayback.h"
 
 #include <QWidget>
 
@@ -61,6 +62,8 @@ void TRPWin::VPDynPerfBtnClick()
 
 void TRPWin::VPRaceBtnClick()
 {
+    if (m_race->isRunning())
+        return; // the race on the track runs to its end first
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Race);
     RefreshState(0, 0, ProcessState::Race);

@@ -8,6 +8,7 @@
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/PanelColours.h"
 #include "mainwin/ProcessBar.h"
+#include "mainwin/RacePlayback.h"
 #include "mainwin/ToolPanel.h"
 
 #include <QAbstractButton>
@@ -51,7 +52,10 @@ void TRPWin::leaveState(ProcessState from)
         showWidget("DynamicLabel", false);
         hideForceDisplay(m_image);
         break;
-    case ProcessState::Race: showWidget("RaceStatePanel", false); break;
+    case ProcessState::Race:
+        m_race->stop();
+        showWidget("RaceStatePanel", false);
+        break;
     case ProcessState::Preview: showWidget("PreviewStatePanel", false); break;
     case ProcessState::Print: break;
     }

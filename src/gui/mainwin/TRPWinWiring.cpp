@@ -6,6 +6,7 @@
 #include "dialogs/PFWin.h"
 #include "dialogs/TCHWin.h"
 #include "dialogs/TMSWin.h"
+#include "dialogs/TPDWin.h"
 #include "mainwin/DesignListBar.h"
 #include "mainwin/DriveBox.h"
 #include "mainwin/ElementSizeControl.h"
@@ -49,6 +50,12 @@ void TRPWin::installDesignSeams()
             &TMSWin::openWindow);
     m_designHistory = new TCHWin(this);
     m_seams.showDesignHistory = [this] { m_designHistory->openHistory(m_session.portfolio.path()); };
+    m_powerDesigner = new TPDWin(m_setPanel->entry(), this);
+    connect(m_powerDesigner, &TPDWin::sweepEnded, this, [this] { m_setPanel->showDesign(); });
+    m_seams.showPowerDesigner = [this] {
+        m_powerDesigner->show();
+        m_powerDesigner->raise();
+    };
     m_seams.saveIfNeeded = [this] {
         const int outcome = SaveIfNeeded(m_session);
         m_listBar->showList();

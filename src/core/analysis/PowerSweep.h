@@ -1,0 +1,106 @@
+#pragma once
+// The power designer's brute-force search: every combination of spring width,
+// spring length and drive wheel diameter on a grid, the drive wheel outermost and
+// the spring width innermost, keeping the shortest time to 15 ft.
+#include "model/CarDesign.h"
+#include "model/MaterialLibrary.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace brisko {
+
+// The typed texts of one parameter's range.
+struct SweepRangeTexts {
+    QString From, To, Step;
+};
+
+// The power designer's nine fields; they start with the form's initial texts.
+struct SweepFormTexts {
+    SweepRangeTexts Width{QStringLiteral("1.5"), QStringLiteral("1.5"), QStringLiteral("1.5")};
+    SweepRangeTexts Length{QStringLiteral("36"), QStringLiteral("36"), QStringLiteral("4")};
+    SweepRangeTexts Wheel{QStringLiteral("4"), QStringLiteral("7.5"), QStringLiteral("0.5")};
+};
+
+struct SweepRange {
+    float From = 0, To = 0, Step = 0;
+};
+
+struct SweepPlan {
+    SweepRange Width, Length, Wheel;
+};
+
+// The nine fields checked in their order, then the ranges: the plan, or the
+// message of the first test that fails.
+struct SweepCheck {
+    std::optional<SweepPlan> Plan;
+    QString Message;
+};
+SweepCheck checkSweepForm(const SweepFormTexts& form);
+
+// The values one loop tries: from, from + step, ... up to the first value that is
+// not below to, each reached by adding the step in single precision to from − step.
+std::vector<float> sweepValues(const SweepRange& range);
+// How many combinations the plan tries when it is not stopped.
+double combinationCount(const SweepPlan& plan);
+
+// A combination as the dimension fields show it.
+struct SweepCombination {
+    QString Width, Length, Wheel;
+};
+
+// The best combination so far; the time starts as "99999".
+struct SweepBest {
+    QString Time = QStringLiteral("99999");
+    SweepCombination Combination;
+    bool found() const { return Time != QStringLiteral("99999"); }
+};
+
+// Whether a time text counts for the best: the car reached 15 ft (the text is not
+// empty and does not begin with "[") and beat the best time so far.
+bool beatsBest(const QString& timeText, const SweepBest& best);
+
+// The time to 15 ft, as the Simulate state shows it, of the design with these texts.
+// The design keeps the texts as the refresh corrected them.
+QString sweepTimeText(CarDesign& design, const MaterialLibrary& materials);
+
+// One sweep over a working copy of a design, one combination per call, so that a
+// window can answer between combinations. The design it was given stays untouched.
+class PowerSweep {
+public:
+    PowerSweep(const CarDesign& design, const MaterialLibrary& materials, const SweepPlan& plan);
+
+    // Runs the next combination: false once every combination has run or after stop().
+    bool runNext();
+    void stop() { m_stopped = true; }
+    bool done() const;
+
+    int tried() const { return m_tried; }
+    double total() const { return m_total; }
+    // The texts the last combination wrote into the design, the texts after the
+    // refresh (the sizing may have corrected the wheel and the width) and its time.
+    const SweepCombination& lastWritten() const { return m_written; }
+    const SweepCombination& last() const { return m_last; }
+    const QString& lastTime() const { return m_lastTime; }
+    const SweepBest& best() const { return m_best; }
+    // The combination last tried became the best.
+    bool lastImproved() const { return m_lastImproved; }
+
+private:
+    CarDesign m_design;
+    const MaterialLibrary& m_materials;
+    std::vector<float> m_widths, m_lengths, m_wheels;
+    std::size_t m_w = 0, m_l = 0, m_d = 0; // the next combination's indexes
+    int m_tried = 0;
+    double m_total = 0;
+    bool m_stopped = false;
+    bool m_lastImproved = false;
+    SweepCombination m_written;
+    SweepCombination m_last;
+    QString m_lastTime;
+    SweepBest m_best;
+};
+
+} // namespace brisko

@@ -1,0 +1,255 @@
+#include "dialogs/TPDWin.h"
+
+#include "model/Validation.h"
+#include "session/ParameterEntry.h"
+#include "session/Session.h"
+#include "session/TypedApply.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace brisko::gui {
+
+namespace {
+
+constexpr double kConfirmAbove = 10000; // combinations
+
+struct RangeRow {
+    const char* label;
+    const char* labelName;
+    const char* from;
+    const char* to;
+    const char* step;
+    SweepRangeTexts SweepFormTexts::*range;
+};
+
+const RangeRow kRows[] = {
+    {"Spring Width (in)", "SWLabel", "SWFromEF", "SWToEF", "SWStepEF", &SweepFormTexts::Width},
+    {"Spring Length (in)", "SLLabel", "SLFromEF", "SLToEF", "SLStepEF", &SweepFormTexts::Length},
+    {"Drive wheel dia (in)", "DWLabel", "DWFromEF", "DWToEF", "DWStepEF", &SweepFormTexts::Wheel},
+};
+
+struct ResultRow {
+    const char* caption;
+    const char* captionName;
+    const char* name;
+};
+
+const ResultRow kResults[] = {
+    {"Best Time to 15 ft", "BestTimeLabel", "BestYet"},
+    {"at Spring Width = ", "BestSWLabel", "BestSWYet"},
+    {"Spring Length = ", "BestSLLabel", "BestSLYet"},
+    {"Drive Wheel Diameter = ", "BestDWLabel", "BestDWYet"},
+};
+
+QLabel* namedLabel(const char* name, const QString& text)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QPushButton* namedButton(const char* name, const QString& text)
+{
+    auto* button = new QPushButton(text);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
+    : QWidget(parent, Qt::Tool)
+    , m_session(entry.session())
+    , m_entry(entry)
+{
+    setObjectName(QStringLiteral("PDWin"));
+    setWindowTitle(QStringLiteral("Power Designer"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(14, 12, 14, 12);
+    column->setSpacing(10);
+
+    auto* ranges = new QGridLayout;
+    ranges->setHorizontalSpacing(8);
+    const char* headings[] = {"From", "To", "Step"};
+    for (int c = 0; c < 3; ++c)
+        ranges->addWidget(new QLabel(QString::fromLatin1(headings[c])), 0, c + 1, Qt::AlignHCenter);
+    const SweepFormTexts initial;
+    for (int r = 0; r < 3; ++r) {
+        const RangeRow& row = kRows[r];
+        const SweepRangeTexts& texts = initial.*row.range;
+        ranges->addWidget(namedLabel(row.labelName, QString::fromLatin1(row.label)), r + 1, 0);
+        ranges->addWidget(addField(row.from, texts.From), r + 1, 1);
+        ranges->addWidget(addField(row.to, texts.To), r + 1, 2);
+        ranges->addWidget(addField(row.step, texts.Step), r + 1, 3);
+    }
+    column->addLayout(ranges);
+
+    auto* results = new QGridLayout;
+    for (int r = 0; r < 4; ++r) {
+        const ResultRow& row = kResults[r];
+        QLabel* caption = namedLabel(row.captionName, QString::fromLatin1(row.caption));
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        results->addWidget(caption, r, 0);
+        results->addWidget(addResult(row.name), r, 1);
+    }
+    column->addLayout(results);
+
+    m_progress = namedLabel("SweepProgressLabel", QString());
+    column->addWidget(m_progress);
+
+    auto* buttons = new QHBoxLayout;
+    m_goBtn = namedButton("PDGoBtn", QStringLiteral("GO"));
+    QPushButton* stop = namedButton("Button1", QStringLiteral("STOP"));
+    m_useBestBtn = namedButton("UseBestBtn", QStringLiteral("Use best"));
+    m_useBestBtn->setToolTip(QStringLiteral("Type the best combination into the design and apply it"));
+    m_useBestBtn->setEnabled(false);
+    QPushButton* cancel = namedButton("PDCancelBtn", QStringLiteral("Cancel"));
+    for (QPushButton* b : {m_goBtn, stop, m_useBestBtn, cancel})
+        buttons->addWidget(b);
+    column->addLayout(buttons);
+
+    connect(m_goBtn, &QPushButton::clicked, this, &TPDWin::PDGoBtnClick);
+    connect(stop, &QPushButton::clicked, this, &TPDWin::Button1Click);
+    connect(m_useBestBtn, &QPushButton::clicked, this, &TPDWin::UseBestBtnClick);
+    connect(cancel, &QPushButton::clicked, this, &TPDWin::PDCancelBtnClick);
+
+    m_stepper = new QTimer(this);
+    m_stepper->setInterval(0);
+    connect(m_stepper, &QTimer::timeout, this, &TPDWin::SweepStep);
+}
+
+QLineEdit* TPDWin::addField(const char* name, const QString& text)
+{
+    auto* field = new QLineEdit(text);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setFixedWidth(80);
+    return field;
+}
+
+QLabel* TPDWin::addResult(const char* name)
+{
+    QLabel* label = namedLabel(name, QStringLiteral("-"));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    return label;
+}
+
+SweepFormTexts TPDWin::formTexts() const
+{
+    SweepFormTexts texts;
+    auto read = [this](const char* name) { return findChild<QLineEdit*>(QString::fromLatin1(name))->text(); };
+    for (const RangeRow& row : kRows)
+        texts.*row.range = {read(row.from), read(row.to), read(row.step)};
+    return texts;
+}
+
+void TPDWin::PDGoBtnClick()
+{
+    if (m_sweep)
+        return; // one sweep at a time
+    const SweepCheck check = checkSweepForm(formTexts());
+    if (!check.Plan) {
+        m_session.prompter().message(kTryAgainTitle, check.Message);
+        return;
+    }
+    const double count = combinationCount(*check.Plan);
+    if (count > kConfirmAbove && !confirmLargeSweep(count))
+        return;
+    m_tried.clear();
+    m_offered.reset();
+    m_useBestBtn->setEnabled(false);
+    m_goBtn->setEnabled(false);
+    m_sweep.emplace(m_session.design, m_session.materials, *check.Plan);
+    showProgress();
+    m_stepper->start();
+}
+
+// A sweep that would run for hours is only started when the student says so.
+bool TPDWin::confirmLargeSweep(double combinations)
+{
+    const QString question = QStringLiteral("These ranges give %1 combinations, and each one is a whole simulation, "
+                                            "so the sweep may take a very long time. Run it anyway?")
+                                 .arg(QString::number(combinations, 'f', 0));
+    return m_session.prompter().confirm(QStringLiteral("Power Designer"), question) == Answer::Yes;
+}
+
+bool TPDWin::SweepStep()
+{
+    if (!m_sweep)
+        return false;
+    if (!m_sweep->runNext()) {
+        finishSweep();
+        return false;
+    }
+    m_tried.push_back(m_sweep->lastWritten());
+    if (m_sweep->lastImproved())
+        showBest(m_sweep->best()); // at once, while the sweep goes on
+    showProgress();
+    return true;
+}
+
+void TPDWin::showBest(const SweepBest& best)
+{
+    findChild<QLabel*>(QStringLiteral("BestYet"))->setText(best.Time);
+    findChild<QLabel*>(QStringLiteral("BestSWYet"))->setText(best.Combination.Width);
+    findChild<QLabel*>(QStringLiteral("BestSLYet"))->setText(best.Combination.Length);
+    findChild<QLabel*>(QStringLiteral("BestDWYet"))->setText(best.Combination.Wheel);
+}
+
+void TPDWin::showProgress()
+{
+    if (!m_sweep)
+        return;
+    const QString total = QString::number(m_sweep->total(), 'f', 0);
+    if (m_sweep->done())
+        m_progress->setText(QStringLiteral("%1 of %2 combinations tried.").arg(m_sweep->tried()).arg(total));
+    else
+        m_progress->setText(QStringLiteral("Trying combination %1 of %2 ...").arg(m_sweep->tried() + 1).arg(total));
+}
+
+// Finished or stopped: the design was never touched, so the student's texts are
+// still there; the main window shows them again and the best can be taken over.
+void TPDWin::finishSweep()
+{
+    m_stepper->stop();
+    showProgress();
+    if (m_sweep->best().found())
+        m_offered = m_sweep->best().Combination;
+    m_sweep.reset();
+    m_goBtn->setEnabled(true);
+    m_useBestBtn->setEnabled(m_offered.has_value());
+    m_session.refreshState(m_session.app.CurrentState);
+    emit sweepEnded();
+}
+
+void TPDWin::Button1Click()
+{
+    if (m_sweep)
+        m_sweep->stop();
+}
+
+void TPDWin::PDCancelBtnClick()
+{
+    if (m_sweep) {
+        m_sweep->stop();
+        finishSweep();
+    }
+    hide();
+}
+
+void TPDWin::UseBestBtnClick()
+{
+    if (!m_offered || m_sweep)
+        return;
+    typeAndApply(m_entry, {{18, m_offered->Wheel}, {15, m_offered->Length}, {14, m_offered->Width}});
+    emit sweepEnded();
+}
+
+} // namespace brisko::gui

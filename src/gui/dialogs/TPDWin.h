@@ -1,0 +1,64 @@
+#pragma once
+// The Power Designer `PDWin`: the ranges of spring width, spring length and drive
+// wheel diameter to sweep, the best combination found, GO, STOP, Use best and
+// Cancel. The sweep runs one combination per turn of the event loop on a copy of
+// the design, so the window answers (STOP, repaints) between combinations and the
+// student's own design is never changed by it.
+#include "analysis/PowerSweep.h"
+
+#include <QWidget>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace brisko {
+class ParameterEntry;
+class Session;
+} // namespace brisko
+
+namespace brisko::gui {
+
+class TPDWin : public QWidget {
+    Q_OBJECT
+public:
+    TPDWin(ParameterEntry& entry, QWidget* parent);
+
+    void PDGoBtnClick();
+    void Button1Click(); // STOP
+    void PDCancelBtnClick();
+    void UseBestBtnClick();
+
+    // Runs the next combination of the running sweep; false once the sweep is over.
+    bool SweepStep();
+    bool isSweeping() const { return m_sweep.has_value(); }
+    // The combinations tried by the running or the last sweep, in order.
+    const std::vector<SweepCombination>& triedCombinations() const { return m_tried; }
+
+signals:
+    // After a sweep, and after Use best, the main window shows the design again.
+    void sweepEnded();
+
+private:
+    QLineEdit* addField(const char* name, const QString& text);
+    QLabel* addResult(const char* name);
+    SweepFormTexts formTexts() const;
+    bool confirmLargeSweep(double combinations);
+    void showBest(const SweepBest& best);
+    void showProgress();
+    void finishSweep();
+
+    Session& m_session;
+    ParameterEntry& m_entry;
+    QTimer* m_stepper = nullptr;
+    std::optional<PowerSweep> m_sweep;
+    std::vector<SweepCombination> m_tried;
+    std::optional<SweepCombination> m_offered; // the best of the last sweep, for Use best
+    QLabel* m_progress = nullptr;
+    QPushButton* m_goBtn = nullptr;
+    QPushButton* m_useBestBtn = nullptr;
+};
+
+} // namespace brisko::gui

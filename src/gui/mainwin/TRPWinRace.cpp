@@ -1,0 +1,59 @@
+// The race state's playback: the race clock, the lanes taken from the design list
+// and the speed slider.
+#include "mainwin/TRPWin.h"
+
+#include "mainwin/DrawingArea.h"
+#include "mainwin/PrototypeRefresh.h"
+#include "mainwin/RacePlayback.h"
+
+#include <QSlider>
+#include <QTimer>
+
+namespace brisko::gui {
+
+namespace {
+constexpr int kInitialRaceInterval = 100; // ms, the slider's middle position
+}
+
+void TRPWin::buildRaceClock()
+{
+    m_raceClock = new QTimer(this);
+    m_raceClock->setObjectName(QStringLiteral("Timer"));
+    m_raceClock->setInterval(kInitialRaceInterval);
+    connect(m_raceClock, &QTimer::timeout, this, &TRPWin::TimerTimer);
+    m_race = std::make_unique<RacePlayback>(*m_image, *m_raceClock);
+    if (auto* slider = findChild<QSlider*>(QStringLiteral("RaceSlider")))
+        connect(slider, &QSlider::valueChanged, this, &TRPWin::RaceSliderChange);
+}
+
+// Every simulated design among the first 16 of the list runs in its own lane; the
+// track fills the drawing sheet.
+void TRPWin::Race()
+{
+    std::array<RaceEntry, kRaceLanes> entries;
+    const int lanes = std::min(kRaceLanes, m_session.designs.count());
+    for (int i = 0; i < lanes; ++i) {
+        const DesignListEntry& entry = m_session.designs.entry(i);
+        entries[i].Name = entry.Name;
+        if (const std::optional<RaceTrace>& trace = m_refresh->traceOf(i); trace && entry.Simulated) {
+            entries[i].Trace = *trace;
+            entries[i].Simulated = true;
+        }
+    }
+    const TrackGeometry track = TrackGeometry::fromClient(m_image->width(), m_image->height(), 0, 0);
+    m_race->start(entries, m_session.app.CurrentDesign, track);
+}
+
+void TRPWin::TimerTimer()
+{
+    m_race->tick();
+}
+
+void TRPWin::RaceSliderChange(int position)
+{
+    m_raceClock->setInterval(raceTimerInterval(position));
+    m_session.logAction(6, 501, QStringLiteral("NewInterval"), raceSpeedText(position), {}, {},
+                        QStringLiteral("VPRace"));
+}
+
+} // namespace brisko::gui
