@@ -14,6 +14,8 @@ void writeBold(QPainter& painter, const TrackGeometry& track, int x, int lane, c
     QFont font = painter.font();
     font.setBold(true);
     font.setPointSize(std::max(1, track.fontSize()));
+    // Names are written again at every step: without smoothing they stay crisp.
+    font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.setBackgroundMode(Qt::TransparentMode);
