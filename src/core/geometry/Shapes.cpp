@@ -1,5 +1,6 @@
 #include "geometry/Shapes.h"
 
+#include "geometry/ScanRegion.h"
 #include "text/NumberText.h"
 
 namespace brisko {
@@ -24,7 +25,7 @@ QRegion ellipseRegion(const QRect& box)
 {
     if (box.width() <= 0 || box.height() <= 0)
         return {};
-    return QRegion(box, QRegion::Ellipse);
+    return scanEllipseRegion(box);
 }
 
 QRegion circleRegion(const Frame& frame, const QPointF& centre, float radius)

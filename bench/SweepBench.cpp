@@ -1,0 +1,67 @@
+// The Power Designer's sweep without a window, and the Set state's refresh of a
+// full-HD drawing area: geometry, sizing and the picture painted into an image.
+#include "analysis/PowerSweep.h"
+#include "geometry/SetStateView.h"
+#include "model/Presets.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// 10 widths x 10 lengths x 10 wheels of the default design.
+void sweepOfAThousand(benchmark::State& state)
+{
+    brisko::CarDesign design;
+    brisko::MaterialLibrary materials;
+    brisko::loadPresetShape(design, 0);
+    brisko::SweepFormTexts form;
+    form.Width = {QStringLiteral("1"), QStringLiteral("1.9"), QStringLiteral("0.1")};
+    form.Length = {QStringLiteral("30"), QStringLiteral("48"), QStringLiteral("2")};
+    form.Wheel = {QStringLiteral("4"), QStringLiteral("6.25"), QStringLiteral("0.25")};
+    const brisko::SweepPlan plan = *brisko::checkSweepForm(form).Plan;
+    for (auto _ : state) {
+        brisko::PowerSweep sweep(design, materials, plan);
+        while (sweep.runNext()) {
+        }
+        benchmark::DoNotOptimize(sweep.best().Time);
+        state.counters["combinations"] = sweep.tried();
+    }
+}
+BENCHMARK(sweepOfAThousand)->Name("BM_Sweep")->Unit(benchmark::kMillisecond);
+
+// Painting text needs a GUI application; the offscreen platform needs no display.
+void ensureGuiApp()
+{
+    static int argc = 1;
+    static char name[] = "brisko-bench";
+    static char* argv[] = {name, nullptr};
+    if (QGuiApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QGuiApplication(argc, argv);
+}
+
+void setRefreshFullHd(benchmark::State& state, int preset)
+{
+    ensureGuiApp();
+    brisko::CarDesign design;
+    brisko::MaterialLibrary materials;
+    brisko::loadPresetShape(design, preset);
+    brisko::MassModel model;
+    for (auto _ : state) {
+        const brisko::SetStateView view = brisko::renderSetStateView(design, materials, model, QSize(1920, 1080));
+        benchmark::DoNotOptimize(view.Image.constBits());
+    }
+}
+
+const bool registered = [] {
+    benchmark::RegisterBenchmark("BM_SetRefresh1920x1080/Default_Design", setRefreshFullHd, 0)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("BM_SetRefresh1920x1080/Tow_Truck", setRefreshFullHd, 3)
+        ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace
