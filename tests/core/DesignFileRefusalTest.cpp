@@ -6,6 +6,7 @@
 #include "persist/DesignListOps.h"
 #include "text/NumberText.h"
 
+#include <QElapsedTimer>
 #include <QRandomGenerator>
 
 #include <sys/stat.h>
@@ -322,8 +323,11 @@ TEST_F(DesignFileRefusal, FuzzedFilesAreReadOrRefusedCleanly)
     const QByteArray openBytes = designFileBytes(open.design, open.materials, open.name);
     int refused = 0;
     int analysed = 0;
+    qint64 slowestCase = 0; // ms, reported for long runs by hand, never judged here
     const int cases = fuzzCases();
     for (int i = 0; i < cases; ++i) {
+        QElapsedTimer clock;
+        clock.start();
         const QByteArray bytes = mutated(seeds[random.bounded(seeds.size())], junk, random);
         SCOPED_TRACE(testing::Message() << "case " << i << ":\n" << bytes.toStdString());
         DesignFileContents contents = open;
@@ -333,6 +337,7 @@ TEST_F(DesignFileRefusal, FuzzedFilesAreReadOrRefusedCleanly)
             ++analysed;
             const QStringList bad = analyseForNonFinite(contents.design, contents.materials);
             ASSERT_TRUE(bad.isEmpty()) << bad.join(", ").toStdString();
+            slowestCase = std::max(slowestCase, clock.elapsed());
             continue;
         }
         ++refused;
@@ -350,6 +355,7 @@ TEST_F(DesignFileRefusal, FuzzedFilesAreReadOrRefusedCleanly)
             return;
     }
     RecordProperty("analysed", analysed);
+    RecordProperty("slowest_case_ms", int(slowestCase));
     RecordProperty("refused", refused);
     EXPECT_GT(refused, cases / 3);
     EXPECT_GT(analysed, cases / 20);
