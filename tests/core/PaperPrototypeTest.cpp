@@ -224,7 +224,8 @@ TEST_F(PaperPrototypeTest, SvgOutlineHoldsThePresetPointsInInches)
     }
     const QPointF axle(p.Mass.caseRadiusUnits(), 540.0f - p.Mass.DriveAxleHeight);
     int checked = 0;
-    for (const QPoint& point : preset(1).OuterOutline.points()) {
+    const CarDesign racer = preset(1); // the loop reads its points, so it must outlive the loop
+    for (const QPoint& point : racer.OuterOutline.points()) {
         if (QLineF(point, axle).length() <= p.Mass.caseRadiusUnits() + 2 || point.y() >= 540)
             continue; // inside the case, or on the cut at the paper's bottom edge
         const QPointF inches = QPointF(point) / 72.0;
