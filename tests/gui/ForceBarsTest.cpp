@@ -107,7 +107,11 @@ TEST_F(ForceBars, SimulateLaysTheRearPropulsionAndTractionBackwardsAlongTheGroun
     EXPECT_TRUE(label("PropLeftLabel")->text().endsWith(" lb"));
     EXPECT_LE(label("PropLeftLabel")->text().size(), 9);
     EXPECT_EQ(label("PropLeftLabel")->pos(), QPoint(rearX() - 50, groundY() - 20));
-    EXPECT_EQ(label("TracLeftLabel")->pos(), QPoint(rearX() - 20, groundY() + 10));
+    // Below the bars, moved up where the drawing area's bottom edge would cut it off.
+    QLabel* tractionText = label("TracLeftLabel");
+    const int areaBottom = tractionText->parentWidget()->height();
+    EXPECT_EQ(tractionText->pos(),
+              QPoint(rearX() - 20, std::min(groundY() + 10, areaBottom - tractionText->height())));
     EXPECT_TRUE(bar("NormalForceLeftShape")->isVisible());
 
     // Only all-wheel drive has a front pair.

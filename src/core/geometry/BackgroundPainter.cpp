@@ -35,16 +35,21 @@ void paintHalfInchGrid(QPainter& painter, const BackgroundScene& scene)
 }
 
 // The 15 ft track: a line a foot apart, the start (0 ft) and finish (15 ft) red.
+// A line near the right edge keeps its line but not a label that would be cut off.
 void paintFootLines(QPainter& painter, const BackgroundScene& scene)
 {
+    constexpr int kFootLabelPoints = 9;
     const int step = std::max(1, nearest(static_cast<double>(scene.WindowWidth) / 17.0));
     const int height = scene.Area.height();
+    const QRect area(QPoint(0, 0), scene.Area);
     for (int i = 1;; ++i) {
         const int x = i * step;
         const bool startOrFinish = i == 1 || i == 16;
         painter.setPen(QPen(startOrFinish ? colours::kRed : colours::kGrid, 1));
         painter.drawLine(x, 0, x, height);
-        drawLabel(painter, QPoint(x, 0), QString::number(i - 1) + QStringLiteral(" ft"), 9);
+        const QString label = QString::number(i - 1) + QStringLiteral(" ft");
+        if (area.contains(labelBox(painter, QPoint(x, 0), label, kFootLabelPoints)))
+            drawLabel(painter, QPoint(x, 0), label, kFootLabelPoints);
         if (x > scene.Area.width())
             break;
     }

@@ -7,6 +7,9 @@
 
 namespace brisko {
 
+// The box the label's text covers when drawn at `topLeft` with that painter's font.
+QRect labelBox(const QPainter& painter, const QPoint& topLeft, const QString& text, int pointSize);
+
 void drawLabel(QPainter& painter, const QPoint& topLeft, const QString& text, int pointSize,
                const QColor& colour = Qt::black);
 

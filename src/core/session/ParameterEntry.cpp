@@ -245,14 +245,16 @@ void ParameterEntry::chooseDrive(DriveType drive)
     // RWD and FWD must not bring back an older one.
     if (design.Drive != DriveType::AWD)
         design.KeptOtherWheelDiameter = design.OtherWheelDiameter;
+    if (!m_session->logAction(1, kDriveCode, word, {}, {}, {}, QStringLiteral("SetDrive")))
+        return;
     design.setDrive(drive);
-    // The field shows the accepted text: in AWD it is disabled and an unaccepted text
-    // left in it could never be corrected.
+    // The field shows the accepted text (its change is logged between the choice and
+    // its application): in AWD it is disabled and an unaccepted text left in it
+    // could never be corrected.
     putAcceptedTextBack(19);
     for (const auto& listener : m_driveListeners)
         listener(drive);
-    if (m_session->logAction(1, kDriveCode, word, {}, {}, {}, QStringLiteral("SetDrive")))
-        logAndRefresh(kDriveCode, word, QStringLiteral("DoDrive"));
+    logAndRefresh(kDriveCode, word, QStringLiteral("DoDrive"));
 }
 
 void ParameterEntry::chooseChamber(ChamberShape shape)

@@ -2,10 +2,12 @@
 
 #include "dialogs/TADWin.h"
 #include "dialogs/TPortfolioWin.h"
+#include "mainwin/DrawingArea.h"
 #include "mainwin/TRPWin.h"
 #include "output/TAbout.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 
 namespace brisko::gui {
 
@@ -15,6 +17,7 @@ Program::Program(Prompter& prompter)
 {
     m_about = new TAbout(prompter, m_main.get());
     m_advisories = new TADWin(m_main.get());
+    m_advisories->followArea(m_main->image());
     m_portfolioBox = new TPortfolioWin(
         prompter, [this](const QString& path) { return m_main->attachPortfolio(path); }, m_main.get());
     connect(m_about, &QDialog::finished, this, &Program::aboutClosed);
@@ -41,6 +44,9 @@ void Program::aboutClosed()
 void Program::runStartUp()
 {
     m_main->prepareStartUp();
+    // Without a window manager to maximise it, the window still fits the screen.
+    if (const QScreen* screen = m_main->screen())
+        m_main->setGeometry(screen->availableGeometry());
     m_main->showMaximized();
     m_portfolioBox->open();
 }

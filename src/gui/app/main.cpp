@@ -4,11 +4,15 @@
 #include "mainwin/TRPWin.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brisko"));
+    // The installed menu entry (brisko.desktop) and its icon belong to this program.
+    QApplication::setDesktopFileName(QStringLiteral("brisko"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("brisko")));
     QApplication::setStyle(QStringLiteral("Fusion"));
     brisko::gui::QtPrompter prompter;
     brisko::gui::Program program(prompter);

@@ -80,6 +80,9 @@ QGroupBox* TPFWin::buildPreferencesBox()
         grid->itemAtPosition(3, column)->widget()->hide();
     grid->addWidget(buildChamberBox(), 4, 0, 1, 3);
 
+    // The texts the fields are made with are no change of them; later ones are.
+    m_caseRatioEF->setText(m_entry->session().fields.CaseRatio);
+    m_frictionEF->setText(m_entry->session().fields.FrictionForce);
     m_fieldEvents->watch(m_caseRatioEF, kCaseRatioField);
     m_fieldEvents->watch(m_frictionEF, kFrictionField);
     return box;
@@ -132,8 +135,10 @@ void TPFWin::showFieldText(int code)
     QLineEdit* edit = code == kCaseRatioField ? m_caseRatioEF : code == kFrictionField ? m_frictionEF : nullptr;
     if (!edit)
         return;
-    const QSignalBlocker quiet(edit);
-    edit->setText(code == kCaseRatioField ? fields.CaseRatio : fields.FrictionForce);
+    // Logged as a change of the field, as typing is; the same text is no change.
+    const QString& text = code == kCaseRatioField ? fields.CaseRatio : fields.FrictionForce;
+    if (edit->text() != text)
+        edit->setText(text);
 }
 
 void TPFWin::showDesign()

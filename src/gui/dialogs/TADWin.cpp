@@ -2,6 +2,8 @@
 
 #include "analysis/Advisories.h"
 
+#include <QEvent>
+#include <algorithm>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -16,6 +18,8 @@ struct AdvisoryLabel {
 };
 
 // The texts and hints are the analysis' own, so the window and the checks agree.
+constexpr int kAreaMargin = 10; // between the window and the area's edges
+
 const QString kWeightsFreeText = QStringLiteral("Some weights are not connected.");
 
 const AdvisoryLabel kLabels[] = {
@@ -32,11 +36,12 @@ const AdvisoryLabel kLabels[] = {
 } // namespace
 
 TADWin::TADWin(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("ADWin"));
     setWindowTitle(QStringLiteral("Advisories"));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus); // a student typing in a field keeps typing there
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(14, 10, 14, 10);
     for (const auto& advisory : kLabels) {
@@ -64,7 +69,51 @@ void TADWin::showAdvisories(const AdvisoryDisplay& display)
     showLabel("WeightsFreeLabel", display.weightsFree);
     showLabel("NoMassLabel", display.noMass);
     adjustSize();
+    placeOverArea();
     setVisible(display.any());
+}
+
+void TADWin::followArea(QWidget* area)
+{
+    if (m_area)
+        m_area->window()->removeEventFilter(this);
+    m_area = area;
+    if (!area)
+        return;
+    area->installEventFilter(this);
+    area->window()->installEventFilter(this);
+    placeOverArea();
+}
+
+QPoint TADWin::placeInArea(const QRect& areaOnScreen, const QSize& frameSize)
+{
+    const int left = std::max(areaOnScreen.left(), areaOnScreen.right() + 1 - kAreaMargin - frameSize.width());
+    return {left, areaOnScreen.top() + kAreaMargin};
+}
+
+void TADWin::placeOverArea()
+{
+    if (!m_area)
+        return;
+    const QRect areaOnScreen(m_area->mapToGlobal(QPoint(0, 0)), m_area->size());
+    // The frame the window manager adds is part of what must stay inside the area.
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    move(placeInArea(areaOnScreen, frame));
+}
+
+bool TADWin::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::WindowStateChange:
+        placeOverArea();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TADWin::showLabel(const char* name, bool visible)

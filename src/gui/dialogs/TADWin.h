@@ -1,6 +1,7 @@
 #pragma once
 // The advisories window `ADWin`: one line per advisory that holds, shown while at
 // least one does. The checks themselves run elsewhere and hand their result here.
+#include <QPointer>
 #include <QWidget>
 
 namespace brisko::gui {
@@ -30,8 +31,20 @@ public:
     // Shows the given labels (and the window when any shows), hides the rest.
     void showAdvisories(const AdvisoryDisplay& display);
 
+    // Keeps the window over the top right corner of `area`, inside its main window,
+    // also when that window moves or is resized.
+    void followArea(QWidget* area);
+    // Where the window goes: its frame `frameSize` in the area's top right corner.
+    static QPoint placeInArea(const QRect& areaOnScreen, const QSize& frameSize);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showLabel(const char* name, bool visible);
+    void placeOverArea();
+
+    QPointer<QWidget> m_area;
 };
 
 } // namespace brisko::gui

@@ -1,6 +1,7 @@
 #include "dialogs/TPortfolioWin.h"
 
 #include "persist/FileNames.h"
+#include "persist/PortfolioFolder.h"
 #include "ui/Prompter.h"
 
 #include <QCoreApplication>
@@ -81,7 +82,7 @@ void TPortfolioWin::buildContents()
 void TPortfolioWin::ContinueBtnClick()
 {
     FileRequest request;
-    request.folder = m_folder;
+    request.folder = portfolioStartFolder(m_folder);
     request.filter = QStringLiteral("Brisko Design Portfolio|*.brdp");
     request.confirmOverwrite = false; // an existing portfolio is appended to, never replaced
     if (m_existing->isChecked()) {

@@ -18,7 +18,8 @@ public:
     // `attach` takes the chosen path; false keeps the box open.
     TPortfolioWin(Prompter& prompter, std::function<bool(const QString&)> attach, QWidget* parent = nullptr);
 
-    // The folder the save dialog opens in (the program's own folder).
+    // The program's own folder: the save dialog opens there when the student may
+    // write in it, else in the documents folder.
     void setStartFolder(const QString& folder) { m_folder = folder; }
 
     void ContinueBtnClick();

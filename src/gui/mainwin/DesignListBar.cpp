@@ -132,10 +132,13 @@ void DesignListBar::textTyped(const QString& text)
 
 bool DesignListBar::eventFilter(QObject* watched, QEvent* event)
 {
-    // Leaving the box for another control (not for its own drop-down list).
-    if (watched == m_box && event->type() == QEvent::FocusOut
-        && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        logCarName(m_session);
+    // Leaving the box for another control: not for its own drop-down list, nor for a
+    // message box or dialog that took the focus while it is open.
+    if (watched == m_box && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            logCarName(m_session);
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -63,20 +63,39 @@ void DynamicControls::ToEndDynamicBtnClick()
 {
     if (!canStart())
         return;
-    BusyScope busy(m_busy);
     if (!logDynamic("ConcludeDynamic"))
         return;
     m_window.perState().dynamicStep = kEveryFrame;
-    // Rewind too would start a run; the run's end gives it back.
-    setButtons(false, false);
-    m_window.RefreshState(0, 0, ProcessState::Dynamic);
+    m_rewindAfterAnimation = false;
+    setButtons(false, true);
+    {
+        BusyScope busy(m_busy);
+        m_window.RefreshState(0, 0, ProcessState::Dynamic);
+    }
+    if (m_rewindAfterAnimation && m_window.session().app.CurrentState == ProcessState::Dynamic) {
+        m_rewindAfterAnimation = false;
+        rewind();
+        return;
+    }
     refreshAfterAnimation();
 }
 
 void DynamicControls::RewindDynamicBtnClick()
 {
+    // During the animation the run cannot start again from inside itself: the
+    // animation stops, and the rewind follows as soon as the run has returned.
+    if (m_busy && m_refresh.isAnimating()) {
+        m_rewindAfterAnimation = true;
+        m_refresh.stopAnimation();
+        return;
+    }
     if (!canStart())
         return;
+    rewind();
+}
+
+void DynamicControls::rewind()
+{
     BusyScope busy(m_busy);
     if (!logDynamic("RewindDynamic"))
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // The Simulate panel's buttons: step the run one frame further, animate it to the
-// end, or wind the spring up again. A click while a run is under way is ignored.
+// end, or wind the spring up again. A click while a run is under way is ignored,
+// except Rewind during the animation: it stops the animation, then winds up.
 #include <QObject>
 
 namespace brisko::gui {
@@ -25,10 +26,12 @@ private:
     void setButtons(bool stepAndToEnd, bool rewind);
     bool logDynamic(const char* value);
     void refreshAfterAnimation();
+    void rewind();
 
     TRPWin& m_window;
     PrototypeRefresh& m_refresh;
     bool m_busy = false;
+    bool m_rewindAfterAnimation = false;
 };
 
 } // namespace brisko::gui

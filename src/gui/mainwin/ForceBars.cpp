@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace brisko::gui {
@@ -33,13 +34,24 @@ QLabel* label(QWidget* image, const char* name)
     return image->findChild<QLabel*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
 }
 
+// The label goes where it is asked to, moved in just as far as it takes to be seen
+// whole: near an edge of the drawing area a bar's figure is never cut off.
+QPoint keptInside(const QPoint& topLeft, const QSize& size, const QWidget* area)
+{
+    if (!area)
+        return topLeft;
+    const int x = std::clamp(topLeft.x(), 0, std::max(0, area->width() - size.width()));
+    const int y = std::clamp(topLeft.y(), 0, std::max(0, area->height() - size.height()));
+    return {x, y};
+}
+
 void placeLabel(QLabel* label, const QString& text, const QPoint& topLeft)
 {
     if (!label)
         return;
     label->setText(text);
     label->adjustSize();
-    label->move(topLeft);
+    label->move(keptInside(topLeft, label->size(), label->parentWidget()));
     label->raise();
     label->show();
 }

@@ -33,6 +33,10 @@ public:
 
     // A simulation run is under way (an animation lets events through while it draws).
     bool isRunning() const { return m_running; }
+    bool isAnimating() const { return m_running && m_animating; }
+    // The running animation draws no further frame and lets no more events through;
+    // the run itself completes.
+    void stopAnimation() { m_stopAnimation = true; }
     // One step forward: the spring figures again and the run drawing the requested
     // frame; the drawing and the masses stay as they are.
     void stepDynamic();
@@ -95,6 +99,7 @@ private:
     float m_pictureSize = 0.4f;
     bool m_running = false;
     bool m_animating = false; // the running run draws every frame
+    bool m_stopAnimation = false;
 };
 
 } // namespace brisko::gui

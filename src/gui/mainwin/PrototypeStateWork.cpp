@@ -141,8 +141,8 @@ void PrototypeRefresh::runDisplayed()
 // lets the window repaint and answer before the next frame is computed.
 void PrototypeRefresh::drawFrame(const DynamicFrame& frame)
 {
-    if (m_window.session().app.CurrentState != ProcessState::Dynamic || !m_window.isVisible())
-        return; // left or closed during an animation: the run finishes without drawing
+    if (m_window.session().app.CurrentState != ProcessState::Dynamic || !m_window.isVisible() || m_stopAnimation)
+        return; // left, closed or stopped during an animation: the run finishes without drawing
     const DriveType drive = m_window.session().design.Drive;
     const WheelContacts at = wheelContactsNow();
     showPropulsionBars(m_window.image(), at, drive, frame);
@@ -237,12 +237,19 @@ void PrototypeRefresh::simulate(const DynamicRunOptions& options)
 {
     if (m_running)
         return; // never re-entered from inside an animation
+    // The skid belongs to one run: a new run, also the race's, starts without it.
+    AdvisoryFlags& flags = m_window.session().advisories;
+    flags.Skid = false;
+    flags.ReservedDynamic = false;
     {
         FlagScope running(m_running);
         FlagScope animating(m_animating, options.RequestedFrame == kEveryFrame);
+        m_stopAnimation = false;
         m_prototype.simulate(options);
     }
     const DynamicResult& result = m_prototype.dynamic();
+    if (options.RequestedFrame == kEveryFrame || options.RequestedFrame == kNoFrame)
+        enableButton(m_window, "RewindDynamicBtn", true);
     showDynamicFigures(m_window, result);
     showRevisedDistance(result);
     syncResultTexts();

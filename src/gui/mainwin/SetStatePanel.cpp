@@ -148,6 +148,8 @@ QLineEdit* SetStatePanel::makeDimensionField(int code, const char* name)
     auto* field = new QLineEdit(this);
     field->setObjectName(QString::fromLatin1(name));
     field->setFixedWidth(kFieldWidth);
+    // The text a field is made with is no change of it; later ones are.
+    field->setText(m_session->fields.dimension(code));
     m_fieldEvents->watch(field, code);
     // Enter presses Apply once typing has enabled it.
     connect(field, &QLineEdit::returnPressed, this, [this] {
@@ -203,11 +205,14 @@ void SetStatePanel::showPartAttributes(const QString& text)
     m_attributesLabel->setText(text.isEmpty() ? kDefaultAttributes : text);
 }
 
+// A text put into a field is a change of the field like a typed one and is logged
+// as one; the text it already shows is no change.
 void SetStatePanel::showFieldText(int code)
 {
     QLineEdit* field = dimensionField(code);
-    const QSignalBlocker quiet(field);
-    field->setText(m_session->fields.dimension(code));
+    const QString& text = m_session->fields.dimension(code);
+    if (field->text() != text)
+        field->setText(text);
 }
 
 void SetStatePanel::showApplyEnabled(bool enabled)

@@ -19,7 +19,8 @@ QLabel* makeHeading(const QString& text)
 {
     auto* heading = new QLabel(text);
     heading->setProperty("panelHeading", true);
-    heading->setMinimumWidth(150);
+    heading->setMinimumWidth(96);
+    heading->setMaximumWidth(150);
     heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     heading->setWordWrap(true);
     return heading;
@@ -115,7 +116,7 @@ QWidget* createPlay3DPanel()
     layout->addWidget(makeLabel(QStringLiteral("PictureSizeLabel"), QStringLiteral("Picture Size"), sizeHint), 1, 0, 1, 4);
     layout->addWidget(makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint), 2, 0, 1, 4);
     layout->addWidget(makeTickCaptions({QStringLiteral("Small"), QStringLiteral("Med"), QStringLiteral("Large")}), 3, 0, 1, 4);
-    panel->setMinimumWidth(320);
+    panel->setMinimumWidth(250);
     panel->setMaximumWidth(420);
     return hidden(panel);
 }
@@ -153,7 +154,7 @@ QWidget* createElementSizeGroupBox()
                                  QStringLiteral("Size of the elements of the mass scan (smaller is finer and slower)")));
     layout->addWidget(makeTickCaptions({QStringLiteral("1"), QStringLiteral("1/2"), QStringLiteral("1/4"),
                                         QStringLiteral("1/8"), QStringLiteral("1/16"), QStringLiteral("1/32")}));
-    box->setMinimumWidth(260);
+    box->setMinimumWidth(210);
     return hidden(box);
 }
 

@@ -6,6 +6,7 @@
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/DesignListBar.h"
 #include "mainwin/DriveBox.h"
+#include "mainwin/ElidedPathLabel.h"
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/ProcessBar.h"
 #include "mainwin/StatePanels.h"
@@ -81,7 +82,7 @@ QWidget* TRPWin::buildTopBar()
     m_listBar = new DesignListBar(m_session, bar);
     listColumn->addWidget(m_listBar);
     listColumn->addWidget(buildPortfolioBar());
-    row->addLayout(listColumn);
+    row->addLayout(listColumn, 1);
     return bar;
 }
 
@@ -108,16 +109,19 @@ QWidget* TRPWin::buildPortfolioBar()
 {
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("PortfolioBar"));
-    auto* row = new QHBoxLayout(bar);
+    // The path under its caption: it gets the list's whole width.
+    auto* row = new QVBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
     QLabel* caption = makeLabel(QStringLiteral("DirCaptionLabel"), QStringLiteral("Working with Design Portfolio:"));
     caption->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    m_dirLabel = makeLabel(QStringLiteral("DirLabel"), QString(), QStringLiteral("No portfolio selected"));
-    m_dirLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // A long path is cut rather than widening the tool bar; its hint shows it whole.
-    m_dirLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A long path is cut in the middle rather than widening the tool bar; its hint
+    // shows it whole.
+    m_dirLabel = new ElidedPathLabel;
+    m_dirLabel->setObjectName(QStringLiteral("DirLabel"));
+    m_dirLabel->setToolTip(QStringLiteral("No portfolio selected"));
     row->addWidget(caption);
-    row->addWidget(m_dirLabel, 1);
+    row->addWidget(m_dirLabel);
     return bar;
 }
 

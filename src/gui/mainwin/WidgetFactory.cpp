@@ -24,6 +24,19 @@ QLabel* makeLinkLabel(const QString& name, const QString& text, const QString& h
     return label;
 }
 
+QString longestFigureText()
+{
+    return QStringLiteral("-0.000") + QString(15, QLatin1Char('8'));
+}
+
+namespace {
+
+// The frame, the window's padding (4 px a side) and the edit's own text margins.
+constexpr int kFieldChrome = 2 * (1 + 4 + 2) + 4;
+constexpr int kCaptionWidth = 110;
+
+} // namespace
+
 QLineEdit* makeFigureField(const QString& name)
 {
     auto* field = new QLineEdit;
@@ -31,7 +44,7 @@ QLineEdit* makeFigureField(const QString& name)
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->setAlignment(Qt::AlignRight);
-    field->setFixedWidth(110);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(longestFigureText()) + kFieldChrome);
     return field;
 }
 
@@ -49,6 +62,9 @@ void addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fie
     const int row = index % kFigureRows;
     const int column = (index / kFigureRows) * 2;
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A long caption takes two lines, so the whole-text fields fit a 1280 wide window.
+    caption->setWordWrap(true);
+    caption->setFixedWidth(kCaptionWidth);
     grid->addWidget(caption, row, column);
     QLineEdit* field = makeFigureField(fieldName);
     caption->setBuddy(field);

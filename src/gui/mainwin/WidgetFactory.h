@@ -13,7 +13,10 @@ namespace brisko::gui {
 QLabel* makeLabel(const QString& name, const QString& text, const QString& hint = {});
 // A caption that opens a help page when clicked.
 QLabel* makeLinkLabel(const QString& name, const QString& text, const QString& hint = {});
-// A read-only figure field (`...EF`).
+// The longest number text a figure can have: a sign, "0.000" and 15 significant
+// digits (smaller values switch to the exponent form, which is no longer).
+QString longestFigureText();
+// A read-only figure field (`...EF`), wide enough for the longest number text.
 QLineEdit* makeFigureField(const QString& name);
 QPushButton* makeButton(const QString& name, const QString& text, const QString& hint = {});
 

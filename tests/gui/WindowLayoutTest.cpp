@@ -1,0 +1,179 @@
+// How the main window looks to a new student at the usual screen sizes: the
+// advisories window beside the controls, whole figure texts, texts inside the
+// drawing area, and the portfolio path.
+#include "ProgramFixture.h"
+#include "TextBoxRecorder.h"
+
+#include "dialogs/TADWin.h"
+#include "mainwin/ElidedPathLabel.h"
+#include "mainwin/WidgetFactory.h"
+
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyleOptionFrame>
+#include <QTest>
+
+namespace brisko::gui::test {
+
+namespace {
+
+const char* const kStateButtons[] = {"VPSetBtn", "VPBuildBtn", "VPPropBtn", "VPDynPerfBtn",
+                                     "VPRaceBtn", "VPPreviewBtn"};
+
+QRect onScreen(const QWidget* widget)
+{
+    return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+}
+
+// A design whose front axle touches nothing: its advisory shows from the Set state on.
+void loosenFrontAxle(TRPWin& win)
+{
+    win.session().design.FrontAxle.XUnits = 20;
+    win.session().design.FrontAxle.YUnits = 20;
+}
+
+} // namespace
+
+class WindowLayout : public ProgramFixture, public ::testing::WithParamInterface<QSize> {
+protected:
+    void SetUp() override
+    {
+        ProgramFixture::SetUp();
+        startWithPortfolio();
+        win().showNormal();
+        win().resize(GetParam());
+        QApplication::processEvents();
+    }
+
+    TADWin& advisories() { return program->advisories(); }
+
+    // Every control a student may want to reach while the advisories show.
+    QList<QWidget*> visibleControls()
+    {
+        QList<QWidget*> controls;
+        for (QWidget* w : win().findChildren<QWidget*>()) {
+            const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w)
+                || qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractSlider*>(w);
+            if (control && w->isVisible() && !w->window()->inherits("brisko::gui::TADWin"))
+                controls << w;
+        }
+        return controls;
+    }
+
+    void expectAdvisoriesOverTheSheetCorner()
+    {
+        ASSERT_TRUE(advisories().isVisible());
+        const QRect box = advisories().frameGeometry();
+        const QRect sheet = onScreen(win().image());
+        EXPECT_TRUE(sheet.contains(box)) << "sheet " << sheet.x() << "," << sheet.y() << " box " << box.x() << ","
+                                         << box.y() << " " << box.width() << "x" << box.height();
+        EXPECT_LT(box.top() - sheet.top(), 40);
+        EXPECT_LT(sheet.right() - box.right(), 40);
+        for (QWidget* control : visibleControls())
+            EXPECT_FALSE(onScreen(control).intersects(box)) << control->objectName().toStdString();
+    }
+};
+
+TEST_P(WindowLayout, AdvisoriesShowOverTheSheetsTopRightCornerAndFollowTheWindow)
+{
+    loosenFrontAxle(win());
+    win().activateWindow();
+    for (const char* state : kStateButtons) {
+        click(state);
+        QApplication::processEvents();
+        if (advisories().isVisible())
+            expectAdvisoriesOverTheSheetCorner();
+    }
+    click("VPSetBtn");
+    QApplication::processEvents();
+    expectAdvisoriesOverTheSheetCorner();
+    // It never takes the focus from the field the student is typing in.
+    EXPECT_TRUE(advisories().windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(advisories().testAttribute(Qt::WA_ShowWithoutActivating));
+
+    win().move(win().x() + 60, win().y() + 30);
+    QApplication::processEvents();
+    expectAdvisoriesOverTheSheetCorner();
+    win().resize(GetParam() - QSize(120, 60));
+    QApplication::processEvents();
+    expectAdvisoriesOverTheSheetCorner();
+}
+
+TEST_P(WindowLayout, FigureFieldsShowTheLongestNumberTextWhole)
+{
+    for (const char* state : {"VPBuildBtn", "VPPropBtn", "VPDynPerfBtn"}) {
+        click(state);
+        QApplication::processEvents();
+        ASSERT_EQ(win().width(), GetParam().width()) << "the panels widen the window";
+        const QRect window = win().rect();
+        int checked = 0;
+        for (QLineEdit* field : win().findChildren<QLineEdit*>()) {
+            if (!field->isReadOnly() || !field->isVisible() || !field->objectName().endsWith(QLatin1String("EF")))
+                continue;
+            ++checked;
+            QStyleOptionFrame option;
+            option.initFrom(field);
+            option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+            const QRect text = field->style()->subElementRect(QStyle::SE_LineEditContents, &option, field);
+            const int room = text.width() - 2 * 2; // the edit's own margin on either side
+            EXPECT_GE(room, field->fontMetrics().horizontalAdvance(longestFigureText()))
+                << state << " " << field->objectName().toStdString();
+            EXPECT_TRUE(window.contains(QRect(field->mapTo(&win(), QPoint(0, 0)), field->size())))
+                << state << " " << field->objectName().toStdString() << " leaves the window";
+        }
+        if (state != std::string_view("VPBuildBtn")) // its figures show once the build is drawn
+            EXPECT_GT(checked, 2) << state;
+    }
+}
+
+TEST_P(WindowLayout, EveryTextOnTheSheetLiesInsideIt)
+{
+    for (const char* drive : {"RWDBtn", "AWDBtn"}) {
+        click("VPSetBtn");
+        click(drive);
+        for (const char* state : kStateButtons) {
+            click(state);
+            QApplication::processEvents();
+            const QRect sheet = win().image()->rect();
+            for (QLabel* label : win().image()->findChildren<QLabel*>()) {
+                if (label->isVisible())
+                    EXPECT_TRUE(sheet.contains(label->geometry()))
+                        << drive << " " << state << " " << label->objectName().toStdString() << " at "
+                        << label->x() << "," << label->y();
+            }
+            // The texts painted on the sheet itself.
+            brisko::test::TextBoxRecorder recorder(win().image()->size());
+            win().image()->render(&recorder);
+            for (const auto& text : recorder.textsOutside())
+                ADD_FAILURE() << drive << " " << state << " '" << text.text.toStdString() << "'";
+        }
+    }
+}
+
+TEST_P(WindowLayout, ALongPortfolioPathIsCutInTheMiddleWithTheWholePathInItsHint)
+{
+    const QString path = QStringLiteral("/home/student/Documents/Engineering/Spring term/Toy cars/Group 4/"
+                                        "MyPortfolio.brdp");
+    auto* label = widget<ElidedPathLabel>("DirLabel");
+    ASSERT_NE(label, nullptr);
+    label->setText(path);
+    label->setToolTip(path);
+    QApplication::processEvents();
+    const QString shown = label->shownText();
+    EXPECT_TRUE(shown.startsWith(QLatin1String("/home/"))) << shown.toStdString();
+    EXPECT_TRUE(shown.endsWith(QLatin1String("MyPortfolio.brdp"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(shown), label->contentsRect().width());
+    EXPECT_EQ(label->toolTip(), path);
+    EXPECT_EQ(label->text(), path);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScreenSizes, WindowLayout, ::testing::Values(QSize(1280, 800), QSize(1920, 1080)),
+                         [](const auto& info) {
+                             return QStringLiteral("%1x%2").arg(info.param.width()).arg(info.param.height()).toStdString();
+                         });
+
+} // namespace brisko::gui::test
