@@ -52,7 +52,6 @@ TADWin::TADWin(QWidget* parent)
         label->hide();
         column->addWidget(label);
     }
-    column->addStretch(1);
     setMinimumWidth(260);
 }
 
@@ -68,7 +67,9 @@ void TADWin::showAdvisories(const AdvisoryDisplay& display)
     showLabel("FloatingLabel", display.floating);
     showLabel("WeightsFreeLabel", display.weightsFree);
     showLabel("NoMassLabel", display.noMass);
-    adjustSize();
+    // As tall as the labels that show, no more.
+    layout()->activate();
+    resize(sizeHint());
     placeOverArea();
     setVisible(display.any());
 }

@@ -97,6 +97,21 @@ void layBar(QFrame* bar, int x, int y, int reach, const QColor& colour)
     bar->show();
 }
 
+// Under the bars; where the drawing area ends too close below the ground, beside
+// the propulsion figure instead, so that the two never cover each other.
+QPoint tractionLabelPlace(const QWidget* image, QLabel* traction, const QString& text, const QLabel* propulsion,
+                          const QPoint& contact)
+{
+    const QPoint below = contact + QPoint(-20, 10);
+    if (!traction || !propulsion)
+        return below;
+    traction->setText(text);
+    traction->adjustSize();
+    if (below.y() + traction->height() <= image->height())
+        return below;
+    return {propulsion->x() - traction->width() - kLabelGap, propulsion->y()};
+}
+
 struct PairNames {
     const char* propulsion;
     const char* traction;
@@ -118,7 +133,9 @@ void showPair(QWidget* image, const PairNames& names, const QPoint& contact, int
     QLabel* propulsionText = label(image, names.propulsionLabel);
     colourLabel(propulsionText, colour);
     placeLabel(propulsionText, propulsionLabel(propulsion), contact + QPoint(-propulsionLabelLeft, -20));
-    placeLabel(label(image, names.tractionLabel), propulsionLabel(traction), contact + QPoint(-20, 10));
+    QLabel* tractionText = label(image, names.tractionLabel);
+    const QString tractionFigure = propulsionLabel(traction);
+    placeLabel(tractionText, tractionFigure, tractionLabelPlace(image, tractionText, tractionFigure, propulsionText, contact));
 }
 
 void setVisible(QWidget* widget, bool visible)
