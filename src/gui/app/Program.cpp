@@ -7,7 +7,6 @@
 #include "output/TAbout.h"
 
 #include <QCoreApplication>
-#include <QScreen>
 
 namespace brisko::gui {
 
@@ -44,9 +43,6 @@ void Program::aboutClosed()
 void Program::runStartUp()
 {
     m_main->prepareStartUp();
-    // Without a window manager to maximise it, the window still fits the screen.
-    if (const QScreen* screen = m_main->screen())
-        m_main->setGeometry(screen->availableGeometry());
     m_main->showMaximized();
     m_portfolioBox->open();
 }

@@ -116,7 +116,7 @@ QWidget* createPlay3DPanel()
     layout->addWidget(makeLabel(QStringLiteral("PictureSizeLabel"), QStringLiteral("Picture Size"), sizeHint), 1, 0, 1, 4);
     layout->addWidget(makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint), 2, 0, 1, 4);
     layout->addWidget(makeTickCaptions({QStringLiteral("Small"), QStringLiteral("Med"), QStringLiteral("Large")}), 3, 0, 1, 4);
-    panel->setMinimumWidth(250);
+    panel->setMinimumWidth(220);
     panel->setMaximumWidth(420);
     return hidden(panel);
 }
