@@ -168,8 +168,12 @@ TEST_F(PowerDesigner, UseBestTypesAndAppliesTheBestCombination)
     for (int i = before; i < all.size(); ++i)
         written << field(all[i], 1) + ":" + field(all[i], 14) + "=" + field(all[i], 3);
     EXPECT_EQ(written.mid(0, expected.size()), expected);
-    EXPECT_EQ(QSet<QString>(written.begin() + expected.size(), written.end()),
-              QSet<QString>(applied.begin(), applied.end()));
+    // Applying may put corrected texts into fields, which logs them as changes (stage 0).
+    QSet<QString> appliedWritten;
+    for (auto it = written.begin() + expected.size(); it != written.end(); ++it)
+        if (!it->startsWith(QLatin1String("0:")))
+            appliedWritten << *it;
+    EXPECT_EQ(appliedWritten, QSet<QString>(applied.begin(), applied.end()));
     EXPECT_EQ(widget<QLineEdit>("SpringLengthEF")->text(), designText(15));
 }
 
