@@ -33,7 +33,7 @@ void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
     }
     g.OuterLayerView = layer;
 
-    g.OuterLayerPrint = polygonRegion(outlineIn(v.printerFrame(), outer)) + g.RearCase.Printer.of(g.Shape);
+    g.OuterLayerPrint = polygonRegion(printerOutline(v.printerFrame(), outer)) + g.RearCase.Printer.of(g.Shape);
     if (awd)
         g.OuterLayerPrint += g.FrontCase.Printer.of(g.Shape);
     g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
@@ -61,7 +61,7 @@ void composeInnerLayer(CarGeometry& g, const BodyOutline& inner, const QRegion& 
     }
     g.InnerLayerView = layer;
 
-    QRegion print = (polygonRegion(outlineIn(v.printerFrame(), inner)) + g.RearCase.Printer.of(k))
+    QRegion print = (polygonRegion(printerOutline(v.printerFrame(), inner)) + g.RearCase.Printer.of(k))
                     - g.RearChamber.Printer.of(k);
     if (awd)
         print = (print + g.FrontCase.Printer.of(k)) - g.FrontChamber.Printer.of(k);

@@ -41,8 +41,10 @@ void buildAxles(CarGeometry& g, const CarDesign& design)
     g.PartRegions[DriveAxlePart] = g.DriveAxleRegion.View;
     g.PartRegions[OtherAxlePart] = g.OtherAxleRegion.View;
 
+    // From the pixel right of the drive axle's centre: an axle on the centre line
+    // would leave the car without a wheelbase.
     const float R = withinSheetReach(static_cast<float>(g.RearCentre.x()));
-    g.FrontAxleZone = QRegion(QRect(QPoint(nearest(R * v.ViewScale) + v.PaperLeft, 0),
+    g.FrontAxleZone = QRegion(QRect(QPoint(nearest(R * v.ViewScale) + v.PaperLeft + 1, 0),
                                     QPoint(v.PaperLeft + v.PaperViewWidth, v.PaperViewHeight))
                                   .adjusted(0, 0, -1, -1));
 }

@@ -14,6 +14,15 @@ QPolygon outlineIn(const Frame& frame, const BodyOutline& outline)
     return polygon;
 }
 
+QPolygon printerOutline(const Frame& printer, const BodyOutline& outline)
+{
+    // A copy made for another printer's resolution is converted afresh.
+    const QPointF scale(printer.ScaleX, printer.ScaleY);
+    if (!outline.printerPoints().isEmpty() && outline.printerScale() == scale)
+        return QPolygon(outline.printerPoints());
+    return outlineIn(printer, outline);
+}
+
 QRegion polygonRegion(const QPolygon& polygon)
 {
     if (polygon.size() < 3)

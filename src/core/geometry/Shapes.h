@@ -11,6 +11,8 @@ namespace brisko {
 
 // The outline's points converted to a frame.
 QPolygon outlineIn(const Frame& frame, const BodyOutline& outline);
+// The outline in the printer frame: its printer-frame copy when it has one.
+QPolygon printerOutline(const Frame& printer, const BodyOutline& outline);
 // The region of a polygon; fewer than 3 points give an empty region.
 QRegion polygonRegion(const QPolygon& polygon);
 // The ellipse inscribed in a box (right and bottom edges outside).

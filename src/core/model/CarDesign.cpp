@@ -30,12 +30,24 @@ bool BodyOutline::append(const QPoint& p)
     if (m_points.size() >= kMaxOutlinePoints)
         return false;
     m_points.append(p);
+    m_printerPoints.clear(); // no longer pairs up
     return true;
 }
 
 void BodyOutline::setPoints(const QVector<QPoint>& points)
 {
     m_points = points.mid(0, kMaxOutlinePoints);
+    m_printerPoints.clear();
+}
+
+void BodyOutline::setPoints(const QVector<QPoint>& points, const QVector<QPoint>& printerPoints,
+                            const QPointF& printerScale)
+{
+    setPoints(points);
+    if (printerPoints.size() != points.size())
+        return;
+    m_printerPoints = printerPoints.mid(0, kMaxOutlinePoints);
+    m_printerScale = printerScale;
 }
 
 void CarDesign::clearWeights()

@@ -2,6 +2,7 @@
 // The one car design in memory: dimensions as typed text, drive, outlines, axle
 // position, added weights, material choices and the settings that travel with it.
 #include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QString>
 #include <QVector>
@@ -34,21 +35,36 @@ struct FrontAxleLocation {
 };
 
 // A closed polygon of at most 256 points in sheet units; points are 1-based in the
-// descriptions, 0-based here.
+// descriptions, 0-based here. An outline drawn with the mouse also keeps a
+// printer-frame copy of its points, converted from the unrounded positions of
+// the clicks, for the templates; other outlines convert their points when printed.
 class BodyOutline {
 public:
     int count() const { return static_cast<int>(m_points.size()); }
     bool isEmpty() const { return m_points.isEmpty(); }
     const QVector<QPoint>& points() const { return m_points; }
     const QPoint& point(int index) const { return m_points.at(index); }
+    // The printer-frame copy, empty when the points are converted instead, and the
+    // printer scales it was made for.
+    const QVector<QPoint>& printerPoints() const { return m_printerPoints; }
+    QPointF printerScale() const { return m_printerScale; }
     // Appends a point; false once the outline holds 256 points.
     bool append(const QPoint& p);
     void setPoints(const QVector<QPoint>& points); // truncated to 256
-    void clear() { m_points.clear(); }
-    bool operator==(const BodyOutline&) const = default;
+    // Both frames at once, as a drawing commits them; the copies must pair up.
+    void setPoints(const QVector<QPoint>& points, const QVector<QPoint>& printerPoints, const QPointF& printerScale);
+    void clear()
+    {
+        m_points.clear();
+        m_printerPoints.clear();
+    }
+    // The same polygon: the printer copy follows from the points.
+    bool operator==(const BodyOutline& other) const { return m_points == other.m_points; }
 
 private:
     QVector<QPoint> m_points;
+    QVector<QPoint> m_printerPoints;
+    QPointF m_printerScale{1.0, 1.0};
 };
 
 struct AddedWeight {

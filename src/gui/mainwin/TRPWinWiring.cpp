@@ -14,6 +14,7 @@
 #include "mainwin/PrototypeRefresh.h"
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/SheetPointer.h"
+#include "mainwin/SheetTools.h"
 #include "persist/DesignListOps.h"
 #include "persist/DesignSaving.h"
 
@@ -30,6 +31,7 @@ void TRPWin::installPrototypeSeams()
     m_seams.enterSetPartEditor = [this] { m_setPanel->selectPart(OuterLayerPart); };
     m_seams.leaveSetPartEditor = [this] { m_setPanel->hideAllPartEditors(); };
     new SheetPointer(*this, *m_setPanel, [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
+    new SheetTools(*this); // after the pointer: a tool that is on sees the sheet's events first
     m_elementSize = new ElementSizeControl(*this, *findChild<QSlider*>(QStringLiteral("ElementSizeSlider")));
     // The result fields start as the texts the records carry before any analysis.
     setFigure(*this, "TimeEF", m_session.results.Time);

@@ -74,6 +74,7 @@ QWidget* createDrawCancelRow()
                              QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to "
                                             "finish (or press Cancel to abort)."));
     hint->setWordWrap(true);
+    hint->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
     hint->hide();
     row->addWidget(hint, 1);
     return rowWidget;

@@ -1,0 +1,147 @@
+#include "mainwin/OutlineDrawingTool.h"
+
+#include "analysis/VirtualPrototype.h"
+#include "geometry/SketchPainter.h"
+#include "mainwin/DrawingArea.h"
+#include "mainwin/TRPWin.h"
+#include "mainwin/WindowLock.h"
+
+#include <QAbstractButton>
+
+namespace brisko::gui {
+
+OutlineDrawingTool::OutlineDrawingTool(SheetToolContext& context, QAbstractButton* button, OutlineDrawing& drawing,
+                                       SketchedOutline which)
+    : SheetTool(context, button)
+    , m_drawing(drawing)
+    , m_which(which)
+{
+}
+
+void OutlineDrawingTool::buttonClicked()
+{
+    context().session().markCurrentDesignChanged();
+    if (isOn()) {
+        end();
+        context().refreshSet(); // the sheet shows the design as it stays
+        return;
+    }
+    start();
+}
+
+void OutlineDrawingTool::start()
+{
+    TRPWin& window = context().window();
+    Session& session = context().session();
+    if (session.app.CurrentState != ProcessState::Set)
+        window.SetProcessState(session.app.CurrentState, ProcessState::Set);
+    m_drawing.begin(m_which);
+    m_rubberShown = false;
+    context().lock().lock(button());
+    showDrawingControls(true);
+    drawReference();
+    context().setSheetCursor(Qt::PointingHandCursor);
+    setButtonDown(true);
+}
+
+void OutlineDrawingTool::end()
+{
+    const bool wasOuter = m_which == SketchedOutline::Outer;
+    context().lock().unlock();
+    m_drawing.end();
+    context().setSheetCursor(Qt::ArrowCursor);
+    setButtonDown(false);
+    showDrawingControls(false);
+    if (wasOuter)
+        if (auto* inner = context().window().findChild<QAbstractButton*>(QStringLiteral("DrawInnerBtn")))
+            inner->setEnabled(true); // an outer outline exists now
+}
+
+void OutlineDrawingTool::cancel()
+{
+    if (!isOn())
+        return;
+    m_drawing.cancel();
+    end();
+    context().refreshSet();
+}
+
+void OutlineDrawingTool::showDrawingControls(bool visible)
+{
+    for (const char* name : {"DrawCancelBtn", "DrawHintLabel"})
+        if (auto* widget = context().window().findChild<QWidget*>(QString::fromLatin1(name)))
+            widget->setVisible(visible);
+}
+
+// The background, paper and grid without the car, and the layers in the
+// reference colours of this drawing.
+void OutlineDrawingTool::drawReference()
+{
+    TRPWin& window = context().window();
+    if (window.seams().drawSheetBackground)
+        window.seams().drawSheetBackground();
+    window.perState().highlightedPart = -1; // its frame went with the picture
+    QPainter painter(&context().sheet().canvas());
+    paintSketchReference(painter, context().geometry(), m_which == SketchedOutline::Outer);
+    painter.end();
+    context().sheet().update();
+}
+
+bool OutlineDrawingTool::onPaper(const QPoint& at) const
+{
+    return context().geometry().PaperRegion.contains(at);
+}
+
+bool OutlineDrawingTool::press(const QPoint& at)
+{
+    if (!onPaper(at))
+        return false; // beside the paper: an ordinary press of the design view
+    m_drawing.pressOnPaper(at);
+    m_rubberShown = false; // the last band stays as part of the drawing
+    return true;
+}
+
+void OutlineDrawingTool::toggleRubberBand()
+{
+    const OutlineSketch& sketch = m_drawing.sketch();
+    QPainter painter(&context().sheet().canvas());
+    paintInvertingLine(painter, sketch.strokeStart(), sketch.rubberEnd(), kSketchPen);
+}
+
+void OutlineDrawingTool::move(const QPoint& at)
+{
+    const bool paper = onPaper(at);
+    if (!m_drawing.sketch().penDown() || !paper) {
+        context().setSheetCursor(paper ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
+        return;
+    }
+    if (m_rubberShown)
+        toggleRubberBand(); // erases the old band
+    m_drawing.moveRubberBand(at);
+    toggleRubberBand();
+    m_rubberShown = true;
+    context().setSheetCursor(Qt::PointingHandCursor);
+    context().sheet().update();
+}
+
+void OutlineDrawingTool::release(const QPoint& at)
+{
+    if (!onPaper(at) || !m_drawing.sketch().penDown())
+        return;
+    {
+        QPainter painter(&context().sheet().canvas());
+        paintSketchSegment(painter, m_drawing.sketch().strokeStart(), at);
+    }
+    m_rubberShown = false; // painted over by the segment: never erased again
+    m_drawing.releaseOnPaper(at, context().prototype().layout());
+    context().sheet().update();
+}
+
+void OutlineDrawingTool::doubleClick(const QPoint&)
+{
+    m_drawing.finish(context().prototype().layout());
+    end();
+    context().refreshSet();
+}
+
+} // namespace brisko::gui

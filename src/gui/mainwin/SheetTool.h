@@ -1,0 +1,69 @@
+#pragma once
+// A mouse tool of the drawing sheet: started by its button, it takes the sheet's
+// mouse events while it is on. What the tools share: the window, its lock and the
+// drawing sheet with the regions it was drawn from.
+#include <QPoint>
+#include <Qt>
+
+class QAbstractButton;
+
+namespace brisko {
+class CarGeometry;
+class Session;
+class VirtualPrototype;
+} // namespace brisko
+
+namespace brisko::gui {
+
+class DrawingArea;
+class TRPWin;
+class WindowLock;
+
+class SheetToolContext {
+public:
+    SheetToolContext(TRPWin& window, WindowLock& lock);
+
+    TRPWin& window() { return m_window; }
+    WindowLock& lock() { return m_lock; }
+    Session& session() const;
+    DrawingArea& sheet();
+    const VirtualPrototype& prototype() const;
+    const CarGeometry& geometry() const;
+    void setSheetCursor(Qt::CursorShape shape);
+    void refreshSet();
+
+private:
+    TRPWin& m_window;
+    WindowLock& m_lock;
+};
+
+class SheetTool {
+public:
+    SheetTool(SheetToolContext& context, QAbstractButton* button);
+    virtual ~SheetTool() = default;
+    SheetTool(const SheetTool&) = delete;
+    SheetTool& operator=(const SheetTool&) = delete;
+
+    QAbstractButton* button() const { return m_button; }
+    // The tool's button was clicked.
+    virtual void buttonClicked() = 0;
+    virtual bool isOn() const = 0;
+
+    // Events in view-frame pixels while the tool is on. A press the tool does not
+    // take (false) is an ordinary press of the design view.
+    virtual bool press(const QPoint& at) = 0;
+    virtual void move(const QPoint&) {}
+    virtual void release(const QPoint&) {}
+    virtual void doubleClick(const QPoint&) {}
+
+protected:
+    SheetToolContext& context() { return m_context; }
+    const SheetToolContext& context() const { return m_context; }
+    void setButtonDown(bool down);
+
+private:
+    SheetToolContext& m_context;
+    QAbstractButton* m_button;
+};
+
+} // namespace brisko::gui

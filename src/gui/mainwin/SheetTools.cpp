@@ -1,0 +1,97 @@
+#include "mainwin/SheetTools.h"
+
+#include "dialogs/THHWin.h"
+#include "mainwin/AddWeightTool.h"
+#include "mainwin/DrawingArea.h"
+#include "mainwin/FrontAxleTool.h"
+#include "mainwin/OutlineDrawingTool.h"
+#include "mainwin/RemoveWeightTool.h"
+#include "mainwin/TRPWin.h"
+
+#include <QAbstractButton>
+#include <QMouseEvent>
+
+namespace brisko::gui {
+
+namespace {
+
+QAbstractButton* buttonNamed(TRPWin& window, const char* name)
+{
+    return window.findChild<QAbstractButton*>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+SheetTools::SheetTools(TRPWin& window)
+    : QObject(&window)
+    , m_window(window)
+    , m_lock(window)
+    , m_context(window, m_lock)
+    , m_drawing(window.session())
+    , m_weightDialog(new THHWin(&window))
+{
+    addTool(std::make_unique<OutlineDrawingTool>(m_context, buttonNamed(window, "DrawOuterBtn"), m_drawing,
+                                                 SketchedOutline::Outer));
+    addTool(std::make_unique<OutlineDrawingTool>(m_context, buttonNamed(window, "DrawInnerBtn"), m_drawing,
+                                                 SketchedOutline::Inner));
+    addTool(std::make_unique<FrontAxleTool>(m_context, buttonNamed(window, "FrontAxleBtn")));
+    addTool(std::make_unique<AddWeightTool>(m_context, buttonNamed(window, "AddWeightBtn"), *m_weightDialog));
+    addTool(std::make_unique<RemoveWeightTool>(m_context, buttonNamed(window, "RemoveWeightBtn")));
+    if (QAbstractButton* cancel = buttonNamed(window, "DrawCancelBtn"))
+        connect(cancel, &QAbstractButton::clicked, this, &SheetTools::cancelDrawing);
+    window.image()->setMouseTracking(true);
+    window.image()->installEventFilter(this);
+}
+
+SheetTools::~SheetTools() = default;
+
+void SheetTools::addTool(std::unique_ptr<SheetTool> tool)
+{
+    if (QAbstractButton* button = tool->button())
+        connect(button, &QAbstractButton::clicked, this, [t = tool.get()] { t->buttonClicked(); });
+    m_tools.push_back(std::move(tool));
+}
+
+SheetTool* SheetTools::activeTool() const
+{
+    for (const auto& tool : m_tools)
+        if (tool->isOn())
+            return tool.get();
+    return nullptr;
+}
+
+void SheetTools::cancelDrawing()
+{
+    for (const auto& tool : m_tools)
+        if (auto* drawing = dynamic_cast<OutlineDrawingTool*>(tool.get()); drawing && drawing->isOn())
+            drawing->cancel();
+}
+
+bool SheetTools::eventFilter(QObject* watched, QEvent* event)
+{
+    SheetTool* tool = watched == m_window.image() ? activeTool() : nullptr;
+    if (!tool)
+        return QObject::eventFilter(watched, event);
+    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (!mouse)
+        return QObject::eventFilter(watched, event);
+    const QPoint at = mouse->position().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() != Qt::LeftButton)
+            return true;
+        return tool->press(at); // a press not taken goes on to the part selection
+    case QEvent::MouseMove: tool->move(at); return true;
+    case QEvent::MouseButtonRelease:
+        if (mouse->button() == Qt::LeftButton)
+            tool->release(at);
+        return true;
+    case QEvent::MouseButtonDblClick:
+        if (mouse->button() == Qt::LeftButton)
+            tool->doubleClick(at);
+        return true;
+    default: return QObject::eventFilter(watched, event);
+    }
+}
+
+} // namespace brisko::gui

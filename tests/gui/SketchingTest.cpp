@@ -1,0 +1,233 @@
+// Drawing the body outlines with the mouse on the sheet of the wired window.
+#include "WiredWindowHelpers.h"
+
+#include "geometry/OutlineSketch.h"
+#include "persist/DesignFile.h"
+
+#include <QProcess>
+#include <map>
+#include <string>
+
+namespace brisko::gui::test {
+
+class Sketching : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        ProgramFixture::SetUp();
+        startWithPortfolio();
+    }
+
+    QWidget* sheet() { return win().image(); }
+    const ViewLayout& layout() { return prototypeOf(win()).layout(); }
+    QPoint square(int column, int row) { return paperSquareCentre(layout(), column, row); }
+    QPoint sheetPoint(const QPoint& view) { return drawingPointOf(layout(), view); }
+    const BodyOutline& outer() { return win().session().design.OuterOutline; }
+    const BodyOutline& inner() { return win().session().design.InnerOutline; }
+
+    void clickAt(const QPoint& at)
+    {
+        QTest::mousePress(sheet(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(sheet(), Qt::LeftButton, {}, at);
+    }
+    // What a double-click delivers: press, release, double-click, release.
+    void doubleClickAt(const QPoint& at)
+    {
+        clickAt(at);
+        QTest::mouseDClick(sheet(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(sheet(), Qt::LeftButton, {}, at);
+    }
+    QStringList descriptionsSince(int first)
+    {
+        QStringList out;
+        const auto all = records();
+        for (int i = first; i < all.size(); ++i)
+            out << field(all.at(i), 14);
+        return out;
+    }
+    bool enabled(const char* name)
+    {
+        if (auto* action = win().findChild<QAction*>(QString::fromLatin1(name)))
+            return action->isEnabled();
+        return widget(name)->isEnabled();
+    }
+};
+
+TEST_F(Sketching, TwoClicksAndADoubleClickMakeATriangleOfSixPoints)
+{
+    const QPoint a = square(3, 10), b = square(10, 3), c = square(16, 10);
+    click("DrawOuterBtn");
+    const int first = records().size();
+    clickAt(a);
+    clickAt(b);
+    doubleClickAt(c);
+
+    const QPoint pa = sheetPoint(a), pb = sheetPoint(b), pc = sheetPoint(c);
+    EXPECT_EQ(outer().points(), QVector<QPoint>({pa, pa, pb, pb, pc, pc}));
+    EXPECT_EQ(descriptionsSince(first),
+              QStringList({"SetOuterShapePoint", "SetOuterShapePoint", "SetOuterShapePoint", "DoneOuterShape"}));
+    const QStringList pointRecord = records().at(first + 1);
+    EXPECT_EQ(field(pointRecord, 1), "0");
+    EXPECT_EQ(field(pointRecord, 2), "9");
+    EXPECT_EQ(field(pointRecord, 3), QString::number(b.x()));
+    EXPECT_EQ(field(pointRecord, 4), QString::number(b.y()));
+    EXPECT_EQ(win().session().app.EditMode.DrawingOuter, 0);
+    EXPECT_FALSE(widget<QAbstractButton>("DrawOuterBtn")->isChecked());
+    EXPECT_TRUE(widget("DrawCancelBtn")->isHidden());
+    EXPECT_TRUE(widget("DrawHintLabel")->isHidden());
+    EXPECT_TRUE(enabled("DrawInnerBtn"));
+}
+
+TEST_F(Sketching, OneClickAndADoubleClickKeepTheOldOutline)
+{
+    const BodyOutline before = outer();
+    click("DrawOuterBtn");
+    const int first = records().size();
+    clickAt(square(4, 4));
+    doubleClickAt(square(12, 8));
+    EXPECT_EQ(outer(), before);
+    EXPECT_FALSE(descriptionsSince(first).contains("DoneOuterShape"));
+    EXPECT_EQ(win().session().app.EditMode.DrawingOuter, 0);
+    EXPECT_TRUE(enabled("VPPropBtn"));
+}
+
+TEST_F(Sketching, ADragAddsItsStartAndEndAsOnePair)
+{
+    const QPoint a = square(3, 3), b = square(15, 4), c = square(14, 12), d = square(4, 11);
+    click("DrawOuterBtn");
+    QTest::mousePress(sheet(), Qt::LeftButton, {}, a);
+    QTest::mouseMove(sheet(), square(8, 3));
+    QTest::mouseMove(sheet(), b);
+    QTest::mouseRelease(sheet(), Qt::LeftButton, {}, b);
+    clickAt(c);
+    doubleClickAt(d);
+    EXPECT_EQ(outer().points(), QVector<QPoint>({sheetPoint(a), sheetPoint(b), sheetPoint(c), sheetPoint(c),
+                                                 sheetPoint(d), sheetPoint(d)}));
+}
+
+TEST_F(Sketching, OneHundredTwentyNineClicksCommitTheFirst256Points)
+{
+    click("DrawOuterBtn");
+    for (int i = 0; i < 129; ++i)
+        clickAt(square(1 + i % 18, 1 + (i / 18) % 13));
+    doubleClickAt(square(19, 14));
+    ASSERT_EQ(outer().count(), 256);
+    EXPECT_EQ(outer().point(255), sheetPoint(square(1 + 127 % 18, 1 + (127 / 18) % 13)));
+}
+
+TEST_F(Sketching, TheRubberBandIsErasedWhenTheMouseMovesOn)
+{
+    click("DrawOuterBtn");
+    const QImage beforeClick = win().image()->canvas().copy();
+    clickAt(square(3, 3));
+    sendMouse(sheet(), QEvent::MouseMove, square(10, 10));
+    const QImage band = win().image()->canvas().copy();
+    EXPECT_NE(band, beforeClick);
+    sendMouse(sheet(), QEvent::MouseMove, square(12, 5));
+    EXPECT_NE(win().image()->canvas(), band);
+    sendMouse(sheet(), QEvent::MouseMove, square(10, 10));
+    EXPECT_EQ(win().image()->canvas(), band) << "the band in between left nothing behind";
+    sendMouse(sheet(), QEvent::MouseMove, QPoint(2, 2));
+    EXPECT_EQ(sheet()->cursor().shape(), Qt::ForbiddenCursor);
+    EXPECT_EQ(win().image()->canvas(), band) << "off the paper the band stays";
+    sendMouse(sheet(), QEvent::MouseMove, square(5, 5));
+    EXPECT_EQ(sheet()->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(Sketching, TheWindowIsLockedWhileDrawingAndCancelGivesEveryStateBack)
+{
+    const BodyOutline outerBefore = outer(), innerBefore = inner();
+    const char* const controls[] = {"DrawOuterBtn", "FrontAxleBtn", "RWDBtn", "ApplyBtn",  "SpringWidthEF",
+                                    "DesignList",   "SaveBtn",      "VPPropBtn", "Open1",   "Save1",
+                                    "Close1",       "Quit1",        "AboutBK", "PowerDesign1", "Preferences1"};
+    std::map<std::string, bool> before;
+    for (const char* name : controls)
+        before[name] = enabled(name);
+    ASSERT_FALSE(before["ApplyBtn"]) << "a control that starts disabled";
+    ASSERT_FALSE(before["PowerDesign1"]);
+
+    click("DrawInnerBtn");
+    for (const char* name : controls)
+        EXPECT_FALSE(enabled(name)) << name;
+    EXPECT_TRUE(enabled("DrawInnerBtn")) << "the drawing's own button ends it";
+    EXPECT_TRUE(widget("SetStatePanel")->isHidden());
+    EXPECT_FALSE(widget("DrawCancelBtn")->isHidden());
+    EXPECT_FALSE(widget("DrawHintLabel")->isHidden());
+
+    clickAt(square(4, 4));
+    clickAt(square(9, 4));
+    clickAt(square(9, 9));
+    click("DrawCancelBtn");
+    for (const char* name : controls)
+        EXPECT_EQ(enabled(name), before[name]) << name;
+    EXPECT_FALSE(widget("SetStatePanel")->isHidden());
+    EXPECT_EQ(outer(), outerBefore);
+    EXPECT_EQ(inner(), innerBefore);
+    EXPECT_EQ(field(lastRecord(), 14), "CancelDraw");
+    EXPECT_EQ(field(lastRecord(), 2), "60");
+    EXPECT_EQ(win().session().app.EditMode.DrawingInner, 0);
+}
+
+TEST_F(Sketching, ClosingTheWindowDuringADrawingAsksAndSavesTheCommittedDesign)
+{
+    const BodyOutline committed = outer();
+    click("DrawOuterBtn");
+    clickAt(square(2, 2));
+    clickAt(square(18, 2));
+    clickAt(square(18, 12));
+    const QString path = dir.filePath(QStringLiteral("Kept.brsk"));
+    prompter.answerConfirm(Answer::Yes);
+    prompter.answerFile(path);
+    win().close();
+    ASSERT_EQ(prompter.promptsOf(Prompt::Confirm).size(), 1);
+    ASSERT_TRUE(QFile::exists(path));
+
+    DesignFileContents read;
+    QString error;
+    ASSERT_TRUE(readDesignFile(path, OlderLayout::Refused, read, &error)) << error.toStdString();
+    EXPECT_EQ(read.design.OuterOutline, committed) << "the unfinished drawing is not saved";
+}
+
+TEST_F(Sketching, ADrawnOutlineSurvivesSaveAndOpenAndTheFiguresToolAgrees)
+{
+    click("DrawOuterBtn");
+    for (const QPoint& p : {square(2, 6), square(6, 3), square(16, 4)})
+        clickAt(p);
+    doubleClickAt(square(17, 11));
+    click("DrawInnerBtn");
+    for (const QPoint& p : {square(3, 7), square(7, 5), square(15, 6)})
+        clickAt(p);
+    doubleClickAt(square(15, 10));
+    const CarDesign drawn = win().session().design;
+
+    const QString path = dir.filePath(QStringLiteral("Drawn.brsk"));
+    prompter.answerFile(path);
+    trigger("Save1");
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    const QByteArray bytes = saved.readAll();
+    saved.close();
+
+    prompter.answerConfirm(Answer::No); // the changed preset stays unsaved
+    prompter.answerFile(path);
+    trigger("Open1");
+    EXPECT_EQ(win().session().design.OuterOutline, drawn.OuterOutline);
+    EXPECT_EQ(win().session().design.InnerOutline, drawn.InnerOutline);
+    const QString again = dir.filePath(QStringLiteral("Again.brsk"));
+    prompter.answerFile(again);
+    trigger("Save1");
+    QFile resaved(again);
+    ASSERT_TRUE(resaved.open(QIODevice::ReadOnly));
+    // The same lines but for the name, which follows the file's.
+    EXPECT_EQ(resaved.readAll().replace("Again", "Drawn"), bytes);
+
+    click("VPPropBtn");
+    QProcess tool;
+    tool.start(QStringLiteral(BRISKO_FIGURES_TOOL), {QStringLiteral("--file"), path});
+    ASSERT_TRUE(tool.waitForFinished(60000));
+    const QString out = QString::fromLocal8Bit(tool.readAllStandardOutput());
+    EXPECT_TRUE(out.contains("TotalMass: " + widget<QLineEdit>("ProjectedMassEF")->text() + "\n")) << out.toStdString();
+    EXPECT_TRUE(out.contains("CentroidX: " + widget<QLineEdit>("TrueCentroidEF")->text() + "\n")) << out.toStdString();
+}
+
+} // namespace brisko::gui::test
