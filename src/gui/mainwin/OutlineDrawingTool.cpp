@@ -68,7 +68,7 @@ void OutlineDrawingTool::cancel()
 
 void OutlineDrawingTool::showDrawingControls(bool visible)
 {
-    for (const char* name : {"DrawCancelBtn", "DrawHintLabel"})
+    for (const char* name : {"DrawCancelRow", "DrawCancelBtn", "DrawHintLabel"})
         if (auto* widget = context().window().findChild<QWidget*>(QString::fromLatin1(name)))
             widget->setVisible(visible);
 }
@@ -96,8 +96,15 @@ bool OutlineDrawingTool::press(const QPoint& at)
 {
     if (!onPaper(at))
         return false; // beside the paper: an ordinary press of the design view
+    if (m_rubberShown) {
+        // The band to this corner stays on the sheet as an edge in the red pen.
+        toggleRubberBand();
+        QPainter painter(&context().sheet().canvas());
+        paintSketchSegment(painter, m_drawing.sketch().strokeStart(), m_drawing.sketch().rubberEnd());
+    }
     m_drawing.pressOnPaper(at);
-    m_rubberShown = false; // the last band stays as part of the drawing
+    m_rubberShown = false;
+    context().sheet().update();
     return true;
 }
 

@@ -74,7 +74,7 @@ QWidget* TRPWin::buildTopBar()
     row->addWidget(createSetStateToolPanel());
     m_driveBox = new DriveBox(*m_setPanel, bar);
     row->addWidget(m_driveBox);
-    row->addWidget(createDrawCancelRow(), 1);
+    row->addStretch(1);
     row->addWidget(makeSeparator());
     // The design list with the portfolio line under it: the sheet keeps the height.
     auto* listColumn = new QVBoxLayout;
@@ -97,7 +97,8 @@ QWidget* TRPWin::buildStatePanelArea()
     row->setContentsMargins(0, 0, 6, 0);
     row->setSpacing(6);
     for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), createBuildStatePanel(), createPropStatePanel(),
-                           createDynamicStatePanel(), createRaceStatePanel(), createPreviewStatePanel()})
+                           createDynamicStatePanel(), createRaceStatePanel(), createPreviewStatePanel(),
+                           createDrawCancelRow()})
         row->addWidget(panel, 1);
     for (QWidget* side : {createPlay3DPanel(), createElementSizeGroupBox(), createDynamicPanel()})
         row->addWidget(side, 0, Qt::AlignVCenter);

@@ -61,20 +61,23 @@ QWidget* createDrawCancelRow()
 {
     auto* rowWidget = new QWidget;
     rowWidget->setObjectName(QStringLiteral("DrawCancelRow"));
-    // The row takes the room the tool bar has left: showing its button or hint never
-    // widens the window (a resize would end the 3D build drawing that shows "Stop").
-    rowWidget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    rowWidget->setMinimumWidth(1); // its button's own minimum would count otherwise
+    rowWidget->hide(); // shown in the part editor's place while drawing
     auto* row = new QHBoxLayout(rowWidget);
-    row->setContentsMargins(0, 0, 0, 0);
+    row->setContentsMargins(12, 6, 12, 6);
+    row->setSpacing(12);
     QPushButton* cancel = makeButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"));
+    // Its room is kept while it is hidden, so that showing it never resizes the
+    // window (a resize would end the 3D build drawing that shows it as "Stop").
+    QSizePolicy keepRoom = cancel->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    cancel->setSizePolicy(keepRoom);
     cancel->hide();
     row->addWidget(cancel);
     QLabel* hint = makeLabel(QStringLiteral("DrawHintLabel"),
                              QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to "
                                             "finish (or press Cancel to abort)."));
     hint->setWordWrap(true);
-    hint->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    hint->setStyleSheet(QStringLiteral("font-size: 12pt; font-weight: bold;"));
     hint->hide();
     row->addWidget(hint, 1);
     return rowWidget;

@@ -9,7 +9,8 @@ namespace brisko::gui {
 const QStringList& sketchToolNames(); // DrawOuterBtn, DrawInnerBtn, FrontAxleBtn, AddWeightBtn, RemoveWeightBtn
 
 QWidget* createSetStateToolPanel();
-// `DrawCancelBtn` ("Cancel", hidden) and `DrawHintLabel` (hidden), shown while drawing.
+// `DrawCancelBtn` ("Cancel", hidden) and `DrawHintLabel` (hidden) in a row that
+// takes the part editor's place while drawing.
 QWidget* createDrawCancelRow();
 
 } // namespace brisko::gui
