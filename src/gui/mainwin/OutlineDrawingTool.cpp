@@ -68,7 +68,7 @@ void OutlineDrawingTool::cancel()
 
 void OutlineDrawingTool::showDrawingControls(bool visible)
 {
-    for (const char* name : {"DrawCancelRow", "DrawCancelBtn", "DrawHintLabel"})
+    for (const char* name : {"DrawCancelBtn", "DrawHintRow", "DrawHintLabel"})
         if (auto* widget = context().window().findChild<QWidget*>(QString::fromLatin1(name)))
             widget->setVisible(visible);
 }

@@ -9,7 +9,7 @@
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/TRPWin.h"
 #include "output/BuildView.h"
-#include "output/InterimLock.h"
+#include "mainwin/WindowLock.h"
 #include "output/PreviewControls.h"
 
 namespace brisko::gui {
@@ -51,7 +51,7 @@ void PrototypeRefresh::install(MainWindowSeams& seams)
 void PrototypeRefresh::installBuildView(MainWindowSeams& seams)
 {
     if (!m_buildView) {
-        m_lock = std::make_unique<InterimLock>(m_window);
+        m_lock = std::make_unique<WindowLock>(m_window);
         m_buildView = new BuildView(m_window, *this, [this](bool locked) {
             if (locked)
                 m_lock->lock();

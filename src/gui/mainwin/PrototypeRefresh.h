@@ -15,7 +15,7 @@ namespace brisko::gui {
 
 class BuildView;
 class DynamicControls;
-class InterimLock;
+class WindowLock;
 class PreviewControls;
 class TRPWin;
 struct WheelContacts;
@@ -95,7 +95,7 @@ private:
     DynamicControls* m_controls = nullptr;
     BuildView* m_buildView = nullptr;
     PreviewControls* m_preview = nullptr;
-    std::unique_ptr<InterimLock> m_lock;
+    std::unique_ptr<WindowLock> m_lock;
     float m_pictureSize = 0.4f;
     bool m_running = false;
     bool m_animating = false; // the running run draws every frame

@@ -74,6 +74,7 @@ QWidget* TRPWin::buildTopBar()
     row->addWidget(createSetStateToolPanel());
     m_driveBox = new DriveBox(*m_setPanel, bar);
     row->addWidget(m_driveBox);
+    row->addWidget(createDrawCancelButton());
     row->addStretch(1);
     row->addWidget(makeSeparator());
     // The design list with the portfolio line under it: the sheet keeps the height.
@@ -98,7 +99,7 @@ QWidget* TRPWin::buildStatePanelArea()
     row->setSpacing(6);
     for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), createBuildStatePanel(), createPropStatePanel(),
                            createDynamicStatePanel(), createRaceStatePanel(), createPreviewStatePanel(),
-                           createDrawCancelRow()})
+                           createDrawHintRow()})
         row->addWidget(panel, 1);
     for (QWidget* side : {createPlay3DPanel(), createElementSizeGroupBox(), createDynamicPanel()})
         row->addWidget(side, 0, Qt::AlignVCenter);

@@ -57,14 +57,8 @@ QWidget* createSetStateToolPanel()
     return panel;
 }
 
-QWidget* createDrawCancelRow()
+QWidget* createDrawCancelButton()
 {
-    auto* rowWidget = new QWidget;
-    rowWidget->setObjectName(QStringLiteral("DrawCancelRow"));
-    rowWidget->hide(); // shown in the part editor's place while drawing
-    auto* row = new QHBoxLayout(rowWidget);
-    row->setContentsMargins(12, 6, 12, 6);
-    row->setSpacing(12);
     QPushButton* cancel = makeButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"));
     // Its room is kept while it is hidden, so that showing it never resizes the
     // window (a resize would end the 3D build drawing that shows it as "Stop").
@@ -72,7 +66,17 @@ QWidget* createDrawCancelRow()
     keepRoom.setRetainSizeWhenHidden(true);
     cancel->setSizePolicy(keepRoom);
     cancel->hide();
-    row->addWidget(cancel);
+    return cancel;
+}
+
+QWidget* createDrawHintRow()
+{
+    auto* rowWidget = new QWidget;
+    rowWidget->setObjectName(QStringLiteral("DrawHintRow"));
+    rowWidget->hide(); // shown in the part editor's place while drawing
+    auto* row = new QHBoxLayout(rowWidget);
+    row->setContentsMargins(12, 6, 12, 6);
+    row->setAlignment(Qt::AlignTop);
     QLabel* hint = makeLabel(QStringLiteral("DrawHintLabel"),
                              QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to "
                                             "finish (or press Cancel to abort)."));

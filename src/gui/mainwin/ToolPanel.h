@@ -9,8 +9,9 @@ namespace brisko::gui {
 const QStringList& sketchToolNames(); // DrawOuterBtn, DrawInnerBtn, FrontAxleBtn, AddWeightBtn, RemoveWeightBtn
 
 QWidget* createSetStateToolPanel();
-// `DrawCancelBtn` ("Cancel", hidden) and `DrawHintLabel` (hidden) in a row that
-// takes the part editor's place while drawing.
-QWidget* createDrawCancelRow();
+// `DrawCancelBtn` ("Cancel", hidden, its room kept), shown while drawing.
+QWidget* createDrawCancelButton();
+// `DrawHintLabel` (hidden) in a row that takes the part editor's place while drawing.
+QWidget* createDrawHintRow();
 
 } // namespace brisko::gui
