@@ -152,6 +152,8 @@ TEST_F(Sketching, TheWindowIsLockedWhileDrawingAndCancelGivesEveryStateBack)
     EXPECT_TRUE(enabled("DrawInnerBtn")) << "the drawing's own button ends it";
     EXPECT_TRUE(widget("SetStatePanel")->isHidden());
     EXPECT_FALSE(widget("DrawCancelBtn")->isHidden());
+    EXPECT_GE(widget("DrawCancelBtn")->width(), widget("DrawCancelBtn")->sizeHint().width())
+        << "Cancel has room to be read in the tool bar";
     EXPECT_FALSE(widget("DrawHintLabel")->isHidden());
 
     clickAt(square(4, 4));

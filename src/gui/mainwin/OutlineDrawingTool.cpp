@@ -68,8 +68,16 @@ void OutlineDrawingTool::cancel()
 
 void OutlineDrawingTool::showDrawingControls(bool visible)
 {
+    TRPWin& window = context().window();
+    // The tool bar has no room to spare: the drive box, locked while drawing, makes
+    // way for Cancel, so that showing it never widens the window.
+    if (auto* driveBox = window.findChild<QWidget*>(QStringLiteral("DriveBox"))) {
+        if (visible)
+            m_driveBoxWasVisible = driveBox->isVisibleTo(&window);
+        driveBox->setVisible(!visible && m_driveBoxWasVisible);
+    }
     for (const char* name : {"DrawCancelBtn", "DrawHintRow", "DrawHintLabel"})
-        if (auto* widget = context().window().findChild<QWidget*>(QString::fromLatin1(name)))
+        if (auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name)))
             widget->setVisible(visible);
 }
 

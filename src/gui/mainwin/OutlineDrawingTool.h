@@ -31,6 +31,7 @@ private:
 
     OutlineDrawing& m_drawing;
     SketchedOutline m_which;
+    bool m_driveBoxWasVisible = true; // the locked drive box gives Cancel its room
     bool m_rubberShown = false; // the inverting line StrokeStart-RubberEnd is on the sheet
 };
 

@@ -74,8 +74,7 @@ QWidget* TRPWin::buildTopBar()
     row->addWidget(createSetStateToolPanel());
     m_driveBox = new DriveBox(*m_setPanel, bar);
     row->addWidget(m_driveBox);
-    row->addWidget(createDrawCancelButton());
-    row->addStretch(1);
+    row->addWidget(createDrawCancelButton(), 1);
     row->addWidget(makeSeparator());
     // The design list with the portfolio line under it: the sheet keeps the height.
     auto* listColumn = new QVBoxLayout;

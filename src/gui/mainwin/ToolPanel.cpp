@@ -59,14 +59,18 @@ QWidget* createSetStateToolPanel()
 
 QWidget* createDrawCancelButton()
 {
+    auto* rowWidget = new QWidget;
+    rowWidget->setObjectName(QStringLiteral("DrawCancelRow"));
+    // The row takes the room the tool bar has left: showing its button never widens
+    // the window (a resize would end the 3D build drawing that shows it as "Stop").
+    rowWidget->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    rowWidget->setMinimumWidth(1); // its button's own minimum would count otherwise
+    auto* row = new QHBoxLayout(rowWidget);
+    row->setContentsMargins(0, 0, 0, 0);
     QPushButton* cancel = makeButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"));
-    // Its room is kept while it is hidden, so that showing it never resizes the
-    // window (a resize would end the 3D build drawing that shows it as "Stop").
-    QSizePolicy keepRoom = cancel->sizePolicy();
-    keepRoom.setRetainSizeWhenHidden(true);
-    cancel->setSizePolicy(keepRoom);
     cancel->hide();
-    return cancel;
+    row->addWidget(cancel);
+    return rowWidget;
 }
 
 QWidget* createDrawHintRow()
