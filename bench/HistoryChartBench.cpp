@@ -1,6 +1,7 @@
 // A repaint of the Design History chart over a portfolio of 100,000 records: the
 // chart as the window repaints it (only what was appended is read), beside reading
 // the whole file again at every paint.
+#include "BenchGuiApp.h"
 #include "geometry/HistoryChart.h"
 #include "persist/PortfolioHistory.h"
 
@@ -18,18 +19,6 @@ namespace {
 
 constexpr int kRecords = 100000;
 const QSize kWindow(1280, 560);
-
-void ensureGuiApp()
-{
-    static int argc = 1;
-    static char name[] = "brisko-bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
-}
 
 // A term's portfolio: the stages of a working session over and over, with
 // figures and now and then a skid.
@@ -62,7 +51,7 @@ void paintOnce(PortfolioHistory& history, QImage& image, int offset)
 
 void BM_HistoryRepaint(benchmark::State& state)
 {
-    ensureGuiApp();
+    brisko::bench::ensureGuiApp();
     PortfolioHistory history;
     history.setPath(portfolio());
     history.update();
@@ -77,7 +66,7 @@ BENCHMARK(BM_HistoryRepaint)->Arg(0)->Arg(kRecords - 600)->Unit(benchmark::kMill
 
 void BM_HistoryRepaintReadingAll(benchmark::State& state)
 {
-    ensureGuiApp();
+    brisko::bench::ensureGuiApp();
     QImage image(kWindow, QImage::Format_RGB32);
     for (auto _ : state) {
         PortfolioHistory history;

@@ -1,5 +1,6 @@
 // The Power Designer's sweep without a window, and the Set state's refresh of a
 // full-HD drawing area: geometry, sizing and the picture painted into an image.
+#include "BenchGuiApp.h"
 #include "analysis/PowerSweep.h"
 #include "geometry/SetStateView.h"
 #include "model/Presets.h"
@@ -30,22 +31,9 @@ void sweepOfAThousand(benchmark::State& state)
 }
 BENCHMARK(sweepOfAThousand)->Name("BM_Sweep")->Unit(benchmark::kMillisecond);
 
-// Painting text needs a GUI application; the offscreen platform needs no display.
-void ensureGuiApp()
-{
-    static int argc = 1;
-    static char name[] = "brisko-bench";
-    static char* argv[] = {name, nullptr};
-    if (QGuiApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
-}
-
 void setRefreshFullHd(benchmark::State& state, int preset)
 {
-    ensureGuiApp();
+    brisko::bench::ensureGuiApp();
     brisko::CarDesign design;
     brisko::MaterialLibrary materials;
     brisko::loadPresetShape(design, preset);
