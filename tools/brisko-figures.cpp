@@ -1,6 +1,7 @@
 // brisko-figures: the figures the Build, Analyze and Simulate states show for a
 // preset design, one "Name: text" line each, computed by the same code as the
 // program.
+#include "analysis/FigureSheet.h"
 #include "analysis/PowerSweep.h"
 #include "analysis/VirtualPrototype.h"
 #include "model/MaterialLibrary.h"
@@ -214,38 +215,8 @@ void line(const char* name, const QString& text)
 
 void print(const VirtualPrototype& vp, const CarDesign& design)
 {
-    const ChamberFieldTexts chamber = chamberFieldTexts(vp.mass(), design);
-    const MassFieldTexts mass = massFieldTexts(vp.mass());
-    const SpringFigures& spring = vp.spring();
-    const StaticResult& statics = vp.statics();
-    const DynamicResult& run = vp.dynamic();
     line("DriveWheelDiameter", design.DriveWheelDiameter);
-    line("CoredLayers", chamber.LayersCored);
-    line("FullLayers", chamber.LayersFull);
-    line("TotalLayers", chamber.LayersWide);
-    line("CaseWidth", chamber.CaseWidth);
-    line("CarWidth", chamber.CarWidth);
-    line("CaseInnerDia", chamber.CaseInnerDia);
-    line("CaseOuterDia", chamber.CaseOuterDia);
-    line("BottlesNeeded", chamber.BottlesNeeded);
-    line("SpringMass", mass.SpringMass);
-    line("BoardMass", mass.BoardMass);
-    line("AxleMass", mass.AxleMass);
-    line("TotalMass", mass.TotalMass);
-    line("CentroidX", mass.CentroidX);
-    line("CentroidY", numberText(vp.mass().CentroidY));
-    line("MaxRealTorque", spring.maxRealTorqueText());
-    line("PropulsiveForce", spring.propulsiveForceText());
-    line("Revolutions", spring.revolutionsText());
-    line("ProjectedDistance", spring.projectedDistanceText());
-    line("NormalLeftStatic", statics.normalLeftStaticText());
-    line("NormalRightWound", statics.normalRightWoundText());
-    line("NormalLeftWound", statics.normalLeftWoundText());
-    line("TractionLeft", statics.tractionLeftText());
-    line("TractionRight", statics.tractionRightText());
-    line("TimeTo15", run.TimeTo15);
-    line("TopSpeed", run.TopSpeed);
-    line("RunDistance", run.PoweredDistance);
+    figuresOf(vp).forEach([](const char* name, const QString& text) { line(name, text); });
     const AdvisoryDisplay& a = vp.advisories();
     auto flag = [](const AdvisoryLabel& l) { return l.Shown ? QStringLiteral("1") : QStringLiteral("0"); };
     line("SkidAdvisory", flag(a.Skid));
@@ -342,7 +313,7 @@ int main(int argc, char** argv)
     }
 
     VirtualPrototype vp(design, loaded.materials);
-    vp.refresh(ProcessState::Dynamic, kNoFrame);
+    vp.refresh(ProcessState::Dynamic, silentObserver(), kNoFrame);
     if (!options.pdf.isEmpty() || !options.svgFolder.isEmpty())
         writePaperPrototype(options, loaded);
     print(vp, design);

@@ -104,3 +104,46 @@ TEST(VirtualPrototypeRefresh, FirstRefreshWeighsTheBodyWithItsOwnChamber)
     p.vp.refresh(ProcessState::Prop);
     EXPECT_EQ(p.vp.mass().TotalMass, changed);
 }
+
+// Whether two parts touch is decided on the drawing, never on the window's size.
+TEST(VirtualPrototypeRefresh, AdvisoriesAreTheSameAtEveryWindowWidth)
+{
+    for (int preset = 0; preset < kPresetCount; ++preset)
+        for (DriveType drive : {DriveType::RWD, DriveType::FWD, DriveType::AWD})
+            for (ChamberShape chamber : {ChamberShape::Circular, ChamberShape::Octagonal})
+                for (ProcessState state : {ProcessState::Set, ProcessState::Dynamic}) {
+                    AdvisoryFlags flags[3];
+                    const ViewLayout layouts[3] = {layoutView(1280, 850), layoutView(1280 - 180, 800 - 150),
+                                                   layoutView(1920 - 180, 1080 - 150)};
+                    for (int i = 0; i < 3; ++i) {
+                        Prototype p(preset, drive);
+                        p.design.Chamber = chamber;
+                        p.vp.setLayout(layouts[i]);
+                        p.vp.refresh(state, kFirstFrame);
+                        flags[i] = p.vp.advisories().Flags;
+                    }
+                    EXPECT_EQ(flags[1], flags[0]) << preset << " " << int(drive) << " " << int(chamber);
+                    EXPECT_EQ(flags[2], flags[0]) << preset << " " << int(drive) << " " << int(chamber);
+                }
+}
+
+// An outline whose edge passes within a fraction of a pixel of the case touches it
+// or not by the drawing alone: small windows once rounded the gap away.
+TEST(VirtualPrototypeRefresh, ACaseJustClearOfTheBodyIsFreeAtEverySize)
+{
+    for (int width : {500, 700, 1280, 1920}) {
+        Prototype p;
+        p.vp.refresh(ProcessState::Set);
+        const QRect caseBox = p.vp.geometry().rearCaseDrawing().boundingRect();
+        // A body standing one drawing pixel clear of the case's right edge.
+        const int left = caseBox.right() + 2;
+        p.design.OuterOutline.clear();
+        for (QPoint at : {QPoint(left, 300), QPoint(700, 300), QPoint(700, 530), QPoint(left, 530)})
+            p.design.OuterOutline.append(at);
+        p.design.InnerOutline = p.design.OuterOutline;
+        p.vp.setLayout(layoutView(width, width * 3 / 4));
+        p.vp.refresh(ProcessState::Set);
+        EXPECT_FALSE(p.vp.geometry().Overlaps.OuterMeetsCase) << width;
+        EXPECT_FALSE(p.vp.geometry().Overlaps.InnerMeetsCase) << width;
+    }
+}

@@ -135,7 +135,7 @@ TEST_F(StartUp, AboutFromTheMenuOnlyClosesLater)
 TEST_F(StartUp, ResizingBeforeTheFirstRefreshDoesNothing)
 {
     int refreshes = 0;
-    win().seams().prepareRefresh = [&](int, int, ProcessState) { ++refreshes; };
+    QObject::connect(&win().session().notifier(), &SessionNotifier::refreshed, [&] { ++refreshes; });
     program->start();
     click("StartDesigningBtn"); // the portfolio box is open now
     win().resize(win().width() - 50, win().height() - 40);

@@ -154,10 +154,10 @@ TEST_F(StateButtons, ARefreshInsideARefreshIsIgnored)
 {
     click("VPPropBtn");
     int runs = 0;
-    win().seams().stateWork[ProcessState::Prop] = [&](int, int) {
+    QObject::connect(&win().session().notifier(), &SessionNotifier::refreshed, [&] {
         ++runs;
         win().RefreshState(0, 0, ProcessState::Prop);
-    };
+    });
     win().RefreshState(0, 0, ProcessState::Prop);
     EXPECT_EQ(runs, 1);
     win().RefreshState(0, 0, ProcessState::Prop);
@@ -196,7 +196,9 @@ TEST_F(StateButtons, ResizingInOtherStatesRefreshesThem)
 {
     click("VPRaceBtn");
     int raceRefreshes = 0;
-    win().seams().stateWork[ProcessState::Race] = [&](int, int) { ++raceRefreshes; };
+    QObject::connect(&win().session().notifier(), &SessionNotifier::refreshed, [&](ProcessState state) {
+        raceRefreshes += state == ProcessState::Race;
+    });
     win().showNormal();
     win().resize(900, 700);
     QCoreApplication::processEvents();

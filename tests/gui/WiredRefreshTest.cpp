@@ -123,7 +123,7 @@ TEST_F(WiredRefresh, AnalyzeAndSimulateFillTheirFiguresAndTheRecordsCarryThem)
     EXPECT_EQ(field(dynamic, 8), resultForm(text("PoweredDistanceEF")).value_or("?"));
     EXPECT_EQ(field(dynamic, 9), resultForm(text("TopSpeedEF")).value_or("?"));
     EXPECT_TRUE(win().session().designs.entry(0).Simulated);
-    EXPECT_TRUE(win().prototypeRefresh().traceOf(0).has_value());
+    EXPECT_TRUE(win().session().traceOf(0) != nullptr);
 }
 
 TEST_F(WiredRefresh, AnalyzeMarksTheCentreOfMassOverTheElementGrid)
@@ -164,7 +164,7 @@ TEST_F(WiredRefresh, ASimulatedDesignLosesItsMarkWhenChanged)
     typeInto(widget<QLineEdit>("SpringLengthEF"), "30");
     click("ApplyBtn");
     EXPECT_FALSE(win().session().designs.entry(0).Simulated);
-    EXPECT_TRUE(win().prototypeRefresh().traceOf(0).has_value()) << "the last run stays until the next one";
+    EXPECT_TRUE(win().session().traceOf(0) != nullptr) << "the last run stays until the next one";
 }
 
 TEST_F(WiredRefresh, AFloatingBodyShowsTheCaseAdvisory)

@@ -2,6 +2,8 @@
 
 #include "analysis/DesignFigures.h"
 
+#include <iterator>
+
 namespace brisko {
 
 VirtualPrototype::VirtualPrototype(CarDesign& design, const MaterialLibrary& materials)
@@ -15,14 +17,21 @@ void VirtualPrototype::rebuildGeometry()
     m_geometry = buildCarGeometry(m_design, m_materials, m_layout, chamberGeometryOf(m_mass));
 }
 
+namespace {
+constexpr int kCorrectableCodes[] = {14, 18, 19}; // spring width, drive and other wheel diameters
+} // namespace
+
 void VirtualPrototype::sizeChamber()
 {
+    QString before[std::size(kCorrectableCodes)];
+    for (std::size_t i = 0; i < std::size(kCorrectableCodes); ++i)
+        before[i] = *dimensionByCode(m_design, kCorrectableCodes[i]);
     sizeChamberAndLayers(m_design, m_materials, m_mass);
-}
-
-void VirtualPrototype::rebuildGeometryForDrawing()
-{
-    rebuildGeometry();
+    m_hasSizing = true;
+    m_corrected.clear();
+    for (std::size_t i = 0; i < std::size(kCorrectableCodes); ++i)
+        if (*dimensionByCode(m_design, kCorrectableCodes[i]) != before[i])
+            m_corrected.push_back(kCorrectableCodes[i]);
 }
 
 void VirtualPrototype::computeSpringFigures()
@@ -68,6 +77,8 @@ void VirtualPrototype::computeRevolutionsAndStatics()
     in.PropulsiveForce = m_spring.PropulsiveForce;
     in.StaticFriction = figure(m_materials.tread(m_design.Materials[TreadSlot]).StaticFriction);
     m_statics = computeStatics(in);
+    m_hasAnalysis = true;
+    m_runIsLatest = false;
 }
 
 DynamicInputs VirtualPrototype::dynamicInputs() const
@@ -99,8 +110,18 @@ const DynamicResult& VirtualPrototype::simulate(const DynamicRunOptions& options
 {
     m_dynamic = runDynamic(dynamicInputs(), options);
     m_hasRun = true;
+    m_runIsLatest = true;
     m_lastRunSkidded = m_dynamic.Skid;
     return m_dynamic;
+}
+
+void VirtualPrototype::simulateObserved(RefreshObserver& observer, int requestedFrame, bool display)
+{
+    observer.runStarting(*this, requestedFrame);
+    simulate({requestedFrame, display, [this, &observer](const DynamicFrame& frame) {
+                  observer.frameSimulated(*this, frame);
+              }});
+    observer.simulated(*this, requestedFrame);
 }
 
 ContactFacts VirtualPrototype::contactFacts() const
@@ -135,28 +156,49 @@ const AdvisoryDisplay& VirtualPrototype::checkAdvisories(ProcessState state)
     return m_advisories;
 }
 
-void VirtualPrototype::refresh(ProcessState state, int requestedFrame)
+namespace {
+
+bool analyses(ProcessState state)
 {
-    // The sizing reads only the design and the materials; the regions are then built
-    // once, from its fresh figures, so they never lag behind a changed spring.
+    return state == ProcessState::Prop || state == ProcessState::Dynamic || state == ProcessState::Race;
+}
+
+bool advises(ProcessState state)
+{
+    return state == ProcessState::Set || state == ProcessState::Build || state == ProcessState::Prop
+        || state == ProcessState::Dynamic;
+}
+
+} // namespace
+
+void VirtualPrototype::refresh(ProcessState state, RefreshObserver& observer, int requestedFrame)
+{
     sizeChamber();
-    rebuildGeometryForDrawing();
-    switch (state) {
-    case ProcessState::Prop:
-    case ProcessState::Dynamic:
-    case ProcessState::Race:
+    observer.sized(*this, m_corrected);
+    rebuildGeometry();
+    observer.geometryBuilt(*this, state);
+    if (analyses(state)) {
         computeSpringFigures();
-        runMassStep(0);
+        runMassStep(0, observer.elementVisitor(state));
+        observer.massScanned(*this, state);
         computeRevolutionsAndStatics();
-        if (state != ProcessState::Prop)
-            simulate({state == ProcessState::Race ? kNoFrame : requestedFrame, false, {}});
-        break;
-    default:
-        break;
+        observer.analysed(*this, state);
+        if (state == ProcessState::Dynamic)
+            simulateObserved(observer, requestedFrame, observer.drawsFrames());
+        else if (state == ProcessState::Race)
+            simulateObserved(observer, kNoFrame, false);
     }
-    if (state == ProcessState::Set || state == ProcessState::Build || state == ProcessState::Prop
-        || state == ProcessState::Dynamic)
+    if (advises(state)) {
         checkAdvisories(state);
+        observer.advised(*this);
+    }
+}
+
+void VirtualPrototype::stepRun(RefreshObserver& observer, int requestedFrame)
+{
+    computeSpringFigures();
+    computeRevolutionsAndStatics();
+    simulateObserved(observer, requestedFrame, observer.drawsFrames());
 }
 
 } // namespace brisko

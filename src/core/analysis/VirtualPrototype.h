@@ -1,12 +1,13 @@
 #pragma once
-// The virtual prototype of the design in memory: each refresh of the main window
-// runs these steps in order, and the command-line tool and the tests run the same
-// steps without any window.
+// The virtual prototype of the design in memory and the one refresh that runs a
+// design-process state's steps in order. The main window, the command-line tool,
+// the benchmarks and the tests all refresh through it; the window only listens.
 #include "analysis/Advisories.h"
 #include "analysis/ChamberSizing.h"
 #include "analysis/Dynamics.h"
 #include "analysis/ElementScan.h"
 #include "analysis/MassModel.h"
+#include "analysis/RefreshObserver.h"
 #include "analysis/Spring.h"
 #include "analysis/Statics.h"
 #include "geometry/CarGeometry.h"
@@ -24,12 +25,12 @@ public:
     void setLayout(const ViewLayout& layout) { m_layout = layout; }
     const ViewLayout& layout() const { return m_layout; }
 
-    // Rebuilds every region with the chamber figures of the previous sizing.
+    // Rebuilds every region with the chamber figures of the last sizing.
     void rebuildGeometry();
     // Sizes the chamber and the layers; may correct three dimension texts.
     void sizeChamber();
-    // Rebuilds the regions with the fresh chamber figures, as the design view does.
-    void rebuildGeometryForDrawing();
+    // The regions rebuilt for a picture drawn outside a refresh (the build view).
+    void rebuildGeometryForDrawing() { rebuildGeometry(); }
     // Maximum real torque and propulsive force.
     void computeSpringFigures();
     // The spring mass, and the element scan while the layers exist and startAt is 0.
@@ -38,13 +39,20 @@ public:
     void computeRevolutionsAndStatics();
     // The run down the floor from the figures just computed.
     const DynamicResult& simulate(const DynamicRunOptions& options);
+    // The simulation as a refresh runs it, its frames told to the observer.
+    void simulateObserved(RefreshObserver& observer, int requestedFrame, bool display);
     // The advisories of a refresh of the given state.
     const AdvisoryDisplay& checkAdvisories(ProcessState state);
 
-    // Whole refreshes without drawing: Set, Build, Prop, Dynamic (and Race, which
-    // simulates without display). The regions are rebuilt after the sizing, so the
-    // figures depend on the design alone, never on the previous refresh.
-    void refresh(ProcessState state, int requestedFrame = kNoFrame);
+    // The refresh of a state: the chamber and layer sizing, the regions built from
+    // its fresh figures (so they never lag behind a changed spring), then the
+    // state's work, then the build advisories where the state has them. Prop,
+    // Dynamic and Race analyse; Dynamic runs up to `requestedFrame`, Race to the end.
+    void refresh(ProcessState state, RefreshObserver& observer, int requestedFrame = kNoFrame);
+    void refresh(ProcessState state, int requestedFrame = kNoFrame) { refresh(state, silentObserver(), requestedFrame); }
+    // One more step of the Dynamic state: the spring figures, revolutions and
+    // statics again and the run up to `requestedFrame`; the masses stay.
+    void stepRun(RefreshObserver& observer, int requestedFrame);
 
     const CarDesign& design() const { return m_design; }
     const MassModel& mass() const { return m_mass; }
@@ -53,6 +61,12 @@ public:
     const StaticResult& statics() const { return m_statics; }
     const DynamicResult& dynamic() const { return m_dynamic; }
     bool hasRun() const { return m_hasRun; }
+    bool hasSizing() const { return m_hasSizing; }
+    bool hasAnalysis() const { return m_hasAnalysis; }
+    // The distance field shows the run's distance: no analysis came after the run.
+    bool runIsLatest() const { return m_runIsLatest; }
+    // The dimension codes whose texts the last sizing rewrote.
+    const std::vector<int>& correctedCodes() const { return m_corrected; }
     const AdvisoryDisplay& advisories() const { return m_advisories; }
 
     DynamicInputs dynamicInputs() const;
@@ -68,6 +82,10 @@ private:
     StaticResult m_statics;
     DynamicResult m_dynamic;
     bool m_hasRun = false;
+    bool m_hasSizing = false;
+    bool m_hasAnalysis = false;
+    bool m_runIsLatest = false;
+    std::vector<int> m_corrected;
     bool m_lastRunSkidded = false;
     bool m_massScanned = false; // the masses are those of a scan, not the starting zeros
     AdvisoryDisplay m_advisories;

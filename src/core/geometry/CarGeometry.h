@@ -28,10 +28,12 @@ struct FramedShapePair {
 };
 
 struct FramedRegion {
-    QRegion View, Printer, Picture;
+    QRegion View, Printer, Picture, Drawing;
 };
 
-// Each true when the tested intersection or difference is not empty.
+// Each true when the tested intersection or difference is not empty. The contact
+// tests are made on drawing-frame regions, so that whether two parts touch never
+// depends on the window's size; the off-paper tests are made in the view.
 struct OverlapResults {
     bool CasesOverlap = false;        // computed only in AWD
     bool ChambersOverlap = false;

@@ -1,6 +1,8 @@
 // The board layers: outer layers are the outline with the whole case; inner
 // (cored) layers are the outline with the case less the chamber. The displayed
-// layers have the axle holes cut out; the templates keep them.
+// layers have the axle holes cut out; the templates keep them. The overlap tests
+// repeat the composition on the drawing-frame regions, which the window's size
+// does not change.
 #include "geometry/GeometryBuilders.h"
 #include "geometry/Shapes.h"
 
@@ -13,24 +15,64 @@ bool meets(const QRegion& a, const QRegion& b)
     return a.intersects(b);
 }
 
+// The drawing-frame cases cut at the paper's bottom edge, as the view's are, and
+// the chambers whole.
+struct DrawingShapes {
+    QRegion RearCase, FrontCase, RearChamber, FrontChamber;
+};
+
+DrawingShapes drawingShapesOf(const CarGeometry& g)
+{
+    const QRegion below(g.BelowPaperDrawing);
+    DrawingShapes d;
+    d.RearCase = g.rearCaseDrawing() - below;
+    d.RearChamber = g.rearChamberDrawing();
+    if (g.AllWheelDrive) {
+        d.FrontCase = g.frontCaseDrawing() - below;
+        d.FrontChamber = g.frontChamberDrawing();
+    }
+    return d;
+}
+
+void testOuterContacts(CarGeometry& g, const DrawingShapes& d)
+{
+    const bool awd = g.AllWheelDrive;
+    const QRegion& bare = g.OuterOutlineRegion;
+    g.Overlaps.OuterMeetsCase = meets(bare, d.RearCase);
+    g.Overlaps.OuterMeetsFrontCase = awd && meets(bare, d.FrontCase);
+    if (awd)
+        return;
+    const QRegion layer = (bare + d.RearCase) - g.DriveAxleRegion.Drawing;
+    g.Overlaps.OuterMeetsOtherAxle = meets(layer, g.OtherAxleRegion.Drawing);
+}
+
+void testInnerContacts(CarGeometry& g, const DrawingShapes& d)
+{
+    const bool awd = g.AllWheelDrive;
+    const QRegion& bare = g.InnerOutlineRegion;
+    g.Overlaps.InnerMeetsCase = meets(bare, d.RearCase);
+    g.Overlaps.InnerMeetsFrontCase = awd && meets(bare, d.FrontCase);
+    g.Overlaps.InnerMeetsOuter = meets(g.OuterOutlineRegion, bare);
+    if (awd)
+        return;
+    const QRegion layer = ((bare + d.RearCase) - d.RearChamber) - g.DriveAxleRegion.Drawing;
+    g.Overlaps.InnerMeetsOtherAxle = meets(layer, g.OtherAxleRegion.Drawing);
+}
+
 void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
 {
     const ViewLayout& v = g.Layout;
     const bool awd = g.AllWheelDrive;
     g.OuterOutlineRegion = polygonRegion(outlineIn(v.drawingFrame(), outer));
     const QRegion bare = polygonRegion(outlineIn(v.viewFrame(), outer));
-    g.Overlaps.OuterMeetsCase = meets(bare, g.rearCaseView());
-    g.Overlaps.OuterMeetsFrontCase = awd && meets(bare, g.frontCaseView());
 
     QRegion layer = bare + g.rearCaseView();
     if (awd)
         layer += g.frontCaseView();
     g.PartRegions[OuterLayerPart] = layer;
     layer -= g.DriveAxleRegion.View;
-    if (!awd) {
-        g.Overlaps.OuterMeetsOtherAxle = meets(layer, g.OtherAxleRegion.View);
+    if (!awd)
         layer -= g.OtherAxleRegion.View;
-    }
     g.OuterLayerView = layer;
 
     g.OuterLayerPrint = polygonRegion(printerOutline(v.printerFrame(), outer)) + g.RearCase.Printer.of(g.Shape);
@@ -39,26 +81,21 @@ void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
     g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
 }
 
-void composeInnerLayer(CarGeometry& g, const BodyOutline& inner, const QRegion& bareOuterView)
+void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
 {
     const ViewLayout& v = g.Layout;
     const bool awd = g.AllWheelDrive;
     const ChamberShape k = g.Shape;
     g.InnerOutlineRegion = polygonRegion(outlineIn(v.drawingFrame(), inner));
     const QRegion bare = polygonRegion(outlineIn(v.viewFrame(), inner));
-    g.Overlaps.InnerMeetsCase = meets(bare, g.rearCaseView());
-    g.Overlaps.InnerMeetsFrontCase = awd && meets(bare, g.frontCaseView());
-    g.Overlaps.InnerMeetsOuter = meets(bareOuterView, bare);
 
     QRegion layer = (bare + g.rearCaseView()) - g.rearChamberView();
     if (awd)
         layer = (layer + g.frontCaseView()) - g.frontChamberView();
     g.PartRegions[InnerLayersPart] = layer;
     layer -= g.DriveAxleRegion.View;
-    if (!awd) {
-        g.Overlaps.InnerMeetsOtherAxle = meets(layer, g.OtherAxleRegion.View);
+    if (!awd)
         layer -= g.OtherAxleRegion.View;
-    }
     g.InnerLayerView = layer;
 
     QRegion print = (polygonRegion(printerOutline(v.printerFrame(), inner)) + g.RearCase.Printer.of(k))
@@ -73,20 +110,23 @@ void composeInnerLayer(CarGeometry& g, const BodyOutline& inner, const QRegion& 
 
 void composeLayers(CarGeometry& g, CarDesign& design)
 {
+    const DrawingShapes shapes = drawingShapesOf(g);
     if (g.AllWheelDrive) {
-        g.Overlaps.CasesOverlap = meets(g.rearCaseView(), g.frontCaseView());
-        g.Overlaps.ChambersOverlap = meets(g.rearChamberView(), g.frontChamberView());
+        g.Overlaps.CasesOverlap = meets(shapes.RearCase, shapes.FrontCase);
+        g.Overlaps.ChambersOverlap = meets(shapes.RearChamber, shapes.FrontChamber);
     }
     // Without an outer outline only the running gear exists.
     if (design.OuterOutline.count() < 2)
         return;
     g.RegionsValid = true;
     composeOuterLayer(g, design.OuterOutline);
+    testOuterContacts(g, shapes);
 
     // A missing inner outline follows the outer one from now on.
     if (design.InnerOutline.count() < 2)
         design.InnerOutline = design.OuterOutline;
-    composeInnerLayer(g, design.InnerOutline, polygonRegion(outlineIn(g.Layout.viewFrame(), design.OuterOutline)));
+    composeInnerLayer(g, design.InnerOutline);
+    testInnerContacts(g, shapes);
 
     g.Overlaps.InnerOffPaper = !(g.InnerLayerView - g.PaperRegion).isEmpty();
     g.Overlaps.OuterOffPaper = !(g.OuterLayerView - g.PaperRegion).isEmpty();

@@ -16,7 +16,7 @@ QRect squareAbout(const QPoint& centre, int half)
 FramedRegion discAbout(const ViewLayout& v, const QPointF& centre, float radius)
 {
     return {circleRegion(v.viewFrame(), centre, radius), circleRegion(v.printerFrame(), centre, radius),
-            circleRegion(v.pictureFrame(), centre, radius)};
+            circleRegion(v.pictureFrame(), centre, radius), circleRegion(v.drawingFrame(), centre, radius)};
 }
 
 void unite(FramedRegion& into, const FramedRegion& more)
@@ -24,6 +24,7 @@ void unite(FramedRegion& into, const FramedRegion& more)
     into.View += more.View;
     into.Printer += more.Printer;
     into.Picture += more.Picture;
+    into.Drawing += more.Drawing;
 }
 
 } // namespace

@@ -8,7 +8,7 @@ namespace brisko {
 DesignList::DesignList()
 {
     for (int i = 0; i < kPresetCount; ++i)
-        m_entries.append({presetNames().at(i), presetListText(i), QString(), true, false});
+        m_entries.append({presetNames().at(i), presetListText(i), QString(), true, false, ++m_lastId});
 }
 
 bool DesignList::append(const DesignListEntry& e)
@@ -16,6 +16,7 @@ bool DesignList::append(const DesignListEntry& e)
     if (m_entries.size() >= kMaxDesigns)
         return false;
     m_entries.append(e);
+    m_entries.last().Id = ++m_lastId;
     return true;
 }
 

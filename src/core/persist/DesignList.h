@@ -11,6 +11,7 @@ struct DesignListEntry {
     QString FilePath;  // empty for presets and never-saved designs
     bool Saved = false;
     bool Simulated = false;
+    quint64 Id = 0;    // given by the list: names the entry for as long as it lives
 };
 
 class DesignList {
@@ -23,13 +24,15 @@ public:
     DesignListEntry& entry(int position) { return m_entries[position]; }
     const QVector<DesignListEntry>& entries() const { return m_entries; }
 
-    // Appends an entry; false (and nothing added) once the list holds 257 entries.
+    // Appends an entry under a new identity; false (and nothing added) once the
+    // list holds 257 entries.
     bool append(const DesignListEntry& e);
     void removeAt(int position);
     void markChanged(int position); // clears Saved and Simulated
 
 private:
     QVector<DesignListEntry> m_entries;
+    quint64 m_lastId = 0;
 };
 
 } // namespace brisko

@@ -38,3 +38,112 @@ bool Session::logAction(int stage, int code, OptText v1, OptText v2, OptText v3,
 }
 
 } // namespace brisko
+
+namespace brisko {
+
+// Forwards every step to the window's observer and keeps the session's part of it.
+class Session::Bookkeeping : public RefreshObserver {
+public:
+    Bookkeeping(Session& session, RefreshObserver& shown)
+        : m_session(session)
+        , m_shown(shown)
+    {
+    }
+
+    void sized(const VirtualPrototype& vp, const std::vector<int>& corrected) override
+    {
+        // Fields the student is still editing keep what was typed.
+        for (int code : corrected)
+            m_session.fields.dimension(code) = *dimensionByCode(m_session.design, code);
+        m_shown.sized(vp, corrected);
+    }
+    void geometryBuilt(const VirtualPrototype& vp, ProcessState state) override { m_shown.geometryBuilt(vp, state); }
+    ElementVisitor elementVisitor(ProcessState state) override { return m_shown.elementVisitor(state); }
+    void massScanned(const VirtualPrototype& vp, ProcessState state) override { m_shown.massScanned(vp, state); }
+    void analysed(const VirtualPrototype& vp, ProcessState state) override
+    {
+        m_session.results = figuresOf(vp).Records;
+        m_shown.analysed(vp, state);
+    }
+    bool drawsFrames() const override { return m_shown.drawsFrames(); }
+    void runStarting(const VirtualPrototype& vp, int requestedFrame) override { m_shown.runStarting(vp, requestedFrame); }
+    void frameSimulated(const VirtualPrototype& vp, const DynamicFrame& frame) override
+    {
+        m_shown.frameSimulated(vp, frame);
+    }
+    void simulated(const VirtualPrototype& vp, int requestedFrame) override
+    {
+        m_session.results = figuresOf(vp).Records;
+        m_session.keepRun();
+        m_shown.simulated(vp, requestedFrame);
+    }
+    void advised(const VirtualPrototype& vp) override
+    {
+        m_session.advisories = vp.advisories().Flags;
+        m_shown.advised(vp);
+    }
+
+private:
+    Session& m_session;
+    RefreshObserver& m_shown;
+};
+
+namespace {
+
+struct RunningScope {
+    bool& flag;
+    explicit RunningScope(bool& f)
+        : flag(f)
+    {
+        flag = true;
+    }
+    ~RunningScope() { flag = false; }
+    RunningScope(const RunningScope&) = delete;
+    RunningScope& operator=(const RunningScope&) = delete;
+};
+
+} // namespace
+
+bool Session::refresh(ProcessState state, RefreshObserver& observer, int requestedFrame)
+{
+    if (m_refreshing)
+        return false;
+    RunningScope running(m_refreshing);
+    Bookkeeping steps(*this, observer);
+    m_prototype.refresh(state, steps, requestedFrame);
+    emit m_notifier.figuresChanged();
+    emit m_notifier.refreshed(state);
+    return true;
+}
+
+bool Session::stepRun(RefreshObserver& observer, int requestedFrame)
+{
+    if (m_refreshing)
+        return false;
+    RunningScope running(m_refreshing);
+    Bookkeeping steps(*this, observer);
+    m_prototype.stepRun(steps, requestedFrame);
+    emit m_notifier.figuresChanged();
+    return true;
+}
+
+// The run counts for the race until the design changes again.
+void Session::keepRun()
+{
+    const int position = app.CurrentDesign;
+    if (position < 0 || position >= designs.count())
+        return;
+    DesignListEntry& entry = designs.entry(position);
+    entry.Simulated = true;
+    m_traces[entry.Id] = m_prototype.dynamic().Trace;
+}
+
+const RaceTrace* Session::traceOf(int position) const
+{
+    if (position < 0 || position >= designs.count())
+        return nullptr;
+    const auto found = m_traces.find(designs.entry(position).Id);
+    return found == m_traces.end() ? nullptr : &found->second;
+}
+
+} // namespace brisko

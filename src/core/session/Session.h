@@ -4,32 +4,28 @@
 // texts of the result fields that records carry, and the prompter. The main window
 // owns one Session and shows it; tests drive a Session directly.
 #include "analysis/AdvisoryFlags.h"
+#include "analysis/FigureSheet.h"
+#include "analysis/RaceTrace.h"
+#include "analysis/VirtualPrototype.h"
 #include "model/AppState.h"
 #include "model/CarDesign.h"
 #include "model/MaterialLibrary.h"
 #include "persist/ActionRecord.h"
 #include "persist/DesignList.h"
 #include "persist/Portfolio.h"
+#include "session/SessionNotifier.h"
 #include "ui/Prompter.h"
 
 #include <QDateTime>
 #include <QRandomGenerator>
 #include <array>
 #include <functional>
+#include <map>
 #include <optional>
 
 namespace brisko {
 
 inline const QString kProgramVersion = QStringLiteral("4.0.2"); // as logged by start and end
-
-// Texts of the result fields read by every action record (TimeEF,
-// PoweredDistanceEF, TopSpeedEF, ProjectedMassEF).
-struct ResultTexts {
-    QString Time = QStringLiteral("0");
-    QString PoweredDistance = QStringLiteral("0");
-    QString TopSpeed = QStringLiteral("0");
-    QString ProjectedMass = QStringLiteral("0");
-};
 
 using OptText = std::optional<QString>;
 
@@ -84,6 +80,28 @@ public:
 
     Prompter& prompter() { return *m_prompter; }
 
+    // The virtual prototype of the design, laid out for the window that shows it.
+    VirtualPrototype& prototype() { return m_prototype; }
+    const VirtualPrototype& prototype() const { return m_prototype; }
+    // The figures of everything computed so far.
+    FigureSheet figures() const { return figuresOf(m_prototype); }
+
+    // The one refresh of a state (see VirtualPrototype::refresh), keeping what the
+    // session holds of it: corrected field texts, the advisory flags, the result
+    // texts of the records and the run of the current design-list entry. A refresh
+    // asked for while one is running (an animation lets events through) is refused.
+    bool refresh(ProcessState state, RefreshObserver& observer, int requestedFrame = kNoFrame);
+    // One more step of the Dynamic state's run.
+    bool stepRun(RefreshObserver& observer, int requestedFrame);
+    bool isRefreshing() const { return m_refreshing; }
+
+    // Where windows hear about the session's changes.
+    SessionNotifier& notifier() { return m_notifier; }
+
+    // The last run of the design at `position` in the design list, none before its
+    // first run. Runs belong to list entries and follow them when others are removed.
+    const RaceTrace* traceOf(int position) const;
+
     // Appends one record to the portfolio. Without a portfolio nothing is written
     // and true is returned. A failure shows a message naming the file and returns
     // false: the operation that was logging stops there.
@@ -101,7 +119,14 @@ public:
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
 
 private:
+    class Bookkeeping;
+    void keepRun();
+
     Prompter* m_prompter;
+    SessionNotifier m_notifier;
+    VirtualPrototype m_prototype{design, materials};
+    std::map<quint64, RaceTrace> m_traces; // by design-list entry
+    bool m_refreshing = false;
 };
 
 } // namespace brisko

@@ -1,29 +1,37 @@
 #pragma once
-// Writing the figures of the virtual prototype into the read-only fields of the
-// state panels, found by name under the main window. A field the window does not
-// have is skipped.
-#include "analysis/ChamberSizing.h"
-#include "analysis/Dynamics.h"
-#include "analysis/ElementScan.h"
-#include "analysis/Spring.h"
-#include "analysis/Statics.h"
-#include "session/Session.h"
+// The read-only figure fields of the state panels, held by figure: each panel
+// that shows a group of the figure sheet gives a field for every figure of it (a
+// field has no empty state, so a missing one does not compile), and the window
+// shows the sheet through them.
+#include "analysis/FigureSheet.h"
 
-class QWidget;
+#include <optional>
+
+class QLineEdit;
 
 namespace brisko::gui {
 
-void setFigure(QWidget& root, const char* name, const QString& text);
-QString figureText(const QWidget& root, const char* name);
+class FigureField {
+public:
+    FigureField(QLineEdit* edit) // NOLINT: a panel's field stands for its figure
+        : m_edit(edit)
+    {
+    }
+    void show(const QString& text) const;
+    QLineEdit* edit() const { return m_edit; }
 
-void showChamberFigures(QWidget& root, const ChamberFieldTexts& texts);
-void showMassFigures(QWidget& root, const MassFieldTexts& texts);
-void showSpringFigures(QWidget& root, const SpringFigures& spring, DriveType drive);
-void showStaticFigures(QWidget& root, const StaticResult& statics);
-void showDynamicFigures(QWidget& root, const DynamicResult& result);
+private:
+    QLineEdit* m_edit;
+};
 
-// The texts of TimeEF, PoweredDistanceEF, TopSpeedEF and ProjectedMassEF, which
-// every action record carries.
-ResultTexts resultTextsShown(const QWidget& root);
+// The figure fields of the Build, Analyze and Simulate panels.
+struct PanelFigureFields {
+    std::optional<BuildFigures<FigureField>> Build;
+    std::optional<AnalyzeFigures<FigureField>> Analyze;
+    std::optional<SimulateFigures<FigureField>> Simulate;
+};
+
+// Writes every figure of the sheet into its field.
+void showFigures(const FigureSheet& sheet, PanelFigureFields& fields);
 
 } // namespace brisko::gui

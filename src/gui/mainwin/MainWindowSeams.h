@@ -10,11 +10,6 @@
 namespace brisko::gui {
 
 struct MainWindowSeams {
-    // First part of every refresh: rebuild the geometry, draw the sheet background
-    // for the state and size the chamber and layers. Default: the blank sheet.
-    std::function<void(int startAt, int arg, ProcessState state)> prepareRefresh;
-    // The work of each state after the common part; a missing entry does nothing.
-    std::map<ProcessState, std::function<void(int startAt, int arg)>> stateWork;
     // Draws the sheet background (entering Prop, new designs). Default: the blank sheet.
     std::function<void()> drawSheetBackground;
     // Recomputes the sheet scale and the display copies of the geometry.

@@ -1,27 +1,34 @@
-// The common first part of every refresh: layout, geometry, the sheet background
-// and the chamber and layer sizing with its figures.
+// Laying the sheet out, running the session's refresh and drawing its first
+// steps: the sheet background, the sizing figures, the design view, the build
+// view, the preview page and the print picture.
 #include "mainwin/PrototypeRefresh.h"
 
 #include "geometry/BackgroundPainter.h"
+#include "geometry/DesignViewPainter.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/DynamicControls.h"
 #include "mainwin/FigureFields.h"
+#include "mainwin/ForceBars.h"
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/TRPWin.h"
 #include "output/BuildView.h"
 #include "mainwin/WindowLock.h"
 #include "output/PreviewControls.h"
+#include "render/SlabSweep.h"
 
 namespace brisko::gui {
 
 namespace {
 constexpr int kRoomBelowSheet = 50;
-constexpr int kCorrectedCodes[] = {14, 18, 19}; // spring width, drive and other wheel diameters
+
+bool analyses(ProcessState state)
+{
+    return state == ProcessState::Prop || state == ProcessState::Dynamic || state == ProcessState::Race;
+}
 } // namespace
 
 PrototypeRefresh::PrototypeRefresh(TRPWin& window)
     : m_window(window)
-    , m_prototype(window.session().design, window.session().materials)
 {
 }
 
@@ -31,14 +38,6 @@ void PrototypeRefresh::install(MainWindowSeams& seams)
 {
     seams.recomputeLayout = [this] { recomputeLayout(); };
     seams.drawSheetBackground = [this] { drawBackground(m_window.session().app.CurrentState); };
-    seams.prepareRefresh = [this](int, int, ProcessState state) { prepare(state); };
-    seams.stateWork[ProcessState::Set] = [this](int, int) { setWork(); };
-    seams.stateWork[ProcessState::Build] = [this](int startAt, int) { buildWork(startAt); };
-    seams.stateWork[ProcessState::Prop] = [this](int startAt, int) { propWork(startAt); };
-    seams.stateWork[ProcessState::Dynamic] = [this](int startAt, int) { dynamicWork(startAt); };
-    seams.stateWork[ProcessState::Race] = [this](int startAt, int) { raceWork(startAt); };
-    seams.stateWork[ProcessState::Preview] = [this](int, int) { previewWork(); };
-    seams.stateWork[ProcessState::Print] = [this](int, int arg) { printWork(arg); };
     if (!m_controls)
         m_controls = new DynamicControls(m_window, *this);
     if (!m_preview)
@@ -69,6 +68,27 @@ void PrototypeRefresh::installBuildView(MainWindowSeams& seams)
     seams.afterBuildDrawing = [this](std::function<void()> then) { m_buildView->abandon(std::move(then)); };
 }
 
+const VirtualPrototype& PrototypeRefresh::prototype() const
+{
+    return m_window.session().prototype();
+}
+
+void PrototypeRefresh::run(ProcessState state, int arg)
+{
+    recomputeLayout();
+    m_window.perState().highlightedPart = -1; // the picture under any hover frame is gone
+    m_arg = arg;
+    const bool ran = m_window.session().refresh(state, *this, m_window.perState().dynamicStep);
+    m_painter.reset();
+    if (ran && state == ProcessState::Race)
+        m_window.Race(); // every lane's run is kept now: the race starts
+}
+
+void PrototypeRefresh::stepDynamic()
+{
+    m_window.session().stepRun(*this, m_window.perState().dynamicStep);
+}
+
 void PrototypeRefresh::recomputeLayout()
 {
     DrawingArea* image = m_window.image();
@@ -76,15 +96,16 @@ void PrototypeRefresh::recomputeLayout()
     const QPoint corner = image->mapTo(&m_window, QPoint(0, 0));
     const int availWidth = m_window.width() - corner.x();
     const int availHeight = m_window.height() - corner.y() - kRoomBelowSheet;
-    m_prototype.setLayout(layoutView(availWidth, availHeight, m_pictureSize));
+    m_window.session().prototype().setLayout(layoutView(availWidth, availHeight, m_pictureSize));
 }
 
 const CarGeometry& PrototypeRefresh::geometryForBuildView(float pictureSize)
 {
     m_pictureSize = pictureSize;
     recomputeLayout();
-    m_prototype.rebuildGeometryForDrawing();
-    return m_prototype.geometry();
+    VirtualPrototype& vp = m_window.session().prototype();
+    vp.rebuildGeometry();
+    return vp.geometry();
 }
 
 void PrototypeRefresh::drawBackground(ProcessState state)
@@ -94,7 +115,7 @@ void PrototypeRefresh::drawBackground(ProcessState state)
     QPainter painter(&image->canvas());
     BackgroundScene scene;
     scene.State = state;
-    scene.Layout = m_prototype.layout();
+    scene.Layout = prototype().layout();
     scene.Area = image->canvas().size();
     scene.WindowWidth = m_window.width();
     scene.Background = m_window.panelColour();
@@ -103,38 +124,52 @@ void PrototypeRefresh::drawBackground(ProcessState state)
     image->update();
 }
 
-void PrototypeRefresh::prepare(ProcessState state)
+// The sizing may have corrected three dimensions; the session put the new texts
+// into the fields, which the part editor shows again.
+void PrototypeRefresh::sized(const VirtualPrototype&, const std::vector<int>& corrected)
 {
-    recomputeLayout();
-    m_prototype.rebuildGeometry();
+    showSheet();
+    if (!corrected.empty() && m_window.setPanel())
+        m_window.setPanel()->showDesign();
+}
+
+void PrototypeRefresh::geometryBuilt(const VirtualPrototype& vp, ProcessState state)
+{
     drawBackground(state);
-    m_window.perState().highlightedPart = -1; // the picture under any hover frame is gone
-    const CarDesign before = m_window.session().design;
-    m_prototype.sizeChamber();
-    showSizing();
-    showCorrectedDesignTexts(before);
+    if (analyses(state))
+        hideNormalForceBars(m_window.image()); // the mass step takes the old ones away
+    switch (state) {
+    case ProcessState::Set:
+    case ProcessState::Prop:
+    case ProcessState::Dynamic: drawDesignView(vp, state); break;
+    case ProcessState::Build: m_buildView->drawSlabs(0, kAllSlabs); break;
+    case ProcessState::Preview: m_preview->drawPage(m_window.perState().previewTemplate); break;
+    case ProcessState::Print: printWork(m_arg); break;
+    case ProcessState::Race: break;
+    }
 }
 
-void PrototypeRefresh::showSizing()
-{
-    showChamberFigures(m_window, chamberFieldTexts(m_prototype.mass(), m_window.session().design));
-}
-
-// The sizing may have corrected three dimensions; their fields show the new texts.
-// Fields the student is still editing keep what was typed.
-void PrototypeRefresh::showCorrectedDesignTexts(const CarDesign& before)
+// The design view; in Analyze and Simulate the painter stays open for the marks of
+// the mass scan.
+void PrototypeRefresh::drawDesignView(const VirtualPrototype& vp, ProcessState state)
 {
     Session& session = m_window.session();
-    bool corrected = false;
-    for (int code : kCorrectedCodes) {
-        const QString& now = *dimensionByCode(session.design, code);
-        if (now == *dimensionByCode(before, code))
-            continue;
-        session.fields.dimension(code) = now;
-        corrected = true;
+    m_painter.emplace(&m_window.image()->canvas());
+    paintSetPicture(*m_painter, vp.geometry(), session.design, session.materials, vp.mass().chamberRadiusUnits());
+    if (state == ProcessState::Set) {
+        m_painter.reset();
+        repaintSheet();
     }
-    if (corrected && m_window.setPanel())
-        m_window.setPanel()->showDesign();
+}
+
+void PrototypeRefresh::showSheet()
+{
+    showFigures(m_window.session().figures(), m_window.figureFields());
+}
+
+void PrototypeRefresh::repaintSheet()
+{
+    m_window.image()->repaint();
 }
 
 } // namespace brisko::gui

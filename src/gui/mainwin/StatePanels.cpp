@@ -78,26 +78,28 @@ QWidget* hidden(QWidget* panel)
 
 } // namespace
 
-QWidget* createBuildStatePanel()
+QWidget* createBuildStatePanel(std::optional<BuildFigures<FigureField>>& fields)
 {
     QWidget* panel = makeNamedPanel(QStringLiteral("BuildStatePanel"));
     QGridLayout* grid = addHeadedGrid(panel, QStringLiteral("Virtual prototype"));
-    addFigure(grid, 0, makeLinkLabel(QStringLiteral("Label20"), QStringLiteral("Outer Layers")),
-              QStringLiteral("LayersFullEF"));
-    addFigure(grid, 1, makeLinkLabel(QStringLiteral("Label19"), QStringLiteral("Inner Layers")),
-              QStringLiteral("LayersCoredEF"));
-    addFigure(grid, 2, makeLabel(QStringLiteral("Label14"), QStringLiteral("Number of Layers")),
-              QStringLiteral("LayersWideEF"));
-    addFigure(grid, 3, makeLabel(QStringLiteral("Label15"), QStringLiteral("Case width (in)")),
-              QStringLiteral("CaseWidthEF"));
-    addFigure(grid, 4, makeLinkLabel(QStringLiteral("Label17"), QStringLiteral("Body width (in)")),
-              QStringLiteral("CarWidthEF"));
-    addFigure(grid, 5, makeLabel(QStringLiteral("Label16"), QStringLiteral("Case inner dia (in)")),
-              QStringLiteral("CaseIDEF"));
-    addFigure(grid, 6, makeLabel(QStringLiteral("Label21"), QStringLiteral("Case outer dia (in)")),
-              QStringLiteral("CaseOuterDEF"));
-    addFigure(grid, 7, makeLabel(QStringLiteral("Label23"), QStringLiteral("Bottles needed")),
-              QStringLiteral("BottlesNeededEF"));
+    fields.emplace(BuildFigures<FigureField>{
+        .FullLayers = addFigure(grid, 0, makeLinkLabel(QStringLiteral("Label20"), QStringLiteral("Outer Layers")),
+                        QStringLiteral("LayersFullEF")),
+        .CoredLayers = addFigure(grid, 1, makeLinkLabel(QStringLiteral("Label19"), QStringLiteral("Inner Layers")),
+                        QStringLiteral("LayersCoredEF")),
+        .TotalLayers = addFigure(grid, 2, makeLabel(QStringLiteral("Label14"), QStringLiteral("Number of Layers")),
+                        QStringLiteral("LayersWideEF")),
+        .CaseWidth = addFigure(grid, 3, makeLabel(QStringLiteral("Label15"), QStringLiteral("Case width (in)")),
+                        QStringLiteral("CaseWidthEF")),
+        .CarWidth = addFigure(grid, 4, makeLinkLabel(QStringLiteral("Label17"), QStringLiteral("Body width (in)")),
+                        QStringLiteral("CarWidthEF")),
+        .CaseInnerDia = addFigure(grid, 5, makeLabel(QStringLiteral("Label16"), QStringLiteral("Case inner dia (in)")),
+                        QStringLiteral("CaseIDEF")),
+        .CaseOuterDia = addFigure(grid, 6, makeLabel(QStringLiteral("Label21"), QStringLiteral("Case outer dia (in)")),
+                        QStringLiteral("CaseOuterDEF")),
+        .BottlesNeeded = addFigure(grid, 7, makeLabel(QStringLiteral("Label23"), QStringLiteral("Bottles needed")),
+                        QStringLiteral("BottlesNeededEF")),
+    });
     return hidden(panel);
 }
 
@@ -121,27 +123,30 @@ QWidget* createPlay3DPanel()
     return hidden(panel);
 }
 
-QWidget* createPropStatePanel()
+QWidget* createPropStatePanel(std::optional<AnalyzeFigures<FigureField>>& fields)
 {
     QWidget* panel = makeNamedPanel(QStringLiteral("PropStatePanel"));
     QGridLayout* grid = addHeadedGrid(panel, QStringLiteral("Physical properties"));
-    addFigure(grid, 0, makeLinkLabel(QStringLiteral("Label26"), QStringLiteral("Board Mass (lbm)")),
-              QStringLiteral("FoamMassEF"));
-    addFigure(grid, 1, makeLinkLabel(QStringLiteral("Label27"), QStringLiteral("Spring Mass (lbm)")),
-              QStringLiteral("SpringMassEF"));
-    addFigure(grid, 2, makeLinkLabel(QStringLiteral("Label28"), QStringLiteral("Axle Mass (lbm)")),
-              QStringLiteral("AxleMassEF"));
-    addFigure(grid, 3, makeLinkLabel(QStringLiteral("ProjectedMassLabel"), QStringLiteral("Total Car Mass (lbm)")),
-              QStringLiteral("ProjectedMassEF"));
-    addFigure(grid, 4, makeLabel(QStringLiteral("TrueCentroidLabel"), QStringLiteral("Overall center of mass (in)")),
-              QStringLiteral("TrueCentroidEF"));
-    addFigure(grid, 5, makeLabel(QStringLiteral("MaxRealTorqueLabel"), QStringLiteral("Max Torque (in-lb)")),
-              QStringLiteral("MaxRealTorqueEF"));
-    addFigure(grid, 6, makeLinkLabel(QStringLiteral("Label22"), QStringLiteral("Revolutions")), QStringLiteral("RevsEF"));
-    addFigure(grid, 7, makeLabel(QStringLiteral("PropulsionLeftLabel"), QStringLiteral("Propulsion, left (lb)")),
-              QStringLiteral("PropulsionLeftEF"));
-    addFigure(grid, 8, makeLabel(QStringLiteral("PropulsionRightLabel"), QStringLiteral("Propulsion, right (lb)")),
-              QStringLiteral("PropulsionRightEF"));
+    fields.emplace(AnalyzeFigures<FigureField>{
+        .BoardMass = addFigure(grid, 0, makeLinkLabel(QStringLiteral("Label26"), QStringLiteral("Board Mass (lbm)")),
+                        QStringLiteral("FoamMassEF")),
+        .SpringMass = addFigure(grid, 1, makeLinkLabel(QStringLiteral("Label27"), QStringLiteral("Spring Mass (lbm)")),
+                        QStringLiteral("SpringMassEF")),
+        .AxleMass = addFigure(grid, 2, makeLinkLabel(QStringLiteral("Label28"), QStringLiteral("Axle Mass (lbm)")),
+                        QStringLiteral("AxleMassEF")),
+        .TotalMass = addFigure(grid, 3, makeLinkLabel(QStringLiteral("ProjectedMassLabel"), QStringLiteral("Total Car Mass (lbm)")),
+                        QStringLiteral("ProjectedMassEF")),
+        .CentroidX = addFigure(grid, 4, makeLabel(QStringLiteral("TrueCentroidLabel"), QStringLiteral("Overall center of mass (in)")),
+                        QStringLiteral("TrueCentroidEF")),
+        .MaxRealTorque = addFigure(grid, 5, makeLabel(QStringLiteral("MaxRealTorqueLabel"), QStringLiteral("Max Torque (in-lb)")),
+                        QStringLiteral("MaxRealTorqueEF")),
+        .Revolutions = addFigure(grid, 6, makeLinkLabel(QStringLiteral("Label22"), QStringLiteral("Revolutions")),
+                        QStringLiteral("RevsEF")),
+        .PropulsiveForce = addFigure(grid, 7, makeLabel(QStringLiteral("PropulsionLeftLabel"), QStringLiteral("Propulsion, left (lb)")),
+                        QStringLiteral("PropulsionLeftEF")),
+        .PropulsionRight = addFigure(grid, 8, makeLabel(QStringLiteral("PropulsionRightLabel"), QStringLiteral("Propulsion, right (lb)")),
+                        QStringLiteral("PropulsionRightEF")),
+    });
     return hidden(panel);
 }
 
@@ -158,16 +163,18 @@ QWidget* createElementSizeGroupBox()
     return hidden(box);
 }
 
-QWidget* createDynamicStatePanel()
+QWidget* createDynamicStatePanel(std::optional<SimulateFigures<FigureField>>& fields)
 {
     QWidget* panel = makeNamedPanel(QStringLiteral("DynamicStatePanel"));
     QGridLayout* grid = addHeadedGrid(panel, QStringLiteral("Dynamic performance"));
-    addFigure(grid, 0, makeLinkLabel(QStringLiteral("TimeLabel"), QStringLiteral("Time to 15 ft (sec)")),
-              QStringLiteral("TimeEF"));
-    addFigure(grid, 1, makeLinkLabel(QStringLiteral("TopSpeedLabel"), QStringLiteral("Top speed (ft/sec)")),
-              QStringLiteral("TopSpeedEF"));
-    addFigure(grid, 2, makeLinkLabel(QStringLiteral("PoweredDistanceLabel"), QStringLiteral("Distance (ft)")),
-              QStringLiteral("PoweredDistanceEF"));
+    fields.emplace(SimulateFigures<FigureField>{
+        .TimeTo15 = addFigure(grid, 0, makeLinkLabel(QStringLiteral("TimeLabel"), QStringLiteral("Time to 15 ft (sec)")),
+                        QStringLiteral("TimeEF")),
+        .TopSpeed = addFigure(grid, 1, makeLinkLabel(QStringLiteral("TopSpeedLabel"), QStringLiteral("Top speed (ft/sec)")),
+                        QStringLiteral("TopSpeedEF")),
+        .RunDistance = addFigure(grid, 2, makeLinkLabel(QStringLiteral("PoweredDistanceLabel"), QStringLiteral("Distance (ft)")),
+                        QStringLiteral("PoweredDistanceEF")),
+    });
     QLabel* revised = makeLabel(QStringLiteral("RevisedLabel"), QString());
     revised->hide();
     grid->addWidget(revised, 2, 2, 1, 2);

@@ -59,7 +59,6 @@ void TRPWin::installSessionHooks()
 void TRPWin::installDefaultSeams()
 {
     m_seams.drawSheetBackground = [this] { m_image->paintSheetBackground(); };
-    m_seams.prepareRefresh = [this](int, int, ProcessState) { m_seams.drawSheetBackground(); };
 }
 
 void TRPWin::connectStateButtons()

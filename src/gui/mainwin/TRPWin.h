@@ -1,6 +1,7 @@
 #pragma once
 // The main window `RPWin`: the drawing sheet, the process bar, one panel per
 // design-process state, the tools and the menus. It owns the run's Session.
+#include "mainwin/FigureFields.h"
 #include "mainwin/MainWindowSeams.h"
 #include "session/Session.h"
 
@@ -49,6 +50,7 @@ public:
     TCHWin* designHistory() const { return m_designHistory; }
     TPDWin* powerDesigner() const { return m_powerDesigner; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
+    PanelFigureFields& figureFields() { return m_figureFields; }
 
     // The design-process state machine.
     void SetProcessState(ProcessState from, ProcessState to);
@@ -134,6 +136,7 @@ private:
     Session m_session;
     MainWindowSeams m_seams;
     PerStateValues m_perState;
+    PanelFigureFields m_figureFields;
     DrawingArea* m_image = nullptr;
     SetStatePanel* m_setPanel = nullptr;
     DriveBox* m_driveBox = nullptr;

@@ -96,9 +96,9 @@ QWidget* TRPWin::buildStatePanelArea()
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 6, 0);
     row->setSpacing(6);
-    for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), createBuildStatePanel(), createPropStatePanel(),
-                           createDynamicStatePanel(), createRaceStatePanel(), createPreviewStatePanel(),
-                           createDrawHintRow()})
+    for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), createBuildStatePanel(m_figureFields.Build),
+                           createPropStatePanel(m_figureFields.Analyze), createDynamicStatePanel(m_figureFields.Simulate),
+                           createRaceStatePanel(), createPreviewStatePanel(), createDrawHintRow()})
         row->addWidget(panel, 1);
     for (QWidget* side : {createPlay3DPanel(), createElementSizeGroupBox(), createDynamicPanel()})
         row->addWidget(side, 0, Qt::AlignVCenter);

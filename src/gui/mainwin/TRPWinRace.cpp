@@ -35,7 +35,7 @@ void TRPWin::Race()
     for (int i = 0; i < lanes; ++i) {
         const DesignListEntry& entry = m_session.designs.entry(i);
         entries[i].Name = entry.Name;
-        if (const std::optional<RaceTrace>& trace = m_refresh->traceOf(i); trace && entry.Simulated) {
+        if (const RaceTrace* trace = m_session.traceOf(i); trace && entry.Simulated) {
             entries[i].Trace = *trace;
             entries[i].Simulated = true;
         }

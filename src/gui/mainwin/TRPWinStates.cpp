@@ -8,6 +8,7 @@
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/PanelColours.h"
 #include "mainwin/ProcessBar.h"
+#include "mainwin/PrototypeRefresh.h"
 #include "mainwin/RacePlayback.h"
 #include "mainwin/ToolPanel.h"
 
@@ -172,11 +173,10 @@ void TRPWin::RefreshState(int startAt, int arg, ProcessState state)
         bool& flag;
         ~Reset() { flag = false; }
     } reset{m_refreshing};
-    if (m_seams.prepareRefresh)
-        m_seams.prepareRefresh(startAt, arg, state);
-    const auto work = m_seams.stateWork.find(state);
-    if (work != m_seams.stateWork.end() && work->second)
-        work->second(startAt, arg);
+    if (m_refresh)
+        m_refresh->run(state, arg);
+    else
+        m_seams.drawSheetBackground();
 }
 
 } // namespace brisko::gui

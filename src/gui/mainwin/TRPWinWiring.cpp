@@ -33,11 +33,8 @@ void TRPWin::installPrototypeSeams()
     new SheetPointer(*this, *m_setPanel, [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
     new SheetTools(*this); // after the pointer: a tool that is on sees the sheet's events first
     m_elementSize = new ElementSizeControl(*this, *findChild<QSlider*>(QStringLiteral("ElementSizeSlider")));
-    // The result fields start as the texts the records carry before any analysis.
-    setFigure(*this, "TimeEF", m_session.results.Time);
-    setFigure(*this, "PoweredDistanceEF", m_session.results.PoweredDistance);
-    setFigure(*this, "TopSpeedEF", m_session.results.TopSpeed);
-    setFigure(*this, "ProjectedMassEF", m_session.results.ProjectedMass);
+    // The figure fields start as the texts the records carry before any analysis.
+    showFigures(m_session.figures(), m_figureFields);
 }
 
 void TRPWin::installDesignSeams()

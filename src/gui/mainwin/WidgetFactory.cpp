@@ -57,7 +57,7 @@ QPushButton* makeButton(const QString& name, const QString& text, const QString&
     return button;
 }
 
-void addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fieldName)
+QLineEdit* addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fieldName)
 {
     const int row = index % kFigureRows;
     const int column = (index / kFigureRows) * 2;
@@ -69,6 +69,7 @@ void addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fie
     QLineEdit* field = makeFigureField(fieldName);
     caption->setBuddy(field);
     grid->addWidget(field, row, column + 1);
+    return field;
 }
 
 QWidget* makeNamedPanel(const QString& name)

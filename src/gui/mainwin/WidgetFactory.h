@@ -24,7 +24,7 @@ inline constexpr int kFigureRows = 3;
 
 // Puts the `index`th figure of a panel into `grid`: caption and field side by side,
 // filled column by column, three to a column.
-void addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fieldName);
+QLineEdit* addFigure(QGridLayout* grid, int index, QLabel* caption, const QString& fieldName);
 
 // A panel with the given object name and a bold heading in its first row.
 QWidget* makeNamedPanel(const QString& name);
