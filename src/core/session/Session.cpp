@@ -66,7 +66,13 @@ public:
         m_shown.analysed(vp, state);
     }
     bool drawsFrames() const override { return m_shown.drawsFrames(); }
-    void runStarting(const VirtualPrototype& vp, int requestedFrame) override { m_shown.runStarting(vp, requestedFrame); }
+    void runStarting(const VirtualPrototype& vp, int requestedFrame) override
+    {
+        // The skid belongs to one run: a new run, also the race's, starts without it.
+        m_session.advisories.Skid = false;
+        m_session.advisories.ReservedDynamic = false;
+        m_shown.runStarting(vp, requestedFrame);
+    }
     void frameSimulated(const VirtualPrototype& vp, const DynamicFrame& frame) override
     {
         m_shown.frameSimulated(vp, frame);

@@ -127,6 +127,8 @@ void PrototypeRefresh::simulated(const VirtualPrototype& vp, int requestedFrame)
     // An animation may have let the student leave the state; its panel is gone then.
     if (m_window.session().app.CurrentState == ProcessState::Dynamic)
         showDynamicButtons(vp.dynamic(), requestedFrame);
+    else if (requestedFrame == kNoFrame)
+        enableButton(m_window, "RewindDynamicBtn", true); // the race's run is over: Simulate rewinds it
 }
 
 // Step and To end go on while frames remain; Rewind once the run is past its first
