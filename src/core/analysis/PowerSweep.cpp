@@ -1,5 +1,6 @@
 #include "analysis/PowerSweep.h"
 
+#include "analysis/FigureSheet.h"
 #include "analysis/VirtualPrototype.h"
 #include "text/NumberText.h"
 
@@ -105,8 +106,8 @@ bool beatsBest(const QString& timeText, const SweepBest& best)
 QString sweepTimeText(CarDesign& design, const MaterialLibrary& materials)
 {
     VirtualPrototype prototype(design, materials);
-    prototype.refresh(ProcessState::Dynamic, kNoFrame);
-    return prototype.dynamic().TimeTo15;
+    prototype.refresh(ProcessState::Dynamic, silentObserver(), kNoFrame);
+    return figuresOf(prototype).Records.Time;
 }
 
 PowerSweep::PowerSweep(const CarDesign& design, const MaterialLibrary& materials, const SweepPlan& plan)

@@ -62,8 +62,9 @@ struct SweepBest {
 // empty and does not begin with "[") and beat the best time so far.
 bool beatsBest(const QString& timeText, const SweepBest& best);
 
-// The time to 15 ft, as the Simulate state shows it, of the design with these texts.
-// The design keeps the texts as the refresh corrected them.
+// The text of the time field (TimeEF) after the one Dynamic refresh of the design
+// with these texts, read from its figure sheet. The design keeps the texts as the
+// refresh corrected them.
 QString sweepTimeText(CarDesign& design, const MaterialLibrary& materials);
 
 // One sweep over a working copy of a design, one combination per call, so that a

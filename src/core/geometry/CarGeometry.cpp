@@ -2,6 +2,7 @@
 
 #include "analysis/DesignFigures.h"
 #include "geometry/GeometryBuilders.h"
+#include "geometry/RegionOps.h"
 #include "geometry/Shapes.h"
 #include "text/NumberText.h"
 
@@ -70,8 +71,8 @@ FramedShapePair shapePairAbout(const CarGeometry& g, const QPointF& centre, floa
     };
     const auto cut = [&](ShapePair p, const QRegion& strip) {
         if (cutBelowPaper) {
-            p.Octagon -= strip;
-            p.Circle -= strip;
+            subtractFrom(p.Octagon, strip);
+            subtractFrom(p.Circle, strip);
         }
         return p;
     };

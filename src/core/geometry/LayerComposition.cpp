@@ -4,15 +4,70 @@
 // repeat the composition on the drawing-frame regions, which the window's size
 // does not change.
 #include "geometry/GeometryBuilders.h"
+#include "geometry/RegionOps.h"
 #include "geometry/Shapes.h"
 
 namespace brisko::detail {
 
 namespace {
 
+// The rectangles of one band of a region: equal tops and bottoms, left to right.
+struct Band {
+    const QRect* begin;
+    const QRect* end;
+    const QRect* last;
+    Band(const QRect* from, const QRect* last)
+        : begin(from)
+        , end(from)
+        , last(last)
+    {
+        while (end != last && end->top() == begin->top())
+            ++end;
+    }
+    bool valid() const { return begin != last; }
+    Band next() const { return {end, last}; }
+    int top() const { return begin->top(); }
+    int bottom() const { return begin->bottom(); }
+};
+
+bool bandsMeet(const Band& a, const Band& b)
+{
+    const QRect* i = a.begin;
+    const QRect* j = b.begin;
+    while (i != a.end && j != b.end) {
+        if (i->right() < j->left())
+            ++i;
+        else if (j->right() < i->left())
+            ++j;
+        else
+            return true;
+    }
+    return false;
+}
+
+// Whether two regions share a pixel, walking both band lists once (QRegion's own
+// test tries every pair of rectangles when the regions do not meet).
 bool meets(const QRegion& a, const QRegion& b)
 {
-    return a.intersects(b);
+    if (a.isEmpty() || b.isEmpty() || !a.boundingRect().intersects(b.boundingRect()))
+        return false;
+    Band p(a.begin(), a.end());
+    Band q(b.begin(), b.end());
+    while (p.valid() && q.valid()) {
+        if (p.bottom() < q.top()) {
+            p = p.next();
+        } else if (q.bottom() < p.top()) {
+            q = q.next();
+        } else {
+            if (bandsMeet(p, q))
+                return true;
+            if (p.bottom() < q.bottom())
+                p = p.next();
+            else
+                q = q.next();
+        }
+    }
+    return false;
 }
 
 // The drawing-frame cases cut at the paper's bottom edge, as the view's are, and
@@ -25,10 +80,10 @@ DrawingShapes drawingShapesOf(const CarGeometry& g)
 {
     const QRegion below(g.BelowPaperDrawing);
     DrawingShapes d;
-    d.RearCase = g.rearCaseDrawing() - below;
+    d.RearCase = subtractedRegion(g.rearCaseDrawing(), below);
     d.RearChamber = g.rearChamberDrawing();
     if (g.AllWheelDrive) {
-        d.FrontCase = g.frontCaseDrawing() - below;
+        d.FrontCase = subtractedRegion(g.frontCaseDrawing(), below);
         d.FrontChamber = g.frontChamberDrawing();
     }
     return d;
@@ -42,7 +97,7 @@ void testOuterContacts(CarGeometry& g, const DrawingShapes& d)
     g.Overlaps.OuterMeetsFrontCase = awd && meets(bare, d.FrontCase);
     if (awd)
         return;
-    const QRegion layer = (bare + d.RearCase) - g.DriveAxleRegion.Drawing;
+    const QRegion layer = subtractedRegion(unitedRegion(bare, d.RearCase), g.DriveAxleRegion.Drawing);
     g.Overlaps.OuterMeetsOtherAxle = meets(layer, g.OtherAxleRegion.Drawing);
 }
 
@@ -55,7 +110,8 @@ void testInnerContacts(CarGeometry& g, const DrawingShapes& d)
     g.Overlaps.InnerMeetsOuter = meets(g.OuterOutlineRegion, bare);
     if (awd)
         return;
-    const QRegion layer = ((bare + d.RearCase) - d.RearChamber) - g.DriveAxleRegion.Drawing;
+    const QRegion layer =
+        subtractedRegion(subtractedRegion(unitedRegion(bare, d.RearCase), d.RearChamber), g.DriveAxleRegion.Drawing);
     g.Overlaps.InnerMeetsOtherAxle = meets(layer, g.OtherAxleRegion.Drawing);
 }
 
@@ -66,18 +122,18 @@ void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
     g.OuterOutlineRegion = polygonRegion(outlineIn(v.drawingFrame(), outer));
     const QRegion bare = polygonRegion(outlineIn(v.viewFrame(), outer));
 
-    QRegion layer = bare + g.rearCaseView();
+    QRegion layer = unitedRegion(bare, g.rearCaseView());
     if (awd)
-        layer += g.frontCaseView();
+        uniteInto(layer, g.frontCaseView());
     g.PartRegions[OuterLayerPart] = layer;
-    layer -= g.DriveAxleRegion.View;
+    subtractFrom(layer, g.DriveAxleRegion.View);
     if (!awd)
-        layer -= g.OtherAxleRegion.View;
+        subtractFrom(layer, g.OtherAxleRegion.View);
     g.OuterLayerView = layer;
 
-    g.OuterLayerPrint = polygonRegion(printerOutline(v.printerFrame(), outer)) + g.RearCase.Printer.of(g.Shape);
+    g.OuterLayerPrint = unitedRegion(polygonRegion(printerOutline(v.printerFrame(), outer)), g.RearCase.Printer.of(g.Shape));
     if (awd)
-        g.OuterLayerPrint += g.FrontCase.Printer.of(g.Shape);
+        uniteInto(g.OuterLayerPrint, g.FrontCase.Printer.of(g.Shape));
     g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
 }
 
@@ -89,19 +145,20 @@ void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
     g.InnerOutlineRegion = polygonRegion(outlineIn(v.drawingFrame(), inner));
     const QRegion bare = polygonRegion(outlineIn(v.viewFrame(), inner));
 
-    QRegion layer = (bare + g.rearCaseView()) - g.rearChamberView();
+    QRegion layer = subtractedRegion(unitedRegion(bare, g.rearCaseView()), g.rearChamberView());
     if (awd)
-        layer = (layer + g.frontCaseView()) - g.frontChamberView();
+        layer = subtractedRegion(unitedRegion(layer, g.frontCaseView()), g.frontChamberView());
     g.PartRegions[InnerLayersPart] = layer;
-    layer -= g.DriveAxleRegion.View;
+    subtractFrom(layer, g.DriveAxleRegion.View);
     if (!awd)
-        layer -= g.OtherAxleRegion.View;
+        subtractFrom(layer, g.OtherAxleRegion.View);
     g.InnerLayerView = layer;
 
-    QRegion print = (polygonRegion(printerOutline(v.printerFrame(), inner)) + g.RearCase.Printer.of(k))
-                    - g.RearChamber.Printer.of(k);
+    QRegion print = subtractedRegion(
+        unitedRegion(polygonRegion(printerOutline(v.printerFrame(), inner)), g.RearCase.Printer.of(k)),
+        g.RearChamber.Printer.of(k));
     if (awd)
-        print = (print + g.FrontCase.Printer.of(k)) - g.FrontChamber.Printer.of(k);
+        print = subtractedRegion(unitedRegion(print, g.FrontCase.Printer.of(k)), g.FrontChamber.Printer.of(k));
     g.InnerLayerPrint = print;
     g.InnerOutlinePicture = outlineIn(v.pictureFrame(), inner);
 }
@@ -128,8 +185,8 @@ void composeLayers(CarGeometry& g, CarDesign& design)
     composeInnerLayer(g, design.InnerOutline);
     testInnerContacts(g, shapes);
 
-    g.Overlaps.InnerOffPaper = !(g.InnerLayerView - g.PaperRegion).isEmpty();
-    g.Overlaps.OuterOffPaper = !(g.OuterLayerView - g.PaperRegion).isEmpty();
+    g.Overlaps.InnerOffPaper = !subtractedRegion(g.InnerLayerView, g.PaperRegion).isEmpty();
+    g.Overlaps.OuterOffPaper = !subtractedRegion(g.OuterLayerView, g.PaperRegion).isEmpty();
 }
 
 } // namespace brisko::detail

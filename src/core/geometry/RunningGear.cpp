@@ -1,6 +1,7 @@
 // Axles, wheels, tread, the wound spring and the marks.
 #include "analysis/DesignFigures.h"
 #include "geometry/GeometryBuilders.h"
+#include "geometry/RegionOps.h"
 #include "geometry/Shapes.h"
 #include "text/NumberText.h"
 
@@ -105,9 +106,9 @@ void buildWheelsAndTread(CarGeometry& g, const CarDesign& design)
         const QRect wheelBox = squareAbout(view.point(driveCentres[i]), driveHalf);
         const QRect treadBox = wheelBox.adjusted(-3, -3, 3, 3);
         const QRegion tab = treadTab(treadBox, v.ViewScale, i == 1);
-        g.DriveWheelRegion += ellipseRegion(wheelBox);
-        g.TreadRegion += ellipseRegion(treadBox) + tab;
-        treadPart += ellipseRegion(treadBox.adjusted(-2, -2, 2, 2)) + tab;
+        uniteInto(g.DriveWheelRegion, ellipseRegion(wheelBox));
+        uniteInto(g.TreadRegion, unitedRegion(ellipseRegion(treadBox), tab));
+        uniteInto(treadPart, unitedRegion(ellipseRegion(treadBox.adjusted(-2, -2, 2, 2)), tab));
     }
     g.PartRegions[DriveWheelsPart] = g.DriveWheelRegion;
     g.PartRegions[WheelTreadPart] = treadPart;

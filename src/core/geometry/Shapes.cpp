@@ -1,5 +1,6 @@
 #include "geometry/Shapes.h"
 
+#include "geometry/RegionMemo.h"
 #include "geometry/ScanRegion.h"
 #include "text/NumberText.h"
 
@@ -27,14 +28,20 @@ QRegion polygonRegion(const QPolygon& polygon)
 {
     if (polygon.size() < 3)
         return {};
-    return QRegion(polygon, Qt::WindingFill);
+    // The outlines, octagons and the paper of one refresh in every frame, for
+    // two designs at least.
+    thread_local RegionMemo<QPolygon> memo(48);
+    return memo.regionOf(polygon, [&] { return QRegion(polygon, Qt::WindingFill); });
 }
 
 QRegion ellipseRegion(const QRect& box)
 {
     if (box.width() <= 0 || box.height() <= 0)
         return {};
-    return scanEllipseRegion(box);
+    // The cases, chambers, axles, wheels, spring and marks of a refresh in every
+    // frame, for two designs at least.
+    thread_local RegionMemo<QRect> memo(128);
+    return memo.regionOf(box, [&] { return scanEllipseRegion(box); });
 }
 
 QRegion circleRegion(const Frame& frame, const QPointF& centre, float radius)

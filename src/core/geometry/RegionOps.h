@@ -1,0 +1,17 @@
+#pragma once
+// Unions and differences of the part regions, each worked out once: the layers of
+// a refresh repeat the same joins in several places (an inner outline that copies
+// the outer one, the cases that a sweep's next spring width leaves as they were),
+// and every refresh of an unchanged design repeats them all. Same operands, same
+// region, so a repeated operation takes the result already worked out. Each call
+// gives exactly what the QRegion operator it names gives.
+#include <QRegion>
+
+namespace brisko {
+
+QRegion unitedRegion(const QRegion& a, const QRegion& b);       // a + b
+void uniteInto(QRegion& a, const QRegion& b);                   // a += b
+QRegion subtractedRegion(const QRegion& a, const QRegion& b);   // a - b
+void subtractFrom(QRegion& a, const QRegion& b);                // a -= b
+
+} // namespace brisko
