@@ -173,6 +173,29 @@ TEST_F(RacePlayback, TheRaceNeverStartsAgainWhileItRuns)
     EXPECT_EQ(race().results(), alone);
 }
 
+TEST_F(RacePlayback, RemovingAnEntryNeverHandsItsRunToAnotherLane)
+{
+    const auto timeOf = [](const QString& result) { return result.section(QStringLiteral(" - "), 0, 0); };
+    simulateNewDesign(QStringLiteral("4"));   // the list's sixth entry
+    simulateNewDesign(QStringLiteral("6.5")); // the seventh
+    ASSERT_TRUE(SelectDesign(session(), 0)); // the race runs the current design afresh: none of the two
+    click("VPRaceBtn");
+    runRace();
+    const QString moving = race().results()[6];
+    ASSERT_FALSE(moving.isEmpty());
+    ASSERT_NE(timeOf(race().results()[5]), timeOf(moving));
+
+    ASSERT_TRUE(SelectDesign(session(), 5));
+    prompter.answerConfirm(Answer::Yes);
+    click("RemoveBtn");
+    ASSERT_EQ(session().designs.count(), 6);
+    ASSERT_TRUE(SelectDesign(session(), 0));
+    click("VPRaceBtn");
+    runRace();
+    EXPECT_EQ(timeOf(race().results()[5]), timeOf(moving)) << "the second design's run moved up with it";
+    EXPECT_TRUE(race().results()[6].isEmpty());
+}
+
 TEST_F(RacePlayback, LeavingTheStateResizingOrClosingEndsTheRaceCleanly)
 {
     click("VPRaceBtn");
