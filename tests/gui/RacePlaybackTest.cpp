@@ -3,11 +3,13 @@
 #include "WiredWindowHelpers.h"
 
 #include "analysis/Race.h"
+#include "dialogs/TADWin.h"
 #include "mainwin/RacePlayback.h"
 #include "persist/DesignListEntries.h"
 #include "persist/DesignListOps.h"
 #include "text/NumberText.h"
 
+#include <QLabel>
 #include <QMap>
 #include <QSlider>
 #include <QTimer>
@@ -128,6 +130,22 @@ TEST_F(RacePlayback, ASkiddingDesignsBarStartsFuchsia)
     const int firstEnd = t.distanceX(prototypeOf(win()).dynamic().Trace.Distance[5]);
     EXPECT_EQ(pixel(firstEnd - 1, t.barBottom(1) - 1), kSkidColour) << "under the name, where the bar starts";
     EXPECT_EQ(pixel(2, y), kSkidColour);
+}
+
+TEST_F(RacePlayback, TheAdvisoriesLeaveTheTrackFreeAndComeBackAfterTheRace)
+{
+    ASSERT_TRUE(SelectDesign(session(), 1)); // the Racer skids in AWD
+    click("AWDBtn");
+    click("VPDynPerfBtn");
+    auto* advisories = win().findChild<TADWin*>();
+    ASSERT_TRUE(advisories->isVisible());
+    click("VPRaceBtn");
+    EXPECT_FALSE(advisories->isVisible()) << "the finish line lies under the advisories' corner";
+    runRace();
+    EXPECT_FALSE(advisories->isVisible());
+    click("VPPreviewBtn");
+    EXPECT_TRUE(advisories->isVisible());
+    EXPECT_TRUE(advisories->findChild<QLabel*>("SkidAdvisoryLabel")->isVisibleTo(advisories));
 }
 
 TEST_F(RacePlayback, ChangingSpeedDuringARaceChangesTheTickNotTheResults)

@@ -71,7 +71,14 @@ void TADWin::showAdvisories(const AdvisoryDisplay& display)
     layout()->activate();
     resize(sizeHint());
     placeOverArea();
-    setVisible(display.any());
+    m_anyShown = display.any();
+    setVisible(m_anyShown && !m_aside);
+}
+
+void TADWin::setAside(bool aside)
+{
+    m_aside = aside;
+    setVisible(m_anyShown && !m_aside);
 }
 
 void TADWin::followArea(QWidget* area)

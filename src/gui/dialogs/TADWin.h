@@ -31,6 +31,11 @@ public:
     // Shows the given labels (and the window when any shows), hides the rest.
     void showAdvisories(const AdvisoryDisplay& display);
 
+    // The race's track fills the area up to its right edge, where the window sits:
+    // while aside the window stays hidden, its labels and what they say unchanged,
+    // and it comes back if a label shows.
+    void setAside(bool aside);
+
     // Keeps the window over the top right corner of `area`, inside its main window,
     // also when that window moves or is resized.
     void followArea(QWidget* area);
@@ -45,6 +50,8 @@ private:
     void placeOverArea();
 
     QPointer<QWidget> m_area;
+    bool m_aside = false;
+    bool m_anyShown = false;
 };
 
 } // namespace brisko::gui

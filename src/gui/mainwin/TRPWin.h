@@ -120,6 +120,7 @@ private:
     void leaveState(ProcessState from);
     void enterState(ProcessState to);
     void leaveSet();
+    void setAdvisoriesAside(bool aside);
     void enterSet();
     void setSketchAndDriveEnabled(bool enabled);
     void paintToolAndDriveBox(const QColor& colour);

@@ -2,6 +2,8 @@
 // dispatcher that recomputes what a state shows.
 #include "mainwin/TRPWin.h"
 
+#include "dialogs/TADWin.h"
+
 #include "mainwin/SetStatePanel.h"
 
 #include "mainwin/DrawingArea.h"
@@ -56,6 +58,7 @@ void TRPWin::leaveState(ProcessState from)
     case ProcessState::Race:
         m_race->stop();
         showWidget("RaceStatePanel", false);
+        setAdvisoriesAside(false);
         break;
     case ProcessState::Preview: showWidget("PreviewStatePanel", false); break;
     case ProcessState::Print: break;
@@ -78,10 +81,19 @@ void TRPWin::enterState(ProcessState to)
         showWidget("DynamicPanel", true);
         enterForceState(true);
         return;
-    case ProcessState::Race: enterPlainState(to, "RaceStatePanel"); return;
+    case ProcessState::Race:
+        enterPlainState(to, "RaceStatePanel");
+        setAdvisoriesAside(true); // the track's finish lies under the advisories' corner
+        return;
     case ProcessState::Preview: enterPlainState(to, "PreviewStatePanel"); return;
     case ProcessState::Print: enterPlainState(to, nullptr); return;
     }
+}
+
+void TRPWin::setAdvisoriesAside(bool aside)
+{
+    if (auto* advisories = findChild<TADWin*>())
+        advisories->setAside(aside);
 }
 
 void TRPWin::leaveSet()
