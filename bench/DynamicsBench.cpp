@@ -62,11 +62,39 @@ void dynamicAnalysis(benchmark::State& state, int preset)
     }
 }
 
+// The same after every change of the body: each refresh meets outlines it has not
+// built before (the first point moves one pixel further each time), so no region of
+// the layers is taken from an earlier refresh.
+void dynamicAnalysisOfNewOutlines(benchmark::State& state, int preset)
+{
+    brisko::CarDesign design;
+    brisko::MaterialLibrary materials;
+    brisko::loadPresetShape(design, preset);
+    const QVector<QPoint> outer = design.OuterOutline.points();
+    const QVector<QPoint> inner = design.InnerOutline.points();
+    brisko::VirtualPrototype vp(design, materials);
+    int shift = 0;
+    for (auto _ : state) {
+        shift = (shift + 1) % 1000;
+        for (auto [outline, points] : {std::pair{&design.OuterOutline, outer}, std::pair{&design.InnerOutline, inner}}) {
+            QVector<QPoint> moved = points;
+            if (!moved.isEmpty())
+                moved[0].rx() -= shift;
+            outline->setPoints(moved);
+        }
+        vp.refresh(brisko::ProcessState::Dynamic, brisko::kNoFrame);
+        benchmark::DoNotOptimize(vp.dynamic().Steps);
+    }
+}
+
 const bool registered = [] {
     for (int preset = 0; preset < brisko::kPresetCount; ++preset) {
         std::string name = brisko::presetNames().at(preset).toStdString();
         std::replace(name.begin(), name.end(), ' ', '_');
         benchmark::RegisterBenchmark(("BM_DynamicAnalysis/" + name).c_str(), dynamicAnalysis, preset)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_DynamicAnalysisNewOutline/" + name).c_str(), dynamicAnalysisOfNewOutlines,
+                                     preset)
             ->Unit(benchmark::kMicrosecond);
     }
     return true;
