@@ -2,7 +2,7 @@
 // chart as the window repaints it (only what was appended is read), beside reading
 // the whole file again at every paint.
 #include "BenchGuiApp.h"
-#include "geometry/HistoryChart.h"
+#include "render/HistoryChart.h"
 #include "persist/PortfolioHistory.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // full-HD drawing area: geometry, sizing and the picture painted into an image.
 #include "BenchGuiApp.h"
 #include "analysis/PowerSweep.h"
-#include "geometry/SetStateView.h"
+#include "render/SetStateView.h"
 #include "model/Presets.h"
 
 #include <QGuiApplication>

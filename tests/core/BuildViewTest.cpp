@@ -4,7 +4,7 @@
 #include "GuiApp.h"
 
 #include "analysis/VirtualPrototype.h"
-#include "geometry/RegionPainting.h"
+#include "render/RegionPainting.h"
 #include "model/Presets.h"
 #include "render/PreviewPage.h"
 #include "render/SlabSweep.h"

@@ -1,4 +1,6 @@
 #include "analysis/ChamberSizing.h"
+#include "analysis/MassModel.h"
+#include "analysis/VirtualPrototype.h"
 #include "geometry/CarGeometry.h"
 #include "geometry/Shapes.h"
 #include "model/Presets.h"
@@ -113,13 +115,17 @@ TEST(CarGeometry, InnerLayersAreCoredAndTheAxleHolesAreOnlyInTheView)
     EXPECT_EQ(b.g.partAt(axle), DriveAxlePart);
 }
 
-TEST(CarGeometry, MissingInnerOutlineTakesACopyOfTheOuter)
+TEST(CarGeometry, MissingInnerOutlineFollowsTheOuterAndTheRefreshKeepsTheCopy)
 {
     Built b;
     b.design.clearInnerOutline();
     b.build();
-    EXPECT_EQ(b.design.InnerOutline, b.design.OuterOutline);
+    EXPECT_TRUE(b.design.InnerOutline.isEmpty()) << "building the regions leaves the design alone";
     EXPECT_EQ(b.g.InnerOutlineRegion, b.g.OuterOutlineRegion);
+
+    VirtualPrototype vp(b.design, b.materials);
+    vp.refresh(ProcessState::Set);
+    EXPECT_EQ(b.design.InnerOutline, b.design.OuterOutline);
 }
 
 TEST(CarGeometry, WithoutOuterOutlineOnlyTheRunningGearIsBuilt)

@@ -2,8 +2,8 @@
 #include "FigureChecks.h"
 #include "SessionFixture.h"
 #include "persist/DesignFile.h"
-#include "persist/DesignListEntries.h"
-#include "persist/DesignListOps.h"
+#include "session/DesignListEntries.h"
+#include "session/DesignListOps.h"
 #include "text/NumberText.h"
 
 #include <QElapsedTimer>

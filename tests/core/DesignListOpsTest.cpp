@@ -1,10 +1,10 @@
 #include "DesignSamples.h"
 #include "SessionFixture.h"
 #include "persist/DesignFile.h"
-#include "persist/DesignListEntries.h"
-#include "persist/DesignListOps.h"
-#include "persist/DesignRename.h"
-#include "persist/DesignSaving.h"
+#include "session/DesignListEntries.h"
+#include "session/DesignListOps.h"
+#include "session/DesignRename.h"
+#include "session/DesignSaving.h"
 
 #include <QFileInfo>
 

@@ -1,11 +1,11 @@
 #include "GuiApp.h"
 
 #include "analysis/ChamberSizing.h"
-#include "geometry/BackgroundPainter.h"
-#include "geometry/DesignViewPainter.h"
-#include "geometry/HighlightFrame.h"
-#include "geometry/SetStateView.h"
-#include "geometry/ViewColours.h"
+#include "render/BackgroundPainter.h"
+#include "render/DesignViewPainter.h"
+#include "render/HighlightFrame.h"
+#include "render/SetStateView.h"
+#include "render/ViewColours.h"
 #include "model/Presets.h"
 #include "text/NumberText.h"
 

@@ -1,5 +1,5 @@
 #include "analysis/ChamberSizing.h"
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 #include "analysis/ElementScan.h"
 #include "model/Presets.h"
 
@@ -156,6 +156,8 @@ TEST(MassStep, ElementSizeBelowTwoBecomesNine)
     Scanned s;
     s.design.ElementStepSize = "1";
     EXPECT_EQ(elementSize(s.design), 9);
+    EXPECT_EQ(s.design.ElementStepSize, "1");
+    settleElementSize(s.design);
     EXPECT_EQ(s.design.ElementStepSize, "9");
     s.design.ElementStepSize = "abc";
     EXPECT_EQ(elementSize(s.design), 9);

@@ -1,6 +1,6 @@
 // The Design History chart painted into an image from portfolio files made here.
 #include "GuiApp.h"
-#include "geometry/HistoryChart.h"
+#include "render/HistoryChart.h"
 #include "persist/PortfolioHistory.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "geometry/MassScanMarks.h"
+#include "render/MassScanMarks.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

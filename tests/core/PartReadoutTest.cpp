@@ -1,6 +1,6 @@
 #include "geometry/CarGeometry.h"
-#include "geometry/PartReadout.h"
-#include "geometry/WeightMarkers.h"
+#include "render/PartReadout.h"
+#include "render/WeightMarkers.h"
 
 #include <gtest/gtest.h>
 

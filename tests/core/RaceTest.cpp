@@ -1,4 +1,4 @@
-#include "analysis/Race.h"
+#include "render/Race.h"
 
 #include <gtest/gtest.h>
 

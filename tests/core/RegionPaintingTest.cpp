@@ -1,6 +1,6 @@
-#include "geometry/HighlightFrame.h"
-#include "geometry/LayerPainter.h"
-#include "geometry/RegionPainting.h"
+#include "render/HighlightFrame.h"
+#include "render/LayerPainter.h"
+#include "render/RegionPainting.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -3,8 +3,8 @@
 #include "GuiApp.h"
 #include "TextBoxRecorder.h"
 
-#include "geometry/BackgroundPainter.h"
-#include "geometry/DriveDirection.h"
+#include "render/BackgroundPainter.h"
+#include "render/DriveDirection.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // it draws, and everything a student can do during the drawing.
 #include "WiredWindowHelpers.h"
 
-#include "geometry/RegionPainting.h"
+#include "render/RegionPainting.h"
 #include "output/BuildView.h"
 #include "render/SlabSweep.h"
 #include "text/NumberText.h"

@@ -4,7 +4,7 @@
 
 #include "dialogs/TPDWin.h"
 #include "model/Presets.h"
-#include "persist/DesignListOps.h"
+#include "session/DesignListOps.h"
 
 #include <QDir>
 #include <QLabel>

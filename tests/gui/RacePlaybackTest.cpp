@@ -2,11 +2,11 @@
 // driven tick by tick through the race clock's handler.
 #include "WiredWindowHelpers.h"
 
-#include "analysis/Race.h"
 #include "dialogs/TADWin.h"
+#include "render/Race.h"
 #include "mainwin/RacePlayback.h"
-#include "persist/DesignListEntries.h"
-#include "persist/DesignListOps.h"
+#include "session/DesignListEntries.h"
+#include "session/DesignListOps.h"
 #include "text/NumberText.h"
 
 #include <QLabel>

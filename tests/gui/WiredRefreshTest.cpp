@@ -5,8 +5,8 @@
 
 #include "dialogs/PFWin.h"
 #include "dialogs/TADWin.h"
-#include "geometry/MassScanMarks.h"
-#include "geometry/ViewColours.h"
+#include "render/MassScanMarks.h"
+#include "render/ViewColours.h"
 #include "text/NumberText.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 // The build advisories: which warnings the advisories window shows after a refresh.
-#include "analysis/AdvisoryFlags.h"
+#include "model/AdvisoryFlags.h"
 #include "model/CarDesign.h"
 
 #include <QString>

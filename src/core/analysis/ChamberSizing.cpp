@@ -1,6 +1,6 @@
 #include "analysis/ChamberSizing.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 #include "text/NumberText.h"
 
 #include <cmath>
@@ -73,7 +73,7 @@ QString driveWheelTextForChamber(float caseInnerDia)
     return cut(numberText(diameter), 4);
 }
 
-void sizeChamberAndLayers(CarDesign& design, const MaterialLibrary& materials, MassModel& model)
+void sizeChamberAndLayers(CarDesign& design, const MaterialLibrary& materials, ChamberFigures& model)
 {
     const float otherWheel = correctOtherWheel(design);
     model.OtherAxleHeight = static_cast<float>(nearest(otherWheel * 72.0f / 2.0f) - 36);
@@ -111,7 +111,7 @@ void sizeChamberAndLayers(CarDesign& design, const MaterialLibrary& materials, M
         *f = finiteOrZero(*f);
 }
 
-ChamberFieldTexts chamberFieldTexts(const MassModel& m, const CarDesign& design)
+ChamberFieldTexts chamberFieldTexts(const ChamberFigures& m, const CarDesign& design)
 {
     ChamberFieldTexts t;
     t.LayersCored = QString::number(m.CoredLayers);
@@ -124,6 +124,16 @@ ChamberFieldTexts chamberFieldTexts(const MassModel& m, const CarDesign& design)
     t.BottlesNeeded = numberText(m.BottlesNeeded);
     t.SpringLength = numberText(figure(design.SpringLength));
     return t;
+}
+
+} // namespace brisko
+
+namespace brisko {
+
+ChamberGeometry chamberGeometryOf(const ChamberFigures& chamber)
+{
+    const float r = chamber.chamberRadiusUnits();
+    return {r, r + 36.0f, chamber.DriveAxleHeight};
 }
 
 } // namespace brisko

@@ -1,6 +1,6 @@
 #include "analysis/Dynamics.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 
 #include "analysis/Spring.h"
 #include "analysis/Statics.h"

@@ -1,6 +1,6 @@
 #include "analysis/ElementScan.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 #include "geometry/ElementGridMask.h"
 #include "text/NumberText.h"
 
@@ -275,20 +275,32 @@ float springMass(const CarDesign& design, const MaterialLibrary& materials)
                         * figure(design.SpringWidth));
 }
 
-int elementSize(CarDesign& design)
+namespace {
+bool elementSizeReadable(const CarDesign& design)
 {
     const std::optional<double> size = toDouble(design.ElementStepSize);
-    if (!size || *size < 2.0) {
+    return size && *size >= 2.0;
+}
+} // namespace
+
+void settleElementSize(CarDesign& design)
+{
+    if (!elementSizeReadable(design))
         design.ElementStepSize = QStringLiteral("9");
+}
+
+int elementSize(const CarDesign& design)
+{
+    if (!elementSizeReadable(design))
         return 9;
-    }
+    const std::optional<double> size = toDouble(design.ElementStepSize);
     // The largest element the slider and the preferences give: larger ones would
     // leave the scan without elements, and the count of pixels must be an integer.
     constexpr double kLargestElement = 72.0;
     return static_cast<int>(std::min(*size, kLargestElement));
 }
 
-void runElementScan(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry,
+void runElementScan(const CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry,
                     MassModel& model, const ElementVisitor& visit)
 {
     model.SpringMass = springMass(design, materials);
@@ -325,7 +337,7 @@ void runElementScan(CarDesign& design, const MaterialLibrary& materials, const C
         *f = finiteOrZero(*f);
 }
 
-bool runMassStep(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry, MassModel& model,
+bool runMassStep(const CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry, MassModel& model,
                  int firstStepArgument, const ElementVisitor& visit)
 {
     model.SpringMass = springMass(design, materials);

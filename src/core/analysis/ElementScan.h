@@ -38,19 +38,22 @@ ElementCounts countElements(const CarGeometry& geometry, int size, int fullLayer
 // Mass of one spring.
 float springMass(const CarDesign& design, const MaterialLibrary& materials);
 
-// The element size in drawing pixels; a preference below 2 (or unreadable) is
-// replaced by "9" in the design first.
-int elementSize(CarDesign& design);
+// The element size in drawing pixels; a preference below 2 (or unreadable) counts
+// as 9.
+int elementSize(const CarDesign& design);
+// Replaces a preference below 2 (or unreadable) by "9" in the design, as the mass
+// step of a refresh does before its scan.
+void settleElementSize(CarDesign& design);
 
 // Runs the scan and fills the mass fields of `model` (SpringMass included). The
 // chamber fields of `model` must come from this refresh's sizing.
-void runElementScan(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry,
+void runElementScan(const CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry,
                     MassModel& model, const ElementVisitor& visit = {});
 
 // The mass step of a refresh: the spring mass always; the scan only while the
 // layers exist and the first-step argument is 0, otherwise the previous masses and
 // centre of mass stay. Returns whether the scan ran.
-bool runMassStep(CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry, MassModel& model,
+bool runMassStep(const CarDesign& design, const MaterialLibrary& materials, const CarGeometry& geometry, MassModel& model,
                  int firstStepArgument, const ElementVisitor& visit = {});
 
 // The element's square in the view, from (P - s div 2) to (P + s - s div 2 + 1) in

@@ -1,6 +1,6 @@
 #include "analysis/Spring.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 
 #include "text/NumberText.h"
 

@@ -1,6 +1,6 @@
 #include "analysis/VirtualPrototype.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 
 #include <iterator>
 
@@ -14,6 +14,9 @@ VirtualPrototype::VirtualPrototype(CarDesign& design, const MaterialLibrary& mat
 
 void VirtualPrototype::rebuildGeometry()
 {
+    // A missing inner outline follows the outer one from now on.
+    if (m_design.InnerOutline.count() < 2 && m_design.OuterOutline.count() >= 2)
+        m_design.InnerOutline = m_design.OuterOutline;
     m_geometry = buildCarGeometry(m_design, m_materials, m_layout, chamberGeometryOf(m_mass));
 }
 
@@ -56,6 +59,8 @@ void VirtualPrototype::computeSpringFigures()
 
 bool VirtualPrototype::runMassStep(int startAt, const ElementVisitor& visit)
 {
+    if (m_geometry.RegionsValid && startAt == 0)
+        settleElementSize(m_design); // the scan reads the element size
     const bool scanned = brisko::runMassStep(m_design, m_materials, m_geometry, m_mass, startAt, visit);
     m_massScanned = m_massScanned || scanned;
     return scanned;

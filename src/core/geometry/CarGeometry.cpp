@@ -1,18 +1,12 @@
 #include "geometry/CarGeometry.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 #include "geometry/GeometryBuilders.h"
 #include "geometry/RegionOps.h"
 #include "geometry/Shapes.h"
 #include "text/NumberText.h"
 
 namespace brisko {
-
-ChamberGeometry chamberGeometryOf(const MassModel& model)
-{
-    const float r = model.chamberRadiusUnits();
-    return {r, r + 36.0f, model.DriveAxleHeight};
-}
 
 int CarGeometry::partAt(const QPoint& viewPoint) const
 {
@@ -101,7 +95,7 @@ void buildCasesAndChambers(CarGeometry& g, const ChamberGeometry& c)
 
 } // namespace detail
 
-CarGeometry buildCarGeometry(CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
+CarGeometry buildCarGeometry(const CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
                              const ChamberGeometry& chamber)
 {
     CarGeometry g;

@@ -3,7 +3,6 @@
 // printer and picture frames, with the layer composition and the overlap results
 // that the build advisories read. A region set is rebuilt from scratch from the
 // design, the layout and the chamber figures; it is never edited.
-#include "analysis/MassModel.h"
 #include "geometry/ViewLayout.h"
 #include "model/CarDesign.h"
 #include "model/MaterialLibrary.h"
@@ -70,10 +69,6 @@ struct ChamberGeometry {
     float DriveAxleHeight = 0.0f;
 };
 
-// The chamber figures of the last sizing: r from the chamber's inner diameter and R
-// a half inch of wall further out.
-ChamberGeometry chamberGeometryOf(const MassModel& model);
-
 struct CarGeometry {
     ViewLayout Layout;
     ChamberShape Shape = ChamberShape::Circular;
@@ -119,7 +114,7 @@ struct CarGeometry {
 
 // Builds every region. A design without an inner outline (fewer than 2 points)
 // takes a copy of the outer one, as long as the outer outline has 2 points or more.
-CarGeometry buildCarGeometry(CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
+CarGeometry buildCarGeometry(const CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
                              const ChamberGeometry& chamber);
 
 // Number of wraps of a spring of `length` wound on an arbor of diameter `arbor`.

@@ -10,7 +10,7 @@ void buildPaper(CarGeometry& g);
 void buildCasesAndChambers(CarGeometry& g, const ChamberGeometry& chamber);
 void buildAxles(CarGeometry& g, const CarDesign& design);
 void buildMarks(CarGeometry& g, const ChamberGeometry& chamber);
-void composeLayers(CarGeometry& g, CarDesign& design);
+void composeLayers(CarGeometry& g, const CarDesign& design);
 void buildWheelsAndTread(CarGeometry& g, const CarDesign& design);
 void buildSpring(CarGeometry& g, const CarDesign& design, float springThickness);
 

@@ -165,7 +165,7 @@ void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
 
 } // namespace
 
-void composeLayers(CarGeometry& g, CarDesign& design)
+void composeLayers(CarGeometry& g, const CarDesign& design)
 {
     const DrawingShapes shapes = drawingShapesOf(g);
     if (g.AllWheelDrive) {
@@ -179,10 +179,8 @@ void composeLayers(CarGeometry& g, CarDesign& design)
     composeOuterLayer(g, design.OuterOutline);
     testOuterContacts(g, shapes);
 
-    // A missing inner outline follows the outer one from now on.
-    if (design.InnerOutline.count() < 2)
-        design.InnerOutline = design.OuterOutline;
-    composeInnerLayer(g, design.InnerOutline);
+    // Without an inner outline the inner layers follow the outer one.
+    composeInnerLayer(g, design.InnerOutline.count() < 2 ? design.OuterOutline : design.InnerOutline);
     testInnerContacts(g, shapes);
 
     g.Overlaps.InnerOffPaper = !subtractedRegion(g.InnerLayerView, g.PaperRegion).isEmpty();

@@ -1,5 +1,5 @@
 // Axles, wheels, tread, the wound spring and the marks.
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 #include "geometry/GeometryBuilders.h"
 #include "geometry/RegionOps.h"
 #include "geometry/Shapes.h"

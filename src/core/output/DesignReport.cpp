@@ -1,6 +1,6 @@
 #include "output/DesignReport.h"
 
-#include "geometry/TextDrawing.h"
+#include "render/TextDrawing.h"
 #include "text/NumberText.h"
 
 namespace brisko {

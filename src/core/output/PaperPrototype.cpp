@@ -1,6 +1,6 @@
 #include "output/PaperPrototype.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 #include "analysis/PrototypeDetails.h"
 #include "analysis/VirtualPrototype.h"
 

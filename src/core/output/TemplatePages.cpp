@@ -1,9 +1,9 @@
 #include "output/TemplatePages.h"
 
-#include "analysis/DesignFigures.h"
-#include "geometry/DesignViewPainter.h"
-#include "geometry/TextDrawing.h"
-#include "geometry/ViewColours.h"
+#include "model/DesignFigures.h"
+#include "render/DesignViewPainter.h"
+#include "render/TextDrawing.h"
+#include "render/ViewColours.h"
 #include "text/NumberText.h"
 
 namespace brisko {

@@ -1,6 +1,7 @@
 #include "output/TemplateSvg.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
+#include "analysis/ChamberSizing.h"
 #include "geometry/Shapes.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 // The 22-field portfolio line.
-#include "analysis/AdvisoryFlags.h"
+#include "model/AdvisoryFlags.h"
 
 #include <QDateTime>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "render/BuildScene.h"
 
-#include "analysis/DesignFigures.h"
+#include "model/DesignFigures.h"
 #include "geometry/Shapes.h"
 #include "text/NumberText.h"
 

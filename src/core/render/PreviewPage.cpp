@@ -1,7 +1,7 @@
 #include "render/PreviewPage.h"
 
-#include "geometry/RegionPainting.h"
-#include "geometry/TextDrawing.h"
+#include "render/RegionPainting.h"
+#include "render/TextDrawing.h"
 #include "text/NumberText.h"
 
 namespace brisko {

@@ -1,6 +1,6 @@
 #include "render/SlabSweep.h"
 
-#include "geometry/RegionPainting.h"
+#include "render/RegionPainting.h"
 
 #include <QImage>
 #include <algorithm>

@@ -3,7 +3,7 @@
 // design, the program state, the materials, the design list, the portfolio, the
 // texts of the result fields that records carry, and the prompter. The main window
 // owns one Session and shows it; tests drive a Session directly.
-#include "analysis/AdvisoryFlags.h"
+#include "model/AdvisoryFlags.h"
 #include "analysis/FigureSheet.h"
 #include "analysis/RaceTrace.h"
 #include "analysis/VirtualPrototype.h"

@@ -1,6 +1,6 @@
 #include "dialogs/TCHWin.h"
 
-#include "geometry/HistoryChart.h"
+#include "render/HistoryChart.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

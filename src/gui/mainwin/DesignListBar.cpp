@@ -1,8 +1,8 @@
 #include "mainwin/DesignListBar.h"
 
-#include "persist/DesignListOps.h"
-#include "persist/DesignRename.h"
-#include "persist/DesignSaving.h"
+#include "session/DesignListOps.h"
+#include "session/DesignRename.h"
+#include "session/DesignSaving.h"
 #include "session/Session.h"
 
 #include <QAbstractItemView>

@@ -1,7 +1,7 @@
 #include "mainwin/FrontAxleTool.h"
 
 #include "analysis/VirtualPrototype.h"
-#include "geometry/SketchPainter.h"
+#include "render/SketchPainter.h"
 #include "mainwin/DrawingArea.h"
 #include "session/PartPlacement.h"
 #include "session/Session.h"

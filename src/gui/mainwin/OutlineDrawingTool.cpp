@@ -1,7 +1,7 @@
 #include "mainwin/OutlineDrawingTool.h"
 
 #include "analysis/VirtualPrototype.h"
-#include "geometry/SketchPainter.h"
+#include "render/SketchPainter.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/TRPWin.h"
 #include "mainwin/WindowLock.h"

@@ -3,8 +3,8 @@
 // view, the preview page and the print picture.
 #include "mainwin/PrototypeRefresh.h"
 
-#include "geometry/BackgroundPainter.h"
-#include "geometry/DesignViewPainter.h"
+#include "render/BackgroundPainter.h"
+#include "render/DesignViewPainter.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/DynamicControls.h"
 #include "mainwin/FigureFields.h"

@@ -3,11 +3,12 @@
 // the Simulate panel's buttons, and the advisories.
 #include "mainwin/PrototypeRefresh.h"
 
+#include "analysis/ChamberSizing.h"
 #include "analysis/DynamicLabels.h"
 #include "dialogs/AdvisoryDisplayOf.h"
-#include "geometry/DesignViewPainter.h"
-#include "geometry/DriveDirection.h"
-#include "geometry/MassScanMarks.h"
+#include "render/DesignViewPainter.h"
+#include "render/DriveDirection.h"
+#include "render/MassScanMarks.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/FigureFields.h"
 #include "mainwin/ForceBars.h"

@@ -3,8 +3,8 @@
 // of the clock advances every lane and paints the step; the last one writes the
 // results and stops the clock. Nothing waits in a loop, so the window stays
 // responsive and a race can always be ended at once.
-#include "analysis/Race.h"
-#include "geometry/RacePainter.h"
+#include "render/Race.h"
+#include "render/RacePainter.h"
 
 #include <optional>
 

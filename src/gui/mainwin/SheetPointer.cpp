@@ -1,8 +1,8 @@
 #include "mainwin/SheetPointer.h"
 
 #include "geometry/CarGeometry.h"
-#include "geometry/HighlightFrame.h"
-#include "geometry/PartReadout.h"
+#include "render/HighlightFrame.h"
+#include "render/PartReadout.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/TRPWin.h"

@@ -1,7 +1,7 @@
 // Start-up, resizing and closing of the main window.
 #include "mainwin/TRPWin.h"
 
-#include "persist/DesignListOps.h"
+#include "session/DesignListOps.h"
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"

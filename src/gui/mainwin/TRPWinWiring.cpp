@@ -15,8 +15,8 @@
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/SheetPointer.h"
 #include "mainwin/SheetTools.h"
-#include "persist/DesignListOps.h"
-#include "persist/DesignSaving.h"
+#include "session/DesignListOps.h"
+#include "session/DesignSaving.h"
 
 #include <QSlider>
 #include <QToolButton>

@@ -1,11 +1,11 @@
-#include "persist/DesignListOps.h"
+#include "session/DesignListOps.h"
 
 #include "model/Presets.h"
 #include "persist/DesignFile.h"
-#include "persist/DesignFileDialogs.h"
-#include "persist/DesignListEntries.h"
-#include "persist/DesignLoading.h"
-#include "persist/DesignSaving.h"
+#include "session/DesignFileDialogs.h"
+#include "session/DesignListEntries.h"
+#include "session/DesignLoading.h"
+#include "session/DesignSaving.h"
 #include "session/Session.h"
 
 namespace brisko {

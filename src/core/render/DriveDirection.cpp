@@ -1,9 +1,9 @@
-#include "geometry/DriveDirection.h"
+#include "render/DriveDirection.h"
 
-#include "analysis/DesignFigures.h"
-#include "geometry/Pens.h"
-#include "geometry/TextDrawing.h"
-#include "geometry/ViewColours.h"
+#include "model/DesignFigures.h"
+#include "render/Pens.h"
+#include "render/TextDrawing.h"
+#include "render/ViewColours.h"
 #include "text/NumberText.h"
 
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 // The race on the track: the lanes' bars as they grow, the names written over them
 // at every step, and the results at the end. Paints on any QPainter.
-#include "analysis/Race.h"
+#include "render/Race.h"
 
 #include <QPainter>
 #include <array>

@@ -1,4 +1,4 @@
-#include "geometry/RegionPainting.h"
+#include "render/RegionPainting.h"
 
 namespace brisko {
 

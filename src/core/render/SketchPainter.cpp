@@ -1,7 +1,7 @@
-#include "geometry/SketchPainter.h"
+#include "render/SketchPainter.h"
 
-#include "geometry/LayerPainter.h"
-#include "geometry/ViewColours.h"
+#include "render/LayerPainter.h"
+#include "render/ViewColours.h"
 #include "text/NumberText.h"
 
 namespace brisko {

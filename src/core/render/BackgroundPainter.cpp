@@ -1,7 +1,7 @@
-#include "geometry/BackgroundPainter.h"
+#include "render/BackgroundPainter.h"
 
-#include "geometry/Pens.h"
-#include "geometry/TextDrawing.h"
+#include "render/Pens.h"
+#include "render/TextDrawing.h"
 #include "text/NumberText.h"
 
 namespace brisko {

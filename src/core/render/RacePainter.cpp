@@ -1,4 +1,4 @@
-#include "geometry/RacePainter.h"
+#include "render/RacePainter.h"
 
 #include <QFont>
 

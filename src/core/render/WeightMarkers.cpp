@@ -1,9 +1,9 @@
-#include "geometry/WeightMarkers.h"
+#include "render/WeightMarkers.h"
 
-#include "geometry/Pens.h"
-#include "geometry/RegionPainting.h"
-#include "geometry/TextDrawing.h"
-#include "geometry/ViewColours.h"
+#include "render/Pens.h"
+#include "render/RegionPainting.h"
+#include "render/TextDrawing.h"
+#include "render/ViewColours.h"
 #include "text/NumberText.h"
 
 #include <algorithm>

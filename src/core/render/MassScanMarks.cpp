@@ -1,4 +1,4 @@
-#include "geometry/MassScanMarks.h"
+#include "render/MassScanMarks.h"
 
 #include "text/NumberText.h"
 

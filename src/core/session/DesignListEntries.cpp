@@ -1,4 +1,4 @@
-#include "persist/DesignListEntries.h"
+#include "session/DesignListEntries.h"
 
 #include "model/AppState.h"
 #include "session/Session.h"

@@ -1,10 +1,10 @@
-#include "geometry/DesignViewPainter.h"
+#include "render/DesignViewPainter.h"
 
-#include "geometry/DriveDirection.h"
-#include "geometry/LayerPainter.h"
-#include "geometry/RegionPainting.h"
-#include "geometry/ViewColours.h"
-#include "geometry/WeightMarkers.h"
+#include "render/DriveDirection.h"
+#include "render/LayerPainter.h"
+#include "render/RegionPainting.h"
+#include "render/ViewColours.h"
+#include "render/WeightMarkers.h"
 
 namespace brisko {
 

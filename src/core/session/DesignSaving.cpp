@@ -1,9 +1,9 @@
-#include "persist/DesignSaving.h"
+#include "session/DesignSaving.h"
 
 #include "persist/DesignFile.h"
-#include "persist/DesignFileDialogs.h"
-#include "persist/DesignListEntries.h"
-#include "persist/DesignLoading.h"
+#include "session/DesignFileDialogs.h"
+#include "session/DesignListEntries.h"
+#include "session/DesignLoading.h"
 #include "session/Session.h"
 
 namespace brisko {

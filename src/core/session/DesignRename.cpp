@@ -1,4 +1,4 @@
-#include "persist/DesignRename.h"
+#include "session/DesignRename.h"
 
 #include "session/Session.h"
 

@@ -1,8 +1,8 @@
 #pragma once
-// The race: the recorded runs of the simulated designs replayed lane by lane, five
+// The race on the screen: the recorded runs of the simulated designs replayed lane by lane, five
 // hundredths of a second per timer tick, with places at the 15 ft line.
 #include "analysis/RaceTrace.h"
-#include "analysis/RaceTrack.h"
+#include "render/RaceTrack.h"
 
 #include <QColor>
 #include <QString>

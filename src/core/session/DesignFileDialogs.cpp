@@ -1,4 +1,4 @@
-#include "persist/DesignFileDialogs.h"
+#include "session/DesignFileDialogs.h"
 
 #include "persist/DesignFile.h"
 #include "session/Session.h"

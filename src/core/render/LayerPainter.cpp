@@ -1,6 +1,6 @@
-#include "geometry/LayerPainter.h"
+#include "render/LayerPainter.h"
 
-#include "geometry/RegionPainting.h"
+#include "render/RegionPainting.h"
 
 namespace brisko {
 

@@ -1,4 +1,4 @@
-#include "geometry/TextDrawing.h"
+#include "render/TextDrawing.h"
 
 #include <QFont>
 #include <QFontMetrics>

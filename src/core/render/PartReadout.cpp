@@ -1,4 +1,4 @@
-#include "geometry/PartReadout.h"
+#include "render/PartReadout.h"
 
 #include "geometry/CarGeometry.h"
 

@@ -1,8 +1,8 @@
-#include "geometry/SetStateView.h"
+#include "render/SetStateView.h"
 
 #include "analysis/ChamberSizing.h"
-#include "geometry/BackgroundPainter.h"
-#include "geometry/DesignViewPainter.h"
+#include "render/BackgroundPainter.h"
+#include "render/DesignViewPainter.h"
 
 #include <QPainter>
 

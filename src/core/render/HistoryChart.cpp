@@ -1,4 +1,4 @@
-#include "geometry/HistoryChart.h"
+#include "render/HistoryChart.h"
 
 #include "persist/PortfolioHistory.h"
 #include "text/NumberText.h"

@@ -1,4 +1,4 @@
-#include "persist/DesignLoading.h"
+#include "session/DesignLoading.h"
 
 #include "model/Presets.h"
 #include "session/Session.h"

@@ -1,4 +1,4 @@
-#include "analysis/RaceTrack.h"
+#include "render/RaceTrack.h"
 
 #include "text/NumberText.h"
 

@@ -3,7 +3,7 @@
 // two geometry rebuilds of a refresh, the background and the picture.
 #include "analysis/MassModel.h"
 #include "geometry/CarGeometry.h"
-#include "geometry/ViewColours.h"
+#include "render/ViewColours.h"
 
 #include <QColor>
 #include <QImage>

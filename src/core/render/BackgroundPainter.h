@@ -2,7 +2,7 @@
 // What every design-process state starts from: the background colour, the grid or
 // the race track's foot lines, the sheet of paper and the ground strip.
 #include "geometry/ViewLayout.h"
-#include "geometry/ViewColours.h"
+#include "render/ViewColours.h"
 #include "model/AppState.h"
 
 #include <QColor>

@@ -1,7 +1,7 @@
-#include "geometry/HighlightFrame.h"
+#include "render/HighlightFrame.h"
 
-#include "geometry/RegionPainting.h"
-#include "geometry/ViewColours.h"
+#include "render/RegionPainting.h"
+#include "render/ViewColours.h"
 
 namespace brisko {
 

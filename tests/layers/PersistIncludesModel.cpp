@@ -1,0 +1,2 @@
+// Files are above the model: a file routine sees the design.
+#include "model/CarDesign.h"

@@ -1,0 +1,3 @@
+// Files are below the session: a file routine that reaches up for the session
+// must not compile.
+#include "session/Session.h"
