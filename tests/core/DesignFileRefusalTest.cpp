@@ -257,6 +257,14 @@ TEST_F(DesignFileRefusal, DevicesAndNamedPipesAreRefusedWithoutReadingThem)
     expectRefused({}, 0, pipe); // opening a pipe for reading would wait for a writer
 }
 
+TEST_F(DesignFileRefusal, AFileFarLargerThanADesignIsRefusedWithoutReadingItAll)
+{
+    QFile huge(path("bad.brsk"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(4) << 30)); // sparse: takes no disk
+    huge.close();
+    expectRefused({}, 0, path("bad.brsk"));
+}
+
 static QByteArray mutated(QList<QByteArray> lines, const QList<QByteArray>& junk, QRandomGenerator& random)
 {
     const int mutations = 1 + random.bounded(3);

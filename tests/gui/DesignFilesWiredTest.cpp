@@ -3,6 +3,7 @@
 
 
 #include <QComboBox>
+#include <QFile>
 
 namespace brisko::gui::test {
 
@@ -69,6 +70,40 @@ TEST_F(DesignFilesWired, ASavedDesignOpensAgainAsANewEntry)
     EXPECT_EQ(widget<QLineEdit>("SpringWidthEF")->text(), "2");
     EXPECT_EQ(list->count(), entriesAfterSaving + 1);
     EXPECT_EQ(list->currentIndex(), entriesAfterSaving);
+}
+
+TEST_F(DesignFilesWired, ARefusedFileShowsItsMessageAndKeepsTheWindowsDesign)
+{
+    click("NewBtn");
+    win().setPanel()->selectPart(SpringPart);
+    const QString path = dir.filePath(QStringLiteral("Damaged.brsk"));
+    prompter.answerFile(path);
+    trigger("Save1");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    lines[3] = "300\r"; // the spring width, far wider than can be typed
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(lines.join('\n'));
+    file.close();
+
+    auto* list = widget<QComboBox>("DesignList");
+    const QStringList dimensions = dimensionTexts();
+    const int entries = list->count();
+    const int current = list->currentIndex();
+    const QString width = widget<QLineEdit>("SpringWidthEF")->text();
+    prompter.clear();
+    prompter.answerFile(path);
+    trigger("Open1");
+    const QStringList messages = prompter.messageTexts();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(path) && messages.first().contains("Line 4:")) << messages.first().toStdString();
+    EXPECT_EQ(dimensionTexts(), dimensions);
+    EXPECT_EQ(list->count(), entries);
+    EXPECT_EQ(list->currentIndex(), current);
+    EXPECT_EQ(win().session().app.CurrentDesign, current);
+    EXPECT_EQ(widget<QLineEdit>("SpringWidthEF")->text(), width);
 }
 
 } // namespace brisko::gui::test

@@ -14,6 +14,7 @@ namespace brisko::gui {
 SheetPointer::SheetPointer(TRPWin& window, SetStatePanel& panel, GeometrySource geometry)
     : QObject(&window)
     , m_window(window)
+    , m_sheet(window.image())
     , m_panel(panel)
     , m_geometry(std::move(geometry))
 {
@@ -23,7 +24,7 @@ SheetPointer::SheetPointer(TRPWin& window, SetStatePanel& panel, GeometrySource 
 
 bool SheetPointer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_window.image()) {
+    if (watched == m_sheet) {
         if (event->type() == QEvent::MouseMove)
             hover(static_cast<QMouseEvent*>(event)->position().toPoint());
         else if (event->type() == QEvent::MouseButtonPress)

@@ -32,6 +32,9 @@ private:
     void toggleHighlight(int part);
 
     TRPWin& m_window;
+    // Compared with what an event came to without asking the window, which is already
+    // half destroyed when the sheet's own destruction sends its last events.
+    QObject* const m_sheet;
     SetStatePanel& m_panel;
     GeometrySource m_geometry;
 };

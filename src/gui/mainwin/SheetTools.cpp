@@ -24,7 +24,7 @@ QAbstractButton* buttonNamed(TRPWin& window, const char* name)
 
 SheetTools::SheetTools(TRPWin& window)
     : QObject(&window)
-    , m_window(window)
+    , m_sheet(window.image())
     , m_lock(window)
     , m_context(window, m_lock)
     , m_drawing(window.session())
@@ -69,11 +69,11 @@ void SheetTools::cancelDrawing()
 
 bool SheetTools::eventFilter(QObject* watched, QEvent* event)
 {
-    SheetTool* tool = watched == m_window.image() ? activeTool() : nullptr;
+    // Only mouse events are looked at: the others also come while the window is
+    // being destroyed, when no tool may be asked anything.
+    const auto* mouse = watched == m_sheet ? dynamic_cast<QMouseEvent*>(event) : nullptr;
+    SheetTool* tool = mouse ? activeTool() : nullptr;
     if (!tool)
-        return QObject::eventFilter(watched, event);
-    const auto* mouse = dynamic_cast<QMouseEvent*>(event);
-    if (!mouse)
         return QObject::eventFilter(watched, event);
     const QPoint at = mouse->position().toPoint();
     switch (event->type()) {

@@ -33,7 +33,9 @@ private:
     SheetTool* activeTool() const;
     void cancelDrawing();
 
-    TRPWin& m_window;
+    // The sheet whose mouse events the tools take; kept apart from the window, which
+    // is already half destroyed when the sheet's own destruction sends its last events.
+    QObject* const m_sheet;
     WindowLock m_lock;
     SheetToolContext m_context;
     OutlineDrawing m_drawing;
