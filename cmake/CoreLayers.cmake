@@ -57,6 +57,8 @@ foreach(layer ${BRISKO_LAYERS})
 endforeach()
 # The cutters' templates are SVG files.
 target_link_libraries(brisko_output PUBLIC Qt6::Svg)
+# The class standings analyse their files on several threads.
+target_link_libraries(brisko_output PUBLIC Qt6::Concurrent)
 
 # What the windows, the tools, the tests and the benchmarks link: every layer,
 # with the whole core to include.

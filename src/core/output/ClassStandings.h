@@ -1,0 +1,84 @@
+#pragma once
+// A whole class's designs, each read from its file, simulated as the Simulate state
+// runs it and ranked: the designs that reach 15 ft by their time (hundredths, ties by
+// top speed, then name), then the others by distance; files that cannot be read
+// follow as rows with the reader's message. Every figure is a text of the design's
+// figure sheet; analysing one file touches nothing shared, so files are analysed on
+// several threads at once.
+#include "model/AdvisoryFlags.h"
+#include "analysis/RaceTrace.h"
+#include "model/CarDesign.h"
+#include "model/MaterialLibrary.h"
+
+#include <QFuture>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace brisko {
+
+struct StandingRow {
+    QString FilePath;
+    QString FileName;
+    bool Refused = false;
+    QString Message;         // why the file was refused, as the reader said it
+
+    QString DesignName;      // the file's own name for the older layout, which holds none
+    QString Drive;           // "RWD", "FWD" or "AWD"
+    // Figure texts as the program shows them.
+    QString TimeTo15, TopSpeed, Distance;
+    QString TotalMass, BoardMass, SpringMass, AxleMass;
+    QString Layers, Revolutions;
+    AdvisoryFlags Flags;
+    QStringList Advisories;  // the advisories in force, as words
+
+    bool Reached = false;    // reached 15 ft
+    int TimeHundredths = 0;  // time to 15 ft in hundredths of a second, when reached
+    int Place = 0;           // 1 for the best; 0 for a refused file
+
+    // What the pictures and the race need: the design as read and its run.
+    CarDesign Design;
+    MaterialLibrary Materials;
+    RaceTrace Trace;
+};
+
+// Reads one design file and runs its Dynamic refresh with the file's own drive,
+// chamber shape, element size and materials. Re-entrant.
+StandingRow analyseDesignFile(const QString& path);
+
+// The files to rank: every ".brsk" file of each folder (by name) and each file
+// named directly, in the order given.
+QStringList designFilesIn(const QStringList& foldersOrFiles);
+
+// Puts the rows in standing order and numbers the places of the ranked ones.
+void rankStandings(QVector<StandingRow>& rows);
+
+// The words of the advisories that flags carry, in the advisory window's order.
+QStringList advisoryWords(const AdvisoryFlags& flags);
+
+enum class StandingThreads { One, Pool };
+
+class ClassStandings {
+public:
+    // Analyses and ranks the files; Pool runs them on the global thread pool.
+    static ClassStandings of(const QStringList& files, StandingThreads threads = StandingThreads::Pool);
+    // The analysis of each file, started on the global thread pool; its results
+    // come in file order. Cancelling it stops between files.
+    static QFuture<StandingRow> start(const QStringList& files);
+
+    // Adds an analysed row; the standings are ranked again.
+    void add(StandingRow row);
+    void add(QVector<StandingRow> rows);
+    void clear() { m_rows.clear(); }
+
+    const QVector<StandingRow>& rows() const { return m_rows; }
+    int rankedCount() const;
+    int refusedCount() const { return static_cast<int>(m_rows.size()) - rankedCount(); }
+    // The best `count` ranked rows, best first.
+    QVector<StandingRow> best(int count) const;
+
+private:
+    QVector<StandingRow> m_rows;
+};
+
+} // namespace brisko

@@ -1,0 +1,270 @@
+#include "output/StandingsPages.h"
+
+#include "render/SetStateView.h"
+#include "output/StandingsTable.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace brisko {
+
+namespace {
+
+constexpr int kPdfDotsPerInch = 300;
+constexpr double kPdfMarginInches = 0.5;
+
+// Page units are points (1/72 in) from the printable area's top-left corner.
+constexpr double kTitleHeight = 54;
+constexpr double kHeaderHeight = 24;
+constexpr double kRowHeight = 50;
+constexpr double kFooterHeight = 20;
+constexpr double kPictureWidth = 70;
+constexpr double kPictureHeight = 46;
+
+struct Column {
+    StandingColumn Which;
+    double Left;  // fraction of the page width
+    double Width;
+    Qt::Alignment Align;
+};
+
+// Place, picture, design and file, then the figures and the advisories.
+const Column kColumns[] = {
+    {StandingColumn::Place, 0.0, 0.045, Qt::AlignRight},
+    {StandingColumn::Design, 0.195, 0.2, Qt::AlignLeft},
+    {StandingColumn::Drive, 0.4, 0.06, Qt::AlignHCenter},
+    {StandingColumn::Time, 0.46, 0.085, Qt::AlignRight},
+    {StandingColumn::TopSpeed, 0.55, 0.085, Qt::AlignRight},
+    {StandingColumn::Distance, 0.64, 0.08, Qt::AlignRight},
+    {StandingColumn::TotalMass, 0.725, 0.08, Qt::AlignRight},
+    {StandingColumn::Advisories, 0.82, 0.18, Qt::AlignLeft},
+};
+constexpr double kPictureLeft = 0.058;
+
+QString pageHeader(StandingColumn column)
+{
+    switch (column) {
+    case StandingColumn::Place: return QStringLiteral("#");
+    case StandingColumn::TopSpeed: return QStringLiteral("Speed (ft/s)");
+    case StandingColumn::TotalMass: return QStringLiteral("Mass (lbm)");
+    default: return standingHeader(column);
+    }
+}
+
+QFont fontOf(double size, bool bold = false)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(qMax(1, qRound(size)));
+    font.setBold(bold);
+    return font;
+}
+
+class StandingsPainter {
+public:
+    StandingsPainter(QPainter& painter, double width, double height)
+        : m_painter(painter), m_width(width), m_height(height)
+    {
+    }
+
+    void title(const QDate& date, int page, int pages)
+    {
+        m_painter.setPen(Qt::black);
+        m_painter.setFont(fontOf(22, true));
+        m_painter.drawText(QRectF(0, 0, m_width, 30), Qt::AlignLeft | Qt::AlignVCenter, kStandingsTitle);
+        m_painter.setFont(fontOf(10));
+        const QString when = QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
+        m_painter.drawText(QRectF(0, 0, m_width, 30), Qt::AlignRight | Qt::AlignVCenter, when);
+        m_painter.setFont(fontOf(8));
+        m_painter.drawText(QRectF(0, 30, m_width, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                           QStringLiteral("Every design simulated from rest over the 15 ft track; page %1 of %2")
+                               .arg(page)
+                               .arg(pages));
+    }
+
+    void header()
+    {
+        const double y = kTitleHeight;
+        m_painter.fillRect(QRectF(0, y, m_width, kHeaderHeight), QColor(230, 230, 240));
+        m_painter.setFont(fontOf(7.5, true));
+        for (const Column& c : kColumns)
+            m_painter.drawText(cell(c, y, kHeaderHeight).adjusted(2, 0, -2, 0), c.Align | Qt::AlignVCenter | Qt::TextWordWrap,
+                               pageHeader(c.Which));
+        m_painter.drawText(QRectF(m_width * kPictureLeft, y, kPictureWidth, kHeaderHeight), Qt::AlignCenter,
+                           QStringLiteral("Car"));
+    }
+
+    void row(const StandingRow& r, int slot)
+    {
+        const double y = kTitleHeight + kHeaderHeight + slot * kRowHeight;
+        if (slot % 2 == 1)
+            m_painter.fillRect(QRectF(0, y, m_width, kRowHeight), QColor(246, 246, 250));
+        m_painter.setPen(QColor(200, 200, 210));
+        m_painter.drawLine(QPointF(0, y + kRowHeight), QPointF(m_width, y + kRowHeight));
+        m_painter.setPen(Qt::black);
+        if (!r.Refused)
+            picture(r, QRectF(m_width * kPictureLeft, y + (kRowHeight - kPictureHeight) / 2, kPictureWidth, kPictureHeight));
+        if (r.Refused)
+            refusal(r, QRectF(m_width * 0.4, y, m_width * 0.6, kRowHeight));
+        for (const Column& c : kColumns) {
+            if (r.Refused && c.Which > StandingColumn::Design)
+                continue;
+            if (c.Which == StandingColumn::Design)
+                designCell(r, cell(c, y, kRowHeight));
+            else
+                plainCell(r, c, cell(c, y, kRowHeight));
+        }
+    }
+
+    void footer(int ranked, int refused)
+    {
+        const double y = m_height - kFooterHeight;
+        m_painter.setPen(Qt::black);
+        m_painter.drawLine(QPointF(0, y), QPointF(m_width, y));
+        m_painter.setFont(fontOf(8));
+        const QString counts = QStringLiteral("%1 %2 ranked; %3 %4 refused")
+                                   .arg(ranked)
+                                   .arg(ranked == 1 ? QStringLiteral("design") : QStringLiteral("designs"))
+                                   .arg(refused)
+                                   .arg(refused == 1 ? QStringLiteral("file") : QStringLiteral("files"));
+        m_painter.drawText(QRectF(0, y, m_width, kFooterHeight), Qt::AlignLeft | Qt::AlignVCenter, counts);
+        m_painter.drawText(QRectF(0, y, m_width, kFooterHeight), Qt::AlignRight | Qt::AlignVCenter,
+                           QStringLiteral("Brisko"));
+    }
+
+private:
+    QRectF cell(const Column& c, double y, double height) const
+    {
+        return QRectF(m_width * c.Left, y, m_width * c.Width, height);
+    }
+
+    void designCell(const StandingRow& r, const QRectF& box)
+    {
+        m_painter.setFont(fontOf(9, true));
+        const QString name = r.Refused ? r.FileName : r.DesignName;
+        m_painter.drawText(box.adjusted(0, 8, 0, -box.height() / 2), Qt::AlignLeft | Qt::AlignVCenter,
+                           m_painter.fontMetrics().elidedText(name, Qt::ElideRight, qRound(box.width())));
+        if (r.Refused)
+            return;
+        m_painter.setFont(fontOf(7));
+        m_painter.setPen(QColor(90, 90, 90));
+        m_painter.drawText(box.adjusted(0, box.height() / 2, 0, -8), Qt::AlignLeft | Qt::AlignVCenter,
+                           m_painter.fontMetrics().elidedText(r.FileName, Qt::ElideMiddle, qRound(box.width())));
+        m_painter.setPen(Qt::black);
+    }
+
+    void refusal(const StandingRow& r, const QRectF& box)
+    {
+        m_painter.setFont(fontOf(8));
+        m_painter.setPen(QColor(170, 30, 30));
+        m_painter.drawText(box.adjusted(2, 2, -2, -2), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                           QStringLiteral("Not ranked: ") + r.Message);
+        m_painter.setPen(Qt::black);
+    }
+
+    void plainCell(const StandingRow& r, const Column& c, const QRectF& box)
+    {
+        const bool place = c.Which == StandingColumn::Place;
+        const bool notes = c.Which == StandingColumn::Advisories;
+        m_painter.setFont(fontOf(place ? 13 : notes ? 7 : 9, place));
+        if (notes && (r.Refused || !r.Advisories.isEmpty()))
+            m_painter.setPen(QColor(170, 30, 30));
+        const QString text = notes && !r.Refused && r.Advisories.isEmpty() ? QStringLiteral("none")
+                                                                            : standingText(r, c.Which);
+        m_painter.drawText(box.adjusted(2, 2, -2, -2), c.Align | Qt::AlignVCenter | Qt::TextWordWrap, text);
+        m_painter.setPen(Qt::black);
+    }
+
+    // The design view of the car, cut to its paper and the ground below it.
+    void picture(const StandingRow& r, const QRectF& box)
+    {
+        const QSize area(480, 360);
+        CarDesign design = r.Design;
+        MassModel model;
+        const SetStateView view = renderSetStateView(design, r.Materials, model, area);
+        const ViewLayout layout = layoutView(area.width(), area.height());
+        const QRect paper(layout.PaperLeft, 0, layout.PaperViewWidth,
+                          qMin(area.height(), qRound(layout.PaperViewHeight + 40 * layout.ViewScale)));
+        m_painter.drawImage(box, view.Image, paper);
+        m_painter.setPen(QColor(160, 160, 170));
+        m_painter.setBrush(Qt::NoBrush);
+        m_painter.drawRect(box);
+        m_painter.setPen(Qt::black);
+    }
+
+    QPainter& m_painter;
+    double m_width;
+    double m_height;
+};
+
+} // namespace
+
+int standingsPageCount(int rowCount)
+{
+    return qMax(1, (rowCount + kStandingsPerPage - 1) / kStandingsPerPage);
+}
+
+bool printStandings(PageStream& pages, const QVector<StandingRow>& rows, const QDate& date)
+{
+    const int count = static_cast<int>(rows.size());
+    const int total = standingsPageCount(count);
+    const int refused =
+        static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const StandingRow& r) { return r.Refused; }));
+    for (int page = 0; page < total; ++page) {
+        QPainter* painter = pages.nextPage(QPageLayout::Portrait);
+        if (!painter)
+            return false;
+        painter->save();
+        const double scale = painter->device()->logicalDpiX() / 72.0;
+        painter->scale(scale, scale);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        StandingsPainter paint(*painter, painter->device()->width() / scale, painter->device()->height() / scale);
+        paint.title(date, page + 1, total);
+        paint.header();
+        for (int slot = 0; slot < kStandingsPerPage; ++slot) {
+            const int index = page * kStandingsPerPage + slot;
+            if (index < count)
+                paint.row(rows[index], slot);
+        }
+        paint.footer(count - refused, refused);
+        painter->restore();
+    }
+    return true;
+}
+
+QString printStandings(QPagedPaintDevice& device, const QVector<StandingRow>& rows, const QDate& date)
+{
+    PagedDeviceStream stream(device);
+    if (!printStandings(stream, rows, date) || !stream.finish())
+        return QStringLiteral("The standings could not be printed.");
+    return {};
+}
+
+QString writeStandingsPdf(const QString& path, const QVector<StandingRow>& rows, const QDate& date,
+                          const QPageSize& paper)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    QString failure;
+    {
+        QPdfWriter pdf(&file);
+        pdf.setResolution(kPdfDotsPerInch);
+        pdf.setCreator(QStringLiteral("Brisko"));
+        pdf.setTitle(kStandingsTitle);
+        const double m = kPdfMarginInches;
+        pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Inch));
+        failure = printStandings(pdf, rows, date);
+    }
+    if (!failure.isEmpty()) {
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit())
+        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+    return {};
+}
+
+} // namespace brisko
