@@ -52,6 +52,12 @@ QString ScriptedPrompter::saveFile(const FileRequest& request)
     return take(m_files, QString());
 }
 
+QString ScriptedPrompter::chooseFolder(const FileRequest& request)
+{
+    m_prompts.push_back({Prompt::Folder, request.title, {}, request, {}});
+    return take(m_files, QString());
+}
+
 std::optional<QString> ScriptedPrompter::inputText(const QString& title, const QString& prompt, const QString& text)
 {
     m_prompts.push_back({Prompt::Input, title, prompt, {}, text});

@@ -14,7 +14,7 @@
 namespace brisko::test {
 
 struct Prompt {
-    enum Kind { Message, Confirm, OpenFile, SaveFile, Input, Color, Print, Url, Beep } kind;
+    enum Kind { Message, Confirm, OpenFile, SaveFile, Input, Color, Print, Url, Beep, Folder } kind;
     QString title;
     QString text;  // message text, prompt, or url
     FileRequest file;
@@ -47,6 +47,8 @@ public:
     Answer confirm(const QString& title, const QString& text) override;
     QString openFile(const FileRequest& request) override;
     QString saveFile(const FileRequest& request) override;
+    // Answered from the file answers, as the open and save dialogs are.
+    QString chooseFolder(const FileRequest& request) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& text) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     bool choosePrinter(QPagedPaintDevice* printer) override;

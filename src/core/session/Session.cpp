@@ -144,6 +144,15 @@ void Session::keepRun()
     m_traces[entry.Id] = m_prototype.dynamic().Trace;
 }
 
+void Session::keepRunOf(int position, const RaceTrace& trace)
+{
+    if (position < 0 || position >= designs.count())
+        return;
+    DesignListEntry& entry = designs.entry(position);
+    entry.Simulated = true;
+    m_traces[entry.Id] = trace;
+}
+
 const RaceTrace* Session::traceOf(int position) const
 {
     if (position < 0 || position >= designs.count())

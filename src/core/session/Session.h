@@ -101,6 +101,9 @@ public:
     // The last run of the design at `position` in the design list, none before its
     // first run. Runs belong to list entries and follow them when others are removed.
     const RaceTrace* traceOf(int position) const;
+    // Keeps a run made outside the session's own refresh (the class standings) as
+    // the last run of the entry at `position`, which then counts as simulated.
+    void keepRunOf(int position, const RaceTrace& trace);
 
     // Appends one record to the portfolio. Without a portfolio nothing is written
     // and true is returned. A failure shows a message naming the file and returns

@@ -34,6 +34,8 @@ public:
     // File dialogs: the chosen path, empty when cancelled.
     virtual QString openFile(const FileRequest& request) = 0;
     virtual QString saveFile(const FileRequest& request) = 0;
+    // The folder dialog: the chosen folder, empty when cancelled.
+    virtual QString chooseFolder(const FileRequest& /*request*/) { return {}; }
     // The input box: the typed text, nothing when cancelled.
     virtual std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& text) = 0;
     // The colour dialog: the chosen colour, nothing when cancelled.

@@ -65,6 +65,11 @@ QString QtPrompter::saveFile(const FileRequest& request)
                                         toQtFileFilter(request.filter), nullptr, options);
 }
 
+QString QtPrompter::chooseFolder(const FileRequest& request)
+{
+    return QFileDialog::getExistingDirectory(m_parent, request.title, request.folder);
+}
+
 std::optional<QString> QtPrompter::inputText(const QString& title, const QString& prompt, const QString& text)
 {
     bool ok = false;

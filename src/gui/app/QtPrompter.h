@@ -15,6 +15,7 @@ public:
     Answer confirm(const QString& title, const QString& text) override;
     QString openFile(const FileRequest& request) override;
     QString saveFile(const FileRequest& request) override;
+    QString chooseFolder(const FileRequest& request) override;
     std::optional<QString> inputText(const QString& title, const QString& prompt, const QString& text) override;
     std::optional<QColor> chooseColor(const QColor& initial) override;
     bool choosePrinter(QPagedPaintDevice* printer) override;

@@ -25,6 +25,7 @@ class PrototypeRefresh;
 class RacePlayback;
 class SetStatePanel;
 class TCHWin;
+class TCSWin;
 class TMSWin;
 class TPDWin;
 class TPFWin;
@@ -48,6 +49,7 @@ public:
     TPPWin* paperPrototype() const { return m_paperPrototype; }
     TMSWin* materialDefinitions() const { return m_materialDefinitions; }
     TCHWin* designHistory() const { return m_designHistory; }
+    TCSWin* classStandings() const { return m_classStandings; }
     TPDWin* powerDesigner() const { return m_powerDesigner; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
     PanelFigureFields& figureFields() { return m_figureFields; }
@@ -62,6 +64,10 @@ public:
     void VPPropBtnClick();
     void VPDynPerfBtnClick();
     void VPRaceBtnClick();
+    // The Race state over the given design-list positions (at most 16 lanes) instead
+    // of the first 16 entries: the final of the class standings. The next press of
+    // the Race button races the first 16 again.
+    void raceDesigns(const QVector<int>& positions);
     void VPPreviewBtnClick();
     void VPPrintBtnClick();
 
@@ -76,6 +82,7 @@ public:
     void ChooseBackgroundColorClick();
     void PowerDesignClick();
     void ViewDesignHistoryClick();
+    void ClassStandingsClick();
     void QuitClick();
 
     // Design operations.
@@ -146,6 +153,8 @@ private:
     TPPWin* m_paperPrototype = nullptr;
     TMSWin* m_materialDefinitions = nullptr;
     TCHWin* m_designHistory = nullptr;
+    TCSWin* m_classStandings = nullptr;
+    QVector<int> m_raceLanes; // the positions the next race runs; empty: the first 16
     TPDWin* m_powerDesigner = nullptr;
     ElementSizeControl* m_elementSize = nullptr;
     std::unique_ptr<PrototypeRefresh> m_refresh;

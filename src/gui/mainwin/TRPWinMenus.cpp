@@ -1,6 +1,8 @@
 // The main menu: File, Setup, History, Download and Help.
 #include "mainwin/TRPWin.h"
 
+#include "dialogs/TCSWin.h"
+
 #include "mainwin/PanelColours.h"
 #include "output/HelpSite.h"
 #include "output/TemplateExport.h"
@@ -68,6 +70,8 @@ void TRPWin::buildMenus()
     connect(power, &QAction::triggered, this, &TRPWin::PowerDesignClick);
     connect(addItem(history, "ViewDesignHistory1", QStringLiteral("View Design History...")), &QAction::triggered,
             this, &TRPWin::ViewDesignHistoryClick);
+    connect(addItem(history, "ClassStandings1", QStringLiteral("Class Standings...")), &QAction::triggered, this,
+            &TRPWin::ClassStandingsClick);
 
     QMenu* download = bar->addMenu(QStringLiteral("Download"));
     download->setObjectName(QStringLiteral("Download1"));
@@ -121,6 +125,11 @@ void TRPWin::ViewDesignHistoryClick()
     if (!m_session.logAction(-2, 71, QStringLiteral("ViewDP"), {}, {}, {}, QStringLiteral("ViewDP")))
         return;
     callSeam(m_seams.showDesignHistory);
+}
+
+void TRPWin::ClassStandingsClick()
+{
+    m_classStandings->showWindow();
 }
 
 void TRPWin::QuitClick()

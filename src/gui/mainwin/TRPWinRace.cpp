@@ -30,18 +30,27 @@ void TRPWin::buildRaceClock()
 // track fills the drawing sheet.
 void TRPWin::Race()
 {
+    QVector<int> positions = m_raceLanes;
+    if (positions.isEmpty())
+        for (int i = 0; i < std::min(kRaceLanes, m_session.designs.count()); ++i)
+            positions << i;
     std::array<RaceEntry, kRaceLanes> entries;
-    const int lanes = std::min(kRaceLanes, m_session.designs.count());
-    for (int i = 0; i < lanes; ++i) {
+    int currentLane = -1;
+    for (int lane = 0; lane < std::min<int>(kRaceLanes, positions.size()); ++lane) {
+        const int i = positions[lane];
+        if (i < 0 || i >= m_session.designs.count())
+            continue;
         const DesignListEntry& entry = m_session.designs.entry(i);
-        entries[i].Name = entry.Name;
+        entries[lane].Name = entry.Name;
         if (const RaceTrace* trace = m_session.traceOf(i); trace && entry.Simulated) {
-            entries[i].Trace = *trace;
-            entries[i].Simulated = true;
+            entries[lane].Trace = *trace;
+            entries[lane].Simulated = true;
         }
+        if (i == m_session.app.CurrentDesign)
+            currentLane = lane;
     }
     const TrackGeometry track = TrackGeometry::fromClient(m_image->width(), m_image->height(), 0, 0);
-    m_race->start(entries, m_session.app.CurrentDesign, track);
+    m_race->start(entries, currentLane, track);
 }
 
 void TRPWin::TimerTimer()

@@ -64,10 +64,22 @@ void TRPWin::VPRaceBtnClick()
 {
     if (m_race->isRunning())
         return; // the race on the track runs to its end first
+    m_raceLanes.clear();
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Race);
     RefreshState(0, 0, ProcessState::Race);
     m_session.logAction(6, 501, QString::number(simulatedAmongFirst16()), {}, {}, {}, QStringLiteral("VPRace"));
+}
+
+void TRPWin::raceDesigns(const QVector<int>& positions)
+{
+    if (m_race->isRunning())
+        m_race->stop(); // the final replaces a race still on the track
+    m_raceLanes = positions.mid(0, kRaceLanes);
+    BusyCursor busy;
+    SetProcessState(m_session.app.CurrentState, ProcessState::Race);
+    RefreshState(0, 0, ProcessState::Race);
+    m_session.logAction(6, 501, QString::number(m_raceLanes.size()), {}, {}, {}, QStringLiteral("VPRace"));
 }
 
 void TRPWin::VPPreviewBtnClick()

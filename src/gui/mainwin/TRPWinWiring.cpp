@@ -3,6 +3,8 @@
 // Material Definitions window and the Design History.
 #include "mainwin/TRPWin.h"
 
+#include "dialogs/TCSWin.h"
+
 #include "dialogs/PFWin.h"
 #include "dialogs/TCHWin.h"
 #include "dialogs/TMSWin.h"
@@ -48,6 +50,11 @@ void TRPWin::installDesignSeams()
     connect(m_setPanel->defineMaterialsButton(), &QToolButton::clicked, m_materialDefinitions,
             &TMSWin::openWindow);
     m_designHistory = new TCHWin(this);
+    m_classStandings = new TCSWin(m_session, this);
+    m_classStandings->raceLanes = [this](const QVector<int>& positions) {
+        m_listBar->showList();
+        raceDesigns(positions);
+    };
     m_seams.showDesignHistory = [this] { m_designHistory->openHistory(m_session.portfolio.path()); };
     m_powerDesigner = new TPDWin(m_setPanel->entry(), this);
     connect(m_powerDesigner, &TPDWin::sweepEnded, this, [this] { m_setPanel->showDesign(); });

@@ -1,0 +1,71 @@
+#pragma once
+// "Class Standings" (`CSWin`), a window beside the main window: a folder of design
+// files analysed in the background and ranked in a sortable table, exported as CSV,
+// printed, and its sixteen best raced in the main window.
+#include "dialogs/StandingsModel.h"
+#include "session/Session.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+#include <functional>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTableView;
+
+namespace brisko::gui {
+
+inline constexpr int kClassRaceLanes = 16;
+
+class TCSWin : public QDialog {
+    Q_OBJECT
+public:
+    explicit TCSWin(Session& session, QWidget* parent = nullptr);
+    ~TCSWin() override;
+
+    // Races the given design-list positions in the main window.
+    std::function<void(const QVector<int>& positions)> raceLanes;
+
+    // Shows the window without blocking, in front.
+    void showWindow();
+
+    void FolderBtnClick();
+    void CancelBtnClick();
+    void ExportBtnClick();
+    void PrintBtnClick();
+    void RaceBtnClick();
+
+    // Starts the analysis of the files; refused while one runs.
+    bool analyse(const QStringList& files, const QString& folder);
+    bool isAnalysing() const { return m_watcher.isRunning(); }
+    const ClassStandings& standings() const { return m_model.standings(); }
+
+signals:
+    void analysisFinished();
+
+private:
+    void buildWindow();
+    void rowArrived(int index);
+    void analysisEnded();
+    void showControls();
+    QString defaultFolder() const;
+
+    Session& m_session;
+    StandingsModel m_model;
+    QSortFilterProxyModel* m_sorted = nullptr;
+    QFutureWatcher<StandingRow> m_watcher;
+    QString m_folder;
+    QTableView* m_table = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QLabel* m_folderLabel = nullptr;
+    QLabel* m_status = nullptr;
+    QPushButton* m_folderBtn = nullptr;
+    QPushButton* m_cancelBtn = nullptr;
+    QPushButton* m_exportBtn = nullptr;
+    QPushButton* m_printBtn = nullptr;
+    QPushButton* m_raceBtn = nullptr;
+};
+
+} // namespace brisko::gui

@@ -1,0 +1,222 @@
+// The class standings: a folder of saved designs, a damaged file and a file that is
+// not a design, ranked, written as CSV and as pages, and analysed on many threads.
+#include "ClassFolder.h"
+#include "DesignSamples.h"
+#include "GuiApp.h"
+#include "PdfPages.h"
+
+#include "analysis/ClassStandings.h"
+#include "output/StandingsPages.h"
+#include "output/StandingsTable.h"
+#include "persist/DesignFile.h"
+#include "text/NumberText.h"
+
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace brisko;
+using namespace brisko::test;
+
+namespace {
+
+// RFC 4180 fields of a whole file: quoted fields may hold commas, quotes and line breaks.
+QList<QStringList> readCsv(const QString& text)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QString field;
+    bool quoted = false;
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == QLatin1Char('"') && i + 1 < text.size() && text[i + 1] == QLatin1Char('"'))
+                field += text[++i];
+            else if (c == QLatin1Char('"'))
+                quoted = false;
+            else
+                field += c;
+        } else if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char(',')) {
+            row << field;
+            field.clear();
+        } else if (c == QLatin1Char('\n')) {
+            row << field;
+            rows << row;
+            row.clear();
+            field.clear();
+        } else if (c != QLatin1Char('\r')) {
+            field += c;
+        }
+    }
+    return rows;
+}
+
+// The figures brisko-figures prints for a design file, by name.
+QMap<QString, QString> toolFigures(const QString& path)
+{
+    QProcess tool;
+    tool.start(QStringLiteral(BRISKO_FIGURES_TOOL), {QStringLiteral("--file"), path});
+    tool.waitForFinished(60000);
+    QMap<QString, QString> figures;
+    for (const QString& line : QString::fromLocal8Bit(tool.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const int colon = line.indexOf(QStringLiteral(": "));
+        if (colon > 0)
+            figures[line.left(colon)] = line.mid(colon + 2);
+    }
+    return figures;
+}
+
+class ClassStandingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ensureGuiApp(); // the pages draw text
+        ASSERT_TRUE(dir.isValid());
+        designs = saveClassDesigns(dir.path());
+        const QByteArray racer = fileBytes(designs.at(1));
+        writeBytes(dir.filePath(QStringLiteral("damaged.brsk")), racer.left(racer.size() / 2));
+        writeBytes(dir.filePath(QStringLiteral("shopping list.brsk")), "eggs, milk\r\nbread\r\n");
+    }
+
+    QStringList files() const { return designFilesIn({dir.path()}); }
+
+    QTemporaryDir dir;
+    QStringList designs;
+};
+
+TEST_F(ClassStandingsTest, RanksTheSavedDesignsByTheFiguresOfTheFiguresTool)
+{
+    const ClassStandings standings = ClassStandings::of(files());
+    ASSERT_EQ(standings.rows().size(), 12);
+    ASSERT_EQ(standings.rankedCount(), 10);
+
+    const StandingRow* previous = nullptr;
+    for (const StandingRow& row : standings.best(10)) {
+        const QMap<QString, QString> tool = toolFigures(row.FilePath);
+        EXPECT_EQ(row.TimeTo15, tool["TimeTo15"]) << row.FileName.toStdString();
+        EXPECT_EQ(row.TopSpeed, tool["TopSpeed"]);
+        EXPECT_EQ(row.Distance, tool["RunDistance"]);
+        EXPECT_EQ(row.TotalMass, tool["TotalMass"]);
+        EXPECT_EQ(row.Revolutions, tool["Revolutions"]);
+        EXPECT_EQ(row.Layers, tool["TotalLayers"]);
+        EXPECT_EQ(row.Flags.Skid, tool["SkidAdvisory"] == QLatin1String("1"));
+        EXPECT_EQ(row.Advisories.contains(QStringLiteral("Skid")), row.Flags.Skid);
+        if (previous) {
+            // Those that reach 15 ft first, by time; then the others by distance.
+            EXPECT_GE(previous->Reached, row.Reached);
+            if (previous->Reached && row.Reached)
+                EXPECT_LE(previous->TimeHundredths, row.TimeHundredths);
+            if (!previous->Reached && !row.Reached)
+                EXPECT_GE(*toDouble(previous->Distance), *toDouble(row.Distance));
+        }
+        EXPECT_EQ(row.Place, previous ? previous->Place + 1 : 1);
+        previous = &row;
+    }
+}
+
+TEST_F(ClassStandingsTest, RefusedFilesBecomeRowsWithTheReadersMessage)
+{
+    const ClassStandings standings = ClassStandings::of(files());
+    ASSERT_EQ(standings.refusedCount(), 2);
+    for (const QString name : {QStringLiteral("damaged.brsk"), QStringLiteral("shopping list.brsk")}) {
+        const auto row = std::find_if(standings.rows().begin(), standings.rows().end(),
+                                      [&](const StandingRow& r) { return r.FileName == name; });
+        ASSERT_NE(row, standings.rows().end());
+        DesignFileContents contents;
+        QString error;
+        EXPECT_FALSE(readDesignFile(dir.filePath(name), OlderLayout::Read, contents, &error));
+        EXPECT_TRUE(row->Refused);
+        EXPECT_EQ(row->Place, 0);
+        EXPECT_EQ(row->Message, error.simplified());
+        EXPECT_GT(row - standings.rows().begin(), 9) << "refused files come after the ranked ones";
+    }
+}
+
+TEST_F(ClassStandingsTest, TiesAtTheSameHundredthGoToTheFasterCarThenTheName)
+{
+    auto row = [](const char* name, int hundredths, const char* speed) {
+        StandingRow r;
+        r.DesignName = QString::fromLatin1(name);
+        r.Reached = hundredths > 0;
+        r.TimeHundredths = hundredths;
+        r.TopSpeed = QString::fromLatin1(speed);
+        r.Distance = QStringLiteral("15");
+        return r;
+    };
+    QVector<StandingRow> rows{row("b", 412, "20.1"), row("slow", 0, "30"), row("a", 412, "20.1"),
+                              row("fast", 412, "21.5"), row("first", 398, "19")};
+    rankStandings(rows);
+    QStringList order;
+    for (const StandingRow& r : rows)
+        order << r.DesignName;
+    EXPECT_EQ(order, QStringList({"first", "fast", "a", "b", "slow"}));
+}
+
+TEST_F(ClassStandingsTest, CsvKeepsANameWithACommaInOneField)
+{
+    saveClassDesign(dir.path(), 1, DriveType::RWD, {}, QStringLiteral("my, car"));
+    const ClassStandings standings = ClassStandings::of(files());
+    const QList<QStringList> csv = readCsv(QString::fromUtf8(standingsCsv(standings.rows())));
+    ASSERT_EQ(csv.size(), 1 + standings.rows().size());
+    const int columns = static_cast<int>(csv.first().size());
+    EXPECT_EQ(csv.first().first(), QStringLiteral("Place"));
+    bool found = false;
+    for (int i = 1; i < csv.size(); ++i) {
+        ASSERT_EQ(csv[i].size(), columns) << i;
+        const StandingRow& row = standings.rows().at(i - 1);
+        EXPECT_EQ(csv[i][int(StandingColumn::File)], row.FileName);
+        if (row.Refused) {
+            EXPECT_EQ(csv[i].last(), row.Message); // quotes and commas of the message survive
+            continue;
+        }
+        EXPECT_EQ(csv[i][int(StandingColumn::Design)], row.DesignName);
+        EXPECT_EQ(csv[i][int(StandingColumn::TotalMass)], row.TotalMass);
+        EXPECT_EQ(toDouble(csv[i][int(StandingColumn::Distance)]), toDouble(row.Distance));
+        found |= row.DesignName == QLatin1String("my, car");
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(ClassStandingsTest, PdfHasOnePagePerTwelveRows)
+{
+    const ClassStandings standings = ClassStandings::of(files());
+    const QString one = dir.filePath(QStringLiteral("one.pdf"));
+    ASSERT_EQ(writeStandingsPdf(one, standings.rows(), QDate(2026, 5, 4)), QString());
+    EXPECT_EQ(pdfPageSizes(one).size(), 1);
+
+    QVector<StandingRow> many = standings.rows() + standings.rows() + standings.rows(); // 36 rows
+    const QString three = dir.filePath(QStringLiteral("three.pdf"));
+    ASSERT_EQ(writeStandingsPdf(three, many, QDate(2026, 5, 4)), QString());
+    const auto pages = pdfPageSizes(three);
+    ASSERT_EQ(pages.size(), 3);
+    EXPECT_FALSE(isLandscape(pages.first()));
+}
+
+TEST_F(ClassStandingsTest, ManyThreadsGiveTheFiguresOfOne)
+{
+    const QStringList list = files() + files() + files();
+    const ClassStandings one = ClassStandings::of(list, StandingThreads::One);
+    const ClassStandings pool = ClassStandings::of(list, StandingThreads::Pool);
+    ASSERT_EQ(one.rows().size(), pool.rows().size());
+    for (int i = 0; i < one.rows().size(); ++i) {
+        const StandingRow& a = one.rows()[i];
+        const StandingRow& b = pool.rows()[i];
+        SCOPED_TRACE(a.FileName.toStdString());
+        EXPECT_EQ(a.FilePath, b.FilePath);
+        EXPECT_EQ(a.Message, b.Message);
+        for (int c = 0; c < kStandingColumns; ++c)
+            EXPECT_EQ(standingText(a, StandingColumn(c)), standingText(b, StandingColumn(c)));
+        EXPECT_EQ(QStringList({a.TimeTo15, a.TopSpeed, a.Distance, a.TotalMass, a.BoardMass, a.SpringMass,
+                               a.AxleMass, a.Layers, a.Revolutions}),
+                  QStringList({b.TimeTo15, b.TopSpeed, b.Distance, b.TotalMass, b.BoardMass, b.SpringMass,
+                               b.AxleMass, b.Layers, b.Revolutions}));
+        EXPECT_EQ(a.Flags, b.Flags);
+        EXPECT_EQ(a.Trace.Distance, b.Trace.Distance);
+        EXPECT_EQ(a.Trace.Skid, b.Trace.Skid);
+    }
+}
+
+} // namespace
