@@ -161,6 +161,7 @@ bool TCSWin::analyse(const QStringList& files, const QString& folder)
     m_model.clear();
     m_progress->setRange(0, static_cast<int>(files.size()));
     m_progress->setValue(0);
+    m_analysing = true;
     m_watcher.setFuture(ClassStandings::start(files));
     showControls();
     return true;
@@ -180,6 +181,7 @@ void TCSWin::CancelBtnClick()
 void TCSWin::analysisEnded()
 {
     const ClassStandings& s = standings();
+    m_analysing = false;
     showControls();
     m_session.logAction(kStandingsStage, kStandingsCode, m_folder, QString::number(s.rankedCount()),
                         QString::number(s.refusedCount()),

@@ -39,7 +39,7 @@ public:
 
     // Starts the analysis of the files; refused while one runs.
     bool analyse(const QStringList& files, const QString& folder);
-    bool isAnalysing() const { return m_watcher.isRunning(); }
+    bool isAnalysing() const { return m_analysing; }
     const ClassStandings& standings() const { return m_model.standings(); }
 
 signals:
@@ -57,6 +57,7 @@ private:
     QSortFilterProxyModel* m_sorted = nullptr;
     QFutureWatcher<StandingRow> m_watcher;
     QString m_folder;
+    bool m_analysing = false; // from the start until the last row has been received
     QTableView* m_table = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_folderLabel = nullptr;

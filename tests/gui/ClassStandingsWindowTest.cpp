@@ -1,0 +1,143 @@
+// The Class Standings window through its real widgets: a folder chosen through the
+// prompter fills the table, the table sorts, Cancel stops between files, and the
+// sixteen best race in the main window.
+#include "ClassFolder.h"
+#include "ProgramFixture.h"
+
+#include "dialogs/TCSWin.h"
+#include "mainwin/RacePlayback.h"
+#include "output/StandingsTable.h"
+#include "text/NumberText.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTableView>
+
+namespace brisko::gui::test {
+namespace {
+
+class ClassStandingsWindowTest : public ProgramFixture {
+protected:
+    void SetUp() override
+    {
+        ProgramFixture::SetUp();
+        ASSERT_TRUE(classDir.isValid());
+        startWithPortfolio();
+    }
+
+    TCSWin& openWindow()
+    {
+        trigger("ClassStandings1");
+        auto* window = win().findChild<TCSWin*>(QStringLiteral("CSWin"));
+        EXPECT_NE(window, nullptr);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_FALSE(window->isModal());
+        return *window;
+    }
+
+    // Chooses the folder through the prompter and waits until `until` holds.
+    void chooseFolder(TCSWin& window)
+    {
+        prompter.answerFile(classDir.path());
+        window.findChild<QAbstractButton*>(QStringLiteral("CSFolderBtn"))->click();
+        ASSERT_EQ(prompter.promptsOf(Prompt::Folder).size(), 1);
+    }
+
+    template <class Until>
+    bool waitFor(Until until)
+    {
+        QDeadlineTimer deadline(60000);
+        while (!until() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return until();
+    }
+
+    QStringList column(QTableView* table, StandingColumn c) const
+    {
+        QStringList texts;
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            texts << table->model()->index(row, int(c)).data().toString();
+        return texts;
+    }
+
+    QTemporaryDir classDir;
+};
+
+TEST_F(ClassStandingsWindowTest, ChoosingAFolderFillsTheTableAndSortingByMassSorts)
+{
+    brisko::test::saveClassDesigns(classDir.path());
+    TCSWin& window = openWindow();
+    chooseFolder(window);
+    ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
+
+    auto* table = window.findChild<QTableView*>(QStringLiteral("CSTable"));
+    ASSERT_EQ(table->model()->rowCount(), 10);
+    EXPECT_EQ(column(table, StandingColumn::Place), QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    const QStringList record = lastRecord();
+    EXPECT_EQ(field(record, 1), "-2");
+    EXPECT_EQ(field(record, 2), "150");
+    EXPECT_EQ(field(record, 4), "10");
+    EXPECT_EQ(field(record, 14), "ClassStandings");
+
+    table->sortByColumn(int(StandingColumn::TotalMass), Qt::AscendingOrder);
+    QList<double> masses;
+    for (const QString& text : column(table, StandingColumn::TotalMass))
+        masses << toDouble(text).value_or(-1);
+    EXPECT_TRUE(std::is_sorted(masses.begin(), masses.end()));
+    EXPECT_NE(column(table, StandingColumn::Place).first(), "1");
+}
+
+TEST_F(ClassStandingsWindowTest, RaceTopSixteenAddsTheBestSixteenAndRacesThem)
+{
+    brisko::test::saveClassDesigns(classDir.path(), {QStringLiteral("48"), QStringLiteral("60")}); // 20 designs
+    TCSWin& window = openWindow();
+    chooseFolder(window);
+    ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
+    ASSERT_EQ(window.standings().rankedCount(), 20);
+    const int before = win().session().designs.count();
+
+    window.findChild<QAbstractButton*>(QStringLiteral("CSRaceBtn"))->click();
+
+    const auto& designs = win().session().designs;
+    ASSERT_EQ(designs.count(), before + 16);
+    const QVector<StandingRow> best = window.standings().best(16);
+    for (int i = 0; i < 16; ++i) {
+        const DesignListEntry& entry = designs.entry(before + i);
+        EXPECT_EQ(entry.Name, best[i].DesignName);
+        EXPECT_TRUE(entry.Simulated);
+        ASSERT_NE(win().session().traceOf(before + i), nullptr);
+        EXPECT_EQ(win().session().traceOf(before + i)->Distance, best[i].Trace.Distance);
+    }
+    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Race);
+    EXPECT_TRUE(win().racePlayback().isRunning());
+    QStringList descriptions;
+    for (const QStringList& r : records())
+        descriptions << field(r, 14);
+    EXPECT_TRUE(descriptions.contains("ClassRace"));
+    EXPECT_EQ(descriptions.last(), "VPRace");
+}
+
+TEST_F(ClassStandingsWindowTest, CancelStopsBetweenFilesWithTheRowsDoneSoFar)
+{
+    const QStringList files = brisko::test::saveClassDesigns(
+        classDir.path(), {QStringLiteral("40"), QStringLiteral("48"), QStringLiteral("60"), QStringLiteral("80")});
+    TCSWin& window = openWindow();
+    chooseFolder(window);
+    ASSERT_TRUE(waitFor([&] { return !window.standings().rows().isEmpty(); }));
+    window.findChild<QAbstractButton*>(QStringLiteral("CSCancelBtn"))->click();
+    ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
+
+    const int done = static_cast<int>(window.standings().rows().size());
+    EXPECT_GE(done, 1);
+    EXPECT_LT(done, files.size());
+    for (const StandingRow& row : window.standings().rows()) {
+        EXPECT_FALSE(row.Refused);
+        EXPECT_FALSE(row.TotalMass.isEmpty());
+    }
+    EXPECT_EQ(window.findChild<QTableView*>(QStringLiteral("CSTable"))->model()->rowCount(), done);
+    EXPECT_EQ(field(lastRecord(), 6), "Cancelled");
+    EXPECT_TRUE(window.findChild<QAbstractButton*>(QStringLiteral("CSFolderBtn"))->isEnabled());
+}
+
+} // namespace
+} // namespace brisko::gui::test
