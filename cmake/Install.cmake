@@ -1,10 +1,13 @@
-# What a computer lab installs: the program, the figures tool, the desktop entry and
+# What a computer lab installs: the program, the figures and class tools, the desktop entry and
 # the program's icon; and the Debian package that carries them (cpack -G DEB).
 include(GNUInstallDirs)
 
 install(TARGETS brisko RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(TARGET brisko-figures)
   install(TARGETS brisko-figures RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+if(TARGET brisko-class)
+  install(TARGETS brisko-class RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/brisko.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/brisko.svg

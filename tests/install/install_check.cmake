@@ -12,7 +12,7 @@ endif()
 
 set(desktop "${prefix}/share/applications/brisko.desktop")
 set(icon "${prefix}/share/icons/hicolor/scalable/apps/brisko.svg")
-foreach(path "${prefix}/bin/brisko" "${prefix}/bin/brisko-figures" "${desktop}" "${icon}")
+foreach(path "${prefix}/bin/brisko" "${prefix}/bin/brisko-figures" "${prefix}/bin/brisko-class" "${desktop}" "${icon}")
   if(NOT EXISTS "${path}")
     message(FATAL_ERROR "not installed: ${path}")
   endif()

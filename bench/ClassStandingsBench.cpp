@@ -1,0 +1,58 @@
+// A class's standings: 100 saved design files (the presets in every drive and
+// chamber shape, in several spring lengths) read, simulated and ranked, on one
+// thread and on the thread pool.
+#include "analysis/ClassStandings.h"
+#include "model/Presets.h"
+#include "persist/DesignFile.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QThreadPool>
+
+#include <benchmark/benchmark.h>
+
+using namespace brisko;
+
+namespace {
+
+constexpr int kClassSize = 100;
+
+// Writes the class once for every benchmark of this file.
+const QStringList& classFiles()
+{
+    static QTemporaryDir dir;
+    static QStringList files;
+    if (!files.isEmpty())
+        return files;
+    const QStringList lengths{QStringLiteral("36"), QStringLiteral("48"), QStringLiteral("60"), QStringLiteral("80")};
+    for (const QString& length : lengths)
+        for (DriveType drive : {DriveType::RWD, DriveType::FWD, DriveType::AWD})
+            for (ChamberShape chamber : {ChamberShape::Circular, ChamberShape::Octagonal})
+                for (int preset = 0; preset < kPresetCount && files.size() < kClassSize; ++preset) {
+                    CarDesign design;
+                    loadPresetShape(design, preset);
+                    design.setDrive(drive);
+                    design.Chamber = chamber;
+                    design.SpringLength = length;
+                    const QString name = QStringLiteral("Design %1").arg(files.size() + 1);
+                    const QString path = QDir(dir.path()).filePath(name + kDesignFileExtension);
+                    WriteDesignFile(path, design, MaterialLibrary(), name, nullptr);
+                    files << path;
+                }
+    return files;
+}
+
+void rankClass(benchmark::State& state)
+{
+    const QStringList& files = classFiles();
+    const auto threads = state.range(0) == 0 ? StandingThreads::One : StandingThreads::Pool;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ClassStandings::of(files, threads).rankedCount());
+    state.counters["files"] = static_cast<double>(files.size());
+    state.counters["threads"] = threads == StandingThreads::One ? 1 : QThreadPool::globalInstance()->maxThreadCount();
+}
+
+} // namespace
+
+// Arg 0: one thread; arg 1: the global thread pool (one thread per core).
+BENCHMARK(rankClass)->Name("BM_ClassStandings")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();

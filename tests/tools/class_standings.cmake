@@ -1,0 +1,36 @@
+# brisko-class on a folder of saved designs: the table, the CSV and the pages; a
+# folder without a readable design exits 2 with one line saying why.
+set(folder "${WORKDIR}/class_standings")
+file(REMOVE_RECURSE "${folder}")
+file(MAKE_DIRECTORY "${folder}")
+foreach(preset "Racer" "Tow Truck")
+  foreach(drive RWD AWD)
+    execute_process(COMMAND ${FIGURES} --preset ${preset} --drive ${drive} --save "${folder}/${preset} ${drive}.brsk"
+                    OUTPUT_QUIET RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "saving ${preset} ${drive}: exit ${rc}")
+    endif()
+  endforeach()
+endforeach()
+file(WRITE "${folder}/essay.brsk" "not a design\n")
+
+execute_process(COMMAND ${CLASS} "${folder}" --csv "${folder}/out.csv" --pdf "${folder}/out.pdf"
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "\n1 +Tow Truck +RWD" OR NOT out MATCHES "Refused: ")
+  message(FATAL_ERROR "brisko-class: exit ${rc}\n${out}${err}")
+endif()
+file(STRINGS "${folder}/out.csv" lines)
+list(LENGTH lines count)
+file(STRINGS "${folder}/out.pdf" boxes REGEX "/MediaBox")
+list(LENGTH boxes pages)
+if(NOT count EQUAL 6 OR NOT pages EQUAL 1)
+  message(FATAL_ERROR "CSV lines ${count}, PDF pages ${pages}")
+endif()
+
+file(REMOVE_RECURSE "${folder}/empty")
+file(MAKE_DIRECTORY "${folder}/empty")
+file(WRITE "${folder}/empty/essay.brsk" "not a design\n")
+execute_process(COMMAND ${CLASS} "${folder}/empty" OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 2 OR NOT err MATCHES "brisko-class: none of the 1 files could be read as a design\n")
+  message(FATAL_ERROR "no design: exit ${rc}\n${err}")
+endif()
