@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QSemaphore>
+#include <atomic>
 #include <QTableView>
 
 namespace brisko::gui::test {
@@ -122,9 +124,19 @@ TEST_F(ClassStandingsWindowTest, CancelStopsBetweenFilesWithTheRowsDoneSoFar)
     const QStringList files = brisko::test::saveClassDesigns(
         classDir.path(), {QStringLiteral("40"), QStringLiteral("48"), QStringLiteral("60"), QStringLiteral("80")});
     TCSWin& window = openWindow();
+    // The first two files go through; the others wait until Cancel has been pressed.
+    QSemaphore gate;
+    std::atomic<int> started{0};
+    window.analyseFile = [&](const QString& path) {
+        if (started++ >= 2)
+            gate.acquire();
+        return analyseDesignFile(path);
+    };
     chooseFolder(window);
-    ASSERT_TRUE(waitFor([&] { return !window.standings().rows().isEmpty(); }));
+    const bool arrived = waitFor([&] { return !window.standings().rows().isEmpty(); });
     window.findChild<QAbstractButton*>(QStringLiteral("CSCancelBtn"))->click();
+    gate.release(static_cast<int>(files.size()));
+    ASSERT_TRUE(arrived);
     ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
 
     const int done = static_cast<int>(window.standings().rows().size());

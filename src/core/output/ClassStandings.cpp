@@ -153,7 +153,8 @@ ClassStandings ClassStandings::of(const QStringList& files, StandingThreads thre
 {
     QVector<StandingRow> rows;
     if (threads == StandingThreads::Pool) {
-        rows = QtConcurrent::blockingMapped<QVector<StandingRow>>(files, analyseDesignFile);
+        QThreadPool pool;
+        rows = QtConcurrent::blockingMapped<QVector<StandingRow>>(&pool, files, analyseDesignFile);
     } else {
         rows.reserve(files.size());
         for (const QString& file : files)
@@ -164,9 +165,10 @@ ClassStandings ClassStandings::of(const QStringList& files, StandingThreads thre
     return standings;
 }
 
-QFuture<StandingRow> ClassStandings::start(const QStringList& files)
+QFuture<StandingRow> ClassStandings::start(QThreadPool& pool, const QStringList& files,
+                                           std::function<StandingRow(const QString&)> analyse)
 {
-    return QtConcurrent::mapped(files, analyseDesignFile);
+    return QtConcurrent::mapped(&pool, files, std::move(analyse));
 }
 
 void ClassStandings::add(StandingRow row)

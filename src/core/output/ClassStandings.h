@@ -13,7 +13,9 @@
 #include <QFuture>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 #include <QVector>
+#include <functional>
 
 namespace brisko {
 
@@ -60,11 +62,14 @@ enum class StandingThreads { One, Pool };
 
 class ClassStandings {
 public:
-    // Analyses and ranks the files; Pool runs them on the global thread pool.
+    // Analyses and ranks the files; Pool runs them on a thread pool of their own,
+    // one thread per core.
     static ClassStandings of(const QStringList& files, StandingThreads threads = StandingThreads::Pool);
-    // The analysis of each file, started on the global thread pool; its results
-    // come in file order. Cancelling it stops between files.
-    static QFuture<StandingRow> start(const QStringList& files);
+    // The analysis of each file, started on the given pool; its results come in file
+    // order. Cancelling it stops between files. The pool is not Qt's global one, which
+    // painting borrows, so that windows keep drawing while files are analysed.
+    static QFuture<StandingRow> start(QThreadPool& pool, const QStringList& files,
+                                      std::function<StandingRow(const QString&)> analyse = analyseDesignFile);
 
     // Adds an analysed row; the standings are ranked again.
     void add(StandingRow row);

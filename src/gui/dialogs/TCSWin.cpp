@@ -108,7 +108,7 @@ void TCSWin::buildWindow()
     layout->addWidget(m_table, 1);
     layout->addLayout(progress);
     layout->addLayout(buttons);
-    resize(980, 560);
+    resize(1180, 600);
 
     connect(m_folderBtn, &QPushButton::clicked, this, &TCSWin::FolderBtnClick);
     connect(m_cancelBtn, &QPushButton::clicked, this, &TCSWin::CancelBtnClick);
@@ -162,7 +162,7 @@ bool TCSWin::analyse(const QStringList& files, const QString& folder)
     m_progress->setRange(0, static_cast<int>(files.size()));
     m_progress->setValue(0);
     m_analysing = true;
-    m_watcher.setFuture(ClassStandings::start(files));
+    m_watcher.setFuture(ClassStandings::start(m_pool, files, analyseFile));
     showControls();
     return true;
 }
@@ -279,6 +279,7 @@ void TCSWin::RaceBtnClick()
         return;
     if (raceLanes)
         raceLanes(positions);
+    hide(); // the final on the track is for everyone to see; the menu opens the standings again
 }
 
 } // namespace brisko::gui

@@ -25,6 +25,8 @@ public:
     explicit TCSWin(Session& session, QWidget* parent = nullptr);
     ~TCSWin() override;
 
+    // How each file is analysed, on a worker thread; tests may hold files back.
+    std::function<StandingRow(const QString&)> analyseFile = analyseDesignFile;
     // Races the given design-list positions in the main window.
     std::function<void(const QVector<int>& positions)> raceLanes;
 
@@ -55,6 +57,7 @@ private:
     Session& m_session;
     StandingsModel m_model;
     QSortFilterProxyModel* m_sorted = nullptr;
+    QThreadPool m_pool; // the analysis's own threads: painting borrows Qt's global pool
     QFutureWatcher<StandingRow> m_watcher;
     QString m_folder;
     bool m_analysing = false; // from the start until the last row has been received
