@@ -1,7 +1,7 @@
 // A class's standings: 100 saved design files (the presets in every drive and
 // chamber shape, in several spring lengths) read, simulated and ranked, on one
 // thread and on the thread pool.
-#include "analysis/ClassStandings.h"
+#include "output/ClassStandings.h"
 #include "model/Presets.h"
 #include "persist/DesignFile.h"
 

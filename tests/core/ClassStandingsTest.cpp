@@ -5,7 +5,7 @@
 #include "GuiApp.h"
 #include "PdfPages.h"
 
-#include "analysis/ClassStandings.h"
+#include "output/ClassStandings.h"
 #include "output/StandingsPages.h"
 #include "output/StandingsTable.h"
 #include "persist/DesignFile.h"

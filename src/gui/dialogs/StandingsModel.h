@@ -1,7 +1,7 @@
 #pragma once
 // The class standings as a table model: one row per design in standing order, the
 // columns of the standings; Qt::UserRole gives what the column sorts by.
-#include "analysis/ClassStandings.h"
+#include "output/ClassStandings.h"
 
 #include <QAbstractTableModel>
 
