@@ -42,17 +42,20 @@ const QStringList& classFiles()
     return files;
 }
 
+// Arg 0: one thread, the benchmark's own; 1: a pool kept between runs, as the
+// window keeps one; 2: a fresh pool for every run, as brisko-class makes one.
 void rankClass(benchmark::State& state)
 {
     const QStringList& files = classFiles();
     const auto threads = state.range(0) == 0 ? StandingThreads::One : StandingThreads::Pool;
+    QThreadPool kept;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ClassStandings::of(files, threads).rankedCount());
+        benchmark::DoNotOptimize(
+            ClassStandings::of(files, threads, state.range(0) == 1 ? &kept : nullptr).rankedCount());
     state.counters["files"] = static_cast<double>(files.size());
-    state.counters["threads"] = threads == StandingThreads::One ? 1 : QThreadPool().maxThreadCount();
+    state.counters["threads"] = threads == StandingThreads::One ? 1 : kept.maxThreadCount();
 }
 
 } // namespace
 
-// Arg 0: one thread; arg 1: a thread pool of one thread per core.
-BENCHMARK(rankClass)->Name("BM_ClassStandings")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(rankClass)->Name("BM_ClassStandings")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -95,7 +95,9 @@ void printTable(const QVector<StandingRow>& rows)
             const QString cell = number ? cells[c].rightJustified(widths[c]) : cells[c].leftJustified(widths[c]);
             text += (c ? QStringLiteral("  ") : QString()) + cell;
         }
-        std::printf("%s\n", text.trimmed().toLocal8Bit().constData());
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        std::printf("%s\n", text.toLocal8Bit().constData());
     }
 }
 

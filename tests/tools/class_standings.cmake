@@ -16,7 +16,7 @@ file(WRITE "${folder}/essay.brsk" "not a design\n")
 
 execute_process(COMMAND ${CLASS} "${folder}" --csv "${folder}/out.csv" --pdf "${folder}/out.pdf"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0 OR NOT out MATCHES "\n1 +Tow Truck +RWD" OR NOT out MATCHES "Refused: ")
+if(NOT rc EQUAL 0 OR NOT out MATCHES "\n +1  Tow Truck +RWD" OR NOT out MATCHES "Refused: ")
   message(FATAL_ERROR "brisko-class: exit ${rc}\n${out}${err}")
 endif()
 file(STRINGS "${folder}/out.csv" lines)

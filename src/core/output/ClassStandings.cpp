@@ -149,12 +149,12 @@ void rankStandings(QVector<StandingRow>& rows)
         row.Place = row.Refused ? 0 : ++place;
 }
 
-ClassStandings ClassStandings::of(const QStringList& files, StandingThreads threads)
+ClassStandings ClassStandings::of(const QStringList& files, StandingThreads threads, QThreadPool* pool)
 {
     QVector<StandingRow> rows;
     if (threads == StandingThreads::Pool) {
-        QThreadPool pool;
-        rows = QtConcurrent::blockingMapped<QVector<StandingRow>>(&pool, files, analyseDesignFile);
+        QThreadPool own;
+        rows = QtConcurrent::blockingMapped<QVector<StandingRow>>(pool ? pool : &own, files, analyseDesignFile);
     } else {
         rows.reserve(files.size());
         for (const QString& file : files)

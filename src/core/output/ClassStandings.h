@@ -62,9 +62,11 @@ enum class StandingThreads { One, Pool };
 
 class ClassStandings {
 public:
-    // Analyses and ranks the files; Pool runs them on a thread pool of their own,
-    // one thread per core.
-    static ClassStandings of(const QStringList& files, StandingThreads threads = StandingThreads::Pool);
+    // Analyses and ranks the files; Pool runs them on the given pool, or on a pool
+    // of their own with one thread per core. A pool kept between runs keeps its
+    // threads, and with them the regions each thread has built already.
+    static ClassStandings of(const QStringList& files, StandingThreads threads = StandingThreads::Pool,
+                             QThreadPool* pool = nullptr);
     // The analysis of each file, started on the given pool; its results come in file
     // order. Cancelling it stops between files. The pool is not Qt's global one, which
     // painting borrows, so that windows keep drawing while files are analysed.

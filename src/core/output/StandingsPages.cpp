@@ -179,7 +179,7 @@ private:
     // The design view of the car, cut to its paper and the ground below it.
     void picture(const StandingRow& r, const QRectF& box)
     {
-        const QSize area(480, 360);
+        const QSize area(320, 240); // about 260 dots per inch in its box
         CarDesign design = r.Design;
         MassModel model;
         const SetStateView view = renderSetStateView(design, r.Materials, model, area);
