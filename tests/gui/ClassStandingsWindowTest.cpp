@@ -2,6 +2,7 @@
 // prompter fills the table, the table sorts, Cancel stops between files, and the
 // sixteen best race in the main window.
 #include "ClassFolder.h"
+#include "PdfPages.h"
 #include "ProgramFixture.h"
 
 #include "dialogs/TCSWin.h"
@@ -11,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QPrinter>
 #include <QSemaphore>
 #include <atomic>
 #include <QTableView>
@@ -87,6 +89,39 @@ TEST_F(ClassStandingsWindowTest, ChoosingAFolderFillsTheTableAndSortingByMassSor
         masses << toDouble(text).value_or(-1);
     EXPECT_TRUE(std::is_sorted(masses.begin(), masses.end()));
     EXPECT_NE(column(table, StandingColumn::Place).first(), "1");
+}
+
+TEST_F(ClassStandingsWindowTest, ExportAndPrintWriteTheirFilesThenTheirRecords)
+{
+    brisko::test::saveClassDesigns(classDir.path());
+    TCSWin& window = openWindow();
+    chooseFolder(window);
+    ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
+
+    const QString csv = dir.filePath(QStringLiteral("class.csv"));
+    prompter.answerFile(csv);
+    window.findChild<QAbstractButton*>(QStringLiteral("CSExportBtn"))->click();
+    QFile written(csv);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), standingsCsv(window.standings().rows()));
+    EXPECT_EQ(field(lastRecord(), 2), "151");
+    EXPECT_EQ(field(lastRecord(), 14), "ClassExport");
+
+    const QString pdf = dir.filePath(QStringLiteral("class.pdf"));
+    prompter.answerPrint(true, [pdf](QPagedPaintDevice& device) {
+        auto& printer = dynamic_cast<QPrinter&>(device);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+    window.findChild<QAbstractButton*>(QStringLiteral("CSPrintBtn"))->click();
+    EXPECT_EQ(brisko::test::pdfPageSizes(pdf).size(), 1);
+    EXPECT_EQ(field(lastRecord(), 2), "152");
+    EXPECT_EQ(field(lastRecord(), 14), "ClassPrint");
+
+    const int before = static_cast<int>(records().size());
+    prompter.answerPrint(false);
+    window.findChild<QAbstractButton*>(QStringLiteral("CSPrintBtn"))->click();
+    EXPECT_EQ(records().size(), before); // a cancelled dialog prints and logs nothing
 }
 
 TEST_F(ClassStandingsWindowTest, RaceTopSixteenAddsTheBestSixteenAndRacesThem)
