@@ -73,7 +73,7 @@ TEST_F(DesignFileTest, WriteThenReadReproducesEveryFieldForAllPresetsDrivesAndCh
                 EXPECT_EQ(back.name, "Racer Mk 2");
                 EXPECT_EQ(back.materials, materials);
                 EXPECT_EQ(back.design.DriveWheelDiameter, "4.80");
-                for (int code = 14; code <= 21; ++code)
+                for (int code : kDimensionCodes)
                     EXPECT_EQ(*dimensionByCode(back.design, code), *dimensionByCode(d, code)) << code;
                 EXPECT_EQ(back.design.KeptOtherWheelDiameter, d.OtherWheelDiameter);
                 EXPECT_EQ(back.design.CaseRatio, "12.5");

@@ -20,7 +20,8 @@ protected:
         ASSERT_TRUE(dir.isValid());
         QString error;
         ASSERT_TRUE(session.portfolio.attach(dir.filePath("p.brdp"), &error)) << error.toStdString();
-        session.hooks.refreshState = [this](int, int, ProcessState state) { refreshes.push_back(state); };
+        QObject::connect(&session.notifier(), &SessionNotifier::refreshRequested,
+                         [this](ProcessState state) { refreshes.push_back(state); });
         entry.onFieldTextReset([this](int code) { resetFields.push_back(code); });
     }
 
@@ -115,7 +116,7 @@ TEST_F(ParameterEntryTest, ApplyRunsPendingDimensionsInItsOrderWithOneRefreshEac
     EXPECT_EQ(session.design.OtherAxleDiameter, "0.3");
     EXPECT_FALSE(entry.applyEnabled());
     EXPECT_FALSE(session.designs.entry(0).Saved);
-    for (int code = 14; code <= 21; ++code)
+    for (int code : kDimensionCodes)
         EXPECT_EQ(session.app.PendingApply[code], 0) << code;
 }
 

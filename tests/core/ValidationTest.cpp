@@ -34,7 +34,7 @@ DesignFieldTexts defaultTexts()
 {
     const CarDesign design;
     DesignFieldTexts t;
-    for (int code = 14; code <= 21; ++code)
+    for (int code : kDimensionCodes)
         t.dimension(code) = *dimensionByCode(design, code);
     t.CaseRatio = design.CaseRatio;
     t.FrictionForce = design.FrictionForce;

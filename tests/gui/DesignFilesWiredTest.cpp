@@ -18,7 +18,7 @@ protected:
     QStringList dimensionTexts()
     {
         QStringList texts;
-        for (int code = 14; code <= 21; ++code)
+        for (int code : kDimensionCodes)
             texts << *dimensionByCode(win().session().design, code);
         return texts;
     }

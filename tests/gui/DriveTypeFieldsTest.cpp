@@ -36,7 +36,7 @@ TEST_F(DriveTypeFields, RightWheelFiguresShowInAllWheelDriveOnly)
 
     // A design shown wholesale (as after reading a file) follows its drive type.
     win().session().design.Drive = DriveType::AWD;
-    win().session().hooks.designReplaced();
+    win().session().announceDesignReplaced();
     EXPECT_TRUE(rightWheelFiguresShown());
 }
 

@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(dir.isValid());
         QString error;
         ASSERT_TRUE(session.portfolio.attach(dir.filePath("p.brdp"), &error)) << error.toStdString();
-        session.hooks.refreshState = [this](int, int, ProcessState) { ++refreshes; };
+        QObject::connect(&session.notifier(), &SessionNotifier::refreshRequested, [this] { ++refreshes; });
         panel.show();
     }
 

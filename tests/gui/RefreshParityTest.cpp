@@ -69,7 +69,7 @@ protected:
     void refreshBoth(ProcessState state)
     {
         win().SetProcessState(win().session().app.CurrentState, state);
-        win().RefreshState(0, 0, state);
+        win().RefreshState(state);
         headless.refresh(state, silentObserver(), win().perState().dynamicStep);
     }
 

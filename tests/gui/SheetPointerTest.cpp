@@ -43,7 +43,7 @@ TEST_F(SheetPointing, ARefreshLeavesNoStaleHighlightBehind)
     const auto onSpring = pointOnPart(win(), SpringPart);
     ASSERT_TRUE(onSpring.has_value());
     sendMouse(image(), QEvent::MouseMove, *onSpring);
-    win().RefreshState(0, 0, ProcessState::Set); // redraws the picture without the frame
+    win().RefreshState(ProcessState::Set); // redraws the picture without the frame
     const QImage clean = win().image()->canvas().copy();
     sendMouse(image(), QEvent::MouseMove, emptyPaper());
     EXPECT_EQ(win().image()->canvas(), clean);

@@ -156,11 +156,11 @@ TEST_F(StateButtons, ARefreshInsideARefreshIsIgnored)
     int runs = 0;
     QObject::connect(&win().session().notifier(), &SessionNotifier::refreshed, [&] {
         ++runs;
-        win().RefreshState(0, 0, ProcessState::Prop);
+        win().RefreshState(ProcessState::Prop);
     });
-    win().RefreshState(0, 0, ProcessState::Prop);
+    win().RefreshState(ProcessState::Prop);
     EXPECT_EQ(runs, 1);
-    win().RefreshState(0, 0, ProcessState::Prop);
+    win().RefreshState(ProcessState::Prop);
     EXPECT_EQ(runs, 2); // the guard is released after each refresh
 }
 

@@ -134,14 +134,14 @@ TEST_F(TeacherRecords, ADesignLoadedFromTheListLogsEachFieldItChanges)
     s.design.SpringLength = QStringLiteral("48");
     s.design.DriveAxleDiameter = QStringLiteral("0.25");
     s.showDesignInFields();
-    s.hooks.designReplaced();
+    s.announceDesignReplaced();
 
     QStringList logged;
     for (const QStringList& record : records().mid(first))
         if (field(record, 1) == QLatin1String("0"))
             logged << field(record, 2) + QLatin1Char('=') + field(record, 3);
     QStringList changed;
-    for (int code = 14; code <= 21; ++code) {
+    for (int code : kDimensionCodes) {
         const QString& text = *dimensionByCode(s.design, code);
         if (text != *dimensionByCode(before, code)) {
             changed << QString::number(code) + QLatin1Char('=') + text;

@@ -120,7 +120,15 @@ struct CarDesign {
     void setDrive(DriveType drive);
 };
 
-// The eight dimension texts by their log/action code (14..21).
+// The action codes of the eight dimensions, in the order of their fields: spring
+// width and length, axle diameters, wheel diameters and thicknesses.
+inline constexpr std::array<int, 8> kDimensionCodes{14, 15, 16, 17, 18, 19, 20, 21};
+inline constexpr bool isDimensionCode(int code)
+{
+    return code >= kDimensionCodes.front() && code <= kDimensionCodes.back();
+}
+
+// The eight dimension texts by their action code.
 QString* dimensionByCode(CarDesign& design, int code);
 const QString* dimensionByCode(const CarDesign& design, int code);
 

@@ -1,4 +1,5 @@
 #include "session/DesignListEntries.h"
+#include "session/ActionCodes.h"
 
 #include "model/AppState.h"
 #include "session/Session.h"
@@ -33,8 +34,7 @@ void selectEntry(Session& session, int position)
 
 void RemoveDesign(Session& session, int position)
 {
-    session.logAction(-2, 66, QStringLiteral("Remove"), session.designs.entry(position).Name, {}, {},
-                      QStringLiteral("RemoveAction"));
+    session.logAction(actions::RemoveDesign, QStringLiteral("Remove"), session.designs.entry(position).Name);
     session.designs.removeAt(position);
     session.app.DesignCount = session.designs.count();
     selectEntry(session, 0);

@@ -1,4 +1,5 @@
 #include "session/DesignListOps.h"
+#include "session/ActionCodes.h"
 
 #include "model/Presets.h"
 #include "persist/DesignFile.h"
@@ -14,10 +15,9 @@ namespace {
 
 void showNewDesign(Session& session)
 {
-    session.setProcessState(ProcessState::Set);
-    if (session.hooks.designReplaced)
-        session.hooks.designReplaced();
-    session.refreshState(ProcessState::Set);
+    session.requestState(ProcessState::Set);
+    session.announceDesignReplaced();
+    session.requestRefresh(ProcessState::Set);
 }
 
 // Reads a design file from the reset state; a refusal is shown.
@@ -38,7 +38,7 @@ bool openDesignFile(Session& session, const QString& path)
         return false;
     replaceMaterials(session, contents.materials);
     showLoadedDesign(session, contents.design);
-    session.logAction(-2, 64, QStringLiteral("Open"), contents.name, {}, {}, QStringLiteral("OpenAction"));
+    session.logAction(actions::OpenDesign, QStringLiteral("Open"), contents.name);
     selectEntry(session, appendDesign(session, contents.name, path));
     showNewDesign(session);
     return true;
@@ -46,8 +46,7 @@ bool openDesignFile(Session& session, const QString& path)
 
 void logDesignChoice(Session& session, int position)
 {
-    session.logAction(-2, 69, QStringLiteral("Change design"), session.designs.entry(position).Name, {}, {},
-                      QStringLiteral("DesignListAction"));
+    session.logAction(actions::ChangeDesign, QStringLiteral("Change design"), session.designs.entry(position).Name);
 }
 
 void makeCurrentAndSaved(Session& session, int position)
@@ -126,11 +125,10 @@ bool NewDesign(Session& session)
     const QString name = untitledName(session.random);
     const int position = appendDesign(session, name, QString());
     selectEntry(session, position);
-    session.setProcessState(ProcessState::Set);
-    session.logAction(-2, 63, QStringLiteral("New"), name, {}, {}, QStringLiteral("NewAction"));
-    if (session.hooks.designReplaced)
-        session.hooks.designReplaced();
-    session.refreshState(ProcessState::Set);
+    session.requestState(ProcessState::Set);
+    session.logAction(actions::NewDesign, QStringLiteral("New"), name);
+    session.announceDesignReplaced();
+    session.requestRefresh(ProcessState::Set);
     session.markDesignChanged(position);
     return true;
 }
@@ -155,8 +153,7 @@ bool removeCurrentDesign(Session& session)
         != Answer::Yes)
         return false;
     RemoveDesign(session, session.app.CurrentDesign);
-    if (session.hooks.designReplaced)
-        session.hooks.designReplaced();
+    session.announceDesignReplaced();
     return true;
 }
 
@@ -173,7 +170,7 @@ void nameCurrentEntryFromBox(Session& session, const QString& text)
 
 void logCarName(Session& session)
 {
-    session.logAction(-1, 0, session.designListText, {}, {}, {}, QStringLiteral("SetCarName"));
+    session.logAction(actions::SetCarName, session.designListText);
 }
 
 } // namespace brisko

@@ -81,7 +81,7 @@ CarDesign designBeforeLoading(const Session& session)
 CarDesign designAsShown(const Session& session)
 {
     CarDesign design = session.design;
-    for (int code = 14; code <= 21; ++code)
+    for (int code : kDimensionCodes)
         *dimensionByCode(design, code) = session.fields.dimension(code);
     design.CaseRatio = session.fields.CaseRatio;
     design.FrictionForce = session.fields.FrictionForce;

@@ -1,4 +1,5 @@
 #include "session/DesignRename.h"
+#include "session/ActionCodes.h"
 
 #include "session/Session.h"
 
@@ -34,7 +35,7 @@ void renameCurrent(Session& session, const QString& name)
 {
     const int current = session.app.CurrentDesign;
     DesignListEntry& entry = session.designs.entry(current);
-    session.logAction(-2, 67, QStringLiteral("Rename"), entry.Name, name, {}, QStringLiteral("RenameAction"));
+    session.logAction(actions::RenameDesign, QStringLiteral("Rename"), entry.Name, name);
     entry.Name = name;
     entry.ListText = name;
     session.designListText = name;

@@ -1,4 +1,5 @@
 #include "session/DesignSaving.h"
+#include "session/ActionCodes.h"
 
 #include "persist/DesignFile.h"
 #include "session/DesignFileDialogs.h"
@@ -24,7 +25,7 @@ void recordSaved(Session& session, int position)
 {
     DesignListEntry& entry = session.designs.entry(position);
     entry.Saved = true;
-    session.logAction(-2, 65, QStringLiteral("Save"), entry.Name, {}, {}, QStringLiteral("SaveAction"));
+    session.logAction(actions::SaveDesign, QStringLiteral("Save"), entry.Name);
 }
 
 // Saves as a new entry, which takes the file; the current entry stays current.

@@ -47,7 +47,7 @@ QString chamberActionName(ChamberShape shape)
 
 bool isDimensionField(int code)
 {
-    return code >= 14 && code <= 21;
+    return isDimensionCode(code);
 }
 
 QString setNameOf(int code)
@@ -132,7 +132,7 @@ void ParameterEntry::setApplyEnabled(bool enabled)
 bool ParameterEntry::validateShownTexts()
 {
     DesignFieldTexts texts;
-    for (int code = 14; code <= 21; ++code)
+    for (int code : kDimensionCodes)
         texts.dimension(code) = m_session->fields.dimension(code);
     texts.CaseRatio = m_session->fields.CaseRatio;
     texts.FrictionForce = m_session->fields.FrictionForce;
@@ -188,7 +188,7 @@ bool ParameterEntry::logAndRefresh(int code, const QString& text, const QString&
 {
     if (!m_session->logAction(2, code, text, {}, {}, {}, name))
         return false;
-    m_session->refreshState(0, 0, m_session->app.CurrentState);
+    m_session->requestRefresh(m_session->app.CurrentState);
     return true;
 }
 
@@ -271,7 +271,7 @@ bool ParameterEntry::preferencesOk()
         m_session->prompter().message(kTryAgainTitle, *failure);
         return false;
     }
-    m_session->refreshState(0, 0, ProcessState::Set);
+    m_session->requestRefresh(ProcessState::Set);
     return true;
 }
 

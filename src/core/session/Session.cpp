@@ -5,12 +5,14 @@ namespace brisko {
 Session::Session(Prompter& prompter)
     : m_prompter(&prompter)
 {
+    // The library tells of its changes through the notifier, whoever listens.
+    materials.onChanged = [this](MaterialKind kind) { emit m_notifier.materialsChanged(kind); };
     showDesignInFields();
 }
 
 void Session::showDesignInFields()
 {
-    for (int code = 14; code <= 21; ++code)
+    for (int code : kDimensionCodes)
         fields.dimension(code) = *dimensionByCode(design, code);
     fields.CaseRatio = design.CaseRatio;
     fields.FrictionForce = design.FrictionForce;

@@ -13,6 +13,7 @@
 #include "persist/ActionRecord.h"
 #include "persist/DesignList.h"
 #include "persist/Portfolio.h"
+#include "session/ActionCodes.h"
 #include "session/SessionNotifier.h"
 #include "ui/Prompter.h"
 
@@ -41,14 +42,6 @@ struct FieldTexts {
     const QString& dimension(int code) const { return dimensions.at(code - 14); }
 };
 
-// What the windows do when the program logic asks for it. The main window installs
-// these; without a window they do nothing.
-struct SessionHooks {
-    std::function<void(int startAt, int arg, ProcessState state)> refreshState;
-    std::function<void(ProcessState to)> setProcessState;
-    std::function<void()> designReplaced; // design, materials or list changed wholesale: show them again
-};
-
 class Session {
 public:
     explicit Session(Prompter& prompter);
@@ -62,21 +55,14 @@ public:
     ResultTexts results;
     QString designListText = QStringLiteral("Default design"); // the DesignList box's text
     FieldTexts fields;
-    SessionHooks hooks;
 
     // Puts the design's accepted texts into the field texts.
     void showDesignInFields();
-    void refreshState(int startAt, int arg, ProcessState state)
-    {
-        if (hooks.refreshState)
-            hooks.refreshState(startAt, arg, state);
-    }
-    void refreshState(ProcessState state) { refreshState(0, 0, state); }
-    void setProcessState(ProcessState to)
-    {
-        if (hooks.setProcessState)
-            hooks.setProcessState(to);
-    }
+    // What the logic asks of the window that shows the session; without one nothing
+    // happens.
+    void requestRefresh(ProcessState state) { emit m_notifier.refreshRequested(state); }
+    void requestState(ProcessState to) { emit m_notifier.stateRequested(to); }
+    void announceDesignReplaced() { emit m_notifier.designReplaced(); }
 
     Prompter& prompter() { return *m_prompter; }
 
@@ -110,6 +96,10 @@ public:
     // false: the operation that was logging stops there.
     bool logAction(int stage, int code, OptText v1 = {}, OptText v2 = {}, OptText v3 = {}, OptText v4 = {},
                    const QString& description = {});
+    bool logAction(const Action& action, OptText v1 = {}, OptText v2 = {}, OptText v3 = {}, OptText v4 = {})
+    {
+        return logAction(action.Stage, action.Code, v1, v2, v3, v4, action.description());
+    }
 
     // Clears Saved and Simulated of a design-list entry.
     void markDesignChanged(int position) { designs.markChanged(position); }

@@ -68,14 +68,7 @@ TMSWin::TMSWin(Session& session, QWidget* parent)
     layout->addLayout(columns);
     layout->addLayout(buttons);
 
-    QPointer<TMSWin> self(this);
-    auto previous = session.materials.onChanged;
-    session.materials.onChanged = [self, previous](MaterialKind kind) {
-        if (previous)
-            previous(kind);
-        if (self)
-            self->showList(kind);
-    };
+    connect(&session.notifier(), &SessionNotifier::materialsChanged, this, [this](MaterialKind kind) { showList(kind); });
     showLibrary();
 }
 

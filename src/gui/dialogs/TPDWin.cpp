@@ -225,7 +225,7 @@ void TPDWin::finishSweep()
     m_sweep.reset();
     m_goBtn->setEnabled(true);
     m_useBestBtn->setEnabled(m_offered.has_value());
-    m_session.refreshState(m_session.app.CurrentState);
+    m_session.requestRefresh(m_session.app.CurrentState);
     emit sweepEnded();
 }
 

@@ -1,4 +1,5 @@
 #include "mainwin/DynamicControls.h"
+#include "session/ActionCodes.h"
 
 #include "analysis/Dynamics.h"
 #include "mainwin/PrototypeRefresh.h"
@@ -9,9 +10,6 @@
 namespace brisko::gui {
 
 namespace {
-
-constexpr int kDynamicStage = 5;
-constexpr int kDynamicCode = 401;
 
 struct BusyScope {
     bool& flag;
@@ -70,7 +68,7 @@ void DynamicControls::ToEndDynamicBtnClick()
     setButtons(false, true);
     {
         BusyScope busy(m_busy);
-        m_window.RefreshState(0, 0, ProcessState::Dynamic);
+        m_window.RefreshState(ProcessState::Dynamic);
     }
     if (m_rewindAfterAnimation && m_window.session().app.CurrentState == ProcessState::Dynamic) {
         m_rewindAfterAnimation = false;
@@ -100,7 +98,7 @@ void DynamicControls::rewind()
     if (!logDynamic("RewindDynamic"))
         return;
     m_window.perState().dynamicStep = kFirstFrame;
-    m_window.RefreshState(0, 0, ProcessState::Dynamic); // the run's end sets the buttons
+    m_window.RefreshState(ProcessState::Dynamic); // the run's end sets the buttons
 }
 
 // The animation let the student press a state button; the refresh that button asked
@@ -111,7 +109,7 @@ void DynamicControls::refreshAfterAnimation()
         && m_window.perState().dynamicStep == kEveryFrame;
     if (stillAnimated || !m_window.isVisible())
         return;
-    m_window.RefreshState(0, 0, m_window.session().app.CurrentState);
+    m_window.RefreshState(m_window.session().app.CurrentState);
 }
 
 void DynamicControls::setButtons(bool stepAndToEnd, bool rewind)
@@ -128,8 +126,7 @@ void DynamicControls::setButtons(bool stepAndToEnd, bool rewind)
 // A record that cannot be written (the message has named the file) stops the click.
 bool DynamicControls::logDynamic(const char* value)
 {
-    return m_window.session().logAction(kDynamicStage, kDynamicCode, QString::fromLatin1(value), {}, {}, {},
-                                 QStringLiteral("VPDynamic"));
+    return m_window.session().logAction(actions::DynamicState, QString::fromLatin1(value));
 }
 
 } // namespace brisko::gui

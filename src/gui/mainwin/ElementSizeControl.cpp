@@ -1,4 +1,5 @@
 #include "mainwin/ElementSizeControl.h"
+#include "session/ActionCodes.h"
 
 #include "analysis/ElementScan.h"
 #include "mainwin/TRPWin.h"
@@ -36,10 +37,9 @@ void ElementSizeControl::ElementSizeSliderChange(int position)
         return; // the size already in effect: nothing to log or recompute
     session.fields.ElementStepSize = size;
     session.design.ElementStepSize = size;
-    if (!session.logAction(4, 301, QStringLiteral("NewStepSize"), QString::number(position), {}, {},
-                           QStringLiteral("VPProperties")))
+    if (!session.logAction(actions::PropertiesState, QStringLiteral("NewStepSize"), QString::number(position)))
         return;
-    m_window.RefreshState(0, 0, ProcessState::Prop);
+    m_window.RefreshState(ProcessState::Prop);
 }
 
 } // namespace brisko::gui

@@ -31,8 +31,8 @@ struct MainWindowSeams {
     std::function<void()> enterSetPartEditor;
     std::function<void()> leaveSetPartEditor;
 
-    // Offers to save the current design: 1, 2, 5, 6, 7 go on; 3 and 4 cancel.
-    std::function<int()> saveIfNeeded = [] { return 7; };
+    // Offers to save the current design; its SaveOutcome.
+    std::function<int()> saveIfNeeded;
     std::function<void()> openDesign;
     std::function<void()> saveDesignAs;
     std::function<void()> showPreferences;

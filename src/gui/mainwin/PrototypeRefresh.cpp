@@ -58,7 +58,7 @@ void PrototypeRefresh::installBuildView(MainWindowSeams& seams)
                 m_lock->unlock();
         });
     }
-    const auto refreshAfter = [this] { m_window.RefreshState(0, 0, m_window.session().app.CurrentState); };
+    const auto refreshAfter = [this] { m_window.RefreshState(m_window.session().app.CurrentState); };
     seams.stopBuildDrawing = [this, refreshAfter] {
         if (m_buildView->isDrawing())
             m_buildView->abandon(refreshAfter);

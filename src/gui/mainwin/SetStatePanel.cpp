@@ -78,14 +78,7 @@ SetStatePanel::SetStatePanel(Session& session, QWidget* parent)
     showDesign();
     selectPart(1); // "Outer layer"
 
-    QPointer<SetStatePanel> self(this);
-    auto previous = session.materials.onChanged;
-    session.materials.onChanged = [self, previous](MaterialKind kind) {
-        if (previous)
-            previous(kind);
-        if (self)
-            self->showMaterials();
-    };
+    connect(&session.notifier(), &SessionNotifier::materialsChanged, this, [this] { showMaterials(); });
 }
 
 void SetStatePanel::buildControls()
@@ -112,7 +105,7 @@ void SetStatePanel::buildControls()
     static const char* const fieldNames[8] = {"SpringWidthEF", "SpringLengthEF", "DriveAxleDiaEF",
                                               "OtherAxleDiaEF", "DriveWhlDiaEF", "OtherWhlDiaEF",
                                               "OtherAxleLengthEF", "DriveAxleLengthEF"};
-    for (int code = 14; code <= 21; ++code)
+    for (int code : kDimensionCodes)
         m_fields[code - 14] = makeDimensionField(code, fieldNames[code - 14]);
 
     m_applyBtn = new QPushButton(QStringLiteral("Apply"), this);
@@ -228,7 +221,7 @@ void SetStatePanel::showDriveFields(DriveType drive)
 
 void SetStatePanel::showDesign()
 {
-    for (int code = 14; code <= 21; ++code)
+    for (int code : kDimensionCodes)
         showFieldText(code);
     for (int slot = 0; slot < kMaterialSlots; ++slot)
         showMaterialList(slot);

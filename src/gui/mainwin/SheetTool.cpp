@@ -41,7 +41,7 @@ void SheetToolContext::setSheetCursor(Qt::CursorShape shape)
 
 void SheetToolContext::refreshSet()
 {
-    m_window.RefreshState(0, 0, ProcessState::Set);
+    m_window.RefreshState(ProcessState::Set);
 }
 
 SheetTool::SheetTool(SheetToolContext& context, QAbstractButton* button)

@@ -40,7 +40,7 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
 
 TRPWin::~TRPWin()
 {
-    m_session.hooks = {}; // nothing may call back into a window being destroyed
+    QObject::disconnect(&m_session.notifier(), nullptr, this, nullptr); // nothing may call back into a window being destroyed
 }
 
 void TRPWin::installHelpLinks()
@@ -50,10 +50,11 @@ void TRPWin::installHelpLinks()
 
 void TRPWin::installSessionHooks()
 {
-    m_session.hooks.setProcessState = [this](ProcessState to) { SetProcessState(m_session.app.CurrentState, to); };
-    m_session.hooks.refreshState = [this](int startAt, int arg, ProcessState state) {
-        RefreshState(startAt, arg, state);
-    };
+    SessionNotifier* notifier = &m_session.notifier();
+    connect(notifier, &SessionNotifier::stateRequested, this,
+            [this](ProcessState to) { SetProcessState(m_session.app.CurrentState, to); });
+    connect(notifier, &SessionNotifier::refreshRequested, this, [this](ProcessState state) { RefreshState(state); });
+    connect(notifier, &SessionNotifier::designReplaced, this, &TRPWin::showWholeDesign);
 }
 
 void TRPWin::installDefaultSeams()

@@ -56,7 +56,7 @@ public:
 
     // The design-process state machine.
     void SetProcessState(ProcessState from, ProcessState to);
-    void RefreshState(int startAt, int arg, ProcessState state);
+    void RefreshState(ProcessState state, int arg = 0);
 
     // State buttons.
     void VPSetBtnClick();

@@ -1,7 +1,9 @@
 // Start-up, resizing and closing of the main window.
 #include "mainwin/TRPWin.h"
+#include "session/ActionCodes.h"
 
 #include "session/DesignListOps.h"
+#include "session/DesignSaving.h"
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
@@ -67,24 +69,23 @@ bool TRPWin::attachPortfolio(const QString& path)
 void TRPWin::finishStartUp()
 {
     m_started = true;
-    m_session.logAction(-1, 61, kProgramVersion, {}, {}, {}, QStringLiteral("ProgramStart"));
+    m_session.logAction(actions::ProgramStart, kProgramVersion);
     callSeam(m_seams.recomputeLayout);
     loadPresetShape(m_session.design, 0);
     m_session.designListText = presetListText(0);
-    if (m_session.hooks.designReplaced)
-        m_session.hooks.designReplaced();
+    m_session.announceDesignReplaced();
     callSeam(m_seams.enterSetPartEditor);
     m_session.design.clearWeights();
     m_session.design.KeptOtherWheelDiameter = m_session.design.OtherWheelDiameter;
     m_seams.drawSheetBackground();
-    RefreshState(0, 0, ProcessState::Set);
+    RefreshState(ProcessState::Set);
 }
 
 void TRPWin::ResetDesignDefaults()
 {
     CarDesign& design = m_session.design;
     resetDesignDefaults(design);
-    for (int code = 14; code <= 21; ++code)
+    for (int code : kDimensionCodes)
         m_session.fields.dimension(code) = *dimensionByCode(design, code);
     design.CaseRatio = m_session.fields.CaseRatio;
     design.FrictionForce = m_session.fields.FrictionForce;
@@ -92,8 +93,7 @@ void TRPWin::ResetDesignDefaults()
         rwd->setChecked(true);
     m_session.app.EditMode.clear();
     callSeam(m_seams.recomputeLayout);
-    if (m_session.hooks.designReplaced)
-        m_session.hooks.designReplaced();
+    m_session.announceDesignReplaced();
 }
 
 void TRPWin::NewDesign()
@@ -111,10 +111,10 @@ void TRPWin::FormResize()
     callSeam(m_seams.recomputeLayout);
     if (m_session.app.CurrentState == ProcessState::Print) {
         SetProcessState(ProcessState::Print, ProcessState::Set);
-        RefreshState(0, 0, ProcessState::Set);
+        RefreshState(ProcessState::Set);
         return;
     }
-    RefreshState(0, 0, m_session.app.CurrentState);
+    RefreshState(m_session.app.CurrentState);
 }
 
 void TRPWin::resizeEvent(QResizeEvent* event)
@@ -155,11 +155,11 @@ void TRPWin::closeEvent(QCloseEvent* event)
 // be written (the message has named the file) does not keep the program open.
 bool TRPWin::closeQuery()
 {
-    const int answer = m_seams.saveIfNeeded ? m_seams.saveIfNeeded() : 7;
-    if (answer == 3 || answer == 4)
-        return false;
+    const int answer = m_seams.saveIfNeeded ? m_seams.saveIfNeeded() : NothingToSave;
+    if (!mayReplaceDesign(answer))
+        return false; // not saved, or cancelled: the program stays open
     m_closing = true;
-    m_session.logAction(-1, 62, kProgramVersion, {}, {}, {}, QStringLiteral("ProgramEnd"));
+    m_session.logAction(actions::ProgramEnd, kProgramVersion);
     return true;
 }
 

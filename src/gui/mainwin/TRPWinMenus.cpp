@@ -1,5 +1,6 @@
 // The main menu: File, Setup, History, Download and Help.
 #include "mainwin/TRPWin.h"
+#include "session/ActionCodes.h"
 
 #include "dialogs/TCSWin.h"
 
@@ -115,14 +116,14 @@ void TRPWin::ChooseBackgroundColorClick()
 void TRPWin::PowerDesignClick()
 {
     m_session.markCurrentDesignChanged();
-    if (!m_session.logAction(-2, 70, QStringLiteral("Power design"), {}, {}, {}, QStringLiteral("PowerDesign")))
+    if (!m_session.logAction(actions::PowerDesign, QStringLiteral("Power design")))
         return;
     callSeam(m_seams.showPowerDesigner);
 }
 
 void TRPWin::ViewDesignHistoryClick()
 {
-    if (!m_session.logAction(-2, 71, QStringLiteral("ViewDP"), {}, {}, {}, QStringLiteral("ViewDP")))
+    if (!m_session.logAction(actions::ViewPortfolio, QStringLiteral("ViewDP")))
         return;
     callSeam(m_seams.showDesignHistory);
 }

@@ -1,6 +1,7 @@
 // The race state's playback: the race clock, the lanes taken from the design list
 // and the speed slider.
 #include "mainwin/TRPWin.h"
+#include "session/ActionCodes.h"
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/PrototypeRefresh.h"
@@ -61,8 +62,7 @@ void TRPWin::TimerTimer()
 void TRPWin::RaceSliderChange(int position)
 {
     m_raceClock->setInterval(raceTimerInterval(position));
-    m_session.logAction(6, 501, QStringLiteral("NewInterval"), raceSpeedText(position), {}, {},
-                        QStringLiteral("VPRace"));
+    m_session.logAction(actions::RaceState, QStringLiteral("NewInterval"), raceSpeedText(position));
 }
 
 } // namespace brisko::gui

@@ -1,6 +1,7 @@
 // The seven state buttons: switch the state, recompute it and log the entry.
 // A record that cannot be written ends the handler there.
 #include "mainwin/TRPWin.h"
+#include "session/ActionCodes.h"
 
 #include "output/TPPWin.h"
 
@@ -22,8 +23,8 @@ constexpr int kRaceLanes = 16;
 void TRPWin::VPSetBtnClick()
 {
     SetProcessState(m_session.app.CurrentState, ProcessState::Set);
-    RefreshState(0, 0, ProcessState::Set);
-    if (!m_session.logAction(1, 101, {}, {}, {}, {}, QStringLiteral("VPSet")))
+    RefreshState(ProcessState::Set);
+    if (!m_session.logAction(actions::SetState))
         return;
     m_setPanel->setApplyEnabled(false);
 }
@@ -36,8 +37,8 @@ void TRPWin::VPBuildBtnClick()
     SetProcessState(m_session.app.CurrentState, ProcessState::Build);
     setEnabledByName("StepForward3DBtn", false);
     setEnabledByName("ToEnd3DBtn", false);
-    RefreshState(0, 0, ProcessState::Build);
-    m_session.logAction(3, 201, {}, {}, {}, {}, QStringLiteral("VPBuild"));
+    RefreshState(ProcessState::Build);
+    m_session.logAction(actions::BuildState);
 }
 
 void TRPWin::VPPropBtnClick()
@@ -45,8 +46,8 @@ void TRPWin::VPPropBtnClick()
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Prop);
     m_elementSize->showDesign();
-    RefreshState(0, 0, ProcessState::Prop);
-    m_session.logAction(4, 301, {}, {}, {}, {}, QStringLiteral("VPProperties"));
+    RefreshState(ProcessState::Prop);
+    m_session.logAction(actions::PropertiesState);
 }
 
 void TRPWin::VPDynPerfBtnClick()
@@ -56,8 +57,8 @@ void TRPWin::VPDynPerfBtnClick()
     m_session.design.ElementStepSize = QStringLiteral("9");
     m_session.fields.ElementStepSize = QStringLiteral("9");
     m_perState.dynamicStep = 1;
-    RefreshState(0, 0, ProcessState::Dynamic);
-    m_session.logAction(5, 401, {}, {}, {}, {}, QStringLiteral("VPDynamic"));
+    RefreshState(ProcessState::Dynamic);
+    m_session.logAction(actions::DynamicState);
 }
 
 void TRPWin::VPRaceBtnClick()
@@ -67,8 +68,8 @@ void TRPWin::VPRaceBtnClick()
     m_raceLanes.clear();
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Race);
-    RefreshState(0, 0, ProcessState::Race);
-    m_session.logAction(6, 501, QString::number(simulatedAmongFirst16()), {}, {}, {}, QStringLiteral("VPRace"));
+    RefreshState(ProcessState::Race);
+    m_session.logAction(actions::RaceState, QString::number(simulatedAmongFirst16()));
 }
 
 void TRPWin::raceDesigns(const QVector<int>& positions)
@@ -88,15 +89,15 @@ void TRPWin::VPPreviewBtnClick()
     setEnabledByName("StepPVBtn", true);
     setEnabledByName("RewindPvBtn", false);
     SetProcessState(m_session.app.CurrentState, ProcessState::Preview);
-    RefreshState(0, 0, ProcessState::Preview);
-    m_session.logAction(7, 601, {}, {}, {}, {}, QStringLiteral("VPPreview"));
+    RefreshState(ProcessState::Preview);
+    m_session.logAction(actions::PreviewState);
 }
 
 void TRPWin::VPPrintBtnClick()
 {
     SetProcessState(m_session.app.CurrentState, ProcessState::Print);
-    RefreshState(0, 0, ProcessState::Print);
-    if (!m_session.logAction(8, 701, {}, {}, {}, {}, QStringLiteral("VPPrint")))
+    RefreshState(ProcessState::Print);
+    if (!m_session.logAction(actions::PrintState))
         return;
     m_paperPrototype->showWindow();
 }

@@ -176,7 +176,7 @@ void TRPWin::setEnabledByName(const char* name, bool enabled)
         widget->setEnabled(enabled);
 }
 
-void TRPWin::RefreshState(int startAt, int arg, ProcessState state)
+void TRPWin::RefreshState(ProcessState state, int arg)
 {
     if (m_refreshing)
         return; // a refresh already running (it lets events through) is not started again

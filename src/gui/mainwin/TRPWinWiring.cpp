@@ -75,7 +75,6 @@ void TRPWin::installDesignSeams()
         SaveDesignAs(m_session);
         m_listBar->showList();
     };
-    m_session.hooks.designReplaced = [this] { showWholeDesign(); };
 }
 
 // The design, its materials or the list changed wholesale.

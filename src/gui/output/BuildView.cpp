@@ -1,4 +1,5 @@
 #include "output/BuildView.h"
+#include "session/ActionCodes.h"
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/PrototypeRefresh.h"
@@ -19,8 +20,6 @@ namespace brisko::gui {
 
 namespace {
 
-constexpr int kBuildStage = 3;
-constexpr int kBuildCode = 201;
 constexpr float kSizeTolerance = 0.001f;
 
 } // namespace
@@ -233,7 +232,7 @@ bool BuildView::eventFilter(QObject* watched, QEvent* event)
 bool BuildView::logBuild(const QString& value, const QString& position)
 {
     const OptText second = position.isEmpty() ? OptText{} : OptText{position};
-    return m_window.session().logAction(kBuildStage, kBuildCode, value, second, {}, {}, QStringLiteral("VPBuild"));
+    return m_window.session().logAction(actions::BuildState, value, second);
 }
 
 void BuildView::setPlayControlsEnabled(bool enabled)

@@ -1,4 +1,5 @@
 #include "output/PreviewControls.h"
+#include "session/ActionCodes.h"
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/PrototypeRefresh.h"
@@ -9,11 +10,6 @@
 #include <QLabel>
 
 namespace brisko::gui {
-
-namespace {
-constexpr int kPreviewStage = 7;
-constexpr int kPreviewCode = 601;
-} // namespace
 
 PreviewControls::PreviewControls(TRPWin& window, PrototypeRefresh& refresh)
     : QObject(&window)
@@ -77,8 +73,7 @@ void PreviewControls::RewindPvBtnClick()
 
 bool PreviewControls::logPreview(const char* value)
 {
-    return m_window.session().logAction(kPreviewStage, kPreviewCode, QString::fromLatin1(value), {}, {}, {},
-                                        QStringLiteral("VPPreview"));
+    return m_window.session().logAction(actions::PreviewState, QString::fromLatin1(value));
 }
 
 void PreviewControls::enable(const char* name, bool enabled)

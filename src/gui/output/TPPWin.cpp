@@ -126,7 +126,8 @@ void TPPWin::print(PrintChoice choice, QPrinter& device)
         const PaperPrototype prototype =
             paperPrototypeOf(m_session.design, m_session.materials, m_session.designListText);
         failure = m_pages.print(choice, prototype, device, [&](const PrintRecord& r) {
-            recordFailed = !m_session.logAction(8, 701, r.Letter, r.Letter, r.Letter, r.Letter, r.Description);
+            recordFailed = !m_session.logAction(actions::PrintState.Stage, actions::PrintState.Code, r.Letter, r.Letter, r.Letter,
+                                                 r.Letter, r.Description);
             return !recordFailed;
         });
     }
@@ -135,7 +136,7 @@ void TPPWin::print(PrintChoice choice, QPrinter& device)
     // The design view is redrawn as the Set state shows it while the main window
     // stays in the Print state; a student who went on to another state keeps it.
     if (m_session.app.CurrentState == ProcessState::Print)
-        m_session.refreshState(ProcessState::Set);
+        m_session.requestRefresh(ProcessState::Set);
 }
 
 } // namespace brisko::gui
