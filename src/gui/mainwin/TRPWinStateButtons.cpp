@@ -79,7 +79,7 @@ void TRPWin::raceDesigns(const QVector<int>& positions)
     m_raceLanes = positions.mid(0, kRaceLanes);
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Race);
-    RefreshState(0, 0, ProcessState::Race);
+    RefreshState(ProcessState::Race);
     m_session.logAction(6, 501, QString::number(m_raceLanes.size()), {}, {}, {}, QStringLiteral("VPRace"));
 }
 
