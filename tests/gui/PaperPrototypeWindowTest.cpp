@@ -1,8 +1,10 @@
 #include "PdfPages.h"
 #include "ProgramFixture.h"
 
+#include "output/PaperPrototype.h"
 #include "output/TPPWin.h"
 
+#include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,6 +56,23 @@ protected:
 };
 
 } // namespace
+
+TEST_F(PaperPrototypeWindow, TheReportPrintsTheFiguresTheWindowShows)
+{
+    click("AWDBtn");
+    click("VPRaceBtn"); // the whole run, shown in every panel
+    const DesignReportTexts report =
+        paperPrototypeOf(win().session().design, win().session().materials, win().session().designListText).Report;
+    const std::pair<const char*, QString> shown[] = {
+        {"TimeEF", report.TimeTo15},           {"TopSpeedEF", report.SpeedAt15},
+        {"PoweredDistanceEF", report.ProjectedDistance}, {"ProjectedMassEF", report.TotalMass},
+        {"FoamMassEF", report.BoardMass},      {"RevsEF", report.Revolutions},
+        {"MaxRealTorqueEF", report.MaxTorque}, {"CaseWidthEF", report.ChamberWidth},
+        {"LayersCoredEF", report.CoredLayers}, {"TrueCentroidEF", report.CentroidX},
+    };
+    for (const auto& [name, printed] : shown)
+        EXPECT_EQ(win().findChild<QLineEdit*>(QString::fromLatin1(name))->text(), printed) << name;
+}
 
 TEST_F(PaperPrototypeWindow, OpensBesideTheMainWindowWithItsFiveChoices)
 {

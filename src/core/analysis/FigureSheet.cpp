@@ -88,6 +88,8 @@ FigureSheet figuresOf(const VirtualPrototype& vp)
     sheet.Records.PoweredDistance = sheet.Simulate.RunDistance;
     sheet.Records.TopSpeed = sheet.Simulate.TopSpeed;
     sheet.Records.ProjectedMass = sheet.Analyze.TotalMass;
+    sheet.DetailsWindow = prototypeDetailsOf(vp, vp.design());
+    sheet.SpringLength = chamberFieldTexts(vp.mass(), vp.design()).SpringLength;
     return sheet;
 }
 

@@ -7,6 +7,8 @@
 // Each group is a template over what stands for one figure: QString in the sheet,
 // a field of a panel in the window. The lists below name each figure once; a panel
 // that shows a group must give a field for every figure of it.
+#include "analysis/PrototypeDetails.h"
+
 #include <QString>
 
 namespace brisko {
@@ -73,6 +75,10 @@ struct FigureSheet {
     DetailFigures<QString> Details;
     SimulateFigures<QString> Simulate;
     ResultTexts Records;
+    // The virtual-prototype details window's record, which the printed report reads.
+    PrototypeDetails DetailsWindow;
+    // The spring length field's text as the sizing rewrites it from its value.
+    QString SpringLength;
 
     // Every figure with its name, in the order of the groups.
     template <class Visit>

@@ -1,6 +1,7 @@
 #include "output/PaperPrototype.h"
 
 #include "model/DesignFigures.h"
+#include "analysis/ChamberSizing.h"
 #include "analysis/PrototypeDetails.h"
 #include "analysis/VirtualPrototype.h"
 
@@ -43,20 +44,16 @@ int roundedCount(const QString& text)
 
 } // namespace
 
-DesignReportTexts reportTextsOf(const VirtualPrototype& vp, const CarDesign& d, const MaterialLibrary& m,
-                                const QString& designName)
+DesignReportTexts reportTextsOf(const FigureSheet& sheet, bool skidShown, const CarDesign& d,
+                                const MaterialLibrary& m, const QString& designName)
 {
-    const ChamberFieldTexts chamber = chamberFieldTexts(vp.mass(), d);
-    const MassFieldTexts mass = massFieldTexts(vp.mass());
-    const PrototypeDetails details = prototypeDetailsOf(vp, d);
-    const SpringFigures& spring = vp.spring();
-    const DynamicResult& run = vp.dynamic();
+    const PrototypeDetails& details = sheet.DetailsWindow;
 
     DesignReportTexts t;
     t.DesignName = designName;
     t.AllWheelDrive = d.Drive == DriveType::AWD;
     t.SpringWidth = d.SpringWidth;
-    t.SpringLength = chamber.SpringLength;
+    t.SpringLength = sheet.SpringLength;
     t.AxleLength = details.AxleLength;
     t.DriveWheelDia = d.DriveWheelDiameter;
     t.OtherWheelDia = d.OtherWheelDiameter;
@@ -65,27 +62,27 @@ DesignReportTexts reportTextsOf(const VirtualPrototype& vp, const CarDesign& d, 
     takeMaterialTexts(t, d, m);
     t.ElementSize = d.ElementStepSize;
 
-    t.Revolutions = spring.revolutionsText();
-    t.TimeTo15 = run.TimeTo15;
-    t.SpeedAt15 = run.TopSpeed;
-    t.ProjectedDistance = run.PoweredDistance;
-    t.Skid = vp.advisories().Skid.Shown;
+    t.Revolutions = sheet.Analyze.Revolutions;
+    t.TimeTo15 = sheet.Simulate.TimeTo15;
+    t.SpeedAt15 = sheet.Simulate.TopSpeed;
+    t.ProjectedDistance = sheet.Simulate.RunDistance;
+    t.Skid = skidShown;
     t.PropulsiveForce = details.PropulsionLeft;
     t.TractionLeft = details.TractionLeft;
     t.TractionRight = details.TractionRight;
-    t.BoardMass = mass.BoardMass;
-    t.SpringMass = mass.SpringMass;
-    t.AxleMass = mass.AxleMass;
-    t.TotalMass = mass.TotalMass;
+    t.BoardMass = sheet.Analyze.BoardMass;
+    t.SpringMass = sheet.Analyze.SpringMass;
+    t.AxleMass = sheet.Analyze.AxleMass;
+    t.TotalMass = sheet.Analyze.TotalMass;
 
-    t.MaxTorque = spring.maxRealTorqueText();
+    t.MaxTorque = sheet.Analyze.MaxRealTorque;
     t.ChamberInnerDia = details.CaseInnerDia;
     t.ChamberOuterDia = details.CaseOuterDia;
-    t.ChamberWidth = chamber.CaseWidth;
-    t.CarWidth = chamber.CarWidth;
+    t.ChamberWidth = sheet.Build.CaseWidth;
+    t.CarWidth = sheet.Build.CarWidth;
     t.TotalLayers = details.NumberOfLayers;
-    t.CoredLayers = chamber.LayersCored;
-    t.NonCoredLayers = chamber.LayersFull;
+    t.CoredLayers = sheet.Build.CoredLayers;
+    t.NonCoredLayers = sheet.Build.FullLayers;
     t.BottlesNeeded = details.BottlesNeeded;
     t.CentroidX = details.TrueCentroid;
     t.NormalUnwound = details.NormalForceAtRest;
@@ -104,7 +101,7 @@ PaperPrototype paperPrototypeOf(const CarDesign& design, const MaterialLibrary& 
     VirtualPrototype vp(p.Design, p.Materials);
     vp.refresh(ProcessState::Dynamic, kNoFrame);
     p.Mass = vp.mass();
-    p.Report = reportTextsOf(vp, p.Design, p.Materials, designName);
+    p.Report = reportTextsOf(figuresOf(vp), vp.advisories().Skid.Shown, p.Design, p.Materials, designName);
     p.CoredLayers = roundedCount(p.Report.CoredLayers);
     p.NonCoredLayers = roundedCount(p.Report.NonCoredLayers);
     return p;

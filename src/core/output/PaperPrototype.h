@@ -2,6 +2,7 @@
 // Everything the paper prototype prints, taken once from a refreshed virtual
 // prototype: the design as the refresh left it, its materials, the chamber and
 // layer figures and the report's texts. The pages are painted from it alone.
+#include "analysis/FigureSheet.h"
 #include "analysis/MassModel.h"
 #include "geometry/CarGeometry.h"
 #include "model/CarDesign.h"
@@ -31,8 +32,10 @@ struct PaperPrototype {
 // not touched) and takes what the pages print from it.
 PaperPrototype paperPrototypeOf(const CarDesign& design, const MaterialLibrary& materials, const QString& designName);
 
-// The report's texts from the figures of a refreshed prototype.
-DesignReportTexts reportTextsOf(const VirtualPrototype& prototype, const CarDesign& design,
+// The report's texts: the figures as the window shows them (the figure sheet of a
+// refreshed prototype, the details included), the design's own texts and its
+// materials.
+DesignReportTexts reportTextsOf(const FigureSheet& sheet, bool skidShown, const CarDesign& design,
                                 const MaterialLibrary& materials, const QString& designName);
 
 // The regions of the templates in the printer frame of `printer`.

@@ -4,6 +4,7 @@
 // the sheet (the design view, the build view, the preview and print pictures),
 // shows the figure sheet in the panels and the advisories, and lets events through
 // while a run is animated. It computes no figure itself.
+#include "analysis/FigureSheet.h"
 #include "analysis/PrototypeDetails.h"
 #include "analysis/RefreshObserver.h"
 #include "analysis/VirtualPrototype.h"
@@ -44,7 +45,7 @@ public:
 
     const VirtualPrototype& prototype() const;
     // The texts of the virtual-prototype details (`VPWin`) from the last refresh.
-    PrototypeDetails details() const { return prototypeDetailsOf(prototype(), prototype().design()); }
+    PrototypeDetails details() const { return figuresOf(prototype()).DetailsWindow; }
     float lastCaseOuterDia() const { return prototype().mass().CaseOuterDia; }
 
     // The layout step: the sheet scaled into the room the window leaves beside and
