@@ -296,7 +296,7 @@ int main(int argc, char** argv)
         loaded.name = presetNames().at(options.preset);
     } else {
         QString error;
-        if (!readDesignFile(options.file, OlderLayout::Read, loaded, &error))
+        if (!parseDesignFile(options.file, OlderLayout::Read, loaded, &error))
             fail(QString(error).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     }
     CarDesign& design = loaded.design;

@@ -127,7 +127,7 @@ TEST_F(ClassStandingsTest, RefusedFilesBecomeRowsWithTheReadersMessage)
         ASSERT_NE(row, standings.rows().end());
         DesignFileContents contents;
         QString error;
-        EXPECT_FALSE(readDesignFile(dir.filePath(name), OlderLayout::Read, contents, &error));
+        EXPECT_FALSE(parseDesignFile(dir.filePath(name), OlderLayout::Read, contents, &error));
         EXPECT_TRUE(row->Refused);
         EXPECT_EQ(row->Place, 0);
         EXPECT_EQ(row->Message, error.simplified());

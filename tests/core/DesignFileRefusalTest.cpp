@@ -327,7 +327,7 @@ TEST_F(DesignFileRefusal, FuzzedFilesAreReadOrRefusedCleanly)
     QRandomGenerator random(20240607);
     const SessionState before(session);
     DesignFileContents open;
-    ASSERT_TRUE(readDesignFile(path("open.brsk"), OlderLayout::Refused, open, nullptr));
+    ASSERT_TRUE(parseDesignFile(path("open.brsk"), OlderLayout::Refused, open, nullptr));
     const QByteArray openBytes = designFileBytes(open.design, open.materials, open.name);
     int refused = 0;
     int analysed = 0;

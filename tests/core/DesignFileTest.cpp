@@ -20,7 +20,7 @@ protected:
     {
         DesignFileContents contents;
         QString error;
-        EXPECT_TRUE(readDesignFile(file, older, contents, &error)) << error.toStdString();
+        EXPECT_TRUE(parseDesignFile(file, older, contents, &error)) << error.toStdString();
         return contents;
     }
 
@@ -152,7 +152,7 @@ TEST_F(DesignFileTest, ZeroMassWeightsAreRefusedLikeTypedOnes)
     writeBytes(path(), bytes);
     DesignFileContents contents;
     QString error;
-    EXPECT_FALSE(readDesignFile(path(), OlderLayout::Refused, contents, &error));
+    EXPECT_FALSE(parseDesignFile(path(), OlderLayout::Refused, contents, &error));
     EXPECT_TRUE(error.contains("a weight's mass is \"0\"")) << error.toStdString();
 }
 
@@ -173,7 +173,7 @@ TEST_F(DesignFileTest, OlderLayoutReadsItsOwnOrder)
     start.design.InnerOutline.append({1, 1});
     start.name = "was here";
     QString error;
-    ASSERT_TRUE(readDesignFile(path(), OlderLayout::Read, start, &error)) << error.toStdString();
+    ASSERT_TRUE(parseDesignFile(path(), OlderLayout::Read, start, &error)) << error.toStdString();
     const CarDesign& d = start.design;
     EXPECT_TRUE(start.olderLayout);
     EXPECT_EQ(start.name, "");
@@ -198,7 +198,7 @@ TEST_F(DesignFileTest, OlderLayoutReadsItsOwnOrder)
     EXPECT_EQ(d.FrontAxle.XUnits, 115.0f);
 
     DesignFileContents refused;
-    EXPECT_FALSE(readDesignFile(path(), OlderLayout::Refused, refused, &error));
+    EXPECT_FALSE(parseDesignFile(path(), OlderLayout::Refused, refused, &error));
     EXPECT_TRUE(error.contains("Line 1")) << error.toStdString();
 }
 

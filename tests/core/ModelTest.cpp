@@ -54,7 +54,7 @@ TEST(Presets, ResetLeavesThePreferencesAlone)
     d.Drive = DriveType::AWD;
     d.Materials[SpringSlot] = 2;
     d.FrontAxle.setUnits(200, 30);
-    resetDesignDefaults(d);
+    applyDefaultDesign(d);
     EXPECT_EQ(d.SpringWidth, "1.5");
     EXPECT_EQ(d.DriveWheelDiameter, "4.80");
     EXPECT_EQ(d.Drive, DriveType::RWD);

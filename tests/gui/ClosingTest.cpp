@@ -28,13 +28,13 @@ TEST_F(Closing, QuitWritesProgramEndLast)
 TEST_F(Closing, CancellingTheSaveQuestionKeepsTheWindowOpen)
 {
     for (int cancel : {3, 4}) {
-        win().seams().saveIfNeeded = [cancel] { return cancel; };
+        win().seams().offerToSave = [cancel] { return cancel; };
         win().close();
         EXPECT_TRUE(win().isVisible());
         EXPECT_FALSE(program->hasEnded());
     }
     EXPECT_EQ(records().size(), 1);
-    win().seams().saveIfNeeded = [] { return 1; };
+    win().seams().offerToSave = [] { return 1; };
     win().close();
     EXPECT_TRUE(program->hasEnded());
     EXPECT_EQ(field(lastRecord(), 14), "ProgramEnd");

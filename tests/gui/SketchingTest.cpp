@@ -186,7 +186,7 @@ TEST_F(Sketching, ClosingTheWindowDuringADrawingAsksAndSavesTheCommittedDesign)
 
     DesignFileContents read;
     QString error;
-    ASSERT_TRUE(readDesignFile(path, OlderLayout::Refused, read, &error)) << error.toStdString();
+    ASSERT_TRUE(parseDesignFile(path, OlderLayout::Refused, read, &error)) << error.toStdString();
     EXPECT_EQ(read.design.OuterOutline, committed) << "the unfinished drawing is not saved";
 }
 

@@ -54,7 +54,7 @@ void loadPresetShape(CarDesign& design, int position, QPoint origin)
     design.InnerOutline.setPoints(shifted(*inner));
 }
 
-void resetDesignDefaults(CarDesign& design)
+void applyDefaultDesign(CarDesign& design)
 {
     const CarDesign fresh;
     design.SpringWidth = fresh.SpringWidth;

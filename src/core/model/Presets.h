@@ -20,7 +20,7 @@ void loadPresetShape(CarDesign& design, int position, QPoint origin = {});
 
 // The design part of the reset: the eight dimension texts, RWD, all materials 0,
 // the front axle defaults. Leaves case ratio, friction, chamber and step size.
-void resetDesignDefaults(CarDesign& design);
+void applyDefaultDesign(CarDesign& design);
 
 // "Untitled design " + two letters A..Y + a number 0..999, e.g. "Untitled design KQ38".
 QString untitledName(QRandomGenerator& random);

@@ -102,7 +102,7 @@ StandingRow analyseDesignFile(const QString& path)
     row.FileName = QFileInfo(path).fileName();
     DesignFileContents contents;
     QString error;
-    if (!readDesignFile(path, OlderLayout::Read, contents, &error)) {
+    if (!parseDesignFile(path, OlderLayout::Read, contents, &error)) {
         row.Refused = true;
         row.Message = error.simplified();
         return row;

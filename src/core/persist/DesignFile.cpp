@@ -276,7 +276,7 @@ bool ReadLegacyDesignFile(DesignFileLines& lines, DesignFileContents& into)
         && lines.expectEnd();
 }
 
-bool readDesignFile(const QString& path, OlderLayout older, DesignFileContents& into, QString* error)
+bool parseDesignFile(const QString& path, OlderLayout older, DesignFileContents& into, QString* error)
 {
     auto refuse = [&](const QString& why) {
         if (error)

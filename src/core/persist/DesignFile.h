@@ -47,9 +47,9 @@ enum class OlderLayout { Refused, Read };
 // Opens and reads a design file. Version 3 files are read by ReadDesignFile; a file
 // whose first line is not the marker is read by ReadLegacyDesignFile when `older` is
 // Read and refused otherwise. `into` changes only when the whole file was read.
-bool readDesignFile(const QString& path, OlderLayout older, DesignFileContents& into, QString* error);
+bool parseDesignFile(const QString& path, OlderLayout older, DesignFileContents& into, QString* error);
 
-// As readDesignFile, for the bytes of a file already in memory; `path` names the
+// As parseDesignFile, for the bytes of a file already in memory; `path` names the
 // file in messages.
 bool readDesignBytes(const QByteArray& bytes, const QString& path, OlderLayout older, DesignFileContents& into,
                      QString* error);

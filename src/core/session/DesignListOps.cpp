@@ -25,7 +25,7 @@ bool readIntoContents(Session& session, const QString& path, OlderLayout older, 
 {
     contents.design = designBeforeLoading(session);
     QString error;
-    if (readDesignFile(path, older, contents, &error))
+    if (parseDesignFile(path, older, contents, &error))
         return true;
     session.prompter().message(QStringLiteral("Design file"), error);
     return false;

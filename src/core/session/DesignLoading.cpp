@@ -68,7 +68,7 @@ void chooseChamber(Session& session, FieldChangeLog& log, ChamberShape chamber)
 CarDesign designBeforeLoading(const Session& session)
 {
     CarDesign design = session.design;
-    resetDesignDefaults(design);
+    applyDefaultDesign(design);
     design.CaseRatio = session.fields.CaseRatio;
     design.FrictionForce = session.fields.FrictionForce;
     design.ElementStepSize = session.fields.ElementStepSize;

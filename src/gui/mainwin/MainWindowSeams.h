@@ -32,7 +32,7 @@ struct MainWindowSeams {
     std::function<void()> leaveSetPartEditor;
 
     // Offers to save the current design; its SaveOutcome.
-    std::function<int()> saveIfNeeded;
+    std::function<int()> offerToSave;
     std::function<void()> openDesign;
     std::function<void()> saveDesignAs;
     std::function<void()> showPreferences;

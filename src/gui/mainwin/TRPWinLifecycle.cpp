@@ -84,7 +84,7 @@ void TRPWin::finishStartUp()
 void TRPWin::ResetDesignDefaults()
 {
     CarDesign& design = m_session.design;
-    resetDesignDefaults(design);
+    applyDefaultDesign(design);
     for (int code : kDimensionCodes)
         m_session.fields.dimension(code) = *dimensionByCode(design, code);
     design.CaseRatio = m_session.fields.CaseRatio;
@@ -155,7 +155,7 @@ void TRPWin::closeEvent(QCloseEvent* event)
 // be written (the message has named the file) does not keep the program open.
 bool TRPWin::closeQuery()
 {
-    const int answer = m_seams.saveIfNeeded ? m_seams.saveIfNeeded() : NothingToSave;
+    const int answer = m_seams.offerToSave ? m_seams.offerToSave() : NothingToSave;
     if (!mayReplaceDesign(answer))
         return false; // not saved, or cancelled: the program stays open
     m_closing = true;

@@ -62,7 +62,7 @@ void TRPWin::installDesignSeams()
         m_powerDesigner->show();
         m_powerDesigner->raise();
     };
-    m_seams.saveIfNeeded = [this] {
+    m_seams.offerToSave = [this] {
         const int outcome = SaveIfNeeded(m_session);
         m_listBar->showList();
         return outcome;
