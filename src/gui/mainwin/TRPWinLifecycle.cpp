@@ -4,6 +4,7 @@
 
 #include "session/DesignListOps.h"
 #include "session/DesignSaving.h"
+#include "session/ProcessFlow.h"
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
@@ -69,14 +70,10 @@ bool TRPWin::attachPortfolio(const QString& path)
 void TRPWin::finishStartUp()
 {
     m_started = true;
-    m_session.logAction(actions::ProgramStart, kProgramVersion);
+    startProgram(m_session);
     callSeam(m_seams.recomputeLayout);
-    loadPresetShape(m_session.design, 0);
-    m_session.designListText = presetListText(0);
     m_session.announceDesignReplaced();
     callSeam(m_seams.enterSetPartEditor);
-    m_session.design.clearWeights();
-    m_session.design.KeptOtherWheelDiameter = m_session.design.OtherWheelDiameter;
     m_seams.drawSheetBackground();
     RefreshState(ProcessState::Set);
 }
@@ -159,7 +156,7 @@ bool TRPWin::closeQuery()
     if (!mayReplaceDesign(answer))
         return false; // not saved, or cancelled: the program stays open
     m_closing = true;
-    m_session.logAction(actions::ProgramEnd, kProgramVersion);
+    endProgram(m_session);
     return true;
 }
 

@@ -1,6 +1,8 @@
 // The seven state buttons: switch the state, recompute it and log the entry.
 // A record that cannot be written ends the handler there.
 #include "mainwin/TRPWin.h"
+
+#include "session/ProcessFlow.h"
 #include "session/ActionCodes.h"
 
 #include "output/TPPWin.h"
@@ -24,7 +26,7 @@ void TRPWin::VPSetBtnClick()
 {
     SetProcessState(m_session.app.CurrentState, ProcessState::Set);
     RefreshState(ProcessState::Set);
-    if (!m_session.logAction(actions::SetState))
+    if (!recordStateEntry(m_session, ProcessState::Set))
         return;
     m_setPanel->setApplyEnabled(false);
 }
@@ -38,7 +40,7 @@ void TRPWin::VPBuildBtnClick()
     setEnabledByName("StepForward3DBtn", false);
     setEnabledByName("ToEnd3DBtn", false);
     RefreshState(ProcessState::Build);
-    m_session.logAction(actions::BuildState);
+    recordStateEntry(m_session, ProcessState::Build);
 }
 
 void TRPWin::VPPropBtnClick()
@@ -47,18 +49,17 @@ void TRPWin::VPPropBtnClick()
     SetProcessState(m_session.app.CurrentState, ProcessState::Prop);
     m_elementSize->showDesign();
     RefreshState(ProcessState::Prop);
-    m_session.logAction(actions::PropertiesState);
+    recordStateEntry(m_session, ProcessState::Prop);
 }
 
 void TRPWin::VPDynPerfBtnClick()
 {
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Dynamic);
-    m_session.design.ElementStepSize = QStringLiteral("9");
-    m_session.fields.ElementStepSize = QStringLiteral("9");
+    prepareStateEntry(m_session, ProcessState::Dynamic);
     m_perState.dynamicStep = 1;
     RefreshState(ProcessState::Dynamic);
-    m_session.logAction(actions::DynamicState);
+    recordStateEntry(m_session, ProcessState::Dynamic);
 }
 
 void TRPWin::VPRaceBtnClick()
@@ -69,7 +70,7 @@ void TRPWin::VPRaceBtnClick()
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Race);
     RefreshState(ProcessState::Race);
-    m_session.logAction(actions::RaceState, QString::number(simulatedAmongFirst16()));
+    recordStateEntry(m_session, ProcessState::Race, QString::number(simulatedAmongFirst16()));
 }
 
 void TRPWin::raceDesigns(const QVector<int>& positions)
@@ -80,7 +81,7 @@ void TRPWin::raceDesigns(const QVector<int>& positions)
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Race);
     RefreshState(ProcessState::Race);
-    m_session.logAction(6, 501, QString::number(m_raceLanes.size()), {}, {}, {}, QStringLiteral("VPRace"));
+    recordStateEntry(m_session, ProcessState::Race, QString::number(m_raceLanes.size()));
 }
 
 void TRPWin::VPPreviewBtnClick()
@@ -90,14 +91,14 @@ void TRPWin::VPPreviewBtnClick()
     setEnabledByName("RewindPvBtn", false);
     SetProcessState(m_session.app.CurrentState, ProcessState::Preview);
     RefreshState(ProcessState::Preview);
-    m_session.logAction(actions::PreviewState);
+    recordStateEntry(m_session, ProcessState::Preview);
 }
 
 void TRPWin::VPPrintBtnClick()
 {
     SetProcessState(m_session.app.CurrentState, ProcessState::Print);
     RefreshState(ProcessState::Print);
-    if (!m_session.logAction(actions::PrintState))
+    if (!recordStateEntry(m_session, ProcessState::Print))
         return;
     m_paperPrototype->showWindow();
 }
