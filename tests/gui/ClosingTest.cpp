@@ -27,14 +27,17 @@ TEST_F(Closing, QuitWritesProgramEndLast)
 
 TEST_F(Closing, CancellingTheSaveQuestionKeepsTheWindowOpen)
 {
-    for (int cancel : {3, 4}) {
-        win().seams().offerToSave = [cancel] { return cancel; };
-        win().close();
-        EXPECT_TRUE(win().isVisible());
-        EXPECT_FALSE(program->hasEnded());
-    }
+    win().session().markCurrentDesignChanged();
+    prompter.answerConfirm(Answer::Cancel);
+    win().close();
+    EXPECT_TRUE(win().isVisible());
+    prompter.answerConfirm(Answer::Yes);
+    prompter.answerFile(QString()); // the save dialog cancelled
+    win().close();
+    EXPECT_TRUE(win().isVisible());
+    EXPECT_FALSE(program->hasEnded());
     EXPECT_EQ(records().size(), 1);
-    win().seams().offerToSave = [] { return 1; };
+    prompter.answerConfirm(Answer::No); // the preset stays as it was
     win().close();
     EXPECT_TRUE(program->hasEnded());
     EXPECT_EQ(field(lastRecord(), 14), "ProgramEnd");

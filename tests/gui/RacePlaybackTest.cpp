@@ -234,7 +234,7 @@ TEST_F(RacePlayback, LeavingTheStateResizingOrClosingEndsTheRaceCleanly)
 
     click("VPRaceBtn");
     win().TimerTimer();
-    win().seams().offerToSave = [] { return 1; };
+    prompter.answerConfirm(Answer::No);
     win().close();
     EXPECT_TRUE(program->hasEnded());
     EXPECT_FALSE(race().isRunning());

@@ -86,8 +86,7 @@ void OutlineDrawingTool::showDrawingControls(bool visible)
 void OutlineDrawingTool::drawReference()
 {
     TRPWin& window = context().window();
-    if (window.seams().drawSheetBackground)
-        window.seams().drawSheetBackground();
+    window.drawSheetBackground();
     window.perState().highlightedPart = -1; // its frame went with the picture
     QPainter painter(&context().sheet().canvas());
     paintSketchReference(painter, context().geometry(), m_which == SketchedOutline::Outer);

@@ -29,43 +29,44 @@ bool analyses(ProcessState state)
 
 PrototypeRefresh::PrototypeRefresh(TRPWin& window)
     : m_window(window)
+    , m_controls(new DynamicControls(window, *this))
+    , m_preview(new PreviewControls(window, *this))
+    , m_lock(std::make_unique<WindowLock>(window))
 {
+    m_buildView = new BuildView(window, *this, [this](bool locked) {
+        if (locked)
+            m_lock->lock();
+        else
+            m_lock->unlock();
+    });
 }
 
 PrototypeRefresh::~PrototypeRefresh() = default;
 
-void PrototypeRefresh::install(MainWindowSeams& seams)
+bool PrototypeRefresh::isBuildDrawing() const
 {
-    seams.recomputeLayout = [this] { recomputeLayout(); };
-    seams.drawSheetBackground = [this] { drawBackground(m_window.session().app.CurrentState); };
-    if (!m_controls)
-        m_controls = new DynamicControls(m_window, *this);
-    if (!m_preview)
-        m_preview = new PreviewControls(m_window, *this);
-    installBuildView(seams);
+    return m_buildView->isDrawing();
 }
 
-// The build drawing locks the window while it runs; a resize, leaving the state or
-// closing the window ends it, and what they asked for follows once it has unwound.
-void PrototypeRefresh::installBuildView(MainWindowSeams& seams)
+void PrototypeRefresh::stopBuildDrawing()
 {
-    if (!m_buildView) {
-        m_lock = std::make_unique<WindowLock>(m_window);
-        m_buildView = new BuildView(m_window, *this, [this](bool locked) {
-            if (locked)
-                m_lock->lock();
-            else
-                m_lock->unlock();
-        });
-    }
-    const auto refreshAfter = [this] { m_window.RefreshState(m_window.session().app.CurrentState); };
-    seams.stopBuildDrawing = [this, refreshAfter] {
-        if (m_buildView->isDrawing())
-            m_buildView->abandon(refreshAfter);
-    };
-    seams.buildDrawingResized = [this, refreshAfter] { m_buildView->windowResized(refreshAfter); };
-    seams.isBuildDrawing = [this] { return m_buildView->isDrawing(); };
-    seams.afterBuildDrawing = [this](std::function<void()> then) { m_buildView->abandon(std::move(then)); };
+    if (m_buildView->isDrawing())
+        m_buildView->abandon([this] { refreshCurrentState(); });
+}
+
+void PrototypeRefresh::buildDrawingResized()
+{
+    m_buildView->windowResized([this] { refreshCurrentState(); });
+}
+
+void PrototypeRefresh::afterBuildDrawing(std::function<void()> then)
+{
+    m_buildView->abandon(std::move(then));
+}
+
+void PrototypeRefresh::refreshCurrentState()
+{
+    m_window.RefreshState(m_window.session().app.CurrentState);
 }
 
 const VirtualPrototype& PrototypeRefresh::prototype() const

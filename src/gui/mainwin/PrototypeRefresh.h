@@ -8,9 +8,9 @@
 #include "analysis/PrototypeDetails.h"
 #include "analysis/RefreshObserver.h"
 #include "analysis/VirtualPrototype.h"
-#include "mainwin/MainWindowSeams.h"
 
 #include <QPainter>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -27,9 +27,6 @@ class PrototypeRefresh : public RefreshObserver {
 public:
     explicit PrototypeRefresh(TRPWin& window);
     ~PrototypeRefresh() override;
-
-    // Installs the sheet background, the layout step and the build view's seams.
-    void install(MainWindowSeams& seams);
 
     // The refresh of a state, shown in the window; `arg` selects the Print state's
     // picture (the outer layer when set).
@@ -57,6 +54,14 @@ public:
     // it, just before a build drawing.
     const CarGeometry& geometryForBuildView(float pictureSize);
     const BuildView& buildView() const { return *m_buildView; }
+    // The build drawing locks the window while it runs. Leaving the state or a
+    // resize ends it, and the state's refresh follows once it has unwound;
+    // `afterBuildDrawing` ends it and runs `then` once it has unwound, at once when
+    // none runs.
+    bool isBuildDrawing() const;
+    void stopBuildDrawing();
+    void buildDrawingResized();
+    void afterBuildDrawing(std::function<void()> then);
 
     // RefreshObserver
     void sized(const VirtualPrototype& vp, const std::vector<int>& corrected) override;
@@ -71,7 +76,7 @@ public:
     void advised(const VirtualPrototype& vp) override;
 
 private:
-    void installBuildView(MainWindowSeams& seams);
+    void refreshCurrentState();
     void drawDesignView(const VirtualPrototype& vp, ProcessState state);
     void printWork(int arg);
     void showSheet();

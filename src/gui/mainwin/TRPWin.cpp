@@ -27,9 +27,8 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
     buildRaceClock();
     connectStateButtons();
     installSessionHooks();
-    installDefaultSeams();
-    installPrototypeSeams();
-    installDesignSeams();
+    installPrototypeRefresh();
+    installDesignWindows();
     m_helpLinks = new HelpLinkFilter(this, [this](const HelpLink& link) {
         logHelpLink(link.code, link.path.isEmpty() ? QString() : helpPageUrl(link.path));
     });
@@ -57,9 +56,23 @@ void TRPWin::installSessionHooks()
     connect(notifier, &SessionNotifier::designReplaced, this, &TRPWin::showWholeDesign);
 }
 
-void TRPWin::installDefaultSeams()
+void TRPWin::drawSheetBackground()
 {
-    m_seams.drawSheetBackground = [this] { m_image->paintSheetBackground(); };
+    if (m_refresh)
+        m_refresh->drawBackground(m_session.app.CurrentState);
+    else
+        m_image->paintSheetBackground();
+}
+
+void TRPWin::recomputeLayout()
+{
+    if (m_refresh)
+        m_refresh->recomputeLayout();
+}
+
+bool TRPWin::isBuildDrawing() const
+{
+    return m_refresh && m_refresh->isBuildDrawing();
 }
 
 void TRPWin::connectStateButtons()

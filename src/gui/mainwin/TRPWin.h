@@ -2,7 +2,7 @@
 // The main window `RPWin`: the drawing sheet, the process bar, one panel per
 // design-process state, the tools and the menus. It owns the run's Session.
 #include "mainwin/FigureFields.h"
-#include "mainwin/MainWindowSeams.h"
+#include "mainwin/PerStateValues.h"
 #include "session/Session.h"
 
 #include <QColor>
@@ -38,7 +38,6 @@ public:
     ~TRPWin() override;
 
     Session& session() { return m_session; }
-    MainWindowSeams& seams() { return m_seams; }
     PerStateValues& perState() { return m_perState; }
     DrawingArea* image() const { return m_image; }
     QColor panelColour() const { return m_panelColour; }
@@ -100,6 +99,8 @@ public:
     void FormResize();
     // Installs the help links on captions built after the window (part editor).
     void installHelpLinks();
+    // The sheet's background, paper and grid for the current state, without the car.
+    void drawSheetBackground();
 
 signals:
     void aboutRequested();
@@ -119,9 +120,14 @@ private:
     void addHelpMenu();
     void connectStateButtons();
     void installSessionHooks();
-    void installDefaultSeams();
-    void installPrototypeSeams();
-    void installDesignSeams();
+    void installPrototypeRefresh();
+    void installDesignWindows();
+    void recomputeLayout();
+    bool isBuildDrawing() const;
+    void openDesign();
+    void saveDesignAs();
+    int offerToSave();
+    void showPreferences();
     void showWholeDesign();
 
     void leaveState(ProcessState from);
@@ -142,7 +148,6 @@ private:
     bool closeQuery();
 
     Session m_session;
-    MainWindowSeams m_seams;
     PerStateValues m_perState;
     PanelFigureFields m_figureFields;
     DrawingArea* m_image = nullptr;

@@ -9,6 +9,8 @@
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/PanelColours.h"
+#include "mainwin/PrototypeRefresh.h"
+#include "mainwin/SetStatePanel.h"
 #include "mainwin/RacePlayback.h"
 #include "model/Presets.h"
 
@@ -18,16 +20,6 @@
 #include <QRandomGenerator>
 
 namespace brisko::gui {
-
-namespace {
-
-void callSeam(const std::function<void()>& seam)
-{
-    if (seam)
-        seam();
-}
-
-} // namespace
 
 void TRPWin::prepareStartUp()
 {
@@ -39,7 +31,7 @@ void TRPWin::prepareStartUp()
     app.CurrentDesign = 0;
     for (int position = 0; position < kPresetCount; ++position)
         m_session.designs.entry(position).Saved = true;
-    callSeam(m_seams.recomputeLayout);
+    recomputeLayout();
     m_panelColour = kInitialPanelColour;
     paintAllPanels(m_panelColour);
     zeroForceShapes(m_image);
@@ -71,10 +63,10 @@ void TRPWin::finishStartUp()
 {
     m_started = true;
     startProgram(m_session);
-    callSeam(m_seams.recomputeLayout);
+    recomputeLayout();
     m_session.announceDesignReplaced();
-    callSeam(m_seams.enterSetPartEditor);
-    m_seams.drawSheetBackground();
+    m_setPanel->selectPart(OuterLayerPart);
+    drawSheetBackground();
     RefreshState(ProcessState::Set);
 }
 
@@ -89,7 +81,7 @@ void TRPWin::ResetDesignDefaults()
     if (auto* rwd = findChild<QAbstractButton*>(QStringLiteral("RWDBtn")))
         rwd->setChecked(true);
     m_session.app.EditMode.clear();
-    callSeam(m_seams.recomputeLayout);
+    recomputeLayout();
     m_session.announceDesignReplaced();
 }
 
@@ -103,9 +95,9 @@ void TRPWin::FormResize()
 {
     if (m_closing || !m_started)
         return;
-    callSeam(m_seams.buildDrawingResized);
+    m_refresh->buildDrawingResized();
     m_race->stop(); // the track is laid out anew: a race on the old one ends
-    callSeam(m_seams.recomputeLayout);
+    recomputeLayout();
     if (m_session.app.CurrentState == ProcessState::Print) {
         SetProcessState(ProcessState::Print, ProcessState::Set);
         RefreshState(ProcessState::Set);
@@ -132,10 +124,10 @@ void TRPWin::closeEvent(QCloseEvent* event)
         event->accept(); // already ended
         return;
     }
-    if (!m_endingWithoutRecords && m_seams.isBuildDrawing && m_seams.isBuildDrawing()) {
+    if (!m_endingWithoutRecords && isBuildDrawing()) {
         // The drawing ends first; the closing questions come once it has unwound.
         event->ignore();
-        m_seams.afterBuildDrawing([this] { close(); });
+        m_refresh->afterBuildDrawing([this] { close(); });
         return;
     }
     if (!m_endingWithoutRecords && !closeQuery()) {
@@ -152,7 +144,7 @@ void TRPWin::closeEvent(QCloseEvent* event)
 // be written (the message has named the file) does not keep the program open.
 bool TRPWin::closeQuery()
 {
-    const int answer = m_seams.offerToSave ? m_seams.offerToSave() : NothingToSave;
+    const int answer = offerToSave();
     if (!mayReplaceDesign(answer))
         return false; // not saved, or cancelled: the program stays open
     m_closing = true;

@@ -1,5 +1,8 @@
 // The main menu: File, Setup, History, Download and Help.
 #include "mainwin/TRPWin.h"
+
+#include "dialogs/TCHWin.h"
+#include "dialogs/TPDWin.h"
 #include "session/ActionCodes.h"
 
 #include "dialogs/TCSWin.h"
@@ -23,12 +26,6 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QK
     return action;
 }
 
-void callSeam(const std::function<void()>& seam)
-{
-    if (seam)
-        seam();
-}
-
 struct HelpMenuItem {
     const char* name;
     QString caption;
@@ -46,10 +43,10 @@ void TRPWin::buildMenus()
     QMenu* file = bar->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("File1"));
     connect(addItem(file, "Open1", QStringLiteral("Open..."), QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, [this] { callSeam(m_seams.openDesign); });
+            &QAction::triggered, this, &TRPWin::openDesign);
     addItem(file, "Close1", QStringLiteral("Close"), QKeySequence(Qt::CTRL | Qt::Key_W));
     connect(addItem(file, "Save1", QStringLiteral("Save..."), QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, [this] { callSeam(m_seams.saveDesignAs); });
+            &QAction::triggered, this, &TRPWin::saveDesignAs);
     connect(addItem(file, "ExportTemplates1", QStringLiteral("Export Templates...")), &QAction::triggered, this,
             [this] { exportTemplates(m_session); });
     file->addSeparator();
@@ -59,7 +56,7 @@ void TRPWin::buildMenus()
     QMenu* setup = bar->addMenu(QStringLiteral("Setup"));
     setup->setObjectName(QStringLiteral("Setup1"));
     connect(addItem(setup, "Preferences1", QStringLiteral("Preferences...")), &QAction::triggered, this,
-            [this] { callSeam(m_seams.showPreferences); });
+            &TRPWin::showPreferences);
     connect(addItem(setup, "BackgroundColor1", QStringLiteral("Choose Background Color...")), &QAction::triggered,
             this, &TRPWin::ChooseBackgroundColorClick);
 
@@ -118,14 +115,15 @@ void TRPWin::PowerDesignClick()
     m_session.markCurrentDesignChanged();
     if (!m_session.logAction(actions::PowerDesign, QStringLiteral("Power design")))
         return;
-    callSeam(m_seams.showPowerDesigner);
+    m_powerDesigner->show();
+    m_powerDesigner->raise();
 }
 
 void TRPWin::ViewDesignHistoryClick()
 {
     if (!m_session.logAction(actions::ViewPortfolio, QStringLiteral("ViewDP")))
         return;
-    callSeam(m_seams.showDesignHistory);
+    m_designHistory->openHistory(m_session.portfolio.path());
 }
 
 void TRPWin::ClassStandingsClick()

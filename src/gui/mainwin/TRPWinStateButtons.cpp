@@ -33,7 +33,7 @@ void TRPWin::VPSetBtnClick()
 
 void TRPWin::VPBuildBtnClick()
 {
-    if (m_seams.isBuildDrawing && m_seams.isBuildDrawing())
+    if (isBuildDrawing())
         return; // the drawing under way is not started again
     BusyCursor busy;
     SetProcessState(m_session.app.CurrentState, ProcessState::Build);

@@ -39,8 +39,7 @@ void TRPWin::leaveState(ProcessState from)
     switch (from) {
     case ProcessState::Set: leaveSet(); break;
     case ProcessState::Build:
-        if (m_seams.stopBuildDrawing)
-            m_seams.stopBuildDrawing();
+        m_refresh->stopBuildDrawing();
         showWidget("BuildStatePanel", false);
         showWidget("Play3DPanel", false);
         break;
@@ -73,7 +72,7 @@ void TRPWin::enterState(ProcessState to)
     case ProcessState::Prop:
         enterPlainState(to, "PropStatePanel");
         showWidget("ElementSizeGroupBox", true);
-        m_seams.drawSheetBackground();
+        drawSheetBackground();
         enterForceState(false);
         return;
     case ProcessState::Dynamic:
@@ -101,8 +100,7 @@ void TRPWin::leaveSet()
     showWidget("SetStatePanel", false);
     showWidget("PartNameBox", false);
     showWidget("PartNameLabel", false);
-    if (m_seams.leaveSetPartEditor)
-        m_seams.leaveSetPartEditor();
+    m_setPanel->hideAllPartEditors();
     setSketchAndDriveEnabled(false);
 }
 
@@ -111,8 +109,7 @@ void TRPWin::enterSet()
     showWidget("SetStatePanel", true);
     showWidget("PartNameBox", true);
     paintToolAndDriveBox(m_panelColour);
-    if (m_seams.enterSetPartEditor)
-        m_seams.enterSetPartEditor();
+    m_setPanel->selectPart(OuterLayerPart);
     showWidget("PartNameLabel", true);
     setSketchAndDriveEnabled(true);
     m_session.app.CurrentState = ProcessState::Set;
@@ -188,7 +185,7 @@ void TRPWin::RefreshState(ProcessState state, int arg)
     if (m_refresh)
         m_refresh->run(state, arg);
     else
-        m_seams.drawSheetBackground();
+        drawSheetBackground();
 }
 
 } // namespace brisko::gui

@@ -25,13 +25,10 @@
 
 namespace brisko::gui {
 
-void TRPWin::installPrototypeSeams()
+void TRPWin::installPrototypeRefresh()
 {
     m_refresh = std::make_unique<PrototypeRefresh>(*this);
-    m_refresh->install(m_seams);
     m_setPanel->setCaseOuterDiaSource([this] { return m_refresh->lastCaseOuterDia(); });
-    m_seams.enterSetPartEditor = [this] { m_setPanel->selectPart(OuterLayerPart); };
-    m_seams.leaveSetPartEditor = [this] { m_setPanel->hideAllPartEditors(); };
     new SheetPointer(*this, *m_setPanel, [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
     new SheetTools(*this); // after the pointer: a tool that is on sees the sheet's events first
     m_elementSize = new ElementSizeControl(*this, *findChild<QSlider*>(QStringLiteral("ElementSizeSlider")));
@@ -39,13 +36,9 @@ void TRPWin::installPrototypeSeams()
     showFigures(m_session.figures(), m_figureFields);
 }
 
-void TRPWin::installDesignSeams()
+void TRPWin::installDesignWindows()
 {
     m_preferences = new TPFWin(m_setPanel->entry(), this);
-    m_seams.showPreferences = [this] {
-        m_preferences->showDesign();
-        m_preferences->open();
-    };
     m_materialDefinitions = new TMSWin(m_session, this);
     connect(m_setPanel->defineMaterialsButton(), &QToolButton::clicked, m_materialDefinitions,
             &TMSWin::openWindow);
@@ -55,26 +48,33 @@ void TRPWin::installDesignSeams()
         m_listBar->showList();
         raceDesigns(positions);
     };
-    m_seams.showDesignHistory = [this] { m_designHistory->openHistory(m_session.portfolio.path()); };
     m_powerDesigner = new TPDWin(m_setPanel->entry(), this);
     connect(m_powerDesigner, &TPDWin::sweepEnded, this, [this] { m_setPanel->showDesign(); });
-    m_seams.showPowerDesigner = [this] {
-        m_powerDesigner->show();
-        m_powerDesigner->raise();
-    };
-    m_seams.offerToSave = [this] {
-        const int outcome = SaveIfNeeded(m_session);
-        m_listBar->showList();
-        return outcome;
-    };
-    m_seams.openDesign = [this] {
-        OpenDesign(m_session);
-        m_listBar->showList();
-    };
-    m_seams.saveDesignAs = [this] {
-        SaveDesignAs(m_session);
-        m_listBar->showList();
-    };
+}
+
+void TRPWin::showPreferences()
+{
+    m_preferences->showDesign();
+    m_preferences->open();
+}
+
+int TRPWin::offerToSave()
+{
+    const int outcome = SaveIfNeeded(m_session);
+    m_listBar->showList();
+    return outcome;
+}
+
+void TRPWin::openDesign()
+{
+    OpenDesign(m_session);
+    m_listBar->showList();
+}
+
+void TRPWin::saveDesignAs()
+{
+    SaveDesignAs(m_session);
+    m_listBar->showList();
 }
 
 // The design, its materials or the list changed wholesale.
