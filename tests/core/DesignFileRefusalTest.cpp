@@ -26,12 +26,12 @@ struct SessionState {
     FieldTexts fields;
 
     explicit SessionState(const Session& s)
-        : design(designFileBytes(s.design, s.materials, QString()))
-        , materials(s.materials)
-        , entries(s.designs.entries())
-        , current(s.app.CurrentDesign)
-        , boxText(s.designListText)
-        , fields(s.fields)
+        : design(designFileBytes(s.design(), s.materials(), QString()))
+        , materials(s.materials())
+        , entries(s.designs().entries())
+        , current(s.app().CurrentDesign)
+        , boxText(s.designListText())
+        , fields(s.fields())
     {
     }
 };
@@ -62,8 +62,8 @@ protected:
         prompter.answerFile(path("open.brsk"));
         ASSERT_TRUE(OpenDesign(session));
         badEntry = appendDesign(session, "Bad", path("bad.brsk"));
-        session.designs.entry(badEntry).Saved = true;
-        good = designFileBytes(session.design, session.materials, "Good");
+        session.editDesigns().entry(badEntry).Saved = true;
+        good = designFileBytes(session.design(), session.materials(), "Good");
         goodLines = good.split('\n');
         goodLines.removeLast();
         prompter.clear();
@@ -249,11 +249,11 @@ TEST_F(DesignFileRefusal, BytesAfterACompleteDesignAreRefusedButBlankLinesAreNot
 
 TEST_F(DesignFileRefusal, DevicesAndNamedPipesAreRefusedWithoutReadingThem)
 {
-    session.designs.entry(badEntry).FilePath = "/dev/zero";
+    session.editDesigns().entry(badEntry).FilePath = "/dev/zero";
     expectRefused({}, 0, "/dev/zero");
     const QString pipe = path("pipe.brsk");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    session.designs.entry(badEntry).FilePath = pipe;
+    session.editDesigns().entry(badEntry).FilePath = pipe;
     expectRefused({}, 0, pipe); // opening a pipe for reading would wait for a writer
 }
 

@@ -19,7 +19,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QString error;
-        ASSERT_TRUE(session.portfolio.attach(dir.filePath("p.brdp"), &error)) << error.toStdString();
+        ASSERT_TRUE(session.attachPortfolio(dir.filePath("p.brdp"), &error)) << error.toStdString();
         QObject::connect(&session.notifier(), &SessionNotifier::refreshRequested,
                          [this](ProcessState state) { refreshes.push_back(state); });
         entry.onFieldTextReset([this](int code) { resetFields.push_back(code); });
@@ -28,7 +28,7 @@ protected:
     // Stage, code, value 1 and description of every record written so far.
     std::vector<QStringList> records() const
     {
-        QFile file(session.portfolio.path());
+        QFile file(session.portfolio().path());
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         std::vector<QStringList> out;
         for (const QByteArray& line : file.readAll().split('\n')) {
@@ -60,25 +60,25 @@ using Rec = QStringList;
 
 TEST_F(ParameterEntryTest, TypingThenLeavingLogsChangeAndAcceptanceAndMarksTheDesignChanged)
 {
-    session.designs.entry(0).Saved = true;
+    session.editDesigns().entry(0).Saved = true;
     type(14, "2");
-    EXPECT_EQ(session.app.PendingApply[14], 1);
+    EXPECT_EQ(session.app().PendingApply[14], 1);
     EXPECT_TRUE(entry.applyEnabled());
     EXPECT_TRUE(entry.fieldExit(14));
-    EXPECT_EQ(session.design.SpringWidth, "2");
-    EXPECT_FALSE(session.designs.entry(0).Saved);
+    EXPECT_EQ(session.design().SpringWidth, "2");
+    EXPECT_FALSE(session.designs().entry(0).Saved);
     EXPECT_EQ(records(), (std::vector<Rec>{{"0", "14", "2", "SetSpringWidth"}, {"1", "14", "2", "SetSpringWidth"}}));
-    EXPECT_EQ(session.app.PendingApply[14], 1); // survives leaving the field
+    EXPECT_EQ(session.app().PendingApply[14], 1); // survives leaving the field
 }
 
 TEST_F(ParameterEntryTest, PassingThroughAFieldWritesNothingAndChangesNoFlags)
 {
-    session.designs.entry(0).Saved = true;
+    session.editDesigns().entry(0).Saved = true;
     entry.fieldEnter(15);
     EXPECT_TRUE(entry.fieldExit(15));
     EXPECT_TRUE(records().empty());
-    EXPECT_TRUE(session.designs.entry(0).Saved);
-    EXPECT_EQ(session.app.PendingApply[15], 0);
+    EXPECT_TRUE(session.designs().entry(0).Saved);
+    EXPECT_EQ(session.app().PendingApply[15], 0);
 }
 
 TEST_F(ParameterEntryTest, AnUnacceptedValueElsewhereBlocksLeavingAndThisFieldIsPutBack)
@@ -88,9 +88,9 @@ TEST_F(ParameterEntryTest, AnUnacceptedValueElsewhereBlocksLeavingAndThisFieldIs
     EXPECT_FALSE(entry.fieldExit(14));
     EXPECT_EQ(prompter.messageTexts(), QStringList{kSpringLengthMsg});
     EXPECT_EQ(prompter.prompts().front().title, "Please try again.");
-    EXPECT_EQ(session.fields.dimension(14), "1.5");
-    EXPECT_EQ(session.design.SpringWidth, "1.5");
-    EXPECT_EQ(session.fields.dimension(15), "500"); // the other field keeps its text
+    EXPECT_EQ(session.fields().dimension(14), "1.5");
+    EXPECT_EQ(session.design().SpringWidth, "1.5");
+    EXPECT_EQ(session.fields().dimension(15), "500"); // the other field keeps its text
     EXPECT_EQ(resetFields, std::vector<int>{14});
 }
 
@@ -100,7 +100,7 @@ TEST_F(ParameterEntryTest, ApplyRunsPendingDimensionsInItsOrderWithOneRefreshEac
     type(14, "2");
     type(19, "2");
     type(17, "0.3");
-    session.designs.entry(0).Saved = true;
+    session.editDesigns().entry(0).Saved = true;
     entry.apply();
 
     std::vector<Rec> applied;
@@ -112,12 +112,12 @@ TEST_F(ParameterEntryTest, ApplyRunsPendingDimensionsInItsOrderWithOneRefreshEac
                                          {"2", "14", "2", "DoSprWid"},
                                          {"2", "15", "40", "DoSprLen"}}));
     EXPECT_EQ(refreshes.size(), 4u);
-    EXPECT_EQ(session.design.SpringLength, "40");
-    EXPECT_EQ(session.design.OtherAxleDiameter, "0.3");
+    EXPECT_EQ(session.design().SpringLength, "40");
+    EXPECT_EQ(session.design().OtherAxleDiameter, "0.3");
     EXPECT_FALSE(entry.applyEnabled());
-    EXPECT_FALSE(session.designs.entry(0).Saved);
+    EXPECT_FALSE(session.designs().entry(0).Saved);
     for (int code : kDimensionCodes)
-        EXPECT_EQ(session.app.PendingApply[code], 0) << code;
+        EXPECT_EQ(session.app().PendingApply[code], 0) << code;
 }
 
 TEST_F(ParameterEntryTest, ApplyPutsARefusedValueBackWithoutRecomputing)
@@ -125,29 +125,29 @@ TEST_F(ParameterEntryTest, ApplyPutsARefusedValueBackWithoutRecomputing)
     type(15, "240.001");
     entry.apply();
     EXPECT_EQ(prompter.messageTexts(), QStringList{kSpringLengthMsg});
-    EXPECT_EQ(session.fields.dimension(15), "36");
+    EXPECT_EQ(session.fields().dimension(15), "36");
     EXPECT_TRUE(refreshes.empty());
-    EXPECT_EQ(session.app.PendingApply[15], 0);
+    EXPECT_EQ(session.app().PendingApply[15], 0);
 }
 
 TEST_F(ParameterEntryTest, MaterialChoiceIsLoggedAndApplyOnlyClosesItOff)
 {
-    ASSERT_TRUE(session.materials.addBoard({"Balsa", "0.25", "0.005"}));
-    session.designs.entry(0).Saved = true;
+    ASSERT_TRUE(session.editMaterials().addBoard({"Balsa", "0.25", "0.005"}));
+    session.editDesigns().entry(0).Saved = true;
     entry.materialChange(OuterBodySlot, 1);
-    EXPECT_EQ(session.design.Materials[OuterBodySlot], 1);
-    EXPECT_EQ(session.design.Materials[InnerBodySlot], 0);
-    EXPECT_EQ(session.app.PendingApply[1], 1);
+    EXPECT_EQ(session.design().Materials[OuterBodySlot], 1);
+    EXPECT_EQ(session.design().Materials[InnerBodySlot], 0);
+    EXPECT_EQ(session.app().PendingApply[1], 1);
     EXPECT_TRUE(entry.applyEnabled());
-    EXPECT_FALSE(session.designs.entry(0).Saved);
+    EXPECT_FALSE(session.designs().entry(0).Saved);
     entry.materialChange(TreadSlot, 0);
     EXPECT_EQ(records(), (std::vector<Rec>{{"1", "1", "Balsa", "OutrBrd:Balsa"},
                                            {"1", "8", "Ideal Rubber", "TreadMatl:Ideal Rubber"}}));
 
     entry.apply();
     EXPECT_TRUE(refreshes.empty());
-    EXPECT_EQ(session.app.PendingApply[1], 0);
-    EXPECT_EQ(session.app.PendingApply[8], 0);
+    EXPECT_EQ(session.app().PendingApply[1], 0);
+    EXPECT_EQ(session.app().PendingApply[8], 0);
     EXPECT_FALSE(entry.applyEnabled());
     EXPECT_EQ(records().size(), 2u);
 }
@@ -156,17 +156,17 @@ TEST_F(ParameterEntryTest, MaterialIndexOutsideTheLibraryIsIgnored)
 {
     entry.materialChange(SpringSlot, 3);
     entry.materialChange(SpringSlot, -1);
-    EXPECT_EQ(session.design.Materials[SpringSlot], 0);
+    EXPECT_EQ(session.design().Materials[SpringSlot], 0);
     EXPECT_TRUE(records().empty());
 }
 
 TEST_F(ParameterEntryTest, DriveSwitchKeepsTheOtherWheelTextAndRecomputes)
 {
     entry.chooseDrive(DriveType::AWD);
-    session.design.OtherWheelDiameter = "7.5"; // a refresh may correct it meanwhile
+    session.editDesign().OtherWheelDiameter = "7.5"; // a refresh may correct it meanwhile
     entry.chooseDrive(DriveType::RWD);
-    EXPECT_EQ(session.design.OtherWheelDiameter, "1.75");
-    EXPECT_EQ(session.fields.dimension(19), "1.75");
+    EXPECT_EQ(session.design().OtherWheelDiameter, "1.75");
+    EXPECT_EQ(session.fields().dimension(19), "1.75");
     EXPECT_EQ(records(), (std::vector<Rec>{{"1", "11", "AllWD", "SetDrive"},
                                            {"2", "11", "AllWD", "DoDrive"},
                                            {"1", "11", "RearWD", "SetDrive"},
@@ -179,15 +179,15 @@ TEST_F(ParameterEntryTest, SwitchingBetweenRearAndFrontDriveKeepsAnAcceptedOther
     type(19, "2");
     ASSERT_TRUE(entry.fieldExit(19));
     entry.chooseDrive(DriveType::FWD);
-    EXPECT_EQ(session.design.OtherWheelDiameter, "2");
-    EXPECT_EQ(session.fields.dimension(19), "2");
+    EXPECT_EQ(session.design().OtherWheelDiameter, "2");
+    EXPECT_EQ(session.fields().dimension(19), "2");
 }
 
 TEST_F(ParameterEntryTest, ChoosingAllWheelDriveShowsTheAcceptedOtherWheelInItsDisabledField)
 {
     type(19, "99"); // never accepted
     entry.chooseDrive(DriveType::AWD);
-    EXPECT_EQ(session.fields.dimension(19), "1.75");
+    EXPECT_EQ(session.fields().dimension(19), "1.75");
     type(14, "2");
     EXPECT_TRUE(entry.fieldExit(14)); // not blocked by a field the student can no longer edit
 }
@@ -196,11 +196,11 @@ TEST_F(ParameterEntryTest, PreferenceFieldsLogWithoutPendingApply)
 {
     type(kCaseRatioField, "5");
     EXPECT_TRUE(entry.fieldExit(kCaseRatioField));
-    EXPECT_EQ(session.design.CaseRatio, "5");
-    EXPECT_EQ(session.app.PendingApply, decltype(session.app.PendingApply){}); // no slot at all: the codes 25 and 28 have none
+    EXPECT_EQ(session.design().CaseRatio, "5");
+    EXPECT_EQ(session.app().PendingApply, decltype(session.app().PendingApply){}); // no slot at all: the codes 25 and 28 have none
     type(kFrictionField, "0.2501");
     EXPECT_FALSE(entry.fieldExit(kFrictionField));
-    EXPECT_EQ(session.fields.FrictionForce, "0.05");
+    EXPECT_EQ(session.fields().FrictionForce, "0.05");
     EXPECT_EQ(records(), (std::vector<Rec>{{"0", "25", "5", "SetCaseRatio"},
                                            {"1", "25", "5", "SetCaseRatio"},
                                            {"0", "28", "0.2501", "SetFrictionForce"}}));
@@ -209,15 +209,15 @@ TEST_F(ParameterEntryTest, PreferenceFieldsLogWithoutPendingApply)
 TEST_F(ParameterEntryTest, ChamberChoiceAndPreferencesOk)
 {
     entry.chooseChamber(ChamberShape::Octagonal);
-    EXPECT_EQ(session.design.Chamber, ChamberShape::Octagonal);
+    EXPECT_EQ(session.design().Chamber, ChamberShape::Octagonal);
     entry.chooseChamber(ChamberShape::Circular);
     EXPECT_EQ(records(), (std::vector<Rec>{{"1", "29", "Octagonal", "SetOctCase"},
                                            {"1", "29", "Circular", "SetCircCase"}}));
 
-    session.fields.ElementStepSize = "1";
+    session.editFields().ElementStepSize = "1";
     EXPECT_FALSE(entry.preferencesOk());
     EXPECT_TRUE(refreshes.empty());
-    session.fields.ElementStepSize = "9";
+    session.editFields().ElementStepSize = "9";
     EXPECT_TRUE(entry.preferencesOk());
     EXPECT_EQ(refreshes, std::vector<ProcessState>{ProcessState::Set});
 }

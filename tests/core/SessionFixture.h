@@ -13,7 +13,7 @@ class SessionFixture : public ::testing::Test {
 protected:
     SessionFixture()
     {
-        session.portfolio.attach(dir.filePath("work.brdp"), nullptr);
+        session.attachPortfolio(dir.filePath("work.brdp"), nullptr);
         session.random.seed(7);
     }
 
@@ -22,7 +22,7 @@ protected:
     // The portfolio's records, each split into its 22 fields.
     QVector<QStringList> records() const
     {
-        QFile f(session.portfolio.path());
+        QFile f(session.portfolio().path());
         f.open(QIODevice::ReadOnly);
         QVector<QStringList> out;
         for (const QByteArray& line : f.readAll().split('\n'))

@@ -25,7 +25,7 @@ public:
 
 class SessionRefresh : public SessionFixture {
 protected:
-    SessionRefresh() { loadPresetShape(session.design, 0); }
+    SessionRefresh() { loadPresetShape(session.editDesign(), 0); }
 };
 
 TEST_F(SessionRefresh, RecordsCarryTheFiguresOfTheLastAnalysisAndRun)
@@ -33,9 +33,9 @@ TEST_F(SessionRefresh, RecordsCarryTheFiguresOfTheLastAnalysisAndRun)
     session.refresh(ProcessState::Prop, silentObserver());
     const FigureSheet analysed = session.figures();
     EXPECT_NE(analysed.Analyze.TotalMass, "0");
-    EXPECT_EQ(session.results.ProjectedMass, analysed.Analyze.TotalMass);
-    EXPECT_EQ(session.results.PoweredDistance, analysed.Details.ProjectedDistance);
-    EXPECT_EQ(session.results.Time, "0");
+    EXPECT_EQ(session.results().ProjectedMass, analysed.Analyze.TotalMass);
+    EXPECT_EQ(session.results().PoweredDistance, analysed.Details.ProjectedDistance);
+    EXPECT_EQ(session.results().Time, "0");
 
     session.refresh(ProcessState::Dynamic, silentObserver(), kFirstFrame);
     session.logAction(5, 401, {}, {}, {}, {}, QStringLiteral("VPDynamic"));
@@ -43,22 +43,22 @@ TEST_F(SessionRefresh, RecordsCarryTheFiguresOfTheLastAnalysisAndRun)
     const FigureSheet run = session.figures();
     const QString time = run.Simulate.TimeTo15;
     EXPECT_EQ(record.value(6), time.startsWith('[') ? time : formatFixed(toDouble(time).value_or(0), 2));
-    EXPECT_EQ(session.results.PoweredDistance, run.Simulate.RunDistance);
+    EXPECT_EQ(session.results().PoweredDistance, run.Simulate.RunDistance);
 }
 
 // The race replays the runs of list entries; removing another design never hands
 // one entry's run to its neighbour.
 TEST_F(SessionRefresh, RunsFollowTheirDesignListEntry)
 {
-    session.designs.append({QStringLiteral("First"), QStringLiteral("First"), {}, false, false});
-    session.designs.append({QStringLiteral("Second"), QStringLiteral("Second"), {}, false, false});
-    session.app.CurrentDesign = 6;
+    session.editDesigns().append({QStringLiteral("First"), QStringLiteral("First"), {}, false, false});
+    session.editDesigns().append({QStringLiteral("Second"), QStringLiteral("Second"), {}, false, false});
+    session.editApp().CurrentDesign = 6;
     session.refresh(ProcessState::Race, silentObserver());
-    EXPECT_TRUE(session.designs.entry(6).Simulated);
+    EXPECT_TRUE(session.designs().entry(6).Simulated);
     ASSERT_NE(session.traceOf(6), nullptr);
     EXPECT_EQ(session.traceOf(5), nullptr);
 
-    session.designs.removeAt(5);
+    session.editDesigns().removeAt(5);
     EXPECT_NE(session.traceOf(5), nullptr) << "Second moved up with its run";
     EXPECT_EQ(session.traceOf(6), nullptr);
 }

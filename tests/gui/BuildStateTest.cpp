@@ -196,7 +196,7 @@ TEST_F(BuildState, LeavingTheStateDuringTheDrawingShowsTheNewState)
     click("VPBuildBtn");
     settle();
     EXPECT_FALSE(view().isDrawing());
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Set);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Set);
     EXPECT_FALSE(widget<QWidget>("BuildStatePanel")->isVisible());
     EXPECT_TRUE(enabled("VPBuildBtn"));
     EXPECT_TRUE(enabled("DesignList"));

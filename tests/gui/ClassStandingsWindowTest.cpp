@@ -131,11 +131,11 @@ TEST_F(ClassStandingsWindowTest, RaceTopSixteenAddsTheBestSixteenAndRacesThem)
     chooseFolder(window);
     ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
     ASSERT_EQ(window.standings().rankedCount(), 20);
-    const int before = win().session().designs.count();
+    const int before = win().session().designs().count();
 
     window.findChild<QAbstractButton*>(QStringLiteral("CSRaceBtn"))->click();
 
-    const auto& designs = win().session().designs;
+    const auto& designs = win().session().designs();
     ASSERT_EQ(designs.count(), before + 16);
     const QVector<StandingRow> best = window.standings().best(16);
     for (int i = 0; i < 16; ++i) {
@@ -145,7 +145,7 @@ TEST_F(ClassStandingsWindowTest, RaceTopSixteenAddsTheBestSixteenAndRacesThem)
         ASSERT_NE(win().session().traceOf(before + i), nullptr);
         EXPECT_EQ(win().session().traceOf(before + i)->Distance, best[i].Trace.Distance);
     }
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Race);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Race);
     EXPECT_TRUE(win().racePlayback().isRunning());
     QStringList descriptions;
     for (const QStringList& r : records())

@@ -19,7 +19,7 @@ protected:
     {
         QStringList texts;
         for (int code : kDimensionCodes)
-            texts << *dimensionByCode(win().session().design, code);
+            texts << *dimensionByCode(win().session().design(), code);
         return texts;
     }
     bool anyRecordNamed(const QString& description)
@@ -31,7 +31,7 @@ protected:
 TEST_F(DesignFilesWired, QuittingAnUnsavedDesignAsksAndCancelKeepsTheWindow)
 {
     click("NewBtn");
-    ASSERT_EQ(win().session().app.CurrentDesign, 5);
+    ASSERT_EQ(win().session().app().CurrentDesign, 5);
     prompter.clear();
     prompter.answerConfirm(Answer::Cancel);
     trigger("Quit1");
@@ -53,19 +53,19 @@ TEST_F(DesignFilesWired, ASavedDesignOpensAgainAsANewEntry)
     trigger("Save1");
     ASSERT_TRUE(QFile::exists(path));
     const QStringList saved = dimensionTexts();
-    const int entriesAfterSaving = win().session().designs.count();
+    const int entriesAfterSaving = win().session().designs().count();
 
     auto* list = widget<QComboBox>("DesignList");
     // The file went to a new entry; the changed preset stays current and unsaved.
     prompter.answerConfirm(Answer::No);
     emit list->activated(1); // another design in between: Racer
-    ASSERT_EQ(win().session().app.CurrentDesign, 1);
+    ASSERT_EQ(win().session().app().CurrentDesign, 1);
     ASSERT_NE(dimensionTexts(), saved);
 
     prompter.answerFile(path);
     trigger("Open1");
-    EXPECT_EQ(win().session().designs.count(), entriesAfterSaving + 1);
-    EXPECT_EQ(win().session().app.CurrentDesign, entriesAfterSaving);
+    EXPECT_EQ(win().session().designs().count(), entriesAfterSaving + 1);
+    EXPECT_EQ(win().session().app().CurrentDesign, entriesAfterSaving);
     EXPECT_EQ(dimensionTexts(), saved);
     EXPECT_EQ(widget<QLineEdit>("SpringWidthEF")->text(), "2");
     EXPECT_EQ(list->count(), entriesAfterSaving + 1);
@@ -102,7 +102,7 @@ TEST_F(DesignFilesWired, ARefusedFileShowsItsMessageAndKeepsTheWindowsDesign)
     EXPECT_EQ(dimensionTexts(), dimensions);
     EXPECT_EQ(list->count(), entries);
     EXPECT_EQ(list->currentIndex(), current);
-    EXPECT_EQ(win().session().app.CurrentDesign, current);
+    EXPECT_EQ(win().session().app().CurrentDesign, current);
     EXPECT_EQ(widget<QLineEdit>("SpringWidthEF")->text(), width);
 }
 

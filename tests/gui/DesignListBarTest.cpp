@@ -43,7 +43,7 @@ TEST_F(DesignListBarTest, NewAddsAnUntitledDesignAndSelectsIt)
     ASSERT_EQ(box()->count(), 6);
     EXPECT_EQ(box()->currentIndex(), 5);
     EXPECT_TRUE(box()->currentText().startsWith("Untitled design ")) << box()->currentText().toStdString();
-    EXPECT_EQ(session.app.CurrentDesign, 5);
+    EXPECT_EQ(session.app().CurrentDesign, 5);
 }
 
 TEST_F(DesignListBarTest, CancelInTheSaveQuestionKeepsTheSelection)
@@ -55,7 +55,7 @@ TEST_F(DesignListBarTest, CancelInTheSaveQuestionKeepsTheSelection)
     ASSERT_EQ(prompter.promptsOf(Prompt::Confirm).size(), 1);
     EXPECT_EQ(box()->currentIndex(), 5);
     EXPECT_EQ(box()->currentText(), name);
-    EXPECT_EQ(session.app.CurrentDesign, 5);
+    EXPECT_EQ(session.app().CurrentDesign, 5);
 }
 
 TEST_F(DesignListBarTest, EnterNamesTheCurrentDesign)
@@ -64,7 +64,7 @@ TEST_F(DesignListBarTest, EnterNamesTheCurrentDesign)
     box()->lineEdit()->selectAll();
     QTest::keyClicks(box()->lineEdit(), "Speedy");
     QTest::keyClick(box()->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(session.designs.entry(5).Name, "Speedy");
+    EXPECT_EQ(session.designs().entry(5).Name, "Speedy");
     EXPECT_EQ(box()->itemText(5), "Speedy");
     EXPECT_EQ(box()->count(), 6);
 }
@@ -76,7 +76,7 @@ TEST_F(DesignListBarTest, TypingInTheBoxNamesTheCurrentDesign)
     button("NewBtn")->click();
     box()->lineEdit()->selectAll();
     QTest::keyClicks(box()->lineEdit(), "Speedy");
-    EXPECT_EQ(session.designs.entry(5).Name, "Speedy");
+    EXPECT_EQ(session.designs().entry(5).Name, "Speedy");
     EXPECT_EQ(box()->itemText(5), "Speedy");
     EXPECT_EQ(box()->currentText(), "Speedy");
 
@@ -90,5 +90,5 @@ TEST_F(DesignListBarTest, TypingInTheBoxNamesTheCurrentDesign)
     QTest::keyClicks(box()->lineEdit(), "x");
     EXPECT_EQ(box()->currentText(), "Sxpeedy");
     EXPECT_EQ(box()->lineEdit()->cursorPosition(), 2);
-    EXPECT_EQ(session.designs.entry(5).Name, "Sxpeedy");
+    EXPECT_EQ(session.designs().entry(5).Name, "Sxpeedy");
 }

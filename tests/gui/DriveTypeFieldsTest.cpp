@@ -35,7 +35,7 @@ TEST_F(DriveTypeFields, RightWheelFiguresShowInAllWheelDriveOnly)
     EXPECT_FALSE(rightWheelFiguresShown());
 
     // A design shown wholesale (as after reading a file) follows its drive type.
-    win().session().design.Drive = DriveType::AWD;
+    win().session().editDesign().Drive = DriveType::AWD;
     win().session().announceDesignReplaced();
     EXPECT_TRUE(rightWheelFiguresShown());
 }

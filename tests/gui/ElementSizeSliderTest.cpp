@@ -22,7 +22,7 @@ TEST_F(ElementSizeSlider, ANewSizeIsLoggedAndReweighsTheBody)
     const QString coarse = widget<QLineEdit>("ProjectedMassEF")->text();
     const qsizetype before = records().size();
     slider()->setValue(5);
-    EXPECT_EQ(win().session().design.ElementStepSize, "2");
+    EXPECT_EQ(win().session().design().ElementStepSize, "2");
     ASSERT_EQ(records().size(), before + 1);
     const QStringList record = lastRecord();
     EXPECT_EQ(field(record, 1), "4");
@@ -39,9 +39,9 @@ TEST_F(ElementSizeSlider, TheSizeInEffectLogsNothingAndSimulateGoesBackTo9)
     slider()->setValue(3);
     EXPECT_EQ(records().size(), before);
     slider()->setValue(0);
-    EXPECT_EQ(win().session().design.ElementStepSize, "72");
+    EXPECT_EQ(win().session().design().ElementStepSize, "72");
     click("VPDynPerfBtn");
-    EXPECT_EQ(win().session().design.ElementStepSize, "9");
+    EXPECT_EQ(win().session().design().ElementStepSize, "9");
     click("VPPropBtn");
     EXPECT_EQ(slider()->value(), 3);
 }

@@ -64,7 +64,7 @@ TEST_F(ForceBars, AnalyzeStandsTheRestingNormalForcesOnTheGroundAtTheWheels)
     // Standing on the ground line, at the drive axle and at the front axle.
     EXPECT_EQ(left->x(), rearX());
     EXPECT_EQ(left->y() + left->height(), groundY());
-    EXPECT_EQ(right->x(), viewX(720.0f - win().session().design.FrontAxle.XUnits));
+    EXPECT_EQ(right->x(), viewX(720.0f - win().session().design().FrontAxle.XUnits));
     EXPECT_EQ(right->y() + right->height(), groundY());
 
     EXPECT_EQ(label("NFLeftLabel")->text(), numberText(statics.NormalLeftRest).left(5) + " lb");
@@ -128,7 +128,7 @@ TEST_F(ForceBars, SimulateLaysTheRearPropulsionAndTractionBackwardsAlongTheGroun
 TEST_F(ForceBars, AllWheelDriveShowsTheFrontPairAtTheMirroredAxle)
 {
     click("AWDBtn");
-    ASSERT_EQ(win().session().design.Drive, DriveType::AWD);
+    ASSERT_EQ(win().session().design().Drive, DriveType::AWD);
     click("VPDynPerfBtn");
     const int frontX = viewX(720.0f - prototypeOf(win()).mass().CaseOuterDia / 2.0f * 72.0f);
     QFrame* propulsion = bar("PropulsionRightShape");
@@ -153,7 +153,7 @@ TEST_F(ForceBars, AllWheelDriveShowsTheFrontPairAtTheMirroredAxle)
 TEST_F(ForceBars, FrontWheelDriveLaysTheRearBarsForwards)
 {
     click("FWDBtn");
-    ASSERT_EQ(win().session().design.Drive, DriveType::FWD);
+    ASSERT_EQ(win().session().design().Drive, DriveType::FWD);
     click("VPDynPerfBtn");
     QFrame* propulsion = bar("PropulsionLeftShape");
     ASSERT_GT(propulsion->width(), 0);

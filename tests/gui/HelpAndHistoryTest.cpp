@@ -84,7 +84,7 @@ TEST_F(HelpAndHistory, AboutFromTheMenuTwiceLeavesDesignAndRecords)
 {
     auto* width = widget<QLineEdit>("SpringWidthEF");
     width->setText(QStringLiteral("2.5"));
-    auto designBytes = [this] { return designFileBytes(win().session().design, win().session().materials, {}); };
+    auto designBytes = [this] { return designFileBytes(win().session().design(), win().session().materials(), {}); };
     const QByteArray design = designBytes();
     const int recordsBefore = records().size();
     for (int time = 0; time < 2; ++time) {

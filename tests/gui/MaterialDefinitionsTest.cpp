@@ -117,7 +117,7 @@ TEST_F(MaterialDefinitions, BoardChecksInOrderWithTheirCaptions)
               {"BoardDensityEF", "0.50001", "Please try again", density},
               {"BoardThicknessEF", "6", "Please try again", density},
               {"BoardDensityEF", "0.0001", nullptr, nullptr}});
-    EXPECT_EQ(session().materials.board(1), (BoardMaterial{"Balsa", "6", "0.0001"}));
+    EXPECT_EQ(session().materials().board(1), (BoardMaterial{"Balsa", "6", "0.0001"}));
 }
 
 TEST_F(MaterialDefinitions, AxleAndTreadChecksInOrderWithTheirCaptions)
@@ -136,8 +136,8 @@ TEST_F(MaterialDefinitions, AxleAndTreadChecksInOrderWithTheirCaptions)
               {"TreadNameEF", "Tape", "Please try again.", friction},
               {"TreadFrictionEF", "2.0001", "Please try again.", friction},
               {"TreadFrictionEF", "2", nullptr, nullptr}});
-    EXPECT_EQ(session().materials.axle(1), (AxleMaterial{"Pine", "0.5"}));
-    EXPECT_EQ(session().materials.tread(1), (TreadMaterial{"Tape", "2"}));
+    EXPECT_EQ(session().materials().axle(1), (AxleMaterial{"Pine", "0.5"}));
+    EXPECT_EQ(session().materials().tread(1), (TreadMaterial{"Tape", "2"}));
 }
 
 // A torque further down the curve may be left empty or 0 (not measured); a text
@@ -167,13 +167,13 @@ TEST_F(MaterialDefinitions, SpringChecksInOrderAndTheOptionalRowsNameTheirRow)
         EXPECT_EQ(message.title, "Please try again");
         EXPECT_TRUE(message.text.contains("row \"5\"")) << message.text.toStdString();
     }
-    EXPECT_EQ(session().materials.count(MaterialKind::Spring), 1);
+    EXPECT_EQ(session().materials().count(MaterialKind::Spring), 1);
 
     typeCell(6, "0");
     typeCell(3, "0.25");
     click("SpringDoneBtn");
-    ASSERT_EQ(session().materials.count(MaterialKind::Spring), 2);
-    const SpringMaterial& stored = session().materials.spring(1);
+    ASSERT_EQ(session().materials().count(MaterialKind::Spring), 2);
+    const SpringMaterial& stored = session().materials().spring(1);
     EXPECT_EQ(stored.TorqueCurve[0], "10");
     EXPECT_EQ(stored.TorqueCurve[1], "0"); // an empty cell
     EXPECT_EQ(stored.TorqueCurve[2], "0.25");
@@ -200,7 +200,7 @@ TEST_F(MaterialDefinitions, ChooseColorOnlyExplains)
         EXPECT_EQ(prompter.prompts()[0].title, d.caption);
         EXPECT_EQ(prompter.prompts()[0].text, text);
     }
-    EXPECT_EQ(session().materials.count(MaterialKind::Axle), 1);
+    EXPECT_EQ(session().materials().count(MaterialKind::Axle), 1);
 }
 
 TEST_F(MaterialDefinitions, NewAddsAtTheEndOfEveryListAndLogsIt)
@@ -245,14 +245,14 @@ TEST_F(MaterialDefinitions, EditOverwritesThePositionAndARenameAddsANewMaterial)
     EXPECT_EQ(widget<QLineEdit>("BoardNameEF")->text(), "Card");
     type("BoardThicknessEF", "0.12");
     click("BoardDoneBtn");
-    EXPECT_EQ(session().materials.board(2), (BoardMaterial{"Card", "0.12", "0.02"}));
+    EXPECT_EQ(session().materials().board(2), (BoardMaterial{"Card", "0.12", "0.02"}));
     EXPECT_EQ(lastRecord().mid(0, 6), (QStringList{"-4", "111", "Card", "0.02", "0.12", "-"}));
     EXPECT_EQ(field(lastRecord(), 14), "EditBoardMaterial");
 
     click("BoardEditBtn");
     type("BoardNameEF", "Thick card");
     click("BoardDoneBtn");
-    EXPECT_EQ(session().materials.listTexts(MaterialKind::Board),
+    EXPECT_EQ(session().materials().listTexts(MaterialKind::Board),
               (QStringList{"Default Foamcore", "Balsa", "Card", "Thick card"}));
     EXPECT_EQ(field(lastRecord(), 2), "112");
 }
@@ -270,14 +270,14 @@ TEST_F(MaterialDefinitions, NewWithAnExistingNameAsksAndReplacesThatMaterial)
     ASSERT_EQ(prompter.promptsOf(Prompt::Confirm).size(), 1);
     EXPECT_TRUE(prompter.promptsOf(Prompt::Confirm)[0].text.contains("\"Card\""));
     EXPECT_TRUE(widget("DBWin")->isVisible());
-    EXPECT_EQ(session().materials.board(2).Thickness, "0.1");
+    EXPECT_EQ(session().materials().board(2).Thickness, "0.1");
 
     const int recordsBefore = records().size();
     prompter.answerConfirm(Answer::Yes);
     click("BoardDoneBtn");
     EXPECT_FALSE(widget("DBWin")->isVisible());
-    EXPECT_EQ(session().materials.board(1), (BoardMaterial{"Balsa", "0.25", "0.0058"}));
-    EXPECT_EQ(session().materials.board(2), (BoardMaterial{"Card", "0.2", "0.03"}));
+    EXPECT_EQ(session().materials().board(1), (BoardMaterial{"Balsa", "0.25", "0.0058"}));
+    EXPECT_EQ(session().materials().board(2), (BoardMaterial{"Card", "0.2", "0.03"}));
     EXPECT_EQ(records().size(), recordsBefore + 1);
     EXPECT_EQ(field(lastRecord(), 2), "111");
 
@@ -285,7 +285,7 @@ TEST_F(MaterialDefinitions, NewWithAnExistingNameAsksAndReplacesThatMaterial)
     defineBoard("Default Foamcore", "0.2", "0.03"); // the default is never replaced
     EXPECT_TRUE(prompter.promptsOf(Prompt::Confirm).isEmpty());
     EXPECT_EQ(prompter.promptsOf(Prompt::Message).size(), 1);
-    EXPECT_EQ(session().materials.board(0), defaultBoard());
+    EXPECT_EQ(session().materials().board(0), defaultBoard());
 }
 
 TEST_F(MaterialDefinitions, DeleteMovesTheNextOneDownAndTheChoicesFollow)
@@ -293,21 +293,21 @@ TEST_F(MaterialDefinitions, DeleteMovesTheNextOneDownAndTheChoicesFollow)
     defineBoard("Balsa", "0.25", "0.0058");
     defineBoard("Card", "0.1", "0.02");
     defineBoard("Cork", "0.3", "0.009");
-    session().design.Materials[OuterBodySlot] = 3; // Cork
-    session().design.Materials[InnerBodySlot] = 2; // Card
+    session().editDesign().Materials[OuterBodySlot] = 3; // Cork
+    session().editDesign().Materials[InnerBodySlot] = 2; // Card
     const int recordsBefore = records().size();
 
     select("BoardListbox", 0);
     click("BoardDeleteBtn");
-    EXPECT_EQ(session().materials.count(MaterialKind::Board), 4);
+    EXPECT_EQ(session().materials().count(MaterialKind::Board), 4);
     select("BoardListbox", 2);
     click("BoardDeleteBtn");
     for (const char* list : {"OuterBodyList", "InnerBodyList", "DriveWheelList", "OtherWheelList"})
         EXPECT_EQ(itemsOf(widget<QComboBox>(list)), (QStringList{"Default Foamcore", "Balsa", "Cork"})) << list;
     EXPECT_EQ(itemsOf(widget<QListWidget>("BoardListbox")), (QStringList{"Default Foamcore", "Balsa", "Cork"}));
-    EXPECT_EQ(session().materials.board(2).Thickness, "0.3");
-    EXPECT_EQ(session().design.Materials[OuterBodySlot], 2);
-    EXPECT_EQ(session().design.Materials[InnerBodySlot], 0);
+    EXPECT_EQ(session().materials().board(2).Thickness, "0.3");
+    EXPECT_EQ(session().design().Materials[OuterBodySlot], 2);
+    EXPECT_EQ(session().design().Materials[InnerBodySlot], 0);
     EXPECT_EQ(widget<QComboBox>("OuterBodyList")->currentText(), "Cork");
     EXPECT_EQ(records().size(), recordsBefore);
 }
@@ -322,7 +322,7 @@ TEST_F(MaterialDefinitions, CancelChangesNothingAndTheTextsStay)
     EXPECT_FALSE(widget("DTWin")->isVisible());
     click("MSCancelBtn");
     EXPECT_FALSE(widget("MSWin")->isVisible());
-    EXPECT_EQ(session().materials.count(MaterialKind::Tread), 1);
+    EXPECT_EQ(session().materials().count(MaterialKind::Tread), 1);
     EXPECT_EQ(records().size(), recordsBefore);
 
     click("DefineMatlBtn");
@@ -343,18 +343,18 @@ TEST_F(MaterialDefinitions, ASavedUserSpringReadsBackWithItsTorqueCurve)
     click("SpringDoneBtn");
     click("MSDoneBtn");
     widget<QComboBox>("SpringList")->setCurrentIndex(1);
-    const SpringMaterial defined = session().materials.spring(1);
+    const SpringMaterial defined = session().materials().spring(1);
 
     const QString path = dir.filePath(QStringLiteral("Strip car.brsk"));
     prompter.answerFile(path);
     trigger("Save1");
-    session().materials.clearDefined();
+    session().editMaterials().clearDefined();
     prompter.answerConfirm(Answer::No); // the preset stays as it is
     prompter.answerFile(path);
     trigger("Open1");
-    ASSERT_EQ(session().materials.count(MaterialKind::Spring), 2);
-    EXPECT_EQ(session().materials.spring(1).TorqueCurve, defined.TorqueCurve);
-    EXPECT_EQ(session().design.Materials[SpringSlot], 1);
+    ASSERT_EQ(session().materials().count(MaterialKind::Spring), 2);
+    EXPECT_EQ(session().materials().spring(1).TorqueCurve, defined.TorqueCurve);
+    EXPECT_EQ(session().design().Materials[SpringSlot], 1);
 }
 
 } // namespace brisko::gui::test

@@ -32,17 +32,17 @@ TEST(MaterialLists, EveryListOfAKindFollowsTheLibrary)
         ASSERT_EQ(panel.findChild<QComboBox*>(name)->count(), 1) << name;
     EXPECT_EQ(items(panel.findChild<QComboBox*>("TreadList")), QStringList{"Ideal rubber"});
 
-    session.materials.addBoard({"Balsa", "0.25", "0.0058"});
-    session.materials.addBoard({"Card", "0.1", "0.02"});
-    session.materials.addBoard({"Cork", "0.3", "0.009"});
-    session.materials.remove(MaterialKind::Board, 2);
+    session.editMaterials().addBoard({"Balsa", "0.25", "0.0058"});
+    session.editMaterials().addBoard({"Card", "0.1", "0.02"});
+    session.editMaterials().addBoard({"Cork", "0.3", "0.009"});
+    session.editMaterials().remove(MaterialKind::Board, 2);
     for (const char* name : boardLists)
         EXPECT_EQ(items(panel.findChild<QComboBox*>(name)), (QStringList{"Default Foamcore", "Balsa", "Cork"}))
             << name;
-    EXPECT_EQ(session.materials.board(2).Thickness, "0.3");
+    EXPECT_EQ(session.materials().board(2).Thickness, "0.3");
     EXPECT_EQ(panel.findChild<QComboBox*>("SpringList")->count(), 1);
 
-    session.materials.clearDefined();
+    session.editMaterials().clearDefined();
     for (const char* name : boardLists)
         EXPECT_EQ(panel.findChild<QComboBox*>(name)->count(), 1) << name;
 }

@@ -62,7 +62,7 @@ TEST_F(PaperPrototypeWindow, TheReportPrintsTheFiguresTheWindowShows)
     click("AWDBtn");
     click("VPRaceBtn"); // the whole run, shown in every panel
     const DesignReportTexts report =
-        paperPrototypeOf(win().session().design, win().session().materials, win().session().designListText).Report;
+        paperPrototypeOf(win().session().design(), win().session().materials(), win().session().designListText()).Report;
     const std::pair<const char*, QString> shown[] = {
         {"TimeEF", report.TimeTo15},           {"TopSpeedEF", report.SpeedAt15},
         {"PoweredDistanceEF", report.ProjectedDistance}, {"ProjectedMassEF", report.TotalMass},
@@ -117,7 +117,7 @@ TEST_F(PaperPrototypeWindow, EachChoiceRecordsAfterItsPagesAndTheWindowStays)
     EXPECT_EQ(descriptionsSince(before),
               QStringList({"S PrintSummary", "I PrintOneInner", "O PrintOneOuter", "W PrintWheels"}));
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Print);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Print);
 }
 
 TEST_F(PaperPrototypeWindow, EntireSetIsOneDocumentTurningFromPortraitToLandscape)

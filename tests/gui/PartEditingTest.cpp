@@ -27,7 +27,7 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         QString error;
-        ASSERT_TRUE(session.portfolio.attach(dir.filePath("p.brdp"), &error)) << error.toStdString();
+        ASSERT_TRUE(session.attachPortfolio(dir.filePath("p.brdp"), &error)) << error.toStdString();
         QObject::connect(&session.notifier(), &SessionNotifier::refreshRequested, [this] { ++refreshes; });
         panel.show();
     }
@@ -61,7 +61,7 @@ protected:
     // Stage, code, value 1 and description of every record written so far.
     std::vector<Rec> records() const
     {
-        QFile file(session.portfolio.path());
+        QFile file(session.portfolio().path());
         EXPECT_TRUE(file.open(QIODevice::ReadOnly));
         std::vector<Rec> out;
         for (const QByteArray& line : file.readAll().split('\n')) {
@@ -93,7 +93,7 @@ TEST_F(PartEditingTest, LettersInTheSpringWidthRestoreTheOldWidth)
     leave(width);
     EXPECT_EQ(prompter.messageTexts(), QStringList{kSpringWidthMsg});
     EXPECT_EQ(width->text(), "1.5");
-    EXPECT_EQ(session.design.SpringWidth, "1.5");
+    EXPECT_EQ(session.design().SpringWidth, "1.5");
 }
 
 TEST_F(PartEditingTest, PassingThroughAFieldWritesNothing)
@@ -120,7 +120,7 @@ TEST_F(PartEditingTest, TypingLeavingAndApplyingTheSpringWidthLogsEachMoment)
                                            {"1", "14", "2", "SetSpringWidth"},
                                            {"2", "14", "2", "DoSprWid"}}));
     EXPECT_EQ(refreshes, 1);
-    EXPECT_EQ(session.design.SpringWidth, "2");
+    EXPECT_EQ(session.design().SpringWidth, "2");
     EXPECT_FALSE(apply->isEnabled());
 }
 
@@ -128,13 +128,13 @@ TEST_F(PartEditingTest, ReshowingTheDesignLogsOnlyTheTextsItChanges)
 {
     panel.showDesign();
     EXPECT_TRUE(records().empty());
-    session.design.SpringLength = "48";
+    session.editDesign().SpringLength = "48";
     session.showDesignInFields();
     panel.showDesign();
     EXPECT_EQ(field("SpringLengthEF")->text(), "48");
     EXPECT_EQ(records(), (std::vector<Rec>{{"0", "15", "48", "SetSpringLength"}}));
-    EXPECT_EQ(session.app.PendingApply[15], 1);
-    EXPECT_EQ(session.app.PendingApply[14], 0);
+    EXPECT_EQ(session.app().PendingApply[15], 1);
+    EXPECT_EQ(session.app().PendingApply[14], 0);
 }
 
 TEST_F(PartEditingTest, CaseRatioIsCheckedByTheDesignCheckAndFrictionAtItsBounds)
@@ -150,7 +150,7 @@ TEST_F(PartEditingTest, CaseRatioIsCheckedByTheDesignCheckAndFrictionAtItsBounds
     auto* friction = control<QLineEdit>(preferences, "FrictionEF");
     retype(friction, "0.25");
     leave(friction);
-    EXPECT_EQ(session.design.FrictionForce, "0.25");
+    EXPECT_EQ(session.design().FrictionForce, "0.25");
     retype(friction, "0.2501");
     leave(friction);
     EXPECT_EQ(friction->text(), "0.25");
@@ -169,7 +169,7 @@ TEST_F(PartEditingTest, OctagonalThenCancelKeepsTheOctagon)
     control<QAbstractButton>(preferences, "OctBtn")->click();
     control<QAbstractButton>(preferences, "PFCancelBtn")->click();
     EXPECT_FALSE(preferences.isVisible());
-    EXPECT_EQ(session.design.Chamber, ChamberShape::Octagonal);
+    EXPECT_EQ(session.design().Chamber, ChamberShape::Octagonal);
     EXPECT_EQ(records(), (std::vector<Rec>{{"1", "29", "Octagonal", "SetOctCase"}}));
     preferences.showDesign();
     EXPECT_TRUE(control<QAbstractButton>(preferences, "OctBtn")->isChecked());
@@ -177,23 +177,23 @@ TEST_F(PartEditingTest, OctagonalThenCancelKeepsTheOctagon)
 
 TEST_F(PartEditingTest, ClickingTheChamberAlreadyChosenIsNoChoice)
 {
-    session.designs.entry(0).Saved = true;
+    session.editDesigns().entry(0).Saved = true;
     preferences.open();
     auto* circular = control<QAbstractButton>(preferences, "CircBtn");
     ASSERT_TRUE(circular->isChecked());
     circular->click();
     EXPECT_TRUE(records().empty());
-    EXPECT_TRUE(session.designs.entry(0).Saved);
+    EXPECT_TRUE(session.designs().entry(0).Saved);
 
     control<QAbstractButton>(preferences, "OctBtn")->click();
     control<QAbstractButton>(preferences, "OctBtn")->click();
     circular->click();
     EXPECT_EQ(records(), (std::vector<Rec>{{"1", "29", "Octagonal", "SetOctCase"},
                                            {"1", "29", "Circular", "SetCircCase"}}));
-    EXPECT_FALSE(session.designs.entry(0).Saved);
-    EXPECT_EQ(session.design.Chamber, ChamberShape::Circular);
+    EXPECT_FALSE(session.designs().entry(0).Saved);
+    EXPECT_EQ(session.design().Chamber, ChamberShape::Circular);
 
-    session.design.Chamber = ChamberShape::Octagonal; // as a design file sets it
+    session.editDesign().Chamber = ChamberShape::Octagonal; // as a design file sets it
     preferences.showDesign();
     EXPECT_TRUE(control<QAbstractButton>(preferences, "OctBtn")->isChecked());
     EXPECT_EQ(records().size(), 2u) << "showing the design's chamber is no choice";
@@ -203,12 +203,12 @@ TEST_F(PartEditingTest, ClickingTheChamberAlreadyChosenIsNoChoice)
 TEST_F(PartEditingTest, PreferencesOkRefusesABadStepSizeAndClosesOtherwise)
 {
     preferences.open();
-    session.fields.ElementStepSize = "80";
+    session.editFields().ElementStepSize = "80";
     control<QAbstractButton>(preferences, "PrefOKBtn")->click();
     EXPECT_TRUE(preferences.isVisible());
     EXPECT_EQ(prompter.messageTexts().value(0),
               "The finite element size must be positive, greater than 2 pixels, and not more than 72 pixels. ");
-    session.fields.ElementStepSize = "9";
+    session.editFields().ElementStepSize = "9";
     control<QAbstractButton>(preferences, "PrefOKBtn")->click();
     EXPECT_FALSE(preferences.isVisible());
     EXPECT_EQ(refreshes, 1);
@@ -216,16 +216,16 @@ TEST_F(PartEditingTest, PreferencesOkRefusesABadStepSizeAndClosesOtherwise)
 
 TEST_F(PartEditingTest, ChoosingMaterialsLogsTheRecordNames)
 {
-    ASSERT_TRUE(session.materials.addBoard({"Balsa", "0.25", "0.005"}));
-    ASSERT_TRUE(session.materials.addTread({"Felt", "0.3"}));
+    ASSERT_TRUE(session.editMaterials().addBoard({"Balsa", "0.25", "0.005"}));
+    ASSERT_TRUE(session.editMaterials().addTread({"Felt", "0.3"}));
     auto* outer = control<QComboBox>(panel, "OuterBodyList");
     ASSERT_EQ(outer->count(), 2);
     EXPECT_EQ(control<QComboBox>(panel, "TreadList")->itemText(0), "Ideal rubber");
 
     outer->setCurrentIndex(1);
-    EXPECT_EQ(session.design.Materials[OuterBodySlot], 1);
-    EXPECT_EQ(session.design.Materials[InnerBodySlot], 0);
-    EXPECT_EQ(session.app.PendingApply[1], 1);
+    EXPECT_EQ(session.design().Materials[OuterBodySlot], 1);
+    EXPECT_EQ(session.design().Materials[InnerBodySlot], 0);
+    EXPECT_EQ(session.app().PendingApply[1], 1);
     EXPECT_TRUE(control(panel, "ApplyBtn")->isEnabled());
 
     auto* tread = control<QComboBox>(panel, "TreadList");
@@ -243,7 +243,7 @@ TEST_F(PartEditingTest, AllWheelDriveDisablesTheOtherWheelAndRearDriveBringsItBa
     QLineEdit* otherWheel = field("OtherWhlDiaEF");
     control<QAbstractButton>(driveBox, "AWDBtn")->click();
     EXPECT_FALSE(otherWheel->isEnabled());
-    EXPECT_EQ(session.design.Drive, DriveType::AWD);
+    EXPECT_EQ(session.design().Drive, DriveType::AWD);
     control<QAbstractButton>(driveBox, "RWDBtn")->click();
     EXPECT_TRUE(otherWheel->isEnabled());
     EXPECT_EQ(otherWheel->text(), "1.75");

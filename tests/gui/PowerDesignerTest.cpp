@@ -41,7 +41,7 @@ protected:
             ++steps;
         return steps;
     }
-    QString designText(int code) { return *dimensionByCode(win().session().design, code); }
+    QString designText(int code) { return *dimensionByCode(win().session().design(), code); }
 
     TPDWin* pd = nullptr;
 };

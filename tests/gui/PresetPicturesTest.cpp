@@ -22,7 +22,7 @@ TEST_F(PresetPictures, RendersEveryPreset)
         emit list->activated(position);
         QCoreApplication::processEvents();
         const QString name = list->itemText(position).toLower().replace(QLatin1Char(' '), QLatin1Char('-'));
-        EXPECT_EQ(win().session().app.CurrentDesign, position);
+        EXPECT_EQ(win().session().app().CurrentDesign, position);
         EXPECT_TRUE(win().grab().save(QDir(folder).filePath(QStringLiteral("brisko-%1.png").arg(name))));
     }
 }

@@ -38,7 +38,7 @@ protected:
         click("StartDesigningBtn");
         prompter.answerFile(dir.filePath(QStringLiteral("Mine")));
         click("ContinueBtn");
-        ASSERT_EQ(win().session().app.PortfolioPath, portfolioPath());
+        ASSERT_EQ(win().session().app().PortfolioPath, portfolioPath());
     }
 
     void click(const char* name)

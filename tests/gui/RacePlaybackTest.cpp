@@ -36,8 +36,8 @@ protected:
 
     void simulateWith(const QString& wheel, const QString& springLength = QStringLiteral("36"))
     {
-        session().design.DriveWheelDiameter = wheel;
-        session().design.SpringLength = springLength;
+        session().editDesign().DriveWheelDiameter = wheel;
+        session().editDesign().SpringLength = springLength;
         session().showDesignInFields();
         click("VPDynPerfBtn");
     }
@@ -206,7 +206,7 @@ TEST_F(RacePlayback, RemovingAnEntryNeverHandsItsRunToAnotherLane)
     ASSERT_TRUE(SelectDesign(session(), 5));
     prompter.answerConfirm(Answer::Yes);
     click("RemoveBtn");
-    ASSERT_EQ(session().designs.count(), 6);
+    ASSERT_EQ(session().designs().count(), 6);
     ASSERT_TRUE(SelectDesign(session(), 0));
     click("VPRaceBtn");
     runRace();

@@ -54,12 +54,12 @@ protected:
     {
         ProgramFixture::SetUp();
         startWithPortfolio();
-        headless.portfolio.attach(dir.filePath(QStringLiteral("Headless.brdp")), nullptr);
+        headless.attachPortfolio(dir.filePath(QStringLiteral("Headless.brdp")), nullptr);
     }
 
     void loadBoth(int preset, DriveType drive, ChamberShape chamber)
     {
-        for (CarDesign* design : {&win().session().design, &headless.design}) {
+        for (CarDesign* design : {&win().session().editDesign(), &headless.editDesign()}) {
             loadPresetShape(*design, preset);
             design->setDrive(drive);
             design->Chamber = chamber;
@@ -68,7 +68,7 @@ protected:
 
     void refreshBoth(ProcessState state)
     {
-        win().SetProcessState(win().session().app.CurrentState, state);
+        win().SetProcessState(win().session().app().CurrentState, state);
         win().RefreshState(state);
         headless.refresh(state, silentObserver(), win().perState().dynamicStep);
     }
@@ -97,11 +97,11 @@ TEST_F(RefreshParity, EveryPresetDriveChamberAndStateShowsTheHeadlessFiguresAndR
                     EXPECT_EQ(listed(shown(fields.Build)), listed(expected.Build));
                     EXPECT_EQ(listed(shown(fields.Analyze)), listed(expected.Analyze));
                     EXPECT_EQ(listed(shown(fields.Simulate)), listed(expected.Simulate));
-                    EXPECT_EQ(win().session().advisories, headless.advisories);
+                    EXPECT_EQ(win().session().advisories(), headless.advisories());
 
                     win().session().logAction(9, 999, {}, {}, {}, {}, QStringLiteral("Parity"));
                     headless.logAction(9, 999, {}, {}, {}, {}, QStringLiteral("Parity"));
-                    EXPECT_EQ(resultFields(lastRecord()), resultFields(lastRecordOf(headless.portfolio.path())));
+                    EXPECT_EQ(resultFields(lastRecord()), resultFields(lastRecordOf(headless.portfolio().path())));
                 }
             }
 }

@@ -95,12 +95,12 @@ TEST_F(SheetPointing, DuringADrawingAPressOffThePaperStillSelects)
     const auto onAxle = pointOnPart(win(), DriveAxlePart);
     ASSERT_TRUE(onAxle.has_value());
 
-    win().session().app.EditMode.DrawingOuter = 1;
+    win().session().editApp().EditMode.DrawingOuter = 1;
     sendMouse(image(), QEvent::MouseButtonPress, *onAxle);
     EXPECT_EQ(partShown(), OuterLayerPart) << "a press on the paper belongs to the drawing";
     sendMouse(image(), QEvent::MouseButtonPress, *offPaper);
     EXPECT_EQ(partShown(), partBelow);
-    win().session().app.EditMode.DrawingOuter = 0;
+    win().session().editApp().EditMode.DrawingOuter = 0;
 }
 
 } // namespace brisko::gui::test

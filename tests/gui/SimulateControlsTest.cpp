@@ -165,12 +165,12 @@ TEST_F(SimulateControls, LeavingForAnalyzeDuringTheAnimationShowsAnalyze)
     bool left = false;
     whileAnimating([&] {
         button("VPPropBtn")->click();
-        left = win().session().app.CurrentState == ProcessState::Prop;
+        left = win().session().app().CurrentState == ProcessState::Prop;
     });
     click("ToEndDynamicBtn");
     ASSERT_TRUE(left);
     EXPECT_FALSE(running());
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Prop);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Prop);
     EXPECT_FALSE(widget<QFrame>("PropulsionLeftShape")->isVisible());
     EXPECT_FALSE(widget<QWidget>("DynamicPanel")->isVisible());
     // The Analyze refresh the click asked for follows the run: its resting bars show.
@@ -190,7 +190,7 @@ TEST_F(SimulateControls, PressingSimulateAgainDuringTheAnimationRestartsAtTheFir
 {
     whileAnimating([&] { button("VPDynPerfBtn")->click(); });
     click("ToEndDynamicBtn");
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Dynamic);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Dynamic);
     EXPECT_EQ(win().perState().dynamicStep, 1);
     EXPECT_EQ(timeLabel(), "0.02 sec");
     expectButtons(true, true, false);
@@ -220,7 +220,7 @@ TEST_F(SimulateControls, ButtonsOutsideSimulateDoNothing)
     controls->ToEndDynamicBtnClick();
     controls->RewindDynamicBtnClick();
     EXPECT_EQ(records().size(), before);
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Set);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Set);
 }
 
 } // namespace brisko::gui::test

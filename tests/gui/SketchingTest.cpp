@@ -22,8 +22,8 @@ protected:
     const ViewLayout& layout() { return prototypeOf(win()).layout(); }
     QPoint square(int column, int row) { return paperSquareCentre(layout(), column, row); }
     QPoint sheetPoint(const QPoint& view) { return drawingPointOf(layout(), view); }
-    const BodyOutline& outer() { return win().session().design.OuterOutline; }
-    const BodyOutline& inner() { return win().session().design.InnerOutline; }
+    const BodyOutline& outer() { return win().session().design().OuterOutline; }
+    const BodyOutline& inner() { return win().session().design().InnerOutline; }
 
     void clickAt(const QPoint& at)
     {
@@ -71,7 +71,7 @@ TEST_F(Sketching, TwoClicksAndADoubleClickMakeATriangleOfSixPoints)
     EXPECT_EQ(field(pointRecord, 2), "9");
     EXPECT_EQ(field(pointRecord, 3), QString::number(b.x()));
     EXPECT_EQ(field(pointRecord, 4), QString::number(b.y()));
-    EXPECT_EQ(win().session().app.EditMode.DrawingOuter, 0);
+    EXPECT_EQ(win().session().app().EditMode.DrawingOuter, 0);
     EXPECT_FALSE(widget<QAbstractButton>("DrawOuterBtn")->isChecked());
     EXPECT_TRUE(widget("DrawCancelBtn")->isHidden());
     EXPECT_TRUE(widget("DrawHintLabel")->isHidden());
@@ -87,7 +87,7 @@ TEST_F(Sketching, OneClickAndADoubleClickKeepTheOldOutline)
     doubleClickAt(square(12, 8));
     EXPECT_EQ(outer(), before);
     EXPECT_FALSE(descriptionsSince(first).contains("DoneOuterShape"));
-    EXPECT_EQ(win().session().app.EditMode.DrawingOuter, 0);
+    EXPECT_EQ(win().session().app().EditMode.DrawingOuter, 0);
     EXPECT_TRUE(enabled("VPPropBtn"));
 }
 
@@ -167,7 +167,7 @@ TEST_F(Sketching, TheWindowIsLockedWhileDrawingAndCancelGivesEveryStateBack)
     EXPECT_EQ(inner(), innerBefore);
     EXPECT_EQ(field(lastRecord(), 14), "CancelDraw");
     EXPECT_EQ(field(lastRecord(), 2), "60");
-    EXPECT_EQ(win().session().app.EditMode.DrawingInner, 0);
+    EXPECT_EQ(win().session().app().EditMode.DrawingInner, 0);
 }
 
 TEST_F(Sketching, ClosingTheWindowDuringADrawingAsksAndSavesTheCommittedDesign)
@@ -200,7 +200,7 @@ TEST_F(Sketching, ADrawnOutlineSurvivesSaveAndOpenAndTheFiguresToolAgrees)
     for (const QPoint& p : {square(3, 7), square(7, 5), square(15, 6)})
         clickAt(p);
     doubleClickAt(square(15, 10));
-    const CarDesign drawn = win().session().design;
+    const CarDesign drawn = win().session().design();
 
     const QString path = dir.filePath(QStringLiteral("Drawn.brsk"));
     prompter.answerFile(path);
@@ -213,8 +213,8 @@ TEST_F(Sketching, ADrawnOutlineSurvivesSaveAndOpenAndTheFiguresToolAgrees)
     prompter.answerConfirm(Answer::No); // the changed preset stays unsaved
     prompter.answerFile(path);
     trigger("Open1");
-    EXPECT_EQ(win().session().design.OuterOutline, drawn.OuterOutline);
-    EXPECT_EQ(win().session().design.InnerOutline, drawn.InnerOutline);
+    EXPECT_EQ(win().session().design().OuterOutline, drawn.OuterOutline);
+    EXPECT_EQ(win().session().design().InnerOutline, drawn.InnerOutline);
     const QString again = dir.filePath(QStringLiteral("Again.brsk"));
     prompter.answerFile(again);
     trigger("Save1");

@@ -52,9 +52,9 @@ TEST_F(StartUp, ChoosingAPortfolioLogsOneProgramStartFirst)
     EXPECT_TRUE(win().isVisible());
     EXPECT_EQ(widget<QLabel>("DirLabel")->text(), portfolioPath());
     EXPECT_EQ(widget<QLabel>("DirLabel")->toolTip(), portfolioPath());
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Set);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Set);
     EXPECT_TRUE(widget<QAbstractButton>("VPSetBtn")->isChecked());
-    EXPECT_EQ(win().session().design.OuterOutline.count(), 4); // "Default Design" preset
+    EXPECT_EQ(win().session().design().OuterOutline.count(), 4); // "Default Design" preset
 }
 
 TEST_F(StartUp, ANewPortfolioIsProposedByNameAndAnOldOneAppendedTo)
@@ -99,7 +99,7 @@ TEST_F(StartUp, CancellingTheFileDialogKeepsTheBoxOpenAndQuitEndsWithoutRecords)
     EXPECT_TRUE(program->hasEnded());
     EXPECT_FALSE(win().isVisible());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(win().session().app.PortfolioPath.isEmpty());
+    EXPECT_TRUE(win().session().app().PortfolioPath.isEmpty());
 }
 
 TEST_F(StartUp, PortfolioHelpExplainsInItsOwnWords)
@@ -121,13 +121,13 @@ TEST_F(StartUp, PortfolioHelpExplainsInItsOwnWords)
 TEST_F(StartUp, AboutFromTheMenuOnlyClosesLater)
 {
     startWithPortfolio();
-    win().session().design.SpringWidth = QStringLiteral("2");
+    win().session().editDesign().SpringWidth = QStringLiteral("2");
     trigger("AboutBK");
     EXPECT_TRUE(widget<QDialog>("About")->isVisible());
     click("StartDesigningBtn");
     EXPECT_FALSE(widget<QDialog>("About")->isVisible());
     EXPECT_FALSE(widget<QDialog>("PortfolioWin")->isVisible());
-    EXPECT_EQ(win().session().design.SpringWidth, "2");
+    EXPECT_EQ(win().session().design().SpringWidth, "2");
     EXPECT_EQ(records().size(), 1);
     EXPECT_EQ(prompter.promptsOf(Prompt::SaveFile).size(), 1);
 }
@@ -149,15 +149,15 @@ TEST_F(StartUp, ResizingBeforeTheFirstRefreshDoesNothing)
 TEST_F(StartUp, NewDesignIsAddedSelectedUnsavedAndLogged)
 {
     startWithPortfolio();
-    const int before = win().session().designs.count();
+    const int before = win().session().designs().count();
     win().NewDesign();
-    const auto& designs = win().session().designs;
+    const auto& designs = win().session().designs();
     ASSERT_EQ(designs.count(), before + 1);
     const DesignListEntry& entry = designs.entry(before);
     EXPECT_TRUE(entry.Name.startsWith("Untitled design "));
     EXPECT_FALSE(entry.Saved);
-    EXPECT_EQ(win().session().app.CurrentDesign, before);
-    EXPECT_EQ(win().session().app.DesignCount, before + 1);
+    EXPECT_EQ(win().session().app().CurrentDesign, before);
+    EXPECT_EQ(win().session().app().DesignCount, before + 1);
     const QStringList record = lastRecord();
     EXPECT_EQ(field(record, 1), "-2");
     EXPECT_EQ(field(record, 2), "63");

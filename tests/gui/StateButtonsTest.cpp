@@ -60,7 +60,7 @@ TEST_F(StateButtons, EachButtonSwitchesPanelsAndLogsItsRecord)
     for (const StateCase& c : kStates) {
         SCOPED_TRACE(c.button);
         click(c.button);
-        EXPECT_EQ(win().session().app.CurrentState, c.state);
+        EXPECT_EQ(win().session().app().CurrentState, c.state);
         EXPECT_TRUE(widget<QAbstractButton>(c.button)->isChecked());
         expectOnlyPanelShown(c.panel);
         const QStringList record = lastRecord();
@@ -103,7 +103,7 @@ TEST_F(StateButtons, PressingTheCurrentStateAgainLogsAgain)
 
 TEST_F(StateButtons, RaceCountsTheSimulatedAmongTheFirstSixteen)
 {
-    auto& designs = win().session().designs;
+    auto& designs = win().session().editDesigns();
     designs.entry(1).Simulated = true;
     designs.entry(3).Simulated = true;
     for (int i = designs.count(); i < 18; ++i)
@@ -117,9 +117,9 @@ TEST_F(StateButtons, RaceCountsTheSimulatedAmongTheFirstSixteen)
 
 TEST_F(StateButtons, SimulateResetsTheElementSizeAndStartsAtTheFirstStep)
 {
-    win().session().design.ElementStepSize = QStringLiteral("36");
+    win().session().editDesign().ElementStepSize = QStringLiteral("36");
     click("VPDynPerfBtn");
-    EXPECT_EQ(win().session().design.ElementStepSize, "9");
+    EXPECT_EQ(win().session().design().ElementStepSize, "9");
     EXPECT_EQ(win().perState().dynamicStep, 1);
     auto* propulsion = win().image()->findChild<QFrame*>(QStringLiteral("PropulsionLeftShape"));
     EXPECT_FALSE(propulsion->isHidden());
@@ -173,7 +173,7 @@ TEST_F(StateButtons, ADeletedPortfolioIsReportedAndNotRecreated)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(portfolioPath()));
     EXPECT_FALSE(QFile::exists(portfolioPath()));
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Build);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Build);
     click("VPPrintBtn"); // stops at its record: no print window
     EXPECT_TRUE(prompter.promptsOf(Prompt::Print).isEmpty());
     EXPECT_FALSE(win().findChild<QWidget*>(QStringLiteral("PPWin"))->isVisible());
@@ -187,7 +187,7 @@ TEST_F(StateButtons, ResizingInPrintReturnsToSet)
     QCoreApplication::processEvents();
     win().resize(1000, 760);
     QCoreApplication::processEvents();
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Set);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Set);
     EXPECT_TRUE(widget<QAbstractButton>("VPSetBtn")->isChecked());
     EXPECT_FALSE(widget("SetStatePanel")->isHidden());
 }
@@ -203,7 +203,7 @@ TEST_F(StateButtons, ResizingInOtherStatesRefreshesThem)
     win().resize(900, 700);
     QCoreApplication::processEvents();
     EXPECT_GE(raceRefreshes, 1);
-    EXPECT_EQ(win().session().app.CurrentState, ProcessState::Race);
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Race);
 }
 
 } // namespace brisko::gui::test

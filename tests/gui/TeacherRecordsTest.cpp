@@ -54,8 +54,8 @@ protected:
     void makeTreadSlippery()
     {
         Session& s = win().session();
-        ASSERT_TRUE(s.materials.addTread({QStringLiteral("Ice"), QStringLiteral("0.01")}));
-        s.design.Materials[TreadSlot] = s.materials.count(MaterialKind::Tread) - 1;
+        ASSERT_TRUE(s.editMaterials().addTread({QStringLiteral("Ice"), QStringLiteral("0.01")}));
+        s.editDesign().Materials[TreadSlot] = s.materials().count(MaterialKind::Tread) - 1;
     }
 
     QAbstractButton* button(const char* name) { return widget<QAbstractButton>(name); }
@@ -65,7 +65,7 @@ TEST_F(TeacherRecords, LettersInTheSpringWidthAreRefusedAndTheRestoredWidthIsLog
 {
     selectPart(5);
     QLineEdit* width = widget<QLineEdit>("SpringWidthEF");
-    const QString accepted = win().session().design.SpringWidth;
+    const QString accepted = win().session().design().SpringWidth;
     width->setFocus(Qt::TabFocusReason);
     QTest::keyClick(width, Qt::Key_End);
     for (int i = 0; i < accepted.size(); ++i)
@@ -85,13 +85,13 @@ TEST_F(TeacherRecords, LettersInTheSpringWidthAreRefusedAndTheRestoredWidthIsLog
     EXPECT_EQ(linesFrom(before),
               (QStringList{QStringLiteral("0,14,a") + rest, QStringLiteral("0,14,ab") + rest,
                            QStringLiteral("0,14,") + accepted + rest}));
-    EXPECT_EQ(win().session().app.PendingApply.at(14), 1);
+    EXPECT_EQ(win().session().app().PendingApply.at(14), 1);
 }
 
 TEST_F(TeacherRecords, SwitchingToAllWheelDriveAndBackLogsTheOtherWheelTextPutBack)
 {
     selectPart(4);
-    const QString otherWheel = win().session().design.OtherWheelDiameter;
+    const QString otherWheel = win().session().design().OtherWheelDiameter;
     QLineEdit* field = widget<QLineEdit>("OtherWhlDiaEF");
     field->setFocus(Qt::TabFocusReason);
     QTest::keyClick(field, Qt::Key_End);
@@ -116,23 +116,23 @@ TEST_F(TeacherRecords, SwitchingToAllWheelDriveAndBackLogsTheOtherWheelTextPutBa
 TEST_F(TeacherRecords, ADesignLoadedFromTheListLogsEachFieldItChanges)
 {
     Session& s = win().session();
-    const CarDesign before = s.design;
-    s.app.PendingApply.fill(0);
+    const CarDesign before = s.design();
+    s.editApp().PendingApply.fill(0);
     qsizetype first = records().size();
     // A preset has the default dimensions: its texts are no change.
     auto* list = widget<QComboBox>("DesignList");
     list->setCurrentIndex(1);
     emit list->activated(1);
-    ASSERT_EQ(s.app.CurrentDesign, 1);
+    ASSERT_EQ(s.app().CurrentDesign, 1);
     for (const QStringList& record : records().mid(first))
         EXPECT_NE(field(record, 1), "0") << lineOf(record).toStdString();
-    EXPECT_EQ(s.app.PendingApply.at(14), 0);
+    EXPECT_EQ(s.app().PendingApply.at(14), 0);
 
     // A design read from a file with other dimensions.
     first = records().size();
-    s.design.SpringWidth = QStringLiteral("0.75");
-    s.design.SpringLength = QStringLiteral("48");
-    s.design.DriveAxleDiameter = QStringLiteral("0.25");
+    s.editDesign().SpringWidth = QStringLiteral("0.75");
+    s.editDesign().SpringLength = QStringLiteral("48");
+    s.editDesign().DriveAxleDiameter = QStringLiteral("0.25");
     s.showDesignInFields();
     s.announceDesignReplaced();
 
@@ -142,12 +142,12 @@ TEST_F(TeacherRecords, ADesignLoadedFromTheListLogsEachFieldItChanges)
             logged << field(record, 2) + QLatin1Char('=') + field(record, 3);
     QStringList changed;
     for (int code : kDimensionCodes) {
-        const QString& text = *dimensionByCode(s.design, code);
+        const QString& text = *dimensionByCode(s.design(), code);
         if (text != *dimensionByCode(before, code)) {
             changed << QString::number(code) + QLatin1Char('=') + text;
-            EXPECT_EQ(s.app.PendingApply.at(code), 1) << code;
+            EXPECT_EQ(s.app().PendingApply.at(code), 1) << code;
         } else {
-            EXPECT_EQ(s.app.PendingApply.at(code), 0) << code << ": the same text is no change";
+            EXPECT_EQ(s.app().PendingApply.at(code), 0) << code << ": the same text is no change";
         }
     }
     ASSERT_FALSE(changed.isEmpty());

@@ -31,8 +31,8 @@ QRect onScreen(const QWidget* widget)
 // A design whose front axle touches nothing: its advisory shows from the Set state on.
 void loosenFrontAxle(TRPWin& win)
 {
-    win.session().design.FrontAxle.XUnits = 20;
-    win.session().design.FrontAxle.YUnits = 20;
+    win.session().editDesign().FrontAxle.XUnits = 20;
+    win.session().editDesign().FrontAxle.YUnits = 20;
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST_F(WiredRefresh, ApplyingSpringDimensionsResizesTheChamberAndLayers)
     win().setPanel()->selectPart(SpringPart);
     typeInto(widget<QLineEdit>("SpringWidthEF"), "2");
     click("ApplyBtn");
-    EXPECT_EQ(win().session().design.SpringWidth, "2");
+    EXPECT_EQ(win().session().design().SpringWidth, "2");
     EXPECT_EQ(field(lastRecord(), 14), "DoSprWid");
     EXPECT_EQ(text("LayersCoredEF"), "6");
     EXPECT_EQ(text("CaseWidthEF"), "3");
@@ -80,8 +80,8 @@ TEST_F(WiredRefresh, ApplyingSpringDimensionsResizesTheChamberAndLayers)
 TEST_F(WiredRefresh, AnalyzeWeighsTheBodyWithTheChamberOfThisRefresh)
 {
     auto expectedMass = [this] {
-        CarDesign design = win().session().design;
-        MaterialLibrary materials = win().session().materials;
+        CarDesign design = win().session().design();
+        MaterialLibrary materials = win().session().materials();
         VirtualPrototype alone(design, materials);
         alone.refresh(ProcessState::Prop);
         return massFieldTexts(alone.mass()).TotalMass;
@@ -89,7 +89,7 @@ TEST_F(WiredRefresh, AnalyzeWeighsTheBodyWithTheChamberOfThisRefresh)
     click("VPPropBtn");
     EXPECT_EQ(text("ProjectedMassEF"), expectedMass());
 
-    win().session().design.SpringLength = QStringLiteral("72"); // changed with no refresh between
+    win().session().editDesign().SpringLength = QStringLiteral("72"); // changed with no refresh between
     click("VPPropBtn");
     EXPECT_EQ(text("ProjectedMassEF"), expectedMass());
 }
@@ -99,10 +99,10 @@ TEST_F(WiredRefresh, AnOversizedSpringWidthIsCorrectedInItsField)
     win().setPanel()->selectPart(SpringPart);
     typeInto(widget<QLineEdit>("SpringWidthEF"), "5.9");
     click("ApplyBtn");
-    win().session().design.SpringWidth = QStringLiteral("7"); // as a design file might carry it
+    win().session().editDesign().SpringWidth = QStringLiteral("7"); // as a design file might carry it
     click("VPSetBtn");
-    EXPECT_EQ(win().session().design.SpringWidth, "6");
-    EXPECT_EQ(win().session().fields.dimension(14), "6");
+    EXPECT_EQ(win().session().design().SpringWidth, "6");
+    EXPECT_EQ(win().session().fields().dimension(14), "6");
     EXPECT_EQ(widget<QLineEdit>("SpringWidthEF")->text(), "6");
 }
 
@@ -122,7 +122,7 @@ TEST_F(WiredRefresh, AnalyzeAndSimulateFillTheirFiguresAndTheRecordsCarryThem)
     EXPECT_EQ(field(dynamic, 7), resultForm(time).value_or("?"));
     EXPECT_EQ(field(dynamic, 8), resultForm(text("PoweredDistanceEF")).value_or("?"));
     EXPECT_EQ(field(dynamic, 9), resultForm(text("TopSpeedEF")).value_or("?"));
-    EXPECT_TRUE(win().session().designs.entry(0).Simulated);
+    EXPECT_TRUE(win().session().designs().entry(0).Simulated);
     EXPECT_TRUE(win().session().traceOf(0) != nullptr);
 }
 
@@ -158,18 +158,18 @@ TEST_F(WiredRefresh, AnalyzeMarksTheCentreOfMassOverTheElementGrid)
 TEST_F(WiredRefresh, ASimulatedDesignLosesItsMarkWhenChanged)
 {
     click("VPDynPerfBtn");
-    ASSERT_TRUE(win().session().designs.entry(0).Simulated);
+    ASSERT_TRUE(win().session().designs().entry(0).Simulated);
     click("VPSetBtn");
     win().setPanel()->selectPart(SpringPart);
     typeInto(widget<QLineEdit>("SpringLengthEF"), "30");
     click("ApplyBtn");
-    EXPECT_FALSE(win().session().designs.entry(0).Simulated);
+    EXPECT_FALSE(win().session().designs().entry(0).Simulated);
     EXPECT_TRUE(win().session().traceOf(0) != nullptr) << "the last run stays until the next one";
 }
 
 TEST_F(WiredRefresh, AFloatingBodyShowsTheCaseAdvisory)
 {
-    CarDesign& design = win().session().design;
+    CarDesign& design = win().session().editDesign();
     for (BodyOutline* outline : {&design.OuterOutline, &design.InnerOutline}) {
         QVector<QPoint> moved = outline->points();
         for (QPoint& p : moved)
@@ -182,13 +182,13 @@ TEST_F(WiredRefresh, AFloatingBodyShowsTheCaseAdvisory)
     auto* caseFree = advisories.findChild<QLabel*>(QStringLiteral("CaseFreeLabel"));
     EXPECT_FALSE(caseFree->isHidden());
     EXPECT_EQ(caseFree->text(), "Spring case is not connected.");
-    EXPECT_TRUE(win().session().advisories.SpringCaseFree);
+    EXPECT_TRUE(win().session().advisories().SpringCaseFree);
 }
 
 TEST_F(WiredRefresh, TheDefaultDesignRaisesNoAdvisory)
 {
     EXPECT_FALSE(program->advisories().isVisible());
-    EXPECT_EQ(win().session().advisories, AdvisoryFlags{});
+    EXPECT_EQ(win().session().advisories(), AdvisoryFlags{});
 }
 
 TEST_F(WiredRefresh, PreferencesOpenWithoutBlocking)

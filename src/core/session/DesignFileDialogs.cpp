@@ -11,16 +11,16 @@ namespace {
 
 QString portfolioFolder(const Session& session)
 {
-    return session.portfolio.isOpen() ? QFileInfo(session.portfolio.path()).absolutePath() : QString();
+    return session.portfolio().isOpen() ? QFileInfo(session.portfolio().path()).absolutePath() : QString();
 }
 
 } // namespace
 
 FileRequest designSaveRequest(const Session& session)
 {
-    const int current = session.app.CurrentDesign;
-    const QString name = session.designs.entry(current).Name;
-    const QString proposed = session.designs.isPreset(current) ? QStringLiteral("My ") + name : name;
+    const int current = session.app().CurrentDesign;
+    const QString name = session.designs().entry(current).Name;
+    const QString proposed = session.designs().isPreset(current) ? QStringLiteral("My ") + name : name;
     return {QStringLiteral("Save car as:"), QStringLiteral("Brisko|*.brsk|All Files|*.*"), portfolioFolder(session),
             proposed + kDesignFileExtension};
 }

@@ -8,7 +8,7 @@ namespace brisko {
 
 bool roomForAnotherDesign(Session& session)
 {
-    if (session.designs.count() < kMaxDesigns)
+    if (session.designs().count() < kMaxDesigns)
         return true;
     session.prompter().message(QStringLiteral("Please try again."),
                                QStringLiteral("The design list is full: it holds at most %1 designs. Remove a design "
@@ -21,22 +21,22 @@ int appendDesign(Session& session, const QString& name, const QString& filePath)
 {
     if (!roomForAnotherDesign(session))
         return -1;
-    session.designs.append({name, name, filePath, false, false});
-    session.app.DesignCount = session.designs.count();
-    return session.designs.count() - 1;
+    session.editDesigns().append({name, name, filePath, false, false});
+    session.editApp().DesignCount = session.designs().count();
+    return session.designs().count() - 1;
 }
 
 void selectEntry(Session& session, int position)
 {
-    session.app.CurrentDesign = position;
-    session.designListText = session.designs.entry(position).ListText;
+    session.editApp().CurrentDesign = position;
+    session.setDesignListText(session.editDesigns().entry(position).ListText);
 }
 
 void RemoveDesign(Session& session, int position)
 {
-    session.logAction(actions::RemoveDesign, QStringLiteral("Remove"), session.designs.entry(position).Name);
-    session.designs.removeAt(position);
-    session.app.DesignCount = session.designs.count();
+    session.logAction(actions::RemoveDesign, QStringLiteral("Remove"), session.designs().entry(position).Name);
+    session.editDesigns().removeAt(position);
+    session.editApp().DesignCount = session.designs().count();
     selectEntry(session, 0);
 }
 

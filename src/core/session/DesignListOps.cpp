@@ -46,28 +46,28 @@ bool openDesignFile(Session& session, const QString& path)
 
 void logDesignChoice(Session& session, int position)
 {
-    session.logAction(actions::ChangeDesign, QStringLiteral("Change design"), session.designs.entry(position).Name);
+    session.logAction(actions::ChangeDesign, QStringLiteral("Change design"), session.designs().entry(position).Name);
 }
 
 void makeCurrentAndSaved(Session& session, int position)
 {
     selectEntry(session, position);
-    session.designs.entry(position).Saved = true;
+    session.editDesigns().entry(position).Saved = true;
     logDesignChoice(session, position);
 }
 
 bool selectFileDesign(Session& session, int position)
 {
     DesignFileContents contents;
-    if (!readIntoContents(session, session.designs.entry(position).FilePath, OlderLayout::Read, contents))
+    if (!readIntoContents(session, session.designs().entry(position).FilePath, OlderLayout::Read, contents))
         return false;
     makeCurrentAndSaved(session, position);
     replaceMaterials(session, contents.materials);
     showLoadedDesign(session, contents.design);
-    DesignListEntry& entry = session.designs.entry(position);
+    DesignListEntry& entry = session.editDesigns().entry(position);
     entry.Name = contents.name;
     if (contents.olderLayout)
-        session.designListText.clear();
+        session.setDesignListText(QString());
     entry.Saved = true;
     showNewDesign(session);
     return true;
@@ -84,21 +84,21 @@ bool OpenDesign(Session& session)
         const QString path = askOpenDesignFileName(session);
         opened = !path.isEmpty() && openDesignFile(session, path);
     }
-    session.designs.entry(session.app.CurrentDesign).Saved = true;
+    session.editDesigns().entry(session.app().CurrentDesign).Saved = true;
     return opened;
 }
 
 bool SelectDesign(Session& session, int position)
 {
-    if (position < 0 || position >= session.designs.count())
+    if (position < 0 || position >= session.designs().count())
         return false;
-    if (session.designs.isPreset(position)) {
+    if (session.designs().isPreset(position)) {
         makeCurrentAndSaved(session, position);
         loadPresetDesign(session, position);
         showNewDesign(session);
         return true;
     }
-    if (session.designs.entry(position).FilePath.isEmpty()) {
+    if (session.designs().entry(position).FilePath.isEmpty()) {
         makeCurrentAndSaved(session, position); // a design never saved has nothing to load
         return true;
     }
@@ -107,7 +107,7 @@ bool SelectDesign(Session& session, int position)
 
 bool chooseDesign(Session& session, int position)
 {
-    if (position == session.app.CurrentDesign || position < 0 || position >= session.designs.count())
+    if (position == session.app().CurrentDesign || position < 0 || position >= session.designs().count())
         return false;
     const int outcome = SaveIfNeeded(session);
     if (!mayReplaceDesign(outcome))
@@ -140,7 +140,7 @@ bool newDesignAfterSaving(Session& session)
 
 bool removeCurrentDesign(Session& session)
 {
-    if (session.designs.isPreset(session.app.CurrentDesign)) {
+    if (session.designs().isPreset(session.app().CurrentDesign)) {
         session.prompter().message(QStringLiteral("Sorry"),
                                    QStringLiteral("Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be "
                                                   "deleted from the list."));
@@ -152,25 +152,25 @@ bool removeCurrentDesign(Session& session)
                                    QStringLiteral("Are you sure that you wish to remove this design from the list?"))
         != Answer::Yes)
         return false;
-    RemoveDesign(session, session.app.CurrentDesign);
+    RemoveDesign(session, session.app().CurrentDesign);
     session.announceDesignReplaced();
     return true;
 }
 
 void nameCurrentEntryFromBox(Session& session, const QString& text)
 {
-    session.designListText = text;
-    const int current = session.app.CurrentDesign;
-    if (session.designs.isPreset(current))
+    session.setDesignListText(text);
+    const int current = session.app().CurrentDesign;
+    if (session.designs().isPreset(current))
         return;
-    DesignListEntry& entry = session.designs.entry(current);
+    DesignListEntry& entry = session.editDesigns().entry(current);
     entry.Name = text;
     entry.ListText = text;
 }
 
 void logCarName(Session& session)
 {
-    session.logAction(actions::SetCarName, session.designListText);
+    session.logAction(actions::SetCarName, session.designListText());
 }
 
 } // namespace brisko

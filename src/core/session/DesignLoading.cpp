@@ -37,7 +37,7 @@ public:
         if (shown == text)
             return;
         shown = text;
-        m_session.app.EditedSinceEnter = 1;
+        m_session.editApp().EditedSinceEnter = 1;
         log(0, code, text, QString::fromLatin1(name));
     }
 
@@ -54,9 +54,9 @@ private:
 
 void chooseChamber(Session& session, FieldChangeLog& log, ChamberShape chamber)
 {
-    if (session.design.Chamber == chamber)
+    if (session.design().Chamber == chamber)
         return;
-    session.design.Chamber = chamber;
+    session.editDesign().Chamber = chamber;
     session.markCurrentDesignChanged();
     const bool octagonal = chamber == ChamberShape::Octagonal;
     log.log(1, kChamberCode, octagonal ? QStringLiteral("Octagonal") : QStringLiteral("Circular"),
@@ -67,11 +67,11 @@ void chooseChamber(Session& session, FieldChangeLog& log, ChamberShape chamber)
 
 CarDesign designBeforeLoading(const Session& session)
 {
-    CarDesign design = session.design;
+    CarDesign design = session.design();
     applyDefaultDesign(design);
-    design.CaseRatio = session.fields.CaseRatio;
-    design.FrictionForce = session.fields.FrictionForce;
-    design.ElementStepSize = session.fields.ElementStepSize;
+    design.CaseRatio = session.fields().CaseRatio;
+    design.FrictionForce = session.fields().FrictionForce;
+    design.ElementStepSize = session.fields().ElementStepSize;
     design.clearOuterOutline();
     design.clearInnerOutline();
     design.clearWeights();
@@ -80,12 +80,12 @@ CarDesign designBeforeLoading(const Session& session)
 
 CarDesign designAsShown(const Session& session)
 {
-    CarDesign design = session.design;
+    CarDesign design = session.design();
     for (int code : kDimensionCodes)
-        *dimensionByCode(design, code) = session.fields.dimension(code);
-    design.CaseRatio = session.fields.CaseRatio;
-    design.FrictionForce = session.fields.FrictionForce;
-    design.ElementStepSize = session.fields.ElementStepSize;
+        *dimensionByCode(design, code) = session.fields().dimension(code);
+    design.CaseRatio = session.fields().CaseRatio;
+    design.FrictionForce = session.fields().FrictionForce;
+    design.ElementStepSize = session.fields().ElementStepSize;
     return design;
 }
 
@@ -94,26 +94,26 @@ void showLoadedDesign(Session& session, const CarDesign& design)
     FieldChangeLog log(session);
     for (const auto& [code, name] : kDimensionFields) {
         const QString& text = *dimensionByCode(design, code);
-        if (session.fields.dimension(code) != text)
-            session.app.PendingApply[code] = 1;
-        log.typed(session.fields.dimension(code), text, code, name);
+        if (session.fields().dimension(code) != text)
+            session.editApp().PendingApply[code] = 1;
+        log.typed(session.editFields().dimension(code), text, code, name);
     }
-    session.fields.ElementStepSize = design.ElementStepSize;
-    log.typed(session.fields.CaseRatio, design.CaseRatio, kCaseRatioCode, "SetCaseRatio");
-    log.typed(session.fields.FrictionForce, design.FrictionForce, kFrictionCode, "SetFrictionForce");
+    session.editFields().ElementStepSize = design.ElementStepSize;
+    log.typed(session.editFields().CaseRatio, design.CaseRatio, kCaseRatioCode, "SetCaseRatio");
+    log.typed(session.editFields().FrictionForce, design.FrictionForce, kFrictionCode, "SetFrictionForce");
     chooseChamber(session, log, design.Chamber);
-    session.design = design;
-    session.app.EditMode.clear();
+    session.editDesign() = design;
+    session.editApp().EditMode.clear();
 }
 
 void replaceMaterials(Session& session, const MaterialLibrary& materials)
 {
-    auto listener = std::move(session.materials.onChanged);
-    session.materials = materials;
-    session.materials.onChanged = std::move(listener);
-    if (session.materials.onChanged)
+    auto listener = std::move(session.materials().onChanged);
+    session.editMaterials() = materials;
+    session.editMaterials().onChanged = std::move(listener);
+    if (session.materials().onChanged)
         for (MaterialKind kind : {MaterialKind::Board, MaterialKind::Axle, MaterialKind::Spring, MaterialKind::Tread})
-            session.materials.onChanged(kind);
+            session.materials().onChanged(kind);
 }
 
 void loadPresetDesign(Session& session, int position)

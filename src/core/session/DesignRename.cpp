@@ -33,12 +33,12 @@ QString askCleanName(Session& session, const QString& current)
 
 void renameCurrent(Session& session, const QString& name)
 {
-    const int current = session.app.CurrentDesign;
-    DesignListEntry& entry = session.designs.entry(current);
+    const int current = session.app().CurrentDesign;
+    DesignListEntry& entry = session.editDesigns().entry(current);
     session.logAction(actions::RenameDesign, QStringLiteral("Rename"), entry.Name, name);
     entry.Name = name;
     entry.ListText = name;
-    session.designListText = name;
+    session.setDesignListText(name);
     session.markDesignChanged(current);
 }
 
@@ -52,12 +52,12 @@ QString SanitizeName(const QString& name)
 
 bool RenameDesign(Session& session)
 {
-    const int current = session.app.CurrentDesign;
-    if (session.designs.isPreset(current)) {
+    const int current = session.app().CurrentDesign;
+    if (session.designs().isPreset(current)) {
         refusePreset(session);
         return false;
     }
-    const QString oldName = session.designs.entry(current).Name;
+    const QString oldName = session.designs().entry(current).Name;
     for (;;) {
         const QString name = askCleanName(session, oldName);
         if (name.isEmpty() || name == oldName)

@@ -15,7 +15,7 @@ namespace {
 bool writeCurrentDesign(Session& session, const QString& path, const QString& name)
 {
     QString error;
-    if (WriteDesignFile(path, designAsShown(session), session.materials, name, &error))
+    if (WriteDesignFile(path, designAsShown(session), session.materials(), name, &error))
         return true;
     session.prompter().message(QStringLiteral("Design file"), error);
     return false;
@@ -23,7 +23,7 @@ bool writeCurrentDesign(Session& session, const QString& path, const QString& na
 
 void recordSaved(Session& session, int position)
 {
-    DesignListEntry& entry = session.designs.entry(position);
+    DesignListEntry& entry = session.editDesigns().entry(position);
     entry.Saved = true;
     session.logAction(actions::SaveDesign, QStringLiteral("Save"), entry.Name);
 }
@@ -34,7 +34,7 @@ bool saveAsNewEntry(Session& session, const QString& path, const QString& name)
     if (!roomForAnotherDesign(session) || !writeCurrentDesign(session, path, name))
         return false;
     const int position = appendDesign(session, name, path);
-    session.designListText = name;
+    session.setDesignListText(name);
     recordSaved(session, position);
     return true;
 }
@@ -43,12 +43,12 @@ bool saveCurrentEntry(Session& session, const QString& path, const QString& name
 {
     if (!writeCurrentDesign(session, path, name))
         return false;
-    const int current = session.app.CurrentDesign;
-    DesignListEntry& entry = session.designs.entry(current);
+    const int current = session.app().CurrentDesign;
+    DesignListEntry& entry = session.editDesigns().entry(current);
     if (entry.Name != name) {
         entry.Name = name;
         entry.ListText = name;
-        session.designListText = name;
+        session.setDesignListText(name);
     }
     entry.FilePath = path;
     recordSaved(session, current);
@@ -61,7 +61,7 @@ int saveAfterYes(Session& session)
     if (path.isEmpty())
         return SaveNotDone;
     const QString name = designNameOfPath(path);
-    if (name != session.designs.entry(session.app.CurrentDesign).Name)
+    if (name != session.designs().entry(session.app().CurrentDesign).Name)
         return saveAsNewEntry(session, path, name) ? SavedAsNewEntry : SaveNotDone;
     return saveCurrentEntry(session, path, name) ? SavedUnderOwnName : SaveNotDone;
 }
@@ -70,15 +70,15 @@ int saveAfterYes(Session& session)
 
 int SaveIfNeeded(Session& session)
 {
-    const int current = session.app.CurrentDesign;
-    if (session.designs.entry(current).Saved)
+    const int current = session.app().CurrentDesign;
+    if (session.designs().entry(current).Saved)
         return NothingToSave;
     switch (session.prompter().confirm(QStringLiteral("Confirm"), QStringLiteral("Current design is not saved. Save it?"))) {
     case Answer::Yes: return saveAfterYes(session);
     case Answer::Cancel: return SaveCancelled;
     case Answer::No: break;
     }
-    if (session.designs.isPreset(current))
+    if (session.designs().isPreset(current))
         return PresetKept;
     RemoveDesign(session, current);
     return EntryRemoved;
@@ -100,8 +100,8 @@ bool SaveDesignAs(Session& session)
     if (path.isEmpty())
         return false;
     const QString name = designNameOfPath(path);
-    const int current = session.app.CurrentDesign;
-    if (name != session.designs.entry(current).Name && session.designs.isPreset(current))
+    const int current = session.app().CurrentDesign;
+    if (name != session.designs().entry(current).Name && session.designs().isPreset(current))
         return saveAsNewEntry(session, path, name);
     return saveCurrentEntry(session, path, name);
 }

@@ -92,7 +92,7 @@ void logDefinition(Session& session, const M& m, bool edited)
 template <typename M>
 DefinitionOutcome replaceAt(Session& session, const M& m, int position)
 {
-    KindOf<M>::replace(session.materials, position, KindOf<M>::stored(m));
+    KindOf<M>::replace(session.editMaterials(), position, KindOf<M>::stored(m));
     session.markCurrentDesignChanged();
     logDefinition(session, m, true);
     return DefinitionOutcome::Stored;
@@ -102,7 +102,7 @@ template <typename M>
 DefinitionOutcome addNew(Session& session, const M& m)
 {
     QString error;
-    if (!KindOf<M>::add(session.materials, KindOf<M>::stored(m), &error)) {
+    if (!KindOf<M>::add(session.editMaterials(), KindOf<M>::stored(m), &error)) {
         session.prompter().message(kTryAgainTitle, error);
         return DefinitionOutcome::StayOpen;
     }
@@ -141,12 +141,12 @@ DefinitionOutcome define(Session& session, const M& m, DefinitionMode mode, int 
         session.prompter().message(refusal->caption, refusal->message);
         return DefinitionOutcome::StayOpen;
     }
-    const int existing = session.materials.listTexts(KindOf<M>::kind).indexOf(m.Name);
+    const int existing = session.materials().listTexts(KindOf<M>::kind).indexOf(m.Name);
     if (existing < 0)
         return addNew(session, m);
     if (mode == DefinitionMode::New)
         return replaceByName(session, m, existing);
-    if (selected < 1 || selected >= session.materials.count(KindOf<M>::kind))
+    if (selected < 1 || selected >= session.materials().count(KindOf<M>::kind))
         return DefinitionOutcome::NothingStored;
     return replaceAt(session, m, selected);
 }
@@ -175,12 +175,12 @@ DefinitionOutcome defineMaterial(Session& session, const TreadMaterial& tread, D
 
 bool deleteMaterial(Session& session, MaterialKind kind, int position)
 {
-    if (position < 1 || position >= session.materials.count(kind))
+    if (position < 1 || position >= session.materials().count(kind))
         return false;
     // The choices move first, so that every list shown again after the delete
     // selects a material that still exists.
-    adjustSelectionsAfterDelete(session.design.Materials, kind, position);
-    session.materials.remove(kind, position);
+    adjustSelectionsAfterDelete(session.editDesign().Materials, kind, position);
+    session.editMaterials().remove(kind, position);
     session.markCurrentDesignChanged();
     return true;
 }

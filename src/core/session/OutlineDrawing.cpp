@@ -24,7 +24,7 @@ OutlineDrawing::OutlineDrawing(Session& session)
 
 qint32& OutlineDrawing::modeFlag(SketchedOutline which)
 {
-    EditModeFlags& mode = m_session.app.EditMode;
+    EditModeFlags& mode = m_session.editApp().EditMode;
     return which == SketchedOutline::Outer ? mode.DrawingOuter : mode.DrawingInner;
 }
 
@@ -33,19 +33,19 @@ void OutlineDrawing::begin(SketchedOutline which)
     end();
     m_which = which;
     working(which).start();
-    m_session.app.EditMode.clear(); // no placing tool stays on beside a drawing
+    m_session.editApp().EditMode.clear(); // no placing tool stays on beside a drawing
     modeFlag(which) = 1;
 }
 
 bool OutlineDrawing::isOn() const
 {
-    const EditModeFlags& mode = m_session.app.EditMode;
+    const EditModeFlags& mode = m_session.app().EditMode;
     return mode.DrawingOuter || mode.DrawingInner;
 }
 
 bool OutlineDrawing::isOn(SketchedOutline which) const
 {
-    const EditModeFlags& mode = m_session.app.EditMode;
+    const EditModeFlags& mode = m_session.app().EditMode;
     return which == SketchedOutline::Outer ? mode.DrawingOuter : mode.DrawingInner;
 }
 
@@ -82,7 +82,7 @@ bool OutlineDrawing::finish(const ViewLayout& layout)
     const OutlineSketch& sketch = working(which);
     if (!sketch.canReplaceOutline())
         return false;
-    CarDesign& design = m_session.design;
+    CarDesign& design = m_session.editDesign();
     sketch.replaceOutline(which == SketchedOutline::Outer ? design.OuterOutline : design.InnerOutline, layout);
     m_session.logAction(1, codeOf(which), {}, {}, {}, {},
                         which == SketchedOutline::Outer ? QStringLiteral("DoneOuterShape")
@@ -100,8 +100,8 @@ void OutlineDrawing::cancel()
 
 void OutlineDrawing::end()
 {
-    m_session.app.EditMode.DrawingOuter = 0;
-    m_session.app.EditMode.DrawingInner = 0;
+    m_session.editApp().EditMode.DrawingOuter = 0;
+    m_session.editApp().EditMode.DrawingInner = 0;
 }
 
 } // namespace brisko

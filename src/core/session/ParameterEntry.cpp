@@ -97,7 +97,7 @@ void ParameterEntry::onDriveChanged(std::function<void(DriveType)> listener)
 
 QString& ParameterEntry::fieldText(int code)
 {
-    auto& fields = m_session->fields;
+    auto& fields = m_session->editFields();
     if (code == kCaseRatioField)
         return fields.CaseRatio;
     if (code == kFrictionField)
@@ -107,7 +107,7 @@ QString& ParameterEntry::fieldText(int code)
 
 QString& ParameterEntry::acceptedText(int code)
 {
-    auto& design = m_session->design;
+    auto& design = m_session->editDesign();
     if (code == kCaseRatioField)
         return design.CaseRatio;
     if (code == kFrictionField)
@@ -133,9 +133,9 @@ bool ParameterEntry::validateShownTexts()
 {
     DesignFieldTexts texts;
     for (int code : kDimensionCodes)
-        texts.dimension(code) = m_session->fields.dimension(code);
-    texts.CaseRatio = m_session->fields.CaseRatio;
-    texts.FrictionForce = m_session->fields.FrictionForce;
+        texts.dimension(code) = m_session->fields().dimension(code);
+    texts.CaseRatio = m_session->fields().CaseRatio;
+    texts.FrictionForce = m_session->fields().FrictionForce;
     const auto failure = validateDesign(texts, lastCaseOuterDia ? lastCaseOuterDia() : 0.0f);
     if (!failure)
         return true;
@@ -150,15 +150,15 @@ void ParameterEntry::fieldEnter(int code)
     if (code == m_enteredField)
         return;
     m_enteredField = code;
-    m_session->app.EditedSinceEnter = 0;
+    m_session->editApp().EditedSinceEnter = 0;
 }
 
 void ParameterEntry::fieldChange(int code, const QString& text)
 {
     fieldText(code) = text;
     if (isDimensionField(code))
-        m_session->app.PendingApply.at(code) = 1;
-    m_session->app.EditedSinceEnter = 1;
+        m_session->editApp().PendingApply.at(code) = 1;
+    m_session->editApp().EditedSinceEnter = 1;
     m_session->logAction(0, code, text, {}, {}, {}, setNameOf(code));
 }
 
@@ -176,11 +176,11 @@ bool ParameterEntry::fieldExit(int code)
         return false;
     }
     acceptedText(code) = fieldText(code);
-    if (m_session->app.EditedSinceEnter == 1) {
+    if (m_session->app().EditedSinceEnter == 1) {
         m_session->markCurrentDesignChanged();
         m_session->logAction(1, code, fieldText(code), {}, {}, {}, setNameOf(code));
     }
-    m_session->app.EditedSinceEnter = 0;
+    m_session->editApp().EditedSinceEnter = 0;
     return true;
 }
 
@@ -188,14 +188,14 @@ bool ParameterEntry::logAndRefresh(int code, const QString& text, const QString&
 {
     if (!m_session->logAction(2, code, text, {}, {}, {}, name))
         return false;
-    m_session->requestRefresh(m_session->app.CurrentState);
+    m_session->requestRefresh(m_session->app().CurrentState);
     return true;
 }
 
 // One pending dimension: accepted and recomputed, or put back when refused.
 bool ParameterEntry::applyDimension(int code)
 {
-    m_session->app.PendingApply.at(code) = 0;
+    m_session->editApp().PendingApply.at(code) = 0;
     if (!validateShownTexts()) {
         putAcceptedTextBack(code);
         return true;
@@ -209,7 +209,7 @@ bool ParameterEntry::applyDimension(int code)
 
 void ParameterEntry::apply()
 {
-    auto& pending = m_session->app.PendingApply;
+    auto& pending = m_session->editApp().PendingApply;
     for (int code : applyOrder())
         if (pending.at(code) == 1 && !applyDimension(code))
             return;
@@ -225,20 +225,20 @@ void ParameterEntry::apply()
 void ParameterEntry::materialChange(int slot, int index)
 {
     const MaterialKind kind = kindOfSlot(slot);
-    if (slot < 0 || slot >= kMaterialSlots || index < 0 || index >= m_session->materials.count(kind))
+    if (slot < 0 || slot >= kMaterialSlots || index < 0 || index >= m_session->materials().count(kind))
         return;
-    m_session->design.Materials[slot] = index;
+    m_session->editDesign().Materials[slot] = index;
     setApplyEnabled(true);
-    m_session->app.PendingApply.at(slot + 1) = 1;
+    m_session->editApp().PendingApply.at(slot + 1) = 1;
     m_session->markCurrentDesignChanged();
-    const QString name = m_session->materials.name(kind, index);
+    const QString name = m_session->materials().name(kind, index);
     m_session->logAction(1, slot + 1, name, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"),
                          materialPrefix(slot) + name);
 }
 
 void ParameterEntry::chooseDrive(DriveType drive)
 {
-    auto& design = m_session->design;
+    auto& design = m_session->editDesign();
     const QString word = driveWord(drive);
     m_session->markCurrentDesignChanged();
     // Outside AWD the accepted other-wheel text is the one to keep: a switch between
@@ -260,13 +260,13 @@ void ParameterEntry::chooseDrive(DriveType drive)
 void ParameterEntry::chooseChamber(ChamberShape shape)
 {
     m_session->markCurrentDesignChanged();
-    m_session->design.Chamber = shape;
+    m_session->editDesign().Chamber = shape;
     m_session->logAction(1, kChamberCode, chamberWord(shape), {}, {}, {}, chamberActionName(shape));
 }
 
 bool ParameterEntry::preferencesOk()
 {
-    const auto& fields = m_session->fields;
+    const auto& fields = m_session->fields();
     if (const auto failure = validatePreferences(fields.ElementStepSize, fields.CaseRatio, fields.FrictionForce)) {
         m_session->prompter().message(kTryAgainTitle, *failure);
         return false;

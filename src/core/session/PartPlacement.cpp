@@ -29,7 +29,7 @@ bool placeOtherAxle(Session& session, const CarGeometry& geometry, const QPoint&
     // On the drive axle's centre line the wheelbase would vanish.
     if (p.x() <= geometry.RearCentre.x())
         return false;
-    FrontAxleLocation& axle = session.design.FrontAxle;
+    FrontAxleLocation& axle = session.editDesign().FrontAxle;
     axle.setUnits(static_cast<float>(720 - p.x()), static_cast<float>(540 - p.y()));
     session.logAction(1, kAxleCode, QString::number(p.x()), QString::number(p.y()), {}, {},
                       QStringLiteral("SetFrontWheelLoc"));
@@ -81,10 +81,10 @@ std::optional<int> weightSlotAt(const CarDesign& design, const QPoint& viewPoint
 
 bool removeWeightAt(Session& session, const QPoint& viewPoint)
 {
-    const std::optional<int> slot = weightSlotAt(session.design, viewPoint);
+    const std::optional<int> slot = weightSlotAt(session.design(), viewPoint);
     if (!slot)
         return false;
-    AddedWeight& weight = session.design.Weights[*slot];
+    AddedWeight& weight = session.editDesign().Weights[*slot];
     session.logAction(1, kWeightCode, QString::number(weight.X), QString::number(weight.Y), numberText(-weight.Mass),
                       {}, QStringLiteral("SetRemoveWt"));
     weight.clear();

@@ -9,13 +9,44 @@ namespace {
 const QString kFineElementSize = QStringLiteral("9");
 } // namespace
 
+void prepareProgramStart(Session& session)
+{
+    AppState& app = session.editApp();
+    app.clearPendingApply();
+    app.DesignCount = 5;
+    app.CurrentDesign = 0;
+    for (int position = 0; position < kPresetCount; ++position)
+        session.editDesigns().entry(position).Saved = true;
+    app.CurrentState = ProcessState::Set;
+    app.EditedSinceEnter = 0;
+    app.EditMode.clear();
+    CarDesign& design = session.editDesign();
+    const FieldTexts& fields = session.fields();
+    design.CaseRatio = fields.CaseRatio;
+    design.FrictionForce = fields.FrictionForce;
+    design.ElementStepSize = fields.ElementStepSize;
+    resetDesignDefaults(session);
+}
+
+void resetDesignDefaults(Session& session)
+{
+    CarDesign& design = session.editDesign();
+    applyDefaultDesign(design);
+    for (int code : kDimensionCodes)
+        session.editFields().dimension(code) = *dimensionByCode(design, code);
+    design.CaseRatio = session.fields().CaseRatio;
+    design.FrictionForce = session.fields().FrictionForce;
+    session.clearEditMode();
+}
+
 void startProgram(Session& session)
 {
     session.logAction(actions::ProgramStart, kProgramVersion);
-    loadPresetShape(session.design, 0);
-    session.designListText = presetListText(0);
-    session.design.clearWeights();
-    session.design.KeptOtherWheelDiameter = session.design.OtherWheelDiameter;
+    CarDesign& design = session.editDesign();
+    loadPresetShape(design, 0);
+    session.setDesignListText(presetListText(0));
+    design.clearWeights();
+    design.KeptOtherWheelDiameter = design.OtherWheelDiameter;
 }
 
 bool endProgram(Session& session)
@@ -27,8 +58,8 @@ void prepareStateEntry(Session& session, ProcessState state)
 {
     if (state != ProcessState::Dynamic)
         return;
-    session.design.ElementStepSize = kFineElementSize;
-    session.fields.ElementStepSize = kFineElementSize;
+    session.editDesign().ElementStepSize = kFineElementSize;
+    session.editFields().ElementStepSize = kFineElementSize;
 }
 
 bool recordStateEntry(Session& session, ProcessState state, std::optional<QString> value)

@@ -12,6 +12,12 @@ namespace brisko {
 
 class Session;
 
+// Before the portfolio is chosen: the five presets listed and saved, preset 0
+// current, the Set state without edits, and the default design whose texts come
+// from the preference fields.
+void prepareProgramStart(Session& session);
+// The default design in the design and its dimension fields, no tool armed.
+void resetDesignDefaults(Session& session);
 // Start-up: the record of the start, then preset 0 without weights as the design.
 void startProgram(Session& session);
 // The record of the end; false when it could not be written.

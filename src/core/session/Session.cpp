@@ -6,34 +6,54 @@ Session::Session(Prompter& prompter)
     : m_prompter(&prompter)
 {
     // The library tells of its changes through the notifier, whoever listens.
-    materials.onChanged = [this](MaterialKind kind) { emit m_notifier.materialsChanged(kind); };
+    m_materials.onChanged = [this](MaterialKind kind) { emit m_notifier.materialsChanged(kind); };
     showDesignInFields();
 }
 
 void Session::showDesignInFields()
 {
     for (int code : kDimensionCodes)
-        fields.dimension(code) = *dimensionByCode(design, code);
-    fields.CaseRatio = design.CaseRatio;
-    fields.FrictionForce = design.FrictionForce;
-    fields.ElementStepSize = design.ElementStepSize;
+        m_fields.dimension(code) = *dimensionByCode(m_design, code);
+    m_fields.CaseRatio = m_design.CaseRatio;
+    m_fields.FrictionForce = m_design.FrictionForce;
+    m_fields.ElementStepSize = m_design.ElementStepSize;
+}
+
+bool Session::attachPortfolio(const QString& path, QString* error)
+{
+    if (!m_portfolio.attach(path, error))
+        return false;
+    m_app.PortfolioPath = path;
+    return true;
+}
+
+void Session::armEditMode(qint32 EditModeFlags::*flag)
+{
+    m_app.EditMode.clear();
+    m_app.EditMode.*flag = 1;
+}
+
+void Session::setElementStepSize(const QString& size)
+{
+    m_fields.ElementStepSize = size;
+    m_design.ElementStepSize = size;
 }
 
 bool Session::logAction(int stage, int code, OptText v1, OptText v2, OptText v3, OptText v4,
                         const QString& description)
 {
-    if (!portfolio.isOpen())
+    if (!m_portfolio.isOpen())
         return true;
     RecordContext context;
-    context.timeText = results.Time;
-    context.distanceText = results.PoweredDistance;
-    context.speedText = results.TopSpeed;
-    context.massText = results.ProjectedMass;
-    context.designName = designListText;
-    context.flags = advisories;
+    context.timeText = m_results.Time;
+    context.distanceText = m_results.PoweredDistance;
+    context.speedText = m_results.TopSpeed;
+    context.massText = m_results.ProjectedMass;
+    context.designName = m_designListText;
+    context.flags = m_advisories;
     context.when = clock();
     QString error;
-    if (portfolio.append({stage, code, v1, v2, v3, v4, description}, context, &error))
+    if (m_portfolio.append({stage, code, v1, v2, v3, v4, description}, context, &error))
         return true;
     m_prompter->message(QStringLiteral("Design portfolio"), error);
     return false;
@@ -56,7 +76,7 @@ public:
     {
         // Fields the student is still editing keep what was typed.
         for (int code : corrected)
-            m_session.fields.dimension(code) = *dimensionByCode(m_session.design, code);
+            m_session.m_fields.dimension(code) = *dimensionByCode(m_session.m_design, code);
         m_shown.sized(vp, corrected);
     }
     void geometryBuilt(const VirtualPrototype& vp, ProcessState state) override { m_shown.geometryBuilt(vp, state); }
@@ -64,15 +84,15 @@ public:
     void massScanned(const VirtualPrototype& vp, ProcessState state) override { m_shown.massScanned(vp, state); }
     void analysed(const VirtualPrototype& vp, ProcessState state) override
     {
-        m_session.results = figuresOf(vp).Records;
+        m_session.m_results = figuresOf(vp).Records;
         m_shown.analysed(vp, state);
     }
     bool drawsFrames() const override { return m_shown.drawsFrames(); }
     void runStarting(const VirtualPrototype& vp, int requestedFrame) override
     {
         // The skid belongs to one run: a new run, also the race's, starts without it.
-        m_session.advisories.Skid = false;
-        m_session.advisories.ReservedDynamic = false;
+        m_session.m_advisories.Skid = false;
+        m_session.m_advisories.ReservedDynamic = false;
         m_shown.runStarting(vp, requestedFrame);
     }
     void frameSimulated(const VirtualPrototype& vp, const DynamicFrame& frame) override
@@ -81,13 +101,13 @@ public:
     }
     void simulated(const VirtualPrototype& vp, int requestedFrame) override
     {
-        m_session.results = figuresOf(vp).Records;
+        m_session.m_results = figuresOf(vp).Records;
         m_session.keepRun();
         m_shown.simulated(vp, requestedFrame);
     }
     void advised(const VirtualPrototype& vp) override
     {
-        m_session.advisories = vp.advisories().Flags;
+        m_session.m_advisories = vp.advisories().Flags;
         m_shown.advised(vp);
     }
 
@@ -138,28 +158,28 @@ bool Session::stepRun(RefreshObserver& observer, int requestedFrame)
 // The run counts for the race until the design changes again.
 void Session::keepRun()
 {
-    const int position = app.CurrentDesign;
-    if (position < 0 || position >= designs.count())
+    const int position = m_app.CurrentDesign;
+    if (position < 0 || position >= m_designs.count())
         return;
-    DesignListEntry& entry = designs.entry(position);
+    DesignListEntry& entry = m_designs.entry(position);
     entry.Simulated = true;
     m_traces[entry.Id] = m_prototype.dynamic().Trace;
 }
 
 void Session::keepRunOf(int position, const RaceTrace& trace)
 {
-    if (position < 0 || position >= designs.count())
+    if (position < 0 || position >= m_designs.count())
         return;
-    DesignListEntry& entry = designs.entry(position);
+    DesignListEntry& entry = m_designs.entry(position);
     entry.Simulated = true;
     m_traces[entry.Id] = trace;
 }
 
 const RaceTrace* Session::traceOf(int position) const
 {
-    if (position < 0 || position >= designs.count())
+    if (position < 0 || position >= m_designs.count())
         return nullptr;
-    const auto found = m_traces.find(designs.entry(position).Id);
+    const auto found = m_traces.find(m_designs.entry(position).Id);
     return found == m_traces.end() ? nullptr : &found->second;
 }
 

@@ -42,19 +42,44 @@ struct FieldTexts {
     const QString& dimension(int code) const { return dimensions.at(code - 14); }
 };
 
+// The session's parts are read through its const accessors. They change through
+// the session's operations: the use cases of the session folder (sketching, typed
+// values, design files, the design list, the process flow) and the few named
+// operations below. The windows only call operations; tests arrange a session
+// through the edit accessors as the use cases do.
 class Session {
 public:
     explicit Session(Prompter& prompter);
 
-    CarDesign design;
-    AppState app;
-    MaterialLibrary materials;
-    DesignList designs;
-    Portfolio portfolio;
-    AdvisoryFlags advisories;
-    ResultTexts results;
-    QString designListText = QStringLiteral("Default design"); // the DesignList box's text
-    FieldTexts fields;
+    const CarDesign& design() const { return m_design; }
+    const AppState& app() const { return m_app; }
+    const MaterialLibrary& materials() const { return m_materials; }
+    const DesignList& designs() const { return m_designs; }
+    const Portfolio& portfolio() const { return m_portfolio; }
+    const AdvisoryFlags& advisories() const { return m_advisories; }
+    const ResultTexts& results() const { return m_results; }
+    const QString& designListText() const { return m_designListText; } // the DesignList box's text
+    const FieldTexts& fields() const { return m_fields; }
+
+    // For the session's use cases, which change the parts as their operation says.
+    CarDesign& editDesign() { return m_design; }
+    AppState& editApp() { return m_app; }
+    MaterialLibrary& editMaterials() { return m_materials; }
+    DesignList& editDesigns() { return m_designs; }
+    FieldTexts& editFields() { return m_fields; }
+    void setDesignListText(const QString& text) { m_designListText = text; }
+
+    // Records go to the portfolio at `path` from now on; false with the reason when
+    // it cannot be opened for appending.
+    bool attachPortfolio(const QString& path, QString* error);
+    // The program is in `state` now (the panels follow the state buttons).
+    void enterState(ProcessState state) { m_app.CurrentState = state; }
+    // The placing tool `flag` is armed, the others not; `clearEditMode` disarms all.
+    void armEditMode(qint32 EditModeFlags::*flag);
+    void disarmEditMode(qint32 EditModeFlags::*flag) { m_app.EditMode.*flag = 0; }
+    void clearEditMode() { m_app.EditMode.clear(); }
+    // The element size chosen on the slider, shown and accepted at once.
+    void setElementStepSize(const QString& size);
 
     // Puts the design's accepted texts into the field texts.
     void showDesignInFields();
@@ -102,8 +127,8 @@ public:
     }
 
     // Clears Saved and Simulated of a design-list entry.
-    void markDesignChanged(int position) { designs.markChanged(position); }
-    void markCurrentDesignChanged() { designs.markChanged(app.CurrentDesign); }
+    void markDesignChanged(int position) { m_designs.markChanged(position); }
+    void markCurrentDesignChanged() { m_designs.markChanged(m_app.CurrentDesign); }
 
     // Draws the names of new designs; tests may seed it.
     QRandomGenerator random = QRandomGenerator::securelySeeded();
@@ -115,9 +140,18 @@ private:
     class Bookkeeping;
     void keepRun();
 
+    CarDesign m_design;
+    AppState m_app;
+    MaterialLibrary m_materials;
+    DesignList m_designs;
+    Portfolio m_portfolio;
+    AdvisoryFlags m_advisories;
+    ResultTexts m_results;
+    QString m_designListText = QStringLiteral("Default design");
+    FieldTexts m_fields;
     Prompter* m_prompter;
     SessionNotifier m_notifier;
-    VirtualPrototype m_prototype{design, materials};
+    VirtualPrototype m_prototype{m_design, m_materials};
     std::map<quint64, RaceTrace> m_traces; // by design-list entry
     bool m_refreshing = false;
 };

@@ -9,7 +9,7 @@ bool typeAndApply(ParameterEntry& entry, const std::vector<std::pair<int, QStrin
 {
     bool accepted = true;
     for (const auto& [code, text] : texts) {
-        if (entry.session().fields.dimension(code) == text)
+        if (entry.session().fields().dimension(code) == text)
             continue;
         entry.fieldEnter(code);
         entry.fieldKeyPress(code);

@@ -108,7 +108,7 @@ void MaterialDialog::openNew()
 
 void MaterialDialog::openEdit(int position)
 {
-    if (position < 1 || position >= m_session->materials.count(kind()))
+    if (position < 1 || position >= m_session->materials().count(kind()))
         return;
     m_mode = DefinitionMode::Edit;
     m_position = position;

@@ -81,8 +81,8 @@ QGroupBox* TPFWin::buildPreferencesBox()
     grid->addWidget(buildChamberBox(), 4, 0, 1, 3);
 
     // The texts the fields are made with are no change of them; later ones are.
-    m_caseRatioEF->setText(m_entry->session().fields.CaseRatio);
-    m_frictionEF->setText(m_entry->session().fields.FrictionForce);
+    m_caseRatioEF->setText(m_entry->session().fields().CaseRatio);
+    m_frictionEF->setText(m_entry->session().fields().FrictionForce);
     m_fieldEvents->watch(m_caseRatioEF, kCaseRatioField);
     m_fieldEvents->watch(m_frictionEF, kFrictionField);
     return box;
@@ -131,7 +131,7 @@ QGroupBox* TPFWin::buildChamberBox()
 
 void TPFWin::showFieldText(int code)
 {
-    const auto& fields = m_entry->session().fields;
+    const auto& fields = m_entry->session().fields();
     QLineEdit* edit = code == kCaseRatioField ? m_caseRatioEF : code == kFrictionField ? m_frictionEF : nullptr;
     if (!edit)
         return;
@@ -147,9 +147,9 @@ void TPFWin::showDesign()
     showFieldText(kFrictionField);
     {
         const QSignalBlocker quiet(m_stepSizeEF);
-        m_stepSizeEF->setText(m_entry->session().fields.ElementStepSize);
+        m_stepSizeEF->setText(m_entry->session().fields().ElementStepSize);
     }
-    const bool octagonal = m_entry->session().design.Chamber == ChamberShape::Octagonal;
+    const bool octagonal = m_entry->session().design().Chamber == ChamberShape::Octagonal;
     const QSignalBlocker quietOct(m_octBtn);
     const QSignalBlocker quietCirc(m_circBtn);
     (octagonal ? m_octBtn : m_circBtn)->setChecked(true);

@@ -129,7 +129,7 @@ QString TCSWin::defaultFolder() const
 {
     if (!m_folder.isEmpty())
         return m_folder;
-    const QString portfolio = m_session.app.PortfolioPath;
+    const QString portfolio = m_session.app().PortfolioPath;
     return portfolio.isEmpty() ? QDir::homePath() : QFileInfo(portfolio).absolutePath();
 }
 
@@ -261,14 +261,14 @@ void TCSWin::RaceBtnClick()
         entry.ListText = row.DesignName;
         entry.FilePath = row.FilePath;
         entry.Saved = true;
-        if (!m_session.designs.append(entry)) {
+        if (!m_session.editDesigns().append(entry)) {
             m_session.prompter().message(QStringLiteral("Please try again."),
                                          QStringLiteral("The design list is full: only %1 of the best designs "
                                                         "could be added.")
                                              .arg(positions.size()));
             break;
         }
-        const int position = m_session.designs.count() - 1;
+        const int position = m_session.designs().count() - 1;
         m_session.keepRunOf(position, row.Trace);
         positions << position;
     }

@@ -17,7 +17,7 @@ TDAWin::TDAWin(Session& session, QWidget* parent)
 
 void TDAWin::showRecord(int position)
 {
-    const AxleMaterial& axle = session().materials.axle(position);
+    const AxleMaterial& axle = session().materials().axle(position);
     m_name->setText(axle.Name);
     m_density->setText(axle.Density);
 }

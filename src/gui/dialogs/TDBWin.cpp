@@ -18,7 +18,7 @@ TDBWin::TDBWin(Session& session, QWidget* parent)
 
 void TDBWin::showRecord(int position)
 {
-    const BoardMaterial& board = session().materials.board(position);
+    const BoardMaterial& board = session().materials().board(position);
     m_name->setText(board.Name);
     m_thickness->setText(board.Thickness);
     m_density->setText(board.Density);

@@ -57,7 +57,7 @@ QWidget* TDSWin::makeGridNotes()
 
 void TDSWin::showRecord(int position)
 {
-    const SpringMaterial& spring = session().materials.spring(position);
+    const SpringMaterial& spring = session().materials().spring(position);
     m_name->setText(spring.Name);
     m_thickness->setText(spring.Thickness);
     m_density->setText(spring.Density);

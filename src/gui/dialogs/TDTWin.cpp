@@ -18,7 +18,7 @@ TDTWin::TDTWin(Session& session, QWidget* parent)
 
 void TDTWin::showRecord(int position)
 {
-    const TreadMaterial& tread = session().materials.tread(position);
+    const TreadMaterial& tread = session().materials().tread(position);
     m_name->setText(tread.Name);
     m_friction->setText(tread.StaticFriction);
 }

@@ -108,7 +108,7 @@ void TMSWin::showList(MaterialKind kind)
     QListWidget* list = m_lists[index(kind)];
     const int selected = list->currentRow();
     list->clear();
-    list->addItems(m_session->materials.listTexts(kind));
+    list->addItems(m_session->materials().listTexts(kind));
     if (selected >= 0 && selected < list->count())
         list->setCurrentRow(selected);
 }

@@ -166,7 +166,7 @@ void TPDWin::PDGoBtnClick()
     m_offered.reset();
     m_useBestBtn->setEnabled(false);
     m_goBtn->setEnabled(false);
-    m_sweep.emplace(m_session.design, m_session.materials, *check.Plan);
+    m_sweep.emplace(m_session.design(), m_session.materials(), *check.Plan);
     showProgress();
     m_stepper->start();
 }
@@ -225,7 +225,7 @@ void TPDWin::finishSweep()
     m_sweep.reset();
     m_goBtn->setEnabled(true);
     m_useBestBtn->setEnabled(m_offered.has_value());
-    m_session.requestRefresh(m_session.app.CurrentState);
+    m_session.requestRefresh(m_session.app().CurrentState);
     emit sweepEnded();
 }
 

@@ -90,15 +90,15 @@ void DesignListBar::showList()
 {
     const QSignalBlocker blocker(m_box);
     m_box->clear();
-    for (const auto& entry : m_session.designs.entries())
+    for (const auto& entry : m_session.designs().entries())
         m_box->addItem(entry.ListText);
-    m_box->setCurrentIndex(m_session.app.CurrentDesign);
-    m_box->setEditText(m_session.designListText);
+    m_box->setCurrentIndex(m_session.app().CurrentDesign);
+    m_box->setEditText(m_session.designListText());
 }
 
 void DesignListBar::designChosen(int position)
 {
-    if (position != m_session.app.CurrentDesign)
+    if (position != m_session.app().CurrentDesign)
         chooseDesign(m_session, position);
     showList(); // a cancelled switch selects the current entry again
 }
@@ -116,8 +116,8 @@ void DesignListBar::enterPressed()
 void DesignListBar::textTyped(const QString& text)
 {
     nameCurrentEntryFromBox(m_session, text);
-    const int current = m_session.app.CurrentDesign;
-    const QString itemText = m_session.designs.entry(current).ListText;
+    const int current = m_session.app().CurrentDesign;
+    const QString itemText = m_session.designs().entry(current).ListText;
     if (m_box->itemText(current) == itemText)
         return;
     QLineEdit* edit = m_box->lineEdit();

@@ -62,7 +62,7 @@ QAbstractButton* DriveBox::button(DriveType drive) const
 
 void DriveBox::showDesign()
 {
-    const DriveType drive = m_panel->entry().session().design.Drive;
+    const DriveType drive = m_panel->entry().session().design().Drive;
     button(drive)->setChecked(true);
     showRightWheelFigures(drive);
 }

@@ -42,7 +42,7 @@ DynamicControls::DynamicControls(TRPWin& window, PrototypeRefresh& refresh)
 
 bool DynamicControls::canStart() const
 {
-    return !m_busy && !m_refresh.isRunning() && m_window.session().app.CurrentState == ProcessState::Dynamic;
+    return !m_busy && !m_refresh.isRunning() && m_window.session().app().CurrentState == ProcessState::Dynamic;
 }
 
 void DynamicControls::StepDynamicBtnClick()
@@ -70,7 +70,7 @@ void DynamicControls::ToEndDynamicBtnClick()
         BusyScope busy(m_busy);
         m_window.RefreshState(ProcessState::Dynamic);
     }
-    if (m_rewindAfterAnimation && m_window.session().app.CurrentState == ProcessState::Dynamic) {
+    if (m_rewindAfterAnimation && m_window.session().app().CurrentState == ProcessState::Dynamic) {
         m_rewindAfterAnimation = false;
         rewind();
         return;
@@ -105,11 +105,11 @@ void DynamicControls::rewind()
 // for could not start while the run went on, so it follows now.
 void DynamicControls::refreshAfterAnimation()
 {
-    const bool stillAnimated = m_window.session().app.CurrentState == ProcessState::Dynamic
+    const bool stillAnimated = m_window.session().app().CurrentState == ProcessState::Dynamic
         && m_window.perState().dynamicStep == kEveryFrame;
     if (stillAnimated || !m_window.isVisible())
         return;
-    m_window.RefreshState(m_window.session().app.CurrentState);
+    m_window.RefreshState(m_window.session().app().CurrentState);
 }
 
 void DynamicControls::setButtons(bool stepAndToEnd, bool rewind)

@@ -19,7 +19,7 @@ ElementSizeControl::ElementSizeControl(TRPWin& window, QSlider& slider)
 
 void ElementSizeControl::showDesign()
 {
-    const QString size = m_window.session().fields.ElementStepSize;
+    const QString size = m_window.session().fields().ElementStepSize;
     for (int position = m_slider.minimum(); position <= m_slider.maximum(); ++position) {
         if (QString::number(elementSizeAtSliderPosition(position)) == size) {
             const QSignalBlocker quiet(&m_slider);
@@ -33,10 +33,10 @@ void ElementSizeControl::ElementSizeSliderChange(int position)
 {
     Session& session = m_window.session();
     const QString size = QString::number(elementSizeAtSliderPosition(position));
-    if (size == session.fields.ElementStepSize)
+    if (size == session.fields().ElementStepSize)
         return; // the size already in effect: nothing to log or recompute
-    session.fields.ElementStepSize = size;
-    session.design.ElementStepSize = size;
+    session.editFields().ElementStepSize = size;
+    session.editDesign().ElementStepSize = size;
     if (!session.logAction(actions::PropertiesState, QStringLiteral("NewStepSize"), QString::number(position)))
         return;
     m_window.RefreshState(ProcessState::Prop);

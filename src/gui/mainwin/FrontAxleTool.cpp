@@ -16,7 +16,7 @@ FrontAxleTool::FrontAxleTool(SheetToolContext& context, QAbstractButton* button)
 void FrontAxleTool::buttonClicked()
 {
     Session& session = context().session();
-    if (session.design.Drive == DriveType::AWD) {
+    if (session.design().Drive == DriveType::AWD) {
         setButtonDown(false);
         session.prompter().message(QStringLiteral("Please try again."), kNoOtherAxleInAwd);
         return;

@@ -33,8 +33,8 @@ void OutlineDrawingTool::start()
 {
     TRPWin& window = context().window();
     Session& session = context().session();
-    if (session.app.CurrentState != ProcessState::Set)
-        window.SetProcessState(session.app.CurrentState, ProcessState::Set);
+    if (session.app().CurrentState != ProcessState::Set)
+        window.SetProcessState(session.app().CurrentState, ProcessState::Set);
     m_drawing.begin(m_which);
     m_rubberShown = false;
     context().lock().lock(button());

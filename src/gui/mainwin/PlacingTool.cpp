@@ -13,15 +13,15 @@ PlacingTool::PlacingTool(SheetToolContext& context, QAbstractButton* button, Mod
 
 bool PlacingTool::isOn() const
 {
-    return context().session().app.EditMode.*m_flag != 0;
+    return context().session().app().EditMode.*m_flag != 0;
 }
 
 void PlacingTool::begin(Qt::CursorShape cursor)
 {
     Session& session = context().session();
     session.markCurrentDesignChanged();
-    session.app.EditMode.clear();
-    session.app.EditMode.*m_flag = 1;
+    session.editApp().EditMode.clear();
+    session.editApp().EditMode.*m_flag = 1;
     context().setSheetCursor(cursor);
     context().lock().lock();
     setButtonDown(true);
@@ -29,7 +29,7 @@ void PlacingTool::begin(Qt::CursorShape cursor)
 
 void PlacingTool::clearMode()
 {
-    context().session().app.EditMode.*m_flag = 0;
+    context().session().editApp().EditMode.*m_flag = 0;
     context().setSheetCursor(Qt::ArrowCursor);
 }
 

@@ -66,7 +66,7 @@ void PrototypeRefresh::afterBuildDrawing(std::function<void()> then)
 
 void PrototypeRefresh::refreshCurrentState()
 {
-    m_window.RefreshState(m_window.session().app.CurrentState);
+    m_window.RefreshState(m_window.session().app().CurrentState);
 }
 
 const VirtualPrototype& PrototypeRefresh::prototype() const
@@ -156,7 +156,7 @@ void PrototypeRefresh::drawDesignView(const VirtualPrototype& vp, ProcessState s
 {
     Session& session = m_window.session();
     m_painter.emplace(&m_window.image()->canvas());
-    paintSetPicture(*m_painter, vp.geometry(), session.design, session.materials, vp.mass().chamberRadiusUnits());
+    paintSetPicture(*m_painter, vp.geometry(), session.editDesign(), session.materials(), vp.mass().chamberRadiusUnits());
     if (state == ProcessState::Set) {
         m_painter.reset();
         repaintSheet();

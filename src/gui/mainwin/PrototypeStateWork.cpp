@@ -46,9 +46,9 @@ void PrototypeRefresh::printWork(int arg)
     ViewLayout onSheet = prototype().layout();
     onSheet.PrinterScaleX = onSheet.ViewScale;
     onSheet.PrinterScaleY = onSheet.ViewScale;
-    CarDesign& design = session.design;
+    CarDesign& design = session.editDesign();
     const CarGeometry geometry =
-        buildCarGeometry(design, session.materials, onSheet, chamberGeometryOf(prototype().mass()));
+        buildCarGeometry(design, session.materials(), onSheet, chamberGeometryOf(prototype().mass()));
     QPainter painter(&m_window.image()->canvas());
     painter.translate(onSheet.PaperLeft, 0);
     paintTemplatePicture(painter, geometry, arg != 0);
@@ -61,7 +61,7 @@ ElementVisitor PrototypeRefresh::elementVisitor(ProcessState state)
 {
     if (!m_painter || state != ProcessState::Prop)
         return {};
-    const int size = elementSize(m_window.session().design);
+    const int size = elementSize(m_window.session().design());
     return [this, size, drawn = 0](const QPoint& centre, ElementLayer layer) mutable {
         paintElementEdges(*m_painter, elementViewSquare(prototype().layout(), centre, size), layer);
         if (++drawn % kElementsPerRepaint == 0)
@@ -74,7 +74,7 @@ void PrototypeRefresh::massScanned(const VirtualPrototype& vp, ProcessState)
     if (!m_painter)
         return;
     paintCentroidMark(*m_painter, vp.layout(), vp.mass());
-    paintDriveDirection(*m_painter, vp.layout(), m_window.session().design.Drive);
+    paintDriveDirection(*m_painter, vp.layout(), m_window.session().design().Drive);
     m_painter.reset();
     repaintSheet();
 }
@@ -88,7 +88,7 @@ void PrototypeRefresh::analysed(const VirtualPrototype&, ProcessState state)
 
 bool PrototypeRefresh::drawsFrames() const
 {
-    return m_window.session().app.CurrentState == ProcessState::Dynamic;
+    return m_window.session().app().CurrentState == ProcessState::Dynamic;
 }
 
 void PrototypeRefresh::runStarting(const VirtualPrototype&, int requestedFrame)
@@ -104,9 +104,9 @@ void PrototypeRefresh::runStarting(const VirtualPrototype&, int requestedFrame)
 // lets the window repaint and answer before the next frame is computed.
 void PrototypeRefresh::frameSimulated(const VirtualPrototype& vp, const DynamicFrame& frame)
 {
-    if (m_window.session().app.CurrentState != ProcessState::Dynamic || !m_window.isVisible() || m_stopAnimation)
+    if (m_window.session().app().CurrentState != ProcessState::Dynamic || !m_window.isVisible() || m_stopAnimation)
         return; // left, closed or stopped during an animation: the run finishes without drawing
-    const DriveType drive = m_window.session().design.Drive;
+    const DriveType drive = m_window.session().design().Drive;
     const WheelContacts at = wheelContactsNow();
     showPropulsionBars(m_window.image(), at, drive, frame);
     showNormalForceBars(m_window.image(), at, vp.statics().BarScale, frame.NormalRight, frame.NormalLeft);
@@ -126,7 +126,7 @@ void PrototypeRefresh::simulated(const VirtualPrototype& vp, int requestedFrame)
     showSheet();
     showRevisedDistance(vp.dynamic());
     // An animation may have let the student leave the state; its panel is gone then.
-    if (m_window.session().app.CurrentState == ProcessState::Dynamic)
+    if (m_window.session().app().CurrentState == ProcessState::Dynamic)
         showDynamicButtons(vp.dynamic(), requestedFrame);
     else if (requestedFrame == kNoFrame)
         enableButton(m_window, "RewindDynamicBtn", true); // the race's run is over: Simulate rewinds it
@@ -160,7 +160,7 @@ void PrototypeRefresh::showRestingNormalForces()
 
 WheelContacts PrototypeRefresh::wheelContactsNow() const
 {
-    return wheelContacts(prototype().layout(), prototype().mass().CaseOuterDia, m_window.session().design);
+    return wheelContacts(prototype().layout(), prototype().mass().CaseOuterDia, m_window.session().design());
 }
 
 void PrototypeRefresh::advised(const VirtualPrototype& vp)

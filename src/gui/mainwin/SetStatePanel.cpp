@@ -142,7 +142,7 @@ QLineEdit* SetStatePanel::makeDimensionField(int code, const char* name)
     field->setObjectName(QString::fromLatin1(name));
     field->setFixedWidth(kFieldWidth);
     // The text a field is made with is no change of it; later ones are.
-    field->setText(m_session->fields.dimension(code));
+    field->setText(m_session->fields().dimension(code));
     m_fieldEvents->watch(field, code);
     // Enter presses Apply once typing has enabled it.
     connect(field, &QLineEdit::returnPressed, this, [this] {
@@ -203,7 +203,7 @@ void SetStatePanel::showPartAttributes(const QString& text)
 void SetStatePanel::showFieldText(int code)
 {
     QLineEdit* field = dimensionField(code);
-    const QString& text = m_session->fields.dimension(code);
+    const QString& text = m_session->fields().dimension(code);
     if (field->text() != text)
         field->setText(text);
 }
@@ -225,7 +225,7 @@ void SetStatePanel::showDesign()
         showFieldText(code);
     for (int slot = 0; slot < kMaterialSlots; ++slot)
         showMaterialList(slot);
-    showDriveFields(m_session->design.Drive);
+    showDriveFields(m_session->design().Drive);
 }
 
 void SetStatePanel::showMaterials()
@@ -234,7 +234,7 @@ void SetStatePanel::showMaterials()
         QComboBox* list = m_lists[slot];
         const QSignalBlocker quiet(list);
         list->clear();
-        list->addItems(m_session->materials.listTexts(kindOfSlot(slot)));
+        list->addItems(m_session->materials().listTexts(kindOfSlot(slot)));
         showMaterialList(slot);
     }
 }
@@ -243,7 +243,7 @@ void SetStatePanel::showMaterialList(int slot)
 {
     QComboBox* list = m_lists[slot];
     const QSignalBlocker quiet(list);
-    list->setCurrentIndex(m_session->design.Materials[slot]);
+    list->setCurrentIndex(m_session->design().Materials[slot]);
 }
 
 void SetStatePanel::hideAllPartEditors()

@@ -35,7 +35,7 @@ bool SheetPointer::eventFilter(QObject* watched, QEvent* event)
 
 bool SheetPointer::pointerFree() const
 {
-    const AppState& app = m_window.session().app;
+    const AppState& app = m_window.session().app();
     return app.CurrentState == ProcessState::Set && !app.EditMode.anyOn();
 }
 
@@ -58,19 +58,19 @@ void SheetPointer::hover(const QPoint& point)
     toggleHighlight(part);
     m_window.image()->update();
     const Session& session = m_window.session();
-    m_panel.showPartAttributes(partReadout(part, session.design, session.materials));
+    m_panel.showPartAttributes(partReadout(part, session.design(), session.materials()));
 }
 
 void SheetPointer::press(const QPoint& point)
 {
-    const EditModeFlags& mode = m_window.session().app.EditMode;
+    const EditModeFlags& mode = m_window.session().app().EditMode;
     const bool drawing = mode.DrawingOuter || mode.DrawingInner;
     if (mode.PlacingFrontAxle || mode.AddingWeight || mode.RemovingWeight)
         return; // the placing tools take their own presses
     // A drawing takes the presses on the paper; one beside it selects as usual.
     if (drawing && m_geometry().PaperRegion.contains(point))
         return;
-    const int part = m_window.session().app.CurrentState == ProcessState::Set ? partUnder(point) : -1;
+    const int part = m_window.session().app().CurrentState == ProcessState::Set ? partUnder(point) : -1;
     m_panel.selectPart(part); // no part: every editor hidden, no item shown
 }
 

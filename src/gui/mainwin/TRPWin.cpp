@@ -51,7 +51,7 @@ void TRPWin::installSessionHooks()
 {
     SessionNotifier* notifier = &m_session.notifier();
     connect(notifier, &SessionNotifier::stateRequested, this,
-            [this](ProcessState to) { SetProcessState(m_session.app.CurrentState, to); });
+            [this](ProcessState to) { SetProcessState(m_session.app().CurrentState, to); });
     connect(notifier, &SessionNotifier::refreshRequested, this, [this](ProcessState state) { RefreshState(state); });
     connect(notifier, &SessionNotifier::designReplaced, this, &TRPWin::showWholeDesign);
 }
@@ -59,7 +59,7 @@ void TRPWin::installSessionHooks()
 void TRPWin::drawSheetBackground()
 {
     if (m_refresh)
-        m_refresh->drawBackground(m_session.app.CurrentState);
+        m_refresh->drawBackground(m_session.app().CurrentState);
     else
         m_image->paintSheetBackground();
 }

@@ -129,6 +129,7 @@ private:
     int offerToSave();
     void showPreferences();
     void showWholeDesign();
+    void showDefaultDesign();
 
     void leaveState(ProcessState from);
     void enterState(ProcessState to);

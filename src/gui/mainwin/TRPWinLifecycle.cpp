@@ -25,35 +25,23 @@ void TRPWin::prepareStartUp()
 {
     m_dirLabel->clear();
     m_dirLabel->setToolTip(QStringLiteral("No portfolio selected"));
-    AppState& app = m_session.app;
-    app.clearPendingApply();
-    app.DesignCount = 5;
-    app.CurrentDesign = 0;
-    for (int position = 0; position < kPresetCount; ++position)
-        m_session.designs.entry(position).Saved = true;
     recomputeLayout();
     m_panelColour = kInitialPanelColour;
     paintAllPanels(m_panelColour);
     zeroForceShapes(m_image);
     hideForceDisplay(m_image);
     m_closing = false;
-    app.CurrentState = ProcessState::Set;
-    app.EditedSinceEnter = 0;
-    app.EditMode.clear();
-    m_session.design.CaseRatio = m_session.fields.CaseRatio;
-    m_session.design.FrictionForce = m_session.fields.FrictionForce;
-    m_session.design.ElementStepSize = m_session.fields.ElementStepSize;
-    ResetDesignDefaults();
+    prepareProgramStart(m_session);
+    showDefaultDesign();
 }
 
 bool TRPWin::attachPortfolio(const QString& path)
 {
     QString error;
-    if (!m_session.portfolio.attach(path, &error)) {
+    if (!m_session.attachPortfolio(path, &error)) {
         m_session.prompter().message(QStringLiteral("Design portfolio"), error);
         return false;
     }
-    m_session.app.PortfolioPath = path;
     m_dirLabel->setText(path);
     m_dirLabel->setToolTip(path);
     return true;
@@ -72,15 +60,14 @@ void TRPWin::finishStartUp()
 
 void TRPWin::ResetDesignDefaults()
 {
-    CarDesign& design = m_session.design;
-    applyDefaultDesign(design);
-    for (int code : kDimensionCodes)
-        m_session.fields.dimension(code) = *dimensionByCode(design, code);
-    design.CaseRatio = m_session.fields.CaseRatio;
-    design.FrictionForce = m_session.fields.FrictionForce;
+    resetDesignDefaults(m_session);
+    showDefaultDesign();
+}
+
+void TRPWin::showDefaultDesign()
+{
     if (auto* rwd = findChild<QAbstractButton*>(QStringLiteral("RWDBtn")))
         rwd->setChecked(true);
-    m_session.app.EditMode.clear();
     recomputeLayout();
     m_session.announceDesignReplaced();
 }
@@ -98,12 +85,12 @@ void TRPWin::FormResize()
     m_refresh->buildDrawingResized();
     m_race->stop(); // the track is laid out anew: a race on the old one ends
     recomputeLayout();
-    if (m_session.app.CurrentState == ProcessState::Print) {
+    if (m_session.app().CurrentState == ProcessState::Print) {
         SetProcessState(ProcessState::Print, ProcessState::Set);
         RefreshState(ProcessState::Set);
         return;
     }
-    RefreshState(m_session.app.CurrentState);
+    RefreshState(m_session.app().CurrentState);
 }
 
 void TRPWin::resizeEvent(QResizeEvent* event)

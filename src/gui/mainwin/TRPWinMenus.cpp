@@ -123,7 +123,7 @@ void TRPWin::ViewDesignHistoryClick()
 {
     if (!m_session.logAction(actions::ViewPortfolio, QStringLiteral("ViewDP")))
         return;
-    m_designHistory->openHistory(m_session.portfolio.path());
+    m_designHistory->openHistory(m_session.portfolio().path());
 }
 
 void TRPWin::ClassStandingsClick()

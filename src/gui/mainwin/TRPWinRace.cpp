@@ -33,21 +33,21 @@ void TRPWin::Race()
 {
     QVector<int> positions = m_raceLanes;
     if (positions.isEmpty())
-        for (int i = 0; i < std::min(kRaceLanes, m_session.designs.count()); ++i)
+        for (int i = 0; i < std::min(kRaceLanes, m_session.designs().count()); ++i)
             positions << i;
     std::array<RaceEntry, kRaceLanes> entries;
     int currentLane = -1;
     for (int lane = 0; lane < std::min<int>(kRaceLanes, positions.size()); ++lane) {
         const int i = positions[lane];
-        if (i < 0 || i >= m_session.designs.count())
+        if (i < 0 || i >= m_session.designs().count())
             continue;
-        const DesignListEntry& entry = m_session.designs.entry(i);
+        const DesignListEntry& entry = m_session.designs().entry(i);
         entries[lane].Name = entry.Name;
         if (const RaceTrace* trace = m_session.traceOf(i); trace && entry.Simulated) {
             entries[lane].Trace = *trace;
             entries[lane].Simulated = true;
         }
-        if (i == m_session.app.CurrentDesign)
+        if (i == m_session.app().CurrentDesign)
             currentLane = lane;
     }
     const TrackGeometry track = TrackGeometry::fromClient(m_image->width(), m_image->height(), 0, 0);

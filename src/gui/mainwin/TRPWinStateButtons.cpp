@@ -24,7 +24,7 @@ constexpr int kRaceLanes = 16;
 
 void TRPWin::VPSetBtnClick()
 {
-    SetProcessState(m_session.app.CurrentState, ProcessState::Set);
+    SetProcessState(m_session.app().CurrentState, ProcessState::Set);
     RefreshState(ProcessState::Set);
     if (!recordStateEntry(m_session, ProcessState::Set))
         return;
@@ -36,7 +36,7 @@ void TRPWin::VPBuildBtnClick()
     if (isBuildDrawing())
         return; // the drawing under way is not started again
     BusyCursor busy;
-    SetProcessState(m_session.app.CurrentState, ProcessState::Build);
+    SetProcessState(m_session.app().CurrentState, ProcessState::Build);
     setEnabledByName("StepForward3DBtn", false);
     setEnabledByName("ToEnd3DBtn", false);
     RefreshState(ProcessState::Build);
@@ -46,7 +46,7 @@ void TRPWin::VPBuildBtnClick()
 void TRPWin::VPPropBtnClick()
 {
     BusyCursor busy;
-    SetProcessState(m_session.app.CurrentState, ProcessState::Prop);
+    SetProcessState(m_session.app().CurrentState, ProcessState::Prop);
     m_elementSize->showDesign();
     RefreshState(ProcessState::Prop);
     recordStateEntry(m_session, ProcessState::Prop);
@@ -55,7 +55,7 @@ void TRPWin::VPPropBtnClick()
 void TRPWin::VPDynPerfBtnClick()
 {
     BusyCursor busy;
-    SetProcessState(m_session.app.CurrentState, ProcessState::Dynamic);
+    SetProcessState(m_session.app().CurrentState, ProcessState::Dynamic);
     prepareStateEntry(m_session, ProcessState::Dynamic);
     m_perState.dynamicStep = 1;
     RefreshState(ProcessState::Dynamic);
@@ -68,7 +68,7 @@ void TRPWin::VPRaceBtnClick()
         return; // the race on the track runs to its end first
     m_raceLanes.clear();
     BusyCursor busy;
-    SetProcessState(m_session.app.CurrentState, ProcessState::Race);
+    SetProcessState(m_session.app().CurrentState, ProcessState::Race);
     RefreshState(ProcessState::Race);
     recordStateEntry(m_session, ProcessState::Race, QString::number(simulatedAmongFirst16()));
 }
@@ -79,7 +79,7 @@ void TRPWin::raceDesigns(const QVector<int>& positions)
         m_race->stop(); // the final replaces a race still on the track
     m_raceLanes = positions.mid(0, kRaceLanes);
     BusyCursor busy;
-    SetProcessState(m_session.app.CurrentState, ProcessState::Race);
+    SetProcessState(m_session.app().CurrentState, ProcessState::Race);
     RefreshState(ProcessState::Race);
     recordStateEntry(m_session, ProcessState::Race, QString::number(m_raceLanes.size()));
 }
@@ -89,14 +89,14 @@ void TRPWin::VPPreviewBtnClick()
     m_perState.previewTemplate = 1;
     setEnabledByName("StepPVBtn", true);
     setEnabledByName("RewindPvBtn", false);
-    SetProcessState(m_session.app.CurrentState, ProcessState::Preview);
+    SetProcessState(m_session.app().CurrentState, ProcessState::Preview);
     RefreshState(ProcessState::Preview);
     recordStateEntry(m_session, ProcessState::Preview);
 }
 
 void TRPWin::VPPrintBtnClick()
 {
-    SetProcessState(m_session.app.CurrentState, ProcessState::Print);
+    SetProcessState(m_session.app().CurrentState, ProcessState::Print);
     RefreshState(ProcessState::Print);
     if (!recordStateEntry(m_session, ProcessState::Print))
         return;
@@ -105,7 +105,7 @@ void TRPWin::VPPrintBtnClick()
 
 int TRPWin::simulatedAmongFirst16() const
 {
-    const auto& entries = m_session.designs.entries();
+    const auto& entries = m_session.designs().entries();
     const int lanes = std::min<int>(kRaceLanes, entries.size());
     return static_cast<int>(std::count_if(entries.begin(), entries.begin() + lanes,
                                           [](const DesignListEntry& e) { return e.Simulated; }));

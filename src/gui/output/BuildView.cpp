@@ -55,7 +55,7 @@ void BuildView::drawSlabs(int first, int last)
     // Laid out after "Stop" has taken its place, for the sheet as it is now.
     m_drawnForSize = m_window.size();
     const CarGeometry& geometry = m_refresh.geometryForBuildView(pictureSize());
-    m_scene = buildSceneOf(geometry, m_window.session().design, m_window.session().materials,
+    m_scene = buildSceneOf(geometry, m_window.session().design(), m_window.session().materials(),
                            m_refresh.prototype().mass().CoredLayers, m_window.image()->canvas().width());
     bool complete = false;
     if (last >= kAllSlabs)
@@ -132,7 +132,7 @@ void BuildView::finish(int last, bool complete)
     m_lockWindow(false);
     qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
-    if (m_window.session().app.CurrentState == ProcessState::Build) {
+    if (m_window.session().app().CurrentState == ProcessState::Build) {
         if (auto* panel = m_window.findChild<QWidget*>(QStringLiteral("BuildStatePanel")))
             panel->show();
     }
@@ -167,7 +167,7 @@ void BuildView::windowResized(std::function<void()> then)
 
 bool BuildView::canStart() const
 {
-    return !m_drawing && m_window.session().app.CurrentState == ProcessState::Build;
+    return !m_drawing && m_window.session().app().CurrentState == ProcessState::Build;
 }
 
 void BuildView::Rewind3DBtnClick()
@@ -177,7 +177,7 @@ void BuildView::Rewind3DBtnClick()
     clearSheet();
     m_window.perState().buildLayer = 0;
     drawSlabs(0, 1);
-    if (m_window.session().app.CurrentState != ProcessState::Build)
+    if (m_window.session().app().CurrentState != ProcessState::Build)
         return;
     enable("ToEnd3DBtn", true);
     enable("StepForward3DBtn", true);

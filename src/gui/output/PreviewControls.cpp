@@ -46,7 +46,7 @@ void PreviewControls::drawPage(int page)
 
 void PreviewControls::StepPVBtnClick()
 {
-    if (m_window.session().app.CurrentState != ProcessState::Preview)
+    if (m_window.session().app().CurrentState != ProcessState::Preview)
         return;
     enable("RewindPvBtn", true);
     if (!logPreview("NextPreview"))
@@ -61,7 +61,7 @@ void PreviewControls::StepPVBtnClick()
 
 void PreviewControls::RewindPvBtnClick()
 {
-    if (m_window.session().app.CurrentState != ProcessState::Preview)
+    if (m_window.session().app().CurrentState != ProcessState::Preview)
         return;
     m_window.perState().previewTemplate = 1;
     enable("StepPVBtn", true);

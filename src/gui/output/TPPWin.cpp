@@ -124,7 +124,7 @@ void TPPWin::print(PrintChoice choice, QPrinter& device)
     {
         BusyCursor busy;
         const PaperPrototype prototype =
-            paperPrototypeOf(m_session.design, m_session.materials, m_session.designListText);
+            paperPrototypeOf(m_session.design(), m_session.materials(), m_session.designListText());
         failure = m_pages.print(choice, prototype, device, [&](const PrintRecord& r) {
             recordFailed = !m_session.logAction(actions::PrintState.Stage, actions::PrintState.Code, r.Letter, r.Letter, r.Letter,
                                                  r.Letter, r.Description);
@@ -135,7 +135,7 @@ void TPPWin::print(PrintChoice choice, QPrinter& device)
         m_session.prompter().message(QStringLiteral("Paper Prototype"), failure);
     // The design view is redrawn as the Set state shows it while the main window
     // stays in the Print state; a student who went on to another state keeps it.
-    if (m_session.app.CurrentState == ProcessState::Print)
+    if (m_session.app().CurrentState == ProcessState::Print)
         m_session.requestRefresh(ProcessState::Set);
 }
 

@@ -13,7 +13,7 @@ void exportTemplates(Session& session)
     FileRequest request;
     request.title = QStringLiteral("Export Templates");
     request.filter = QStringLiteral("SVG cutting templates|*.svg");
-    request.proposedName = session.designListText;
+    request.proposedName = session.designListText();
     request.confirmOverwrite = false; // the templates take names of their own
     const QString chosen = session.prompter().saveFile(request);
     if (chosen.isEmpty())
@@ -23,7 +23,7 @@ void exportTemplates(Session& session)
     QStringList written;
     {
         BusyCursor busy;
-        const PaperPrototype prototype = paperPrototypeOf(session.design, session.materials, session.designListText);
+        const PaperPrototype prototype = paperPrototypeOf(session.design(), session.materials(), session.designListText());
         written = exportTemplateSvgs(prototype, file.absolutePath(), file.completeBaseName(), &error);
     }
     if (written.isEmpty()) {
