@@ -17,9 +17,7 @@ TEST_F(MainWindowPicture, RendersTheStartedWindow)
         EXPECT_TRUE(picture.save(QDir(folder).filePath(QStringLiteral("brisko-%1.png").arg(name))));
     };
     startWithPortfolio();
-    win().showNormal();
-    win().resize(1600, 1000);
-    QCoreApplication::processEvents();
+    showNormalAt(QSize(1600, 1000));
     const QPixmap picture = win().grab();
     EXPECT_EQ(picture.size(), QSize(1600, 1000));
     save(picture, QStringLiteral("main"));

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -39,6 +40,17 @@ protected:
         prompter.answerFile(dir.filePath(QStringLiteral("Mine")));
         click("ContinueBtn");
         ASSERT_EQ(win().session().app().PortfolioPath, portfolioPath());
+    }
+
+    // The window restored from its maximised start to a size of the test's own; the
+    // maximised geometry reaches the window late, so it is let through first.
+    void showNormalAt(const QSize& size)
+    {
+        QCoreApplication::processEvents();
+        win().showNormal();
+        QCoreApplication::processEvents();
+        win().resize(size);
+        QCoreApplication::processEvents();
     }
 
     void click(const char* name)

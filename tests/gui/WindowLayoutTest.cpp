@@ -28,6 +28,19 @@ QRect onScreen(const QWidget* widget)
     return QRect(widget->mapToGlobal(QPoint(0, 0)), widget->size());
 }
 
+// Neither squeezed below its least height nor cut by the window or a panel around it.
+bool shownWhole(QWidget* control)
+{
+    const bool insideItsBox = qobject_cast<QComboBox*>(control->parentWidget()); // an editable list's text
+    if (!insideItsBox && control->height() < control->minimumSizeHint().height())
+        return false;
+    for (QWidget* around = control->parentWidget(); around; around = around->parentWidget()) {
+        if (!around->rect().contains(QRect(control->mapTo(around, QPoint(0, 0)), control->size())))
+            return false;
+    }
+    return true;
+}
+
 // A design whose front axle touches nothing: its advisory shows from the Set state on.
 void loosenFrontAxle(TRPWin& win)
 {
@@ -43,9 +56,7 @@ protected:
     {
         ProgramFixture::SetUp();
         startWithPortfolio();
-        win().showNormal();
-        win().resize(GetParam());
-        QApplication::processEvents();
+        showNormalAt(GetParam());
     }
 
     TADWin& advisories() { return program->advisories(); }
@@ -129,6 +140,29 @@ TEST_P(WindowLayout, FigureFieldsShowTheLongestNumberTextWhole)
     }
 }
 
+TEST_P(WindowLayout, EveryControlOfEveryStatePanelLiesInsideTheWindow)
+{
+    const auto expectControlsInside = [this](const std::string& where) {
+        for (QWidget* control : visibleControls()) {
+            if (control->window() != &win())
+                continue;
+            EXPECT_TRUE(shownWhole(control)) << where << " " << control->objectName().toStdString();
+        }
+    };
+    auto* parts = widget<QComboBox>("PartNameBox");
+    ASSERT_NE(parts, nullptr);
+    for (int k = 0; k < parts->count(); ++k) {
+        parts->setCurrentIndex(k);
+        QApplication::processEvents();
+        expectControlsInside(parts->itemText(k).toStdString());
+    }
+    for (const char* state : kStateButtons) {
+        click(state);
+        QApplication::processEvents();
+        expectControlsInside(state);
+    }
+}
+
 TEST_P(WindowLayout, EveryTextOnTheSheetLiesInsideIt)
 {
     for (const char* drive : {"RWDBtn", "AWDBtn"}) {
@@ -171,7 +205,7 @@ TEST_P(WindowLayout, ALongPortfolioPathIsCutInTheMiddleWithTheWholePathInItsHint
     EXPECT_EQ(label->text(), path);
 }
 
-INSTANTIATE_TEST_SUITE_P(ScreenSizes, WindowLayout, ::testing::Values(QSize(1280, 800), QSize(1920, 1080)),
+INSTANTIATE_TEST_SUITE_P(ScreenSizes, WindowLayout, ::testing::Values(QSize(1280, 800), QSize(1366, 768), QSize(1920, 1080)),
                          [](const auto& info) {
                              return QStringLiteral("%1x%2").arg(info.param.width()).arg(info.param.height()).toStdString();
                          });

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/ScreenRoom.h"
 #include "dialogs/TADWin.h"
 #include "dialogs/TPortfolioWin.h"
 #include "mainwin/DrawingArea.h"
@@ -14,6 +15,7 @@ Program::Program(Prompter& prompter)
     : quitApplication([] { QCoreApplication::exit(0); })
     , m_main(std::make_unique<TRPWin>(prompter))
 {
+    QCoreApplication::instance()->installEventFilter(new ScreenKeeper(this));
     m_about = new TAbout(prompter, m_main.get());
     m_advisories = new TADWin(m_main.get());
     m_advisories->followArea(m_main->image());

@@ -107,17 +107,19 @@ QWidget* createPlay3DPanel()
 {
     auto* panel = new QGroupBox(QStringLiteral("Build view"));
     panel->setObjectName(QStringLiteral("Play3DPanel"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(makeButton(QStringLiteral("Rewind3DBtn"), QStringLiteral("|<"), QStringLiteral("Start again")));
+    buttons->addWidget(makeButton(QStringLiteral("StepForward3DBtn"), QStringLiteral(">"), QStringLiteral("Draw the next layer")));
+    buttons->addWidget(makeButton(QStringLiteral("ToEnd3DBtn"), QStringLiteral(">|"), QStringLiteral("Draw the whole car")));
+    buttons->addWidget(makeLabel(QStringLiteral("Progress3DLabel"), QString()));
+    // The size slider beside its caption: three rows fit the height of the panel area.
     auto* layout = new QGridLayout(panel);
-    layout->addWidget(makeButton(QStringLiteral("Rewind3DBtn"), QStringLiteral("|<"), QStringLiteral("Start again")), 0, 0);
-    layout->addWidget(makeButton(QStringLiteral("StepForward3DBtn"), QStringLiteral(">"),
-                                 QStringLiteral("Draw the next layer")), 0, 1);
-    layout->addWidget(makeButton(QStringLiteral("ToEnd3DBtn"), QStringLiteral(">|"), QStringLiteral("Draw the whole car")),
-                      0, 2);
-    layout->addWidget(makeLabel(QStringLiteral("Progress3DLabel"), QString()), 0, 3);
+    layout->setVerticalSpacing(2);
+    layout->addLayout(buttons, 0, 0, 1, 2);
     const QString sizeHint = QStringLiteral("Size of 3D image (smaller is faster).  Press Build button to redraw.");
-    layout->addWidget(makeLabel(QStringLiteral("PictureSizeLabel"), QStringLiteral("Picture Size"), sizeHint), 1, 0, 1, 4);
-    layout->addWidget(makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint), 2, 0, 1, 4);
-    layout->addWidget(makeTickCaptions({QStringLiteral("Small"), QStringLiteral("Med"), QStringLiteral("Large")}), 3, 0, 1, 4);
+    layout->addWidget(makeLabel(QStringLiteral("PictureSizeLabel"), QStringLiteral("Picture Size"), sizeHint), 1, 0);
+    layout->addWidget(makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint), 1, 1);
+    layout->addWidget(makeTickCaptions({QStringLiteral("Small"), QStringLiteral("Med"), QStringLiteral("Large")}), 2, 1);
     panel->setMinimumWidth(220);
     panel->setMaximumWidth(420);
     return hidden(panel);

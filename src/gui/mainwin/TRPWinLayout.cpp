@@ -2,6 +2,7 @@
 // the drawing sheet, the state panels underneath and the portfolio line.
 #include "mainwin/TRPWin.h"
 
+#include "app/ScreenRoom.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/DesignListBar.h"
@@ -57,7 +58,8 @@ void TRPWin::buildWindow()
     column->addWidget(m_image, 1);
     column->addWidget(buildStatePanelArea());
     setCentralWidget(central);
-    resize(1280, 860);
+    // The size the sheet and panels were laid out for, less where the screen is smaller.
+    resize(startSize(QSize(1280, 860), roomOf(*this)));
 }
 
 QWidget* TRPWin::buildTopBar()
