@@ -14,7 +14,7 @@ protected:
     SessionFixture()
     {
         session.attachPortfolio(dir.filePath("work.brdp"), nullptr);
-        session.random.seed(7);
+        session.nameDraw().seed(7);
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }

@@ -56,6 +56,12 @@ void CarDesign::clearWeights()
         w.clear();
 }
 
+void CarDesign::keepWeightBoxes(const std::array<QRect, kWeightSlots>& boxes)
+{
+    for (int slot = 0; slot < kWeightSlots; ++slot)
+        Weights[slot].Box = boxes[slot];
+}
+
 int CarDesign::weightsInUse() const
 {
     int n = 0;

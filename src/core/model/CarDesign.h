@@ -115,6 +115,8 @@ struct CarDesign {
     void clearInnerOutline() { InnerOutline.clear(); }
     void clearWeights();
     int weightsInUse() const;
+    // The hit boxes of the weights' markers as last drawn, by slot.
+    void keepWeightBoxes(const std::array<QRect, kWeightSlots>& boxes);
 
     // Drive choice with the other-wheel text kept aside while AWD is chosen.
     void setDrive(DriveType drive);

@@ -37,7 +37,7 @@ void paintHole(QPainter& painter, const QRegion& hole)
 
 } // namespace
 
-void paintSetPicture(QPainter& painter, const CarGeometry& g, CarDesign& design, const MaterialLibrary& materials,
+WeightBoxes paintSetPicture(QPainter& painter, const CarGeometry& g, const CarDesign& design, const MaterialLibrary& materials,
                      float chamberRadius)
 {
     paintInnerLayers(painter, g, colours::kInnerLayer);
@@ -51,7 +51,7 @@ void paintSetPicture(QPainter& painter, const CarGeometry& g, CarDesign& design,
     if (!g.AllWheelDrive)
         paintAxle(painter, g.OtherAxleRegion.View);
     frameRegion(painter, g.MarkView, QBrush(colours::kBlack), 1, 1);
-    paintWeights(painter, g.Layout, design);
+    return paintWeights(painter, g.Layout, design);
 }
 
 void paintTemplatePicture(QPainter& painter, const CarGeometry& g, bool outerLayer, const PageLabelPainter& pageLabels)

@@ -2,6 +2,7 @@
 // The car on the design view and its cutting templates, painted from a region set
 // that was built for the drawing with the fresh chamber figures.
 #include "geometry/CarGeometry.h"
+#include "render/WeightMarkers.h"
 
 #include <QPainter>
 #include <functional>
@@ -10,10 +11,11 @@ namespace brisko {
 
 // The Set-state picture over the background, later parts painting over earlier
 // ones: layers, wheels, spring with its strip, the drive arrow and caption, drive
-// axle, tread, other axle, marks and the added weights, whose hit boxes are
-// written back into the design. `chamberRadius` is r in drawing pixels.
-void paintSetPicture(QPainter& painter, const CarGeometry& geometry, CarDesign& design,
-                     const MaterialLibrary& materials, float chamberRadius);
+// axle, tread, other axle, marks and the added weights; the weights' hit boxes,
+// which the design keeps for the remove tool. `chamberRadius` is r in drawing
+// pixels.
+WeightBoxes paintSetPicture(QPainter& painter, const CarGeometry& geometry, const CarDesign& design,
+                            const MaterialLibrary& materials, float chamberRadius);
 
 // Drawn onto the template page after the drive axle hole: the page's labels.
 using PageLabelPainter = std::function<void(QPainter&)>;

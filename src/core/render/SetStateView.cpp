@@ -40,7 +40,7 @@ SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materi
     scene.WindowWidth = drawingArea.width();
     scene.Background = background;
     paintBackground(painter, scene);
-    paintSetPicture(painter, view.Geometry, design, materials, model.chamberRadiusUnits());
+    design.keepWeightBoxes(paintSetPicture(painter, view.Geometry, design, materials, model.chamberRadiusUnits()));
     return view;
 }
 

@@ -43,7 +43,7 @@ QString weightLabel(float mass)
     return cut(numberText(mass), 5) + QStringLiteral(" lb");
 }
 
-void paintWeight(QPainter& painter, const ViewLayout& layout, AddedWeight& weight)
+QRect paintWeight(QPainter& painter, const ViewLayout& layout, const AddedWeight& weight)
 {
     const float scale = layout.ViewScale;
     const QPoint p = layout.viewFrame().point(static_cast<float>(weight.X), static_cast<float>(weight.Y));
@@ -58,18 +58,21 @@ void paintWeight(QPainter& painter, const ViewLayout& layout, AddedWeight& weigh
     painter.drawPolyline(QPolygon({p, QPoint(p.x() - kHeadHalfWidth, headY), QPoint(p.x() + kHeadHalfWidth, headY), p}));
     painter.restore();
 
-    weight.Box = weightHitBox(p, weight.Mass, scale);
-    frameRegion(painter, QRegion(weight.Box), QBrush(colours::kSilver), 1, 1);
+    const QRect box = weightHitBox(p, weight.Mass, scale);
+    frameRegion(painter, QRegion(box), QBrush(colours::kSilver), 1, 1);
 
     const QPoint labelAt(p.x() + kHeadHalfWidth, p.y() - s * nearest(30.0f * scale));
     drawLabel(painter, labelAt, weightLabel(weight.Mass), kLabelPointSize);
+    return box;
 }
 
-void paintWeights(QPainter& painter, const ViewLayout& layout, CarDesign& design)
+WeightBoxes paintWeights(QPainter& painter, const ViewLayout& layout, const CarDesign& design)
 {
-    for (AddedWeight& weight : design.Weights)
-        if (weight.inUse())
-            paintWeight(painter, layout, weight);
+    WeightBoxes boxes{};
+    for (int slot = 0; slot < kWeightSlots; ++slot)
+        if (design.Weights[slot].inUse())
+            boxes[slot] = paintWeight(painter, layout, design.Weights[slot]);
+    return boxes;
 }
 
 } // namespace brisko

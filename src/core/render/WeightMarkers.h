@@ -21,9 +21,12 @@ QRect weightHitBox(const QPoint& viewPoint, float mass, float viewScale);
 // The first five characters of the mass's number text and " lb".
 QString weightLabel(float mass);
 
-// Draws one weight and writes its hit box into its Box.
-void paintWeight(QPainter& painter, const ViewLayout& layout, AddedWeight& weight);
+// The hit boxes of the markers drawn, by slot; empty for a slot not in use.
+using WeightBoxes = std::array<QRect, kWeightSlots>;
+
+// Draws one weight; its hit box.
+QRect paintWeight(QPainter& painter, const ViewLayout& layout, const AddedWeight& weight);
 // Every slot in use, in slot order.
-void paintWeights(QPainter& painter, const ViewLayout& layout, CarDesign& design);
+WeightBoxes paintWeights(QPainter& painter, const ViewLayout& layout, const CarDesign& design);
 
 } // namespace brisko

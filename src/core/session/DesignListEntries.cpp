@@ -21,7 +21,13 @@ int appendDesign(Session& session, const QString& name, const QString& filePath)
 {
     if (!roomForAnotherDesign(session))
         return -1;
-    session.editDesigns().append({name, name, filePath, false, false});
+    return appendEntry(session, {name, name, filePath, false, false});
+}
+
+int appendEntry(Session& session, const DesignListEntry& entry)
+{
+    if (!session.editDesigns().append(entry))
+        return -1;
     session.editApp().DesignCount = session.designs().count();
     return session.designs().count() - 1;
 }

@@ -14,6 +14,10 @@ bool roomForAnotherDesign(Session& session);
 // full (after telling the student).
 int appendDesign(Session& session, const QString& name, const QString& filePath);
 
+// Appends `entry` as it is; its position, or -1 when the list is full (nothing is
+// said).
+int appendEntry(Session& session, const DesignListEntry& entry);
+
 // Makes the entry at `position` current and shows its item text in the box.
 void selectEntry(Session& session, int position);
 

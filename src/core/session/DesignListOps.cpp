@@ -122,7 +122,7 @@ bool NewDesign(Session& session)
     CarDesign design = designBeforeLoading(session);
     loadPresetShape(design, 0);
     showLoadedDesign(session, design);
-    const QString name = untitledName(session.random);
+    const QString name = untitledName(session.nameDraw());
     const int position = appendDesign(session, name, QString());
     selectEntry(session, position);
     session.requestState(ProcessState::Set);

@@ -55,8 +55,9 @@ std::optional<int> firstFreeWeightSlot(const CarDesign& design)
     return std::nullopt;
 }
 
-AddWeightOutcome addWeight(CarDesign& design, const QPoint& drawingPoint, const QString& massText)
+AddWeightOutcome addWeight(Session& session, const QPoint& drawingPoint, const QString& massText)
 {
+    CarDesign& design = session.editDesign();
     const std::optional<float> mass = addedWeightMass(massText);
     if (!mass)
         return AddWeightOutcome::Refused;

@@ -33,8 +33,9 @@ std::optional<int> firstFreeWeightSlot(const CarDesign& design);
 
 enum class AddWeightOutcome { Stored, Refused, Full };
 
-// Puts a weight of the typed mass at `drawingPoint` into the first free slot.
-AddWeightOutcome addWeight(CarDesign& design, const QPoint& drawingPoint, const QString& massText);
+// Puts a weight of the typed mass at `drawingPoint` into the first free slot of the
+// session's design.
+AddWeightOutcome addWeight(Session& session, const QPoint& drawingPoint, const QString& massText);
 
 // The lowest slot (0-based) whose hit box holds the view point (left and top
 // edges inside, right and bottom edges outside); none when no box does.

@@ -51,7 +51,7 @@ bool Session::logAction(int stage, int code, OptText v1, OptText v2, OptText v3,
     context.massText = m_results.ProjectedMass;
     context.designName = m_designListText;
     context.flags = m_advisories;
-    context.when = clock();
+    context.when = now();
     QString error;
     if (m_portfolio.append({stage, code, v1, v2, v3, v4, description}, context, &error))
         return true;

@@ -78,6 +78,8 @@ public:
     void armEditMode(qint32 EditModeFlags::*flag);
     void disarmEditMode(qint32 EditModeFlags::*flag) { m_app.EditMode.*flag = 0; }
     void clearEditMode() { m_app.EditMode.clear(); }
+    // The hit boxes of the weights' markers as the design view drew them.
+    void keepWeightBoxes(const std::array<QRect, kWeightSlots>& boxes) { m_design.keepWeightBoxes(boxes); }
     // The element size chosen on the slider, shown and accepted at once.
     void setElementStepSize(const QString& size);
 
@@ -92,8 +94,15 @@ public:
     Prompter& prompter() { return *m_prompter; }
 
     // The virtual prototype of the design, laid out for the window that shows it.
-    VirtualPrototype& prototype() { return m_prototype; }
     const VirtualPrototype& prototype() const { return m_prototype; }
+    // The window's sheet laid out anew (its size or the 3D picture's changed).
+    void layOut(const ViewLayout& layout) { m_prototype.setLayout(layout); }
+    // The regions rebuilt in the present layout, without a refresh (the build view's).
+    const CarGeometry& rebuildGeometry()
+    {
+        m_prototype.rebuildGeometry();
+        return m_prototype.geometry();
+    }
     // The figures of everything computed so far.
     FigureSheet figures() const { return figuresOf(m_prototype); }
 
@@ -131,10 +140,11 @@ public:
     void markCurrentDesignChanged() { m_designs.markChanged(m_app.CurrentDesign); }
 
     // Draws the names of new designs; tests may seed it.
-    QRandomGenerator random = QRandomGenerator::securelySeeded();
+    QRandomGenerator& nameDraw() { return m_nameDraw; }
 
-    // The clock of the records; tests may fix it.
-    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+    // The time of the records and printed pages; tests may fix the clock.
+    QDateTime now() const { return m_clock(); }
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
     class Bookkeeping;
@@ -149,6 +159,8 @@ private:
     ResultTexts m_results;
     QString m_designListText = QStringLiteral("Default design");
     FieldTexts m_fields;
+    QRandomGenerator m_nameDraw = QRandomGenerator::securelySeeded();
+    std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
     Prompter* m_prompter;
     SessionNotifier m_notifier;
     VirtualPrototype m_prototype{m_design, m_materials};

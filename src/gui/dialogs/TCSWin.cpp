@@ -3,6 +3,7 @@
 #include "mainwin/BusyCursor.h"
 #include "output/StandingsPages.h"
 #include "output/StandingsTable.h"
+#include "session/DesignListEntries.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -238,7 +239,7 @@ void TCSWin::PrintBtnClick()
     QString failure;
     {
         BusyCursor busy;
-        failure = printStandings(printer, rows, m_session.clock().date());
+        failure = printStandings(printer, rows, m_session.now().date());
     }
     if (!failure.isEmpty()) {
         m_session.prompter().message(kTitle, failure);
@@ -261,14 +262,14 @@ void TCSWin::RaceBtnClick()
         entry.ListText = row.DesignName;
         entry.FilePath = row.FilePath;
         entry.Saved = true;
-        if (!m_session.editDesigns().append(entry)) {
+        const int position = appendEntry(m_session, entry);
+        if (position < 0) {
             m_session.prompter().message(QStringLiteral("Please try again."),
                                          QStringLiteral("The design list is full: only %1 of the best designs "
                                                         "could be added.")
                                              .arg(positions.size()));
             break;
         }
-        const int position = m_session.designs().count() - 1;
         m_session.keepRunOf(position, row.Trace);
         positions << position;
     }

@@ -39,7 +39,7 @@ bool AddWeightTool::press(const QPoint& at)
 bool AddWeightTool::storeWeight(const QString& massText)
 {
     Session& session = context().session();
-    switch (addWeight(session.editDesign(), m_pending, massText)) {
+    switch (addWeight(session, m_pending, massText)) {
     case AddWeightOutcome::Refused:
         session.prompter().message(QStringLiteral("Please try again."), kAddedWeightRefused);
         return false;

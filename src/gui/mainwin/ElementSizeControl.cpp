@@ -35,8 +35,7 @@ void ElementSizeControl::ElementSizeSliderChange(int position)
     const QString size = QString::number(elementSizeAtSliderPosition(position));
     if (size == session.fields().ElementStepSize)
         return; // the size already in effect: nothing to log or recompute
-    session.editFields().ElementStepSize = size;
-    session.editDesign().ElementStepSize = size;
+    session.setElementStepSize(size);
     if (!session.logAction(actions::PropertiesState, QStringLiteral("NewStepSize"), QString::number(position)))
         return;
     m_window.RefreshState(ProcessState::Prop);

@@ -20,8 +20,7 @@ void PlacingTool::begin(Qt::CursorShape cursor)
 {
     Session& session = context().session();
     session.markCurrentDesignChanged();
-    session.editApp().EditMode.clear();
-    session.editApp().EditMode.*m_flag = 1;
+    session.armEditMode(m_flag);
     context().setSheetCursor(cursor);
     context().lock().lock();
     setButtonDown(true);
@@ -29,7 +28,7 @@ void PlacingTool::begin(Qt::CursorShape cursor)
 
 void PlacingTool::clearMode()
 {
-    context().session().editApp().EditMode.*m_flag = 0;
+    context().session().disarmEditMode(m_flag);
     context().setSheetCursor(Qt::ArrowCursor);
 }
 

@@ -97,16 +97,14 @@ void PrototypeRefresh::recomputeLayout()
     const QPoint corner = image->mapTo(&m_window, QPoint(0, 0));
     const int availWidth = m_window.width() - corner.x();
     const int availHeight = m_window.height() - corner.y() - kRoomBelowSheet;
-    m_window.session().prototype().setLayout(layoutView(availWidth, availHeight, m_pictureSize));
+    m_window.session().layOut(layoutView(availWidth, availHeight, m_pictureSize));
 }
 
 const CarGeometry& PrototypeRefresh::geometryForBuildView(float pictureSize)
 {
     m_pictureSize = pictureSize;
     recomputeLayout();
-    VirtualPrototype& vp = m_window.session().prototype();
-    vp.rebuildGeometry();
-    return vp.geometry();
+    return m_window.session().rebuildGeometry();
 }
 
 void PrototypeRefresh::drawBackground(ProcessState state)
@@ -156,7 +154,8 @@ void PrototypeRefresh::drawDesignView(const VirtualPrototype& vp, ProcessState s
 {
     Session& session = m_window.session();
     m_painter.emplace(&m_window.image()->canvas());
-    paintSetPicture(*m_painter, vp.geometry(), session.editDesign(), session.materials(), vp.mass().chamberRadiusUnits());
+    session.keepWeightBoxes(
+        paintSetPicture(*m_painter, vp.geometry(), session.design(), session.materials(), vp.mass().chamberRadiusUnits()));
     if (state == ProcessState::Set) {
         m_painter.reset();
         repaintSheet();

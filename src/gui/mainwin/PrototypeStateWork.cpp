@@ -46,9 +46,8 @@ void PrototypeRefresh::printWork(int arg)
     ViewLayout onSheet = prototype().layout();
     onSheet.PrinterScaleX = onSheet.ViewScale;
     onSheet.PrinterScaleY = onSheet.ViewScale;
-    CarDesign& design = session.editDesign();
     const CarGeometry geometry =
-        buildCarGeometry(design, session.materials(), onSheet, chamberGeometryOf(prototype().mass()));
+        buildCarGeometry(session.design(), session.materials(), onSheet, chamberGeometryOf(prototype().mass()));
     QPainter painter(&m_window.image()->canvas());
     painter.translate(onSheet.PaperLeft, 0);
     paintTemplatePicture(painter, geometry, arg != 0);

@@ -112,7 +112,7 @@ void TRPWin::enterSet()
     m_setPanel->selectPart(OuterLayerPart);
     showWidget("PartNameLabel", true);
     setSketchAndDriveEnabled(true);
-    m_session.editApp().CurrentState = ProcessState::Set;
+    m_session.enterState(ProcessState::Set);
     pressStateButton(ProcessState::Set);
     m_setPanel->setApplyEnabled(false);
 }
@@ -123,7 +123,7 @@ void TRPWin::enterPlainState(ProcessState state, const char* panel)
     if (panel)
         showWidget(panel, true);
     paintToolAndDriveBox(kSilver);
-    m_session.editApp().CurrentState = state;
+    m_session.enterState(state);
     pressStateButton(state);
 }
 
