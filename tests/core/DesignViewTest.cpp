@@ -177,6 +177,18 @@ TEST(Background, GridGroundAndTrackFollowTheState)
     EXPECT_EQ(image.pixelColor(36, 300), QColor(10, 20, 30));       // no grid
 }
 
+TEST(Layout, AShortDrawingAreaGetsASmallerSheetWithItsGroundLineInside)
+{
+    // The drawing areas of a 1280 x 860 and a 1600 x 1000 window keep their sheets.
+    EXPECT_EQ(availHeightShowingGround(1280, 688, 618), 688);
+    EXPECT_EQ(availHeightShowingGround(1600, 828, 758), 828);
+    // That of a 1366 x 768 screen's window is too short for its sheet's ground line.
+    const int lowered = availHeightShowingGround(1280, 596, 526);
+    EXPECT_LT(lowered, 596);
+    const ViewLayout v = layoutView(1280, lowered);
+    EXPECT_LE(v.PaperViewHeight + nearest(kGroundBelowPaper * v.ViewScale), 526 - 4);
+}
+
 TEST(TemplatePicture, InnerLayerShowsTheChamberAsAHoleInASilverRing)
 {
     CarDesign design;

@@ -7,6 +7,7 @@
 #include "dialogs/TADWin.h"
 #include "mainwin/ElidedPathLabel.h"
 #include "mainwin/WidgetFactory.h"
+#include "text/NumberText.h"
 
 #include <QAbstractSlider>
 #include <QApplication>
@@ -160,6 +161,17 @@ TEST_P(WindowLayout, EveryControlOfEveryStatePanelLiesInsideTheWindow)
         click(state);
         QApplication::processEvents();
         expectControlsInside(state);
+    }
+}
+
+TEST_P(WindowLayout, TheWheelsStandOnAGroundLineInsideTheDrawingArea)
+{
+    for (const char* state : {"VPSetBtn", "VPDynPerfBtn", "VPPreviewBtn"}) {
+        click(state);
+        QApplication::processEvents();
+        const ViewLayout& layout = win().session().prototype().layout();
+        EXPECT_LT(layout.PaperViewHeight + nearest(kGroundBelowPaper * layout.ViewScale), win().image()->height())
+            << state;
     }
 }
 

@@ -63,4 +63,18 @@ ViewLayout layoutView(int availWidth, int availHeight, float pictureSize, int pr
     return v;
 }
 
+int availHeightShowingGround(int availWidth, int availHeight, int areaHeight)
+{
+    constexpr int kRimRoom = 4;
+    const auto fits = [&](int h) {
+        const ViewLayout v = layoutView(availWidth, h);
+        return v.PaperViewHeight + nearest(kGroundBelowPaper * v.ViewScale) + kRimRoom <= areaHeight;
+    };
+    // The paper and its ground take 8/9 of a height-bound sheet; rounding is settled below.
+    int h = std::min(availHeight, (areaHeight - kRimRoom) * 9 / 8 + 2);
+    while (h > 1 && !fits(h))
+        --h;
+    return std::max(h, 1);
+}
+
 } // namespace brisko

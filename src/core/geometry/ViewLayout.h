@@ -60,4 +60,12 @@ struct ViewLayout {
 ViewLayout layoutView(int availWidth, int availHeight, float pictureSize = 0.4f, int printerDpiX = 72,
                       int printerDpiY = 72);
 
+// The ground line the wheels stand on, in drawing pixels under the paper's bottom edge.
+inline constexpr float kGroundBelowPaper = 36.0f;
+
+// availHeight, lowered where needed so that the paper and the ground line under it
+// (with the wheels' rims) show whole in a drawing area areaHeight pixels high: a
+// short window gives a smaller sheet instead of cutting the wheels off.
+int availHeightShowingGround(int availWidth, int availHeight, int areaHeight);
+
 } // namespace brisko

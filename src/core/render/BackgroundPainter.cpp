@@ -71,7 +71,7 @@ void paintPaperGrid(QPainter& painter, const ViewLayout& v)
 
 void paintGround(QPainter& painter, const BackgroundScene& scene)
 {
-    const int top = scene.Layout.PaperViewHeight + scaled(72.0f * 0.5f, scene.Layout);
+    const int top = scene.Layout.PaperViewHeight + scaled(kGroundBelowPaper, scene.Layout);
     painter.fillRect(QRect(0, top, scene.Area.width(), scene.Area.height() - top), colours::kGround);
 }
 

@@ -96,7 +96,8 @@ void PrototypeRefresh::recomputeLayout()
     image->fitCanvas();
     const QPoint corner = image->mapTo(&m_window, QPoint(0, 0));
     const int availWidth = m_window.width() - corner.x();
-    const int availHeight = m_window.height() - corner.y() - kRoomBelowSheet;
+    const int availHeight =
+        availHeightShowingGround(availWidth, m_window.height() - corner.y() - kRoomBelowSheet, image->height());
     m_window.session().layOut(layoutView(availWidth, availHeight, m_pictureSize));
 }
 
