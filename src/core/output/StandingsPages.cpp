@@ -1,12 +1,10 @@
 #include "output/StandingsPages.h"
 
 #include "render/SetStateView.h"
+#include "output/PdfFile.h"
 #include "output/StandingsTable.h"
 
-#include <QDir>
 #include <QLocale>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 namespace brisko {
 
@@ -245,26 +243,8 @@ QString printStandings(QPagedPaintDevice& device, const QVector<StandingRow>& ro
 QString writeStandingsPdf(const QString& path, const QVector<StandingRow>& rows, const QDate& date,
                           const QPageSize& paper)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    QString failure;
-    {
-        QPdfWriter pdf(&file);
-        pdf.setResolution(kPdfDotsPerInch);
-        pdf.setCreator(QStringLiteral("Brisko"));
-        pdf.setTitle(kStandingsTitle);
-        const double m = kPdfMarginInches;
-        pdf.setPageLayout(QPageLayout(paper, QPageLayout::Portrait, QMarginsF(m, m, m, m), QPageLayout::Inch));
-        failure = printStandings(pdf, rows, date);
-    }
-    if (!failure.isEmpty()) {
-        file.cancelWriting();
-        return failure;
-    }
-    if (!file.commit())
-        return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-    return {};
+    const PdfFileSettings settings{paper, QPageLayout::Portrait, kPdfMarginInches, kPdfDotsPerInch, kStandingsTitle};
+    return writePdfFile(path, settings, [&](QPdfWriter& pdf) { return printStandings(pdf, rows, date); });
 }
 
 } // namespace brisko
