@@ -26,8 +26,8 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
     buildMenus();
     buildRaceClock();
     connectStateButtons();
+    installPrototypeRefresh(); // before the hooks: every refresh they ask for has it
     installSessionHooks();
-    installPrototypeRefresh();
     installDesignWindows();
     m_helpLinks = new HelpLinkFilter(this, [this](const HelpLink& link) {
         logHelpLink(link.code, link.path.isEmpty() ? QString() : helpPageUrl(link.path));
@@ -58,21 +58,17 @@ void TRPWin::installSessionHooks()
 
 void TRPWin::drawSheetBackground()
 {
-    if (m_refresh)
-        m_refresh->drawBackground(m_session.app().CurrentState);
-    else
-        m_image->paintSheetBackground();
+    m_refresh->drawBackground(m_session.app().CurrentState);
 }
 
 void TRPWin::recomputeLayout()
 {
-    if (m_refresh)
-        m_refresh->recomputeLayout();
+    m_refresh->recomputeLayout();
 }
 
 bool TRPWin::isBuildDrawing() const
 {
-    return m_refresh && m_refresh->isBuildDrawing();
+    return m_refresh->isBuildDrawing();
 }
 
 void TRPWin::connectStateButtons()

@@ -182,10 +182,7 @@ void TRPWin::RefreshState(ProcessState state, int arg)
         bool& flag;
         ~Reset() { flag = false; }
     } reset{m_refreshing};
-    if (m_refresh)
-        m_refresh->run(state, arg);
-    else
-        drawSheetBackground();
+    m_refresh->run(state, arg);
 }
 
 } // namespace brisko::gui
