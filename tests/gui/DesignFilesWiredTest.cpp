@@ -1,5 +1,6 @@
 // The design files and the closing question through the wired main window.
 #include "WiredWindowHelpers.h"
+#include "SmallDisk.h"
 
 
 #include <QComboBox>
@@ -104,6 +105,39 @@ TEST_F(DesignFilesWired, ARefusedFileShowsItsMessageAndKeepsTheWindowsDesign)
     EXPECT_EQ(list->currentIndex(), current);
     EXPECT_EQ(win().session().app().CurrentDesign, current);
     EXPECT_EQ(widget<QLineEdit>("SpringWidthEF")->text(), width);
+}
+
+TEST_F(DesignFilesWired, ASaveOnAFullDiskSaysWhyAndLeavesTheDesignUnsavedAndTheFileWhole)
+{
+    brisko::test::SmallDisk disk;
+    BRISKO_NEED_SMALL_DISK(disk);
+    click("NewBtn");
+    const QString path = disk.filePath(QStringLiteral("Mine.brsk"));
+    prompter.answerFile(path);
+    trigger("Save1");
+    const QByteArray saved = brisko::test::checksumOf(path);
+    ASSERT_FALSE(saved.isEmpty());
+
+    win().setPanel()->selectPart(SpringPart);
+    typeInto(widget<QLineEdit>("SpringWidthEF"), "2");
+    click("ApplyBtn");
+    disk.fill();
+    prompter.clear();
+    prompter.answerFile(path);
+    trigger("Save1");
+    const QStringList messages = prompter.messageTexts();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(path) && messages.first().contains("No space left on device"))
+        << messages.first().toStdString();
+    EXPECT_EQ(brisko::test::checksumOf(path), saved);
+    EXPECT_FALSE(win().session().designs().entry(win().session().app().CurrentDesign).Saved);
+
+    // With room again the same save goes through.
+    disk.makeRoom();
+    prompter.answerFile(path);
+    trigger("Save1");
+    EXPECT_TRUE(win().session().designs().entry(win().session().app().CurrentDesign).Saved);
+    EXPECT_NE(brisko::test::checksumOf(path), saved);
 }
 
 } // namespace brisko::gui::test

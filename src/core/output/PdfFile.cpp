@@ -1,28 +1,18 @@
 #include "output/PdfFile.h"
 
-#include <QDir>
-#include <QSaveFile>
+#include "persist/WholeFile.h"
 
 namespace brisko {
-
-namespace {
-
-QString fileFailure(const QString& path, const QSaveFile& file)
-{
-    return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
-}
-
-} // namespace
 
 QString writePdfFile(const QString& path, const PdfFileSettings& settings,
                      const std::function<QString(QPdfWriter&)>& draw)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fileFailure(path, file);
+    WholeFileWriter file(path);
+    if (!file.open())
+        return file.failure();
     QString failure;
     {
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(file.device());
         pdf.setResolution(settings.DotsPerInch);
         pdf.setCreator(QStringLiteral("Brisko"));
         pdf.setTitle(settings.Title);
@@ -31,11 +21,11 @@ QString writePdfFile(const QString& path, const PdfFileSettings& settings,
         failure = draw(pdf);
     }
     if (!failure.isEmpty()) {
-        file.cancelWriting();
+        file.cancel();
         return failure;
     }
     if (!file.commit())
-        return fileFailure(path, file);
+        return file.failure();
     return {};
 }
 

@@ -2,7 +2,7 @@
 
 #include "text/NumberText.h"
 
-#include <QSaveFile>
+#include "persist/WholeFile.h"
 
 namespace brisko {
 
@@ -145,10 +145,10 @@ QByteArray standingsCsv(const QVector<StandingRow>& rows)
 
 bool writeStandingsCsv(const QString& path, const QVector<StandingRow>& rows, QString* error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(standingsCsv(rows)) < 0 || !file.commit()) {
+    QString reason;
+    if (!writeFileWhole(path, standingsCsv(rows), &reason)) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("%1: %2").arg(path, reason);
         return false;
     }
     return true;

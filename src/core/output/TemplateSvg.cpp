@@ -1,11 +1,12 @@
 #include "output/TemplateSvg.h"
 
+#include "persist/WholeFile.h"
+
 #include "model/DesignFigures.h"
 #include "analysis/ChamberSizing.h"
 #include "geometry/Shapes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -100,14 +101,14 @@ TemplateOutline wheelOutline(const QString& name, double wheelDia, double axleDi
 
 bool writeSvg(const TemplateOutline& t, const QString& path, const QString& designName, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    WholeFileWriter file(path);
+    if (!file.open()) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), file.errorString());
+            *error = file.failure();
         return false;
     }
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(file.device());
     svg.setResolution(72);
     svg.setSize(QSize(qRound(t.Size.width() * 72.0), qRound(t.Size.height() * 72.0)));
     svg.setViewBox(QRectF(QPointF(0, 0), t.Size));
@@ -120,6 +121,11 @@ bool writeSvg(const TemplateOutline& t, const QString& path, const QString& desi
     for (const AxleHole& hole : t.Holes)
         painter.drawEllipse(hole.Centre, hole.Radius, hole.Radius);
     painter.end();
+    if (!file.commit()) {
+        if (error)
+            *error = file.failure();
+        return false;
+    }
     return true;
 }
 

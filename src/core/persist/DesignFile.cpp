@@ -1,4 +1,5 @@
 #include "persist/DesignFile.h"
+#include "persist/WholeFile.h"
 
 #include "persist/DesignFileLines.h"
 #include "persist/DesignFileMaterials.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 namespace brisko {
 
@@ -214,10 +214,10 @@ bool WriteDesignFile(const QString& path, const CarDesign& design, const Materia
                      const QString& name, QString* error)
 {
     const QByteArray bytes = designFileBytes(design, materials, name);
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    QString reason;
+    const bool written = writeFileWhole(path, bytes, &reason);
     if (!written && error)
-        *error = QStringLiteral("The design could not be saved to \"%1\": %2").arg(path, file.errorString());
+        *error = QStringLiteral("The design could not be saved to \"%1\": %2").arg(path, reason);
     return written;
 }
 

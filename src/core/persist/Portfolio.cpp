@@ -1,4 +1,5 @@
 #include "persist/Portfolio.h"
+#include "persist/WholeFile.h"
 
 #include <QFile>
 
@@ -27,18 +28,15 @@ bool Portfolio::append(const ActionRecord& record, const RecordContext& context,
                          .arg(m_path);
         return false;
     }
-    QFile file(m_path);
     const QByteArray bytes = line->toLatin1() + "\r\n";
-    // Append only: an existing portfolio is never truncated, and a missing one is
-    // not silently recreated behind the user's back.
-    if (!file.exists() || !file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size()
-        || !file.flush()) {
+    // Append only: an existing portfolio is never truncated, a missing one is not
+    // silently recreated behind the user's back, and a failed append takes itself back.
+    QString reason;
+    if (!appendToFileWhole(m_path, bytes, &reason)) {
         if (error)
-            *error = QStringLiteral("The design portfolio \"%1\" cannot be appended to: %2")
-                         .arg(m_path, file.exists() ? file.errorString() : QStringLiteral("the file no longer exists."));
+            *error = QStringLiteral("The design portfolio \"%1\" cannot be appended to: %2").arg(m_path, reason);
         return false;
     }
-    file.close();
     return true;
 }
 
