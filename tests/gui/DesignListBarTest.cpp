@@ -92,3 +92,14 @@ TEST_F(DesignListBarTest, TypingInTheBoxNamesTheCurrentDesign)
     EXPECT_EQ(box()->lineEdit()->cursorPosition(), 2);
     EXPECT_EQ(session.designs().entry(5).Name, "Sxpeedy");
 }
+
+// The box may show another entry's name (after "Save..." from a preset): leaving it
+// finishes its edit, which must not switch designs or ask anything.
+TEST_F(DesignListBarTest, LeavingTheBoxWithAnotherEntrysNameShownSwitchesNothing)
+{
+    session.markCurrentDesignChanged();
+    box()->setEditText(QStringLiteral("Racer"));
+    emit box()->lineEdit()->editingFinished();
+    EXPECT_EQ(session.app().CurrentDesign, 0);
+    EXPECT_TRUE(prompter.prompts().isEmpty());
+}

@@ -4,6 +4,7 @@
 #include "geometry/OutlineSketch.h"
 #include "persist/DesignFile.h"
 
+#include <QComboBox>
 #include <QProcess>
 #include <map>
 #include <string>
@@ -168,6 +169,58 @@ TEST_F(Sketching, TheWindowIsLockedWhileDrawingAndCancelGivesEveryStateBack)
     EXPECT_EQ(field(lastRecord(), 14), "CancelDraw");
     EXPECT_EQ(field(lastRecord(), 2), "60");
     EXPECT_EQ(win().session().app().EditMode.DrawingInner, 0);
+}
+
+// After "Save..." from a preset the box shows the new entry's name while the preset
+// stays current; the focus left in the box must not turn starting a drawing into a
+// switch of designs with its save question.
+TEST_F(Sketching, StartingADrawingWithTheFocusInTheDesignListAsksNothingAndSwitchesNothing)
+{
+    win().setPanel()->selectPart(SpringPart);
+    typeInto(widget<QLineEdit>("SpringWidthEF"), "2");
+    click("ApplyBtn");
+    prompter.answerFile(dir.filePath(QStringLiteral("Wide spring.brsk")));
+    trigger("Save1");
+    ASSERT_EQ(win().session().app().CurrentDesign, 0);
+    ASSERT_EQ(widget<QComboBox>("DesignList")->currentText(), "Wide spring");
+    win().setPanel()->selectPart(SpringPart);
+    typeInto(widget<QLineEdit>("SpringWidthEF"), "2.5");
+    click("ApplyBtn"); // changed since it was saved
+
+    win().show();
+    win().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win()));
+    const char* const controls[] = {"DrawOuterBtn", "DrawInnerBtn", "RWDBtn", "FWDBtn", "DesignList", "SaveBtn",
+                                    "VPPropBtn", "Open1", "Save1", "Quit1", "DriveBox"};
+    std::map<std::string, std::pair<bool, bool>> before; // enabled, shown
+    for (const char* name : controls)
+        before[name] = {enabled(name), !widget(name) || widget(name)->isVisible()};
+    const int recordsBefore = records().size();
+    prompter.clear();
+    prompter.answerConfirm(Answer::No); // what the student answered when it was asked
+    prompter.answerConfirm(Answer::No);
+
+    for (int round = 0; round < 2; ++round) {
+        widget<QComboBox>("DesignList")->setFocus(Qt::MouseFocusReason);
+        ASSERT_TRUE(widget<QComboBox>("DesignList")->hasFocus());
+        click("DrawOuterBtn");
+        EXPECT_TRUE(prompter.promptsOf(Prompt::Confirm).isEmpty()) << "round " << round;
+        EXPECT_TRUE(win().session().app().EditMode.DrawingOuter) << "round " << round;
+        click("DrawCancelBtn");
+    }
+    EXPECT_EQ(win().session().app().CurrentDesign, 0);
+    EXPECT_EQ(win().session().design().SpringWidth, "2.5");
+    EXPECT_FALSE(win().session().designs().entry(0).Saved);
+    const auto all = records();
+    QStringList codes;
+    for (int i = recordsBefore; i < all.size(); ++i)
+        codes << field(all.at(i), 2) + QLatin1Char(' ') + field(all.at(i), 14);
+    EXPECT_EQ(codes, QStringList({"60 CancelDraw", "60 CancelDraw"}));
+    for (const char* name : controls) {
+        EXPECT_EQ(enabled(name), before[name].first) << name;
+        if (auto* w = widget(name))
+            EXPECT_EQ(w->isVisible(), before[name].second) << name;
+    }
 }
 
 TEST_F(Sketching, ClosingTheWindowDuringADrawingAsksAndSavesTheCommittedDesign)

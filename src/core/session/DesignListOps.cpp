@@ -77,6 +77,8 @@ bool selectFileDesign(Session& session, int position)
 
 bool OpenDesign(Session& session)
 {
+    if (session.controlsChanging())
+        return false;
     if (!mayReplaceDesign(SaveIfNeeded(session)))
         return false;
     bool opened = false;
@@ -107,7 +109,7 @@ bool SelectDesign(Session& session, int position)
 
 bool chooseDesign(Session& session, int position)
 {
-    if (position == session.app().CurrentDesign || position < 0 || position >= session.designs().count())
+    if (session.controlsChanging() || position == session.app().CurrentDesign || position < 0 || position >= session.designs().count())
         return false;
     const int outcome = SaveIfNeeded(session);
     if (!mayReplaceDesign(outcome))

@@ -70,6 +70,8 @@ int saveAfterYes(Session& session)
 
 int SaveIfNeeded(Session& session)
 {
+    if (session.controlsChanging())
+        return SaveCancelled;
     const int current = session.app().CurrentDesign;
     if (session.designs().entry(current).Saved)
         return NothingToSave;
@@ -96,6 +98,8 @@ bool mayRemoveDesign(int outcome)
 
 bool SaveDesignAs(Session& session)
 {
+    if (session.controlsChanging())
+        return false;
     const QString path = AskDesignFileName(session);
     if (path.isEmpty())
         return false;

@@ -42,7 +42,7 @@ void Session::setElementStepSize(const QString& size)
 bool Session::logAction(int stage, int code, OptText v1, OptText v2, OptText v3, OptText v4,
                         const QString& description)
 {
-    if (!m_portfolio.isOpen())
+    if (!m_portfolio.isOpen() || m_controlsChanging)
         return true;
     RecordContext context;
     context.timeText = m_results.Time;

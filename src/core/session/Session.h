@@ -19,6 +19,7 @@
 
 #include <QDateTime>
 #include <QRandomGenerator>
+#include <QScopedValueRollback>
 #include <array>
 #include <functional>
 #include <map>
@@ -135,6 +136,16 @@ public:
         return logAction(action.Stage, action.Code, v1, v2, v3, v4, action.description());
     }
 
+    // While the window changes its own controls (locking them while one operation
+    // owns the sheet, and unlocking them), nothing those controls report on the way
+    // (a focus leaving a box, an edit finished) is the student's doing: no design is
+    // switched, opened or saved, and nothing is logged, for as long as the guard lives.
+    [[nodiscard]] QScopedValueRollback<bool> holdWhileControlsChange()
+    {
+        return QScopedValueRollback<bool>(m_controlsChanging, true);
+    }
+    bool controlsChanging() const { return m_controlsChanging; }
+
     // Clears Saved and Simulated of a design-list entry.
     void markDesignChanged(int position) { m_designs.markChanged(position); }
     void markCurrentDesignChanged() { m_designs.markChanged(m_app.CurrentDesign); }
@@ -166,6 +177,7 @@ private:
     VirtualPrototype m_prototype{m_design, m_materials};
     std::map<quint64, RaceTrace> m_traces; // by design-list entry
     bool m_refreshing = false;
+    bool m_controlsChanging = false;
 };
 
 } // namespace brisko

@@ -64,6 +64,10 @@ QPushButton* DesignListBar::addButton(const QString& objectName, const QString& 
 
 void DesignListBar::connectBox()
 {
+    // An editable box that loses its focus would choose, on its own, the item whose
+    // text its edit line shows; a design is switched only when the student picks
+    // one from the list.
+    disconnect(m_box->lineEdit(), &QLineEdit::editingFinished, m_box, nullptr);
     connect(m_box, &QComboBox::activated, this, &DesignListBar::designChosen);
     connect(m_box->lineEdit(), &QLineEdit::returnPressed, this, &DesignListBar::enterPressed);
     connect(m_box->lineEdit(), &QLineEdit::textEdited, this, &DesignListBar::textTyped);

@@ -31,7 +31,7 @@ PrototypeRefresh::PrototypeRefresh(TRPWin& window)
     : m_window(window)
     , m_controls(new DynamicControls(window, *this))
     , m_preview(new PreviewControls(window, *this))
-    , m_lock(std::make_unique<WindowLock>(window))
+    , m_lock(std::make_unique<WindowLock>(window, window.session()))
 {
     m_buildView = new BuildView(window, *this, [this](bool locked) {
         if (locked)

@@ -2,6 +2,7 @@
 
 #include "mainwin/ProcessBar.h"
 #include "mainwin/ToolPanel.h"
+#include "session/Session.h"
 
 #include <QStringList>
 
@@ -42,8 +43,9 @@ bool ownEnabled(const QWidget* widget)
 
 } // namespace
 
-WindowLock::WindowLock(QMainWindow& window)
+WindowLock::WindowLock(QMainWindow& window, Session& session)
     : m_window(window)
+    , m_session(session)
 {
 }
 
@@ -52,6 +54,7 @@ void WindowLock::lock(const QWidget* keep)
     if (m_locked)
         return;
     m_locked = true;
+    const auto held = m_session.holdWhileControlsChange();
     m_groups = {lockWidgets(sketchToolNames() + kDesignTools, keep), lockWidgets(kApply, keep),
                 lockWidgets(kDimensionFields, keep), lockWidgets(kListAndFiles + stateButtonNames(), keep),
                 lockMenus()};
@@ -66,6 +69,7 @@ void WindowLock::unlock()
     if (!m_locked)
         return;
     m_locked = false;
+    const auto held = m_session.holdWhileControlsChange();
     for (const Group& group : m_groups)
         restore(group);
     m_groups.clear();

@@ -4,7 +4,9 @@
 // fields, the design list with the file and process buttons, and every menu item
 // (so their shortcuts too) are disabled, each group remembering every control's
 // own enabled state; the part editor is hidden. Unlocking gives each control its
-// remembered state back exactly.
+// remembered state back exactly. Nothing the controls report while they are being
+// locked or unlocked (a focused box losing its focus, an edit it finishes) reaches
+// the session as the student's doing: no design is switched, saved or logged.
 #include <QPointer>
 #include <QVector>
 
@@ -12,11 +14,15 @@ class QAction;
 class QMainWindow;
 class QWidget;
 
+namespace brisko {
+class Session;
+}
+
 namespace brisko::gui {
 
 class WindowLock {
 public:
-    explicit WindowLock(QMainWindow& window);
+    WindowLock(QMainWindow& window, Session& session);
 
     // `keep` (the control that started the operation and ends it) is left as it is.
     void lock(const QWidget* keep = nullptr);
@@ -43,6 +49,7 @@ private:
     void restore(const Group& group);
 
     QMainWindow& m_window;
+    Session& m_session;
     QVector<Group> m_groups;
     bool m_partEditorWasVisible = false;
     bool m_locked = false;
