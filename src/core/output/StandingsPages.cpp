@@ -35,7 +35,7 @@ const Column kColumns[] = {
     {StandingColumn::Drive, 0.4, 0.06, Qt::AlignHCenter},
     {StandingColumn::Time, 0.46, 0.085, Qt::AlignRight},
     {StandingColumn::TopSpeed, 0.55, 0.085, Qt::AlignRight},
-    {StandingColumn::Distance, 0.64, 0.08, Qt::AlignRight},
+    {StandingColumn::ProjectedDistance, 0.64, 0.08, Qt::AlignRight},
     {StandingColumn::TotalMass, 0.725, 0.08, Qt::AlignRight},
     {StandingColumn::Advisories, 0.82, 0.18, Qt::AlignLeft},
 };
