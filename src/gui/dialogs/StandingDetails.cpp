@@ -28,8 +28,11 @@ QString figuresLine(const StandingRow& row)
 {
     QStringList parts;
     for (StandingColumn c : {StandingColumn::Time, StandingColumn::TopSpeed, StandingColumn::ProjectedDistance,
-                             StandingColumn::TotalMass})
-        parts << standingHeader(c) + QStringLiteral(": ") + standingText(row, c);
+                             StandingColumn::TotalMass}) {
+        const bool fellShort = c == StandingColumn::Time && !row.Reached;
+        parts << standingHeader(c) + QStringLiteral(": ")
+                     + (fellShort ? QStringLiteral("did not reach 15 ft") : standingText(row, c));
+    }
     return parts.join(QStringLiteral("; "));
 }
 
