@@ -2,7 +2,7 @@
 # Installs the Debian packages Brisko needs to build, run and test, skipping what is there.
 set -euo pipefail
 packages=(cmake make g++ qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev libgtest-dev libbenchmark-dev
-          fonts-dejavu-core desktop-file-utils dpkg-dev)
+          fonts-dejavu-core desktop-file-utils dpkg-dev lintian)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -21,8 +21,8 @@ const char* const kUsage =
     "Reads every .brsk design file of each folder (and each file named), simulates each\n"
     "design as the Simulate state does (the file's own drive, chamber shape, element size\n"
     "and materials) and prints the class standings: the designs that reach 15 ft by\n"
-    "their time (ties by top speed, then name), then the others by distance, then the\n"
-    "files that could not be read with the reason.\n"
+    "their time (ties by top speed, then name), then the others by projected distance,\n"
+    "then the files that could not be read with the reason.\n"
     "\n"
     "  --csv PATH   also write the standings as CSV (a header row, exact figures)\n"
     "  --pdf PATH   also write printable pages: a picture of each car, its figures and\n"
@@ -68,10 +68,11 @@ Options parse(const QStringList& args)
 // The terminal table: the shown texts, padded to each column's widest text.
 void printTable(const QVector<StandingRow>& rows)
 {
-    const StandingColumn shown[] = {StandingColumn::Place,      StandingColumn::Design,   StandingColumn::Drive,
-                                    StandingColumn::Time,       StandingColumn::TopSpeed, StandingColumn::Distance,
-                                    StandingColumn::TotalMass,  StandingColumn::Layers,   StandingColumn::Revolutions,
-                                    StandingColumn::Advisories};
+    const StandingColumn shown[] = {StandingColumn::Place,       StandingColumn::Design,
+                                    StandingColumn::Drive,       StandingColumn::Time,
+                                    StandingColumn::TopSpeed,    StandingColumn::ProjectedDistance,
+                                    StandingColumn::TotalMass,   StandingColumn::Layers,
+                                    StandingColumn::Revolutions, StandingColumn::Advisories};
     QVector<QStringList> lines;
     QStringList header;
     for (StandingColumn c : shown)

@@ -3,6 +3,7 @@
 #include "ClassFolder.h"
 #include "DesignSamples.h"
 #include "GuiApp.h"
+#include "PagesUnderTest.h"
 #include "PdfPages.h"
 
 #include "output/ClassStandings.h"
@@ -98,7 +99,7 @@ TEST_F(ClassStandingsTest, RanksTheSavedDesignsByTheFiguresOfTheFiguresTool)
         const QMap<QString, QString> tool = toolFigures(row.FilePath);
         EXPECT_EQ(row.TimeTo15, tool["TimeTo15"]) << row.FileName.toStdString();
         EXPECT_EQ(row.TopSpeed, tool["TopSpeed"]);
-        EXPECT_EQ(row.Distance, tool["RunDistance"]);
+        EXPECT_EQ(row.ProjectedDistance, tool["RunDistance"]);
         EXPECT_EQ(row.TotalMass, tool["TotalMass"]);
         EXPECT_EQ(row.Revolutions, tool["Revolutions"]);
         EXPECT_EQ(row.Layers, tool["TotalLayers"]);
@@ -110,7 +111,7 @@ TEST_F(ClassStandingsTest, RanksTheSavedDesignsByTheFiguresOfTheFiguresTool)
             if (previous->Reached && row.Reached)
                 EXPECT_LE(previous->TimeHundredths, row.TimeHundredths);
             if (!previous->Reached && !row.Reached)
-                EXPECT_GE(*toDouble(previous->Distance), *toDouble(row.Distance));
+                EXPECT_GE(*toDouble(previous->ProjectedDistance), *toDouble(row.ProjectedDistance));
         }
         EXPECT_EQ(row.Place, previous ? previous->Place + 1 : 1);
         previous = &row;
@@ -143,7 +144,7 @@ TEST_F(ClassStandingsTest, TiesAtTheSameHundredthGoToTheFasterCarThenTheName)
         r.Reached = hundredths > 0;
         r.TimeHundredths = hundredths;
         r.TopSpeed = QString::fromLatin1(speed);
-        r.Distance = QStringLiteral("15");
+        r.ProjectedDistance = QStringLiteral("15");
         return r;
     };
     QVector<StandingRow> rows{row("b", 412, "20.1"), row("slow", 0, "30"), row("a", 412, "20.1"),
@@ -174,7 +175,7 @@ TEST_F(ClassStandingsTest, CsvKeepsANameWithACommaInOneField)
         }
         EXPECT_EQ(csv[i][int(StandingColumn::Design)], row.DesignName);
         EXPECT_EQ(csv[i][int(StandingColumn::TotalMass)], row.TotalMass);
-        EXPECT_EQ(toDouble(csv[i][int(StandingColumn::Distance)]), toDouble(row.Distance));
+        EXPECT_EQ(toDouble(csv[i][int(StandingColumn::ProjectedDistance)]), toDouble(row.ProjectedDistance));
         found |= row.DesignName == QLatin1String("my, car");
     }
     EXPECT_TRUE(found);
@@ -195,6 +196,16 @@ TEST_F(ClassStandingsTest, PdfHasOnePagePerTwelveRows)
     EXPECT_FALSE(isLandscape(pages.first()));
 }
 
+TEST_F(ClassStandingsTest, PagesNameTheDistanceColumnAsTheWindowAndTheCsvDo)
+{
+    EXPECT_EQ(standingHeader(StandingColumn::ProjectedDistance), QStringLiteral("Projected distance (ft)"));
+    const ClassStandings standings = ClassStandings::of(files());
+    TextPages pages;
+    ASSERT_TRUE(printStandings(pages, standings.rows(), QDate(2026, 5, 4)));
+    const QString texts = pages.pages().first().Texts.join(QLatin1Char(' '));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Projected distance (ft)"))) << texts.toStdString();
+}
+
 TEST_F(ClassStandingsTest, ManyThreadsGiveTheFiguresOfOne)
 {
     const QStringList list = files() + files() + files();
@@ -209,9 +220,9 @@ TEST_F(ClassStandingsTest, ManyThreadsGiveTheFiguresOfOne)
         EXPECT_EQ(a.Message, b.Message);
         for (int c = 0; c < kStandingColumns; ++c)
             EXPECT_EQ(standingText(a, StandingColumn(c)), standingText(b, StandingColumn(c)));
-        EXPECT_EQ(QStringList({a.TimeTo15, a.TopSpeed, a.Distance, a.TotalMass, a.BoardMass, a.SpringMass,
+        EXPECT_EQ(QStringList({a.TimeTo15, a.TopSpeed, a.ProjectedDistance, a.TotalMass, a.BoardMass, a.SpringMass,
                                a.AxleMass, a.Layers, a.Revolutions}),
-                  QStringList({b.TimeTo15, b.TopSpeed, b.Distance, b.TotalMass, b.BoardMass, b.SpringMass,
+                  QStringList({b.TimeTo15, b.TopSpeed, b.ProjectedDistance, b.TotalMass, b.BoardMass, b.SpringMass,
                                b.AxleMass, b.Layers, b.Revolutions}));
         EXPECT_EQ(a.Flags, b.Flags);
         EXPECT_EQ(a.Trace.Distance, b.Trace.Distance);

@@ -1,6 +1,7 @@
 #include "GuiApp.h"
 #include "PagesUnderTest.h"
 
+#include "analysis/VirtualPrototype.h"
 #include "model/Presets.h"
 #include "output/DesignReport.h"
 #include "output/PaperPrototypePrinting.h"
@@ -142,6 +143,44 @@ TEST_F(PaperPrototypeTest, ReportTextsFollowTheFiguresAndTheirForm)
     EXPECT_TRUE(texts.contains(QStringLiteral("Right (Drive) Axle Dia: 0.375 in")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Skid advisory!")) || texts.contains(QStringLiteral("No advisories")));
     EXPECT_TRUE(texts.contains(QStringLiteral("Materials and Assumptions: ")));
+}
+
+namespace {
+
+// The report's line for a figure, found by its caption.
+QString reportLine(const DesignReportTexts& t, const QString& caption)
+{
+    for (const ReportLine& line : designReportLines(t))
+        if (line.Text.startsWith(caption))
+            return line.Text;
+    return {};
+}
+
+QString topSpeedShown(const CarDesign& design)
+{
+    CarDesign copy = design;
+    MaterialLibrary materials;
+    VirtualPrototype vp(copy, materials);
+    vp.refresh(ProcessState::Dynamic, kNoFrame);
+    return figuresOf(vp).Simulate.TopSpeed;
+}
+
+} // namespace
+
+TEST_F(PaperPrototypeTest, SpeedAt15OfACarThatFellShortIsBracketedAsItsTimeIs)
+{
+    const CarDesign fallsShort = preset(0); // the presets stop short of 15 ft
+    const PaperPrototype shortRun = prototypeOf(fallsShort);
+    ASSERT_TRUE(shortRun.Report.TimeTo15.startsWith(QLatin1Char('[')));
+    EXPECT_EQ(reportLine(shortRun.Report, QStringLiteral("Speed at 15 ft:")),
+              QStringLiteral("Speed at 15 ft:[") + topSpeedShown(fallsShort) + QStringLiteral("] ft/sec"));
+
+    CarDesign reaches = preset(1);
+    reaches.SpringLength = QStringLiteral("60"); // a longer spring takes the Racer past 15 ft
+    const PaperPrototype racer = prototypeOf(reaches);
+    ASSERT_FALSE(racer.Report.TimeTo15.startsWith(QLatin1Char('[')));
+    EXPECT_EQ(reportLine(racer.Report, QStringLiteral("Speed at 15 ft:")),
+              QStringLiteral("Speed at 15 ft:") + *resultForm(topSpeedShown(reaches)) + QStringLiteral(" ft/sec"));
 }
 
 TEST_F(PaperPrototypeTest, WheelsArePlacedByTheirDiameter)

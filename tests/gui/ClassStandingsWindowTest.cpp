@@ -12,7 +12,11 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QHeaderView>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QSemaphore>
 #include <atomic>
 #include <QTableView>
@@ -89,6 +93,63 @@ TEST_F(ClassStandingsWindowTest, ChoosingAFolderFillsTheTableAndSortingByMassSor
         masses << toDouble(text).value_or(-1);
     EXPECT_TRUE(std::is_sorted(masses.begin(), masses.end()));
     EXPECT_NE(column(table, StandingColumn::Place).first(), "1");
+}
+
+TEST_F(ClassStandingsWindowTest, ARefusedFilesWholeReasonReadsBelowTheTableWithoutAHint)
+{
+    brisko::test::saveClassDesigns(classDir.path());
+    QFile essay(QDir(classDir.path()).filePath(QStringLiteral("essay.brsk")));
+    ASSERT_TRUE(essay.open(QIODevice::WriteOnly));
+    essay.write("My car will be the fastest in the class because its spring is the longest one\n");
+    essay.close();
+    TCSWin& window = openWindow();
+    window.resize(1000, 700); // a 1024 x 768 classroom screen
+    chooseFolder(window);
+    ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
+
+    const QVector<StandingRow>& rows = window.standings().rows();
+    const auto refused = std::find_if(rows.begin(), rows.end(), [](const StandingRow& r) { return r.Refused; });
+    ASSERT_NE(refused, rows.end());
+    ASSERT_GT(refused->Message.size(), 20);
+    auto* details = window.findChild<QPlainTextEdit*>(QStringLiteral("CSDetailsText"));
+    ASSERT_NE(details, nullptr);
+    EXPECT_TRUE(details->isVisible());
+    EXPECT_TRUE(details->isReadOnly());
+    EXPECT_TRUE(details->toPlainText().contains(QStringLiteral("essay.brsk was not ranked: ") + refused->Message))
+        << "with no row chosen every refused file shows with its reason";
+
+    auto* table = window.findChild<QTableView*>(QStringLiteral("CSTable"));
+    const int essayRow = static_cast<int>(column(table, StandingColumn::File).indexOf(QStringLiteral("essay.brsk")));
+    ASSERT_GE(essayRow, 0);
+    table->selectRow(essayRow);
+    EXPECT_TRUE(details->toPlainText().contains(refused->Message));
+    EXPECT_TRUE(details->toPlainText().contains(QDir::toNativeSeparators(refused->FilePath)));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(details->horizontalScrollBar()->maximum(), 0) << "the reason wraps within the window's width";
+    EXPECT_LE(details->mapTo(&window, details->rect().bottomRight()).x(), window.width());
+
+    table->selectRow(0);
+    EXPECT_TRUE(details->toPlainText().startsWith(QStringLiteral("1. ") + rows.first().DesignName));
+    EXPECT_FALSE(details->toPlainText().contains(refused->Message));
+}
+
+TEST_F(ClassStandingsWindowTest, TheDistanceColumnIsNamedProjectedInTheTableAndTheCsv)
+{
+    brisko::test::saveClassDesigns(classDir.path());
+    TCSWin& window = openWindow();
+    chooseFolder(window);
+    ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
+    auto* table = window.findChild<QTableView*>(QStringLiteral("CSTable"));
+    const int distance = int(StandingColumn::ProjectedDistance);
+    EXPECT_EQ(table->model()->headerData(distance, Qt::Horizontal).toString(),
+              QStringLiteral("Projected distance (ft)"));
+    const QString csv = dir.filePath(QStringLiteral("class.csv"));
+    prompter.answerFile(csv);
+    window.findChild<QAbstractButton*>(QStringLiteral("CSExportBtn"))->click();
+    QFile written(csv);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(written.readLine()).split(QLatin1Char(',')).at(distance),
+              QStringLiteral("Projected distance (ft)"));
 }
 
 TEST_F(ClassStandingsWindowTest, ExportAndPrintWriteTheirFilesThenTheirRecords)

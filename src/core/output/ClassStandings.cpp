@@ -31,7 +31,7 @@ void takeFigures(StandingRow& row, const VirtualPrototype& vp)
     const FigureSheet sheet = figuresOf(vp);
     row.TimeTo15 = sheet.Simulate.TimeTo15;
     row.TopSpeed = sheet.Simulate.TopSpeed;
-    row.Distance = sheet.Simulate.RunDistance;
+    row.ProjectedDistance = sheet.Simulate.RunDistance;
     row.TotalMass = sheet.Analyze.TotalMass;
     row.BoardMass = sheet.Analyze.BoardMass;
     row.SpringMass = sheet.Analyze.SpringMass;
@@ -69,7 +69,7 @@ bool ranksBefore(const StandingRow& a, const StandingRow& b)
             return a.TimeHundredths < b.TimeHundredths;
         if (const double va = valueOf(a.TopSpeed), vb = valueOf(b.TopSpeed); va != vb)
             return va > vb;
-    } else if (const double da = valueOf(a.Distance), db = valueOf(b.Distance); da != db) {
+    } else if (const double da = valueOf(a.ProjectedDistance), db = valueOf(b.ProjectedDistance); da != db) {
         return da > db;
     }
     return compareNames(a, b) < 0;

@@ -1,10 +1,10 @@
 #pragma once
 // A whole class's designs, each read from its file, simulated as the Simulate state
 // runs it and ranked: the designs that reach 15 ft by their time (hundredths, ties by
-// top speed, then name), then the others by distance; files that cannot be read
-// follow as rows with the reader's message. Every figure is a text of the design's
-// figure sheet; analysing one file touches nothing shared, so files are analysed on
-// several threads at once.
+// top speed, then name), then the others by projected distance; files that cannot be
+// read follow as rows with the reader's message. Every figure is a text of the
+// design's figure sheet; analysing one file touches nothing shared, so files are
+// analysed on several threads at once.
 #include "model/AdvisoryFlags.h"
 #include "analysis/RaceTrace.h"
 #include "model/CarDesign.h"
@@ -28,7 +28,8 @@ struct StandingRow {
     QString DesignName;      // the file's own name for the older layout, which holds none
     QString Drive;           // "RWD", "FWD" or "AWD"
     // Figure texts as the program shows them.
-    QString TimeTo15, TopSpeed, Distance;
+    QString TimeTo15, TopSpeed;
+    QString ProjectedDistance; // as the Simulate panel's distance field and the report show it
     QString TotalMass, BoardMass, SpringMass, AxleMass;
     QString Layers, Revolutions;
     AdvisoryFlags Flags;

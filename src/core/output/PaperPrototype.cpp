@@ -37,6 +37,16 @@ void takeMaterialTexts(DesignReportTexts& t, const CarDesign& d, const MaterialL
     t.TreadFriction = tread.StaticFriction;
 }
 
+// A run that never reached 15 ft has its time in brackets; its speed, the speed at
+// the end of that shorter run, is bracketed the same way so that the report prints
+// it as it stands rather than as the speed at 15 ft.
+QString speedAt15Text(const SimulateFigures<QString>& run)
+{
+    if (!run.TimeTo15.startsWith(QLatin1Char('[')))
+        return run.TopSpeed;
+    return QLatin1Char('[') + run.TopSpeed + QLatin1Char(']');
+}
+
 int roundedCount(const QString& text)
 {
     return nearest(figure(text));
@@ -64,7 +74,7 @@ DesignReportTexts reportTextsOf(const FigureSheet& sheet, bool skidShown, const 
 
     t.Revolutions = sheet.Analyze.Revolutions;
     t.TimeTo15 = sheet.Simulate.TimeTo15;
-    t.SpeedAt15 = sheet.Simulate.TopSpeed;
+    t.SpeedAt15 = speedAt15Text(sheet.Simulate);
     t.ProjectedDistance = sheet.Simulate.RunDistance;
     t.Skid = skidShown;
     t.PropulsiveForce = details.PropulsionLeft;

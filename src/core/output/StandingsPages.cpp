@@ -15,7 +15,7 @@ constexpr double kPdfMarginInches = 0.5;
 
 // Page units are points (1/72 in) from the printable area's top-left corner.
 constexpr double kTitleHeight = 54;
-constexpr double kHeaderHeight = 24;
+constexpr double kHeaderHeight = 32; // three lines of a wrapped column name
 constexpr double kRowHeight = 50;
 constexpr double kFooterHeight = 20;
 constexpr double kPictureWidth = 70;
@@ -31,15 +31,16 @@ struct Column {
 // Place, picture, design and file, then the figures and the advisories.
 const Column kColumns[] = {
     {StandingColumn::Place, 0.0, 0.045, Qt::AlignRight},
-    {StandingColumn::Design, 0.195, 0.2, Qt::AlignLeft},
-    {StandingColumn::Drive, 0.4, 0.06, Qt::AlignHCenter},
-    {StandingColumn::Time, 0.46, 0.085, Qt::AlignRight},
-    {StandingColumn::TopSpeed, 0.55, 0.085, Qt::AlignRight},
-    {StandingColumn::Distance, 0.64, 0.08, Qt::AlignRight},
-    {StandingColumn::TotalMass, 0.725, 0.08, Qt::AlignRight},
-    {StandingColumn::Advisories, 0.82, 0.18, Qt::AlignLeft},
+    {StandingColumn::Design, 0.195, 0.185, Qt::AlignLeft},
+    {StandingColumn::Drive, 0.38, 0.055, Qt::AlignHCenter},
+    {StandingColumn::Time, 0.435, 0.085, Qt::AlignRight},
+    {StandingColumn::TopSpeed, 0.52, 0.08, Qt::AlignRight},
+    {StandingColumn::ProjectedDistance, 0.6, 0.115, Qt::AlignRight},
+    {StandingColumn::TotalMass, 0.715, 0.08, Qt::AlignRight},
+    {StandingColumn::Advisories, 0.8, 0.2, Qt::AlignLeft},
 };
 constexpr double kPictureLeft = 0.058;
+constexpr double kRefusalLeft = 0.38; // a refused file's reason takes the figures' place
 
 QString pageHeader(StandingColumn column)
 {
@@ -104,7 +105,7 @@ public:
         if (!r.Refused)
             picture(r, QRectF(m_width * kPictureLeft, y + (kRowHeight - kPictureHeight) / 2, kPictureWidth, kPictureHeight));
         if (r.Refused)
-            refusal(r, QRectF(m_width * 0.4, y, m_width * 0.6, kRowHeight));
+            refusal(r, QRectF(m_width * kRefusalLeft, y, m_width * (1 - kRefusalLeft), kRowHeight));
         for (const Column& c : kColumns) {
             if (r.Refused && c.Which > StandingColumn::Design)
                 continue;

@@ -20,7 +20,7 @@ QString figureText(const StandingRow& row, StandingColumn column)
     switch (column) {
     case StandingColumn::Time: return row.Reached ? row.TimeTo15 : QString();
     case StandingColumn::TopSpeed: return row.TopSpeed;
-    case StandingColumn::Distance: return row.Distance;
+    case StandingColumn::ProjectedDistance: return row.ProjectedDistance;
     case StandingColumn::TotalMass: return row.TotalMass;
     case StandingColumn::BoardMass: return row.BoardMass;
     case StandingColumn::SpringMass: return row.SpringMass;
@@ -70,7 +70,7 @@ QString standingHeader(StandingColumn column)
     case StandingColumn::Drive: return QStringLiteral("Drive");
     case StandingColumn::Time: return QStringLiteral("Time to 15 ft (s)");
     case StandingColumn::TopSpeed: return QStringLiteral("Top speed (ft/s)");
-    case StandingColumn::Distance: return QStringLiteral("Distance (ft)");
+    case StandingColumn::ProjectedDistance: return QStringLiteral("Projected distance (ft)");
     case StandingColumn::TotalMass: return QStringLiteral("Total mass (lbm)");
     case StandingColumn::BoardMass: return QStringLiteral("Board mass (lbm)");
     case StandingColumn::SpringMass: return QStringLiteral("Spring mass (lbm)");

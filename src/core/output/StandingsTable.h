@@ -10,7 +10,7 @@
 namespace brisko {
 
 enum class StandingColumn {
-    Place, Design, File, Drive, Time, TopSpeed, Distance, TotalMass, BoardMass, SpringMass, AxleMass, Layers,
+    Place, Design, File, Drive, Time, TopSpeed, ProjectedDistance, TotalMass, BoardMass, SpringMass, AxleMass, Layers,
     Revolutions, Advisories, Count
 };
 inline constexpr int kStandingColumns = static_cast<int>(StandingColumn::Count);

@@ -1,5 +1,6 @@
 #include "dialogs/TCSWin.h"
 
+#include "dialogs/StandingDetails.h"
 #include "mainwin/BusyCursor.h"
 #include "output/StandingsPages.h"
 #include "output/StandingsTable.h"
@@ -10,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
@@ -27,6 +29,18 @@ constexpr int kExportCode = 151;
 constexpr int kPrintCode = 152;
 constexpr int kRaceCode = 153;
 const QString kTitle = QStringLiteral("Class Standings");
+constexpr int kDetailLines = 5;
+
+// Read-only, word-wrapped text a few lines high; longer texts scroll.
+QPlainTextEdit* detailsArea()
+{
+    auto* area = new QPlainTextEdit;
+    area->setObjectName(QStringLiteral("CSDetailsText"));
+    area->setReadOnly(true);
+    area->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    area->setFixedHeight(area->fontMetrics().lineSpacing() * kDetailLines + 2 * area->frameWidth() + 8);
+    return area;
+}
 
 QPushButton* button(const char* name, const QString& caption)
 {
@@ -82,6 +96,7 @@ void TCSWin::buildWindow()
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_details = detailsArea();
 
     m_progress = new QProgressBar;
     m_progress->setObjectName(QStringLiteral("CSProgress"));
@@ -107,6 +122,7 @@ void TCSWin::buildWindow()
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_table, 1);
+    layout->addWidget(m_details);
     layout->addLayout(progress);
     layout->addLayout(buttons);
     resize(1180, 600);
@@ -117,6 +133,8 @@ void TCSWin::buildWindow()
     connect(m_printBtn, &QPushButton::clicked, this, &TCSWin::PrintBtnClick);
     connect(m_raceBtn, &QPushButton::clicked, this, &TCSWin::RaceBtnClick);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TCSWin::showDetails);
+    connect(m_sorted, &QAbstractItemModel::modelReset, this, &TCSWin::showDetails);
 }
 
 void TCSWin::showWindow()
@@ -207,6 +225,18 @@ void TCSWin::showControls()
     else if (m_watcher.isCanceled())
         status += QStringLiteral(" (cancelled)");
     m_status->setText(s.rows().isEmpty() && !running ? QStringLiteral("Choose a folder of design files.") : status);
+}
+
+void TCSWin::showDetails()
+{
+    const QModelIndexList chosen = m_table->selectionModel()->selectedRows();
+    const QVector<StandingRow>& rows = standings().rows();
+    if (chosen.isEmpty()) {
+        m_details->setPlainText(standingsOverview(rows));
+        return;
+    }
+    const int row = m_sorted->mapToSource(chosen.first()).row();
+    m_details->setPlainText(row >= 0 && row < rows.size() ? standingDetails(rows.at(row)) : QString());
 }
 
 void TCSWin::ExportBtnClick()

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QLabel;
+class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QSortFilterProxyModel;
@@ -52,6 +53,7 @@ private:
     void rowArrived(int index);
     void analysisEnded();
     void showControls();
+    void showDetails();
     QString defaultFolder() const;
 
     Session& m_session;
@@ -62,6 +64,7 @@ private:
     QString m_folder;
     bool m_analysing = false; // from the start until the last row has been received
     QTableView* m_table = nullptr;
+    QPlainTextEdit* m_details = nullptr; // the chosen row, or the refused files, in full
     QProgressBar* m_progress = nullptr;
     QLabel* m_folderLabel = nullptr;
     QLabel* m_status = nullptr;
