@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QStyleOptionFrame>
 #include <QTest>
+#include <QToolButton>
 
 namespace brisko::gui::test {
 
@@ -199,10 +200,51 @@ TEST_P(WindowLayout, EveryTextOnTheSheetLiesInsideIt)
     }
 }
 
+// Every caption of the window shows whole: a label's or a button's text fits its width,
+// in every state and with every part editor.
+TEST_P(WindowLayout, NoCaptionIsCutInAnyState)
+{
+    const auto expectCaptionsWhole = [this](const std::string& where) {
+        ASSERT_LE(win().width(), GetParam().width()) << where << ": the window is wider than the screen";
+        for (QWidget* w : win().findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->window() != &win())
+                continue;
+            QString text;
+            int room = 0;
+            if (auto* label = qobject_cast<QLabel*>(w); label && !label->inherits("brisko::gui::ElidedPathLabel")) {
+                // A wrapped caption breaks between words: each word must fit.
+                text = label->wordWrap() ? label->text().split(QLatin1Char(' ')).join(QLatin1Char('\n')) : label->text();
+                room = label->contentsRect().width() - 2 * label->margin() - std::max(0, label->indent());
+            } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                text = button->text();
+                room = button->width() - (qobject_cast<QToolButton*>(w) ? 4 : 8);
+            }
+            if (text.isEmpty() || text.contains(QLatin1Char('<')))
+                continue;
+            int widest = 0;
+            for (const QString& line : text.remove(QLatin1Char('&')).split(QLatin1Char('\n')))
+                widest = std::max(widest, w->fontMetrics().horizontalAdvance(line));
+            EXPECT_LE(widest, room) << where << " " << w->objectName().toStdString() << " '" << text.toStdString() << "'";
+        }
+    };
+    auto* parts = widget<QComboBox>("PartNameBox");
+    for (int k = 0; k < parts->count(); ++k) {
+        parts->setCurrentIndex(k);
+        QApplication::processEvents();
+        expectCaptionsWhole(parts->itemText(k).toStdString());
+    }
+    for (const char* state : kStateButtons) {
+        click(state);
+        QApplication::processEvents();
+        expectCaptionsWhole(state);
+    }
+}
+
 TEST_P(WindowLayout, ALongPortfolioPathIsCutInTheMiddleWithTheWholePathInItsHint)
 {
     const QString path = QStringLiteral("/home/student/Documents/Engineering/Spring term/Toy cars/Group 4/"
-                                        "MyPortfolio.brdp");
+                                        "Second attempt after the holidays/Ideas from the class discussion/"
+                                        "Final versions handed in to the teacher/MyPortfolio.brdp");
     auto* label = widget<ElidedPathLabel>("DirLabel");
     ASSERT_NE(label, nullptr);
     label->setText(path);
@@ -217,7 +259,7 @@ TEST_P(WindowLayout, ALongPortfolioPathIsCutInTheMiddleWithTheWholePathInItsHint
     EXPECT_EQ(label->text(), path);
 }
 
-INSTANTIATE_TEST_SUITE_P(ScreenSizes, WindowLayout, ::testing::Values(QSize(1280, 800), QSize(1366, 768), QSize(1920, 1080)),
+INSTANTIATE_TEST_SUITE_P(ScreenSizes, WindowLayout, ::testing::Values(QSize(1024, 768), QSize(1280, 800), QSize(1366, 768), QSize(1920, 1080)),
                          [](const auto& info) {
                              return QStringLiteral("%1x%2").arg(info.param.width()).arg(info.param.height()).toStdString();
                          });

@@ -51,6 +51,18 @@ DesignListBar::DesignListBar(Session& session, QWidget* parent)
     showList();
 }
 
+void DesignListBar::setOneLine(bool oneLine)
+{
+    auto* grid = static_cast<QGridLayout*>(layout());
+    const QList<QPushButton*> buttons = {m_new, m_open, m_save, m_rename, m_remove};
+    grid->removeWidget(m_box);
+    for (QPushButton* button : buttons)
+        grid->removeWidget(button);
+    grid->addWidget(m_box, 0, 0, 1, oneLine ? 1 : kButtonCount);
+    for (int k = 0; k < buttons.size(); ++k)
+        grid->addWidget(buttons[k], oneLine ? 0 : 1, oneLine ? k + 1 : k);
+}
+
 QPushButton* DesignListBar::addButton(const QString& objectName, const QString& caption, const QString& hint)
 {
     auto* button = new QPushButton(caption, this);

@@ -18,6 +18,8 @@ public:
 
     // Shows the session's list, its current entry and the box text again.
     void showList();
+    // The box beside its buttons on one line, or over them (the default).
+    void setOneLine(bool oneLine);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

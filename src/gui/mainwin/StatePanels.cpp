@@ -2,6 +2,7 @@
 
 #include "mainwin/WidgetFactory.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace brisko::gui {
 
@@ -26,19 +28,63 @@ QLabel* makeHeading(const QString& text)
     return heading;
 }
 
+// On a narrow window a panel's heading steps aside rather than widening the window
+// or being cut: the lit state button already names the state. It never counts in
+// the panel's least width, takes the room the figures leave (up to its own most
+// width) and shows only where its longest word fits.
+class HeadingThatStepsAside : public QObject {
+public:
+    HeadingThatStepsAside(QWidget* panel, QLabel* heading, QLayout* figures)
+        : QObject(panel)
+        , m_heading(heading)
+        , m_figures(figures)
+    {
+        m_heading->setMinimumWidth(0);
+        m_heading->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        panel->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show) {
+            auto* panel = static_cast<QWidget*>(watched);
+            const QMargins m = panel->layout()->contentsMargins();
+            const int room = panel->width() - m.left() - m.right() - panel->layout()->spacing()
+                - m_figures->minimumSize().width();
+            m_heading->setVisible(room >= widestWord() + 8);
+        }
+        return false;
+    }
+
+private:
+    int widestWord() const
+    {
+        m_heading->ensurePolished();
+        int widest = 0;
+        for (const QString& word : m_heading->text().split(QLatin1Char(' ')))
+            widest = std::max(widest, m_heading->fontMetrics().horizontalAdvance(word));
+        return widest;
+    }
+
+    QLabel* m_heading;
+    QLayout* m_figures;
+};
+
 // A panel: a heading on the left and a grid of figures beside it.
 QGridLayout* addHeadedGrid(QWidget* panel, const QString& heading)
 {
     auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(14, 8, 14, 8);
+    row->setContentsMargins(6, 8, 6, 8);
     row->setSpacing(18);
-    row->addWidget(makeHeading(heading));
+    QLabel* title = makeHeading(heading);
+    row->addWidget(title, 100); // the room left goes to the heading first
     auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
+    grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(6);
     grid->setAlignment(Qt::AlignVCenter);
     row->addLayout(grid);
     row->addStretch(1);
+    new HeadingThatStepsAside(panel, title, grid);
     return grid;
 }
 
@@ -68,6 +114,14 @@ QWidget* makeTickCaptions(const QStringList& captions)
         layout->addWidget(caption, 1);
     }
     return row;
+}
+
+// A player's button (rewind, step, to the end): as narrow as its sign allows.
+QPushButton* makePlayButton(const QString& name, const QString& sign, const QString& hint)
+{
+    QPushButton* button = makeButton(name, sign, hint);
+    button->setFixedWidth(std::max(36, button->fontMetrics().horizontalAdvance(sign) + 20));
+    return button;
 }
 
 QWidget* hidden(QWidget* panel)
@@ -108,10 +162,12 @@ QWidget* createPlay3DPanel()
     auto* panel = new QGroupBox(QStringLiteral("Build view"));
     panel->setObjectName(QStringLiteral("Play3DPanel"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makeButton(QStringLiteral("Rewind3DBtn"), QStringLiteral("|<"), QStringLiteral("Start again")));
-    buttons->addWidget(makeButton(QStringLiteral("StepForward3DBtn"), QStringLiteral(">"), QStringLiteral("Draw the next layer")));
-    buttons->addWidget(makeButton(QStringLiteral("ToEnd3DBtn"), QStringLiteral(">|"), QStringLiteral("Draw the whole car")));
-    buttons->addWidget(makeLabel(QStringLiteral("Progress3DLabel"), QString()));
+    buttons->addWidget(makePlayButton(QStringLiteral("Rewind3DBtn"), QStringLiteral("|<"), QStringLiteral("Start again")));
+    buttons->addWidget(makePlayButton(QStringLiteral("StepForward3DBtn"), QStringLiteral(">"), QStringLiteral("Draw the next layer")));
+    buttons->addWidget(makePlayButton(QStringLiteral("ToEnd3DBtn"), QStringLiteral(">|"), QStringLiteral("Draw the whole car")));
+    QLabel* progress = makeLabel(QStringLiteral("Progress3DLabel"), QString());
+    progress->setMinimumWidth(progress->fontMetrics().horizontalAdvance(QStringLiteral("88 of 88")) + 4);
+    buttons->addWidget(progress, 1);
     // The size slider beside its caption: three rows fit the height of the panel area.
     auto* layout = new QGridLayout(panel);
     layout->setVerticalSpacing(2);
@@ -120,7 +176,6 @@ QWidget* createPlay3DPanel()
     layout->addWidget(makeLabel(QStringLiteral("PictureSizeLabel"), QStringLiteral("Picture Size"), sizeHint), 1, 0);
     layout->addWidget(makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint), 1, 1);
     layout->addWidget(makeTickCaptions({QStringLiteral("Small"), QStringLiteral("Med"), QStringLiteral("Large")}), 2, 1);
-    panel->setMinimumWidth(220);
     panel->setMaximumWidth(420);
     return hidden(panel);
 }
@@ -161,7 +216,7 @@ QWidget* createElementSizeGroupBox()
                                  QStringLiteral("Size of the elements of the mass scan (smaller is finer and slower)")));
     layout->addWidget(makeTickCaptions({QStringLiteral("1"), QStringLiteral("1/2"), QStringLiteral("1/4"),
                                         QStringLiteral("1/8"), QStringLiteral("1/16"), QStringLiteral("1/32")}));
-    box->setMinimumWidth(210);
+    box->setMinimumWidth(170);
     return hidden(box);
 }
 
@@ -188,17 +243,26 @@ QWidget* createDynamicPanel()
     auto* panel = new QGroupBox(QStringLiteral("Simulation"));
     panel->setObjectName(QStringLiteral("DynamicPanel"));
     auto* layout = new QGridLayout(panel);
-    layout->addWidget(makeButton(QStringLiteral("RewindDynamicBtn"), QStringLiteral("|<"),
+    layout->addWidget(makePlayButton(QStringLiteral("RewindDynamicBtn"), QStringLiteral("|<"),
                                  QStringLiteral("Wind up the spring")), 0, 0);
-    layout->addWidget(makeButton(QStringLiteral("StepDynamicBtn"), QStringLiteral(">"),
+    layout->addWidget(makePlayButton(QStringLiteral("StepDynamicBtn"), QStringLiteral(">"),
                                  QStringLiteral("Step forward in time")), 0, 1);
-    layout->addWidget(makeButton(QStringLiteral("ToEndDynamicBtn"), QStringLiteral(">|"),
+    layout->addWidget(makePlayButton(QStringLiteral("ToEndDynamicBtn"), QStringLiteral(">|"),
                                  QStringLiteral("View the entire cycle")), 0, 2);
     layout->addWidget(makeLabel(QStringLiteral("DynamicLabel"), QString()), 0, 3);
-    layout->addWidget(makeLinkLabel(QStringLiteral("DynamicTimeLabel"), QStringLiteral("Time")), 1, 0, 1, 2);
-    layout->addWidget(makeLinkLabel(QStringLiteral("DynamicDistanceLabel"), QStringLiteral("Distance")), 1, 2, 1, 2);
-    layout->addWidget(makeLinkLabel(QStringLiteral("DynamicRevsLeftLabel"), QStringLiteral("Revs (left)")), 2, 0, 1, 2);
-    layout->addWidget(makeLinkLabel(QStringLiteral("DynamicRevsRightLabel"), QStringLiteral("Revs (right)")), 2, 2, 1, 2);
+    // Room for the longest texts the run writes into them, so they never cut.
+    const auto runLabel = [](QLabel* label, const char* longest) {
+        label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(longest)) + 6);
+        return label;
+    };
+    layout->addWidget(runLabel(makeLinkLabel(QStringLiteral("DynamicTimeLabel"), QStringLiteral("Time")),
+                               "88.88 of 88.88 s"), 1, 0, 1, 2);
+    layout->addWidget(runLabel(makeLinkLabel(QStringLiteral("DynamicDistanceLabel"), QStringLiteral("Distance")),
+                               "88.88 of 88.88 ft"), 1, 2, 1, 2);
+    layout->addWidget(runLabel(makeLinkLabel(QStringLiteral("DynamicRevsLeftLabel"), QStringLiteral("Revs (left)")),
+                               "Rev 88.8 of 88.8: Front"), 2, 0, 1, 2);
+    layout->addWidget(runLabel(makeLinkLabel(QStringLiteral("DynamicRevsRightLabel"), QStringLiteral("Revs (right)")),
+                               "Rev 88.8 of 88.8: Front"), 2, 2, 1, 2);
     return hidden(panel);
 }
 

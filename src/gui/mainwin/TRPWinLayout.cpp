@@ -12,6 +12,7 @@
 #include "mainwin/ProcessBar.h"
 #include "mainwin/StatePanels.h"
 #include "mainwin/ToolPanel.h"
+#include "mainwin/TopBar.h"
 #include "mainwin/WidgetFactory.h"
 
 #include <QButtonGroup>
@@ -23,14 +24,6 @@
 namespace brisko::gui {
 
 namespace {
-
-QFrame* makeSeparator()
-{
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::VLine);
-    line->setFrameShadow(QFrame::Sunken);
-    return line;
-}
 
 const char* kWindowStyle = R"(
 QLabel[panelHeading="true"] { font-weight: bold; font-size: 13pt; color: #0b2a4a; }
@@ -64,28 +57,19 @@ void TRPWin::buildWindow()
 
 QWidget* TRPWin::buildTopBar()
 {
-    auto* bar = new QFrame;
-    bar->setObjectName(QStringLiteral("TopBar"));
-    bar->setFrameShape(QFrame::StyledPanel);
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(10, 6, 10, 6);
-    row->setSpacing(8);
     m_stateGroup = new QButtonGroup(this);
-    row->addWidget(createProcessBar(m_stateGroup));
-    row->addWidget(makeSeparator());
+    QWidget* steps = createProcessBar(m_stateGroup);
+    auto* tools = new QWidget;
+    tools->setObjectName(QStringLiteral("DesignToolsRow"));
+    auto* row = new QHBoxLayout(tools);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
     row->addWidget(createSetStateToolPanel());
-    m_driveBox = new DriveBox(*m_setPanel, bar);
+    m_driveBox = new DriveBox(*m_setPanel, tools);
     row->addWidget(m_driveBox);
     row->addWidget(createDrawCancelButton(), 1);
-    row->addWidget(makeSeparator());
-    // The design list with the portfolio line under it: the sheet keeps the height.
-    auto* listColumn = new QVBoxLayout;
-    listColumn->setSpacing(4);
-    m_listBar = new DesignListBar(m_session, bar);
-    listColumn->addWidget(m_listBar);
-    listColumn->addWidget(buildPortfolioBar());
-    row->addLayout(listColumn, 1);
-    return bar;
+    m_listBar = new DesignListBar(m_session, nullptr);
+    return new TopBar(steps, tools, m_listBar, buildPortfolioBar());
 }
 
 QWidget* TRPWin::buildStatePanelArea()
@@ -96,7 +80,7 @@ QWidget* TRPWin::buildStatePanelArea()
     // Fixed, so that showing another panel or part editor never resizes the sheet.
     area->setFixedHeight(120);
     auto* row = new QHBoxLayout(area);
-    row->setContentsMargins(0, 0, 6, 0);
+    row->setContentsMargins(0, 0, 4, 0);
     row->setSpacing(6);
     for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), createBuildStatePanel(m_figureFields.Build),
                            createPropStatePanel(m_figureFields.Analyze), createDynamicStatePanel(m_figureFields.Simulate),
@@ -113,7 +97,7 @@ QWidget* TRPWin::buildPortfolioBar()
     auto* bar = new QWidget;
     bar->setObjectName(QStringLiteral("PortfolioBar"));
     // The path under its caption: it gets the list's whole width.
-    auto* row = new QVBoxLayout(bar);
+    auto* row = new QBoxLayout(QBoxLayout::TopToBottom, bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
     QLabel* caption = makeLabel(QStringLiteral("DirCaptionLabel"), QStringLiteral("Working with Design Portfolio:"));
@@ -124,7 +108,7 @@ QWidget* TRPWin::buildPortfolioBar()
     m_dirLabel->setObjectName(QStringLiteral("DirLabel"));
     m_dirLabel->setToolTip(QStringLiteral("No portfolio selected"));
     row->addWidget(caption);
-    row->addWidget(m_dirLabel);
+    row->addWidget(m_dirLabel, 1);
     return bar;
 }
 

@@ -3,6 +3,7 @@
 #include "mainwin/WidgetFactory.h"
 
 #include <QHBoxLayout>
+#include <algorithm>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -51,7 +52,8 @@ QWidget* createSetStateToolPanel()
         button->setText(QString::fromUtf8(tool.caption));
         button->setToolTip(QString::fromLatin1(tool.hint));
         button->setMinimumHeight(44);
-        button->setMinimumWidth(58);
+        // Wide enough for its caption in the window's font.
+        button->setMinimumWidth(std::max(58, button->fontMetrics().horizontalAdvance(button->text()) + 16));
         row->addWidget(button);
     }
     return panel;

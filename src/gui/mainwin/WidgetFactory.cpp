@@ -33,7 +33,7 @@ namespace {
 
 // The frame, the window's padding (4 px a side) and the edit's own text margins.
 constexpr int kFieldChrome = 2 * (1 + 4 + 2) + 4;
-constexpr int kCaptionWidth = 104;
+constexpr int kCaptionWidth = 80;
 
 } // namespace
 
