@@ -11,6 +11,7 @@
 #include "persist/DesignFile.h"
 #include "text/NumberText.h"
 
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -193,6 +194,23 @@ TEST_F(ClassStandingsTest, PdfHasOnePagePerTwelveRows)
     const auto pages = pdfPageSizes(three);
     ASSERT_EQ(pages.size(), 3);
     EXPECT_FALSE(isLandscape(pages.first()));
+}
+
+TEST_F(ClassStandingsTest, PdfOfAClassDrawsItsCarsAsVectorsInLittleRoom)
+{
+    QTemporaryDir folder;
+    QStringList paths;
+    for (const char* length : {"24", "36", "48", "60"})
+        for (DriveType drive : {DriveType::RWD, DriveType::AWD})
+            for (int preset = 0; preset < 4; ++preset)
+                paths << saveClassDesign(folder.path(), preset, drive, QString::fromLatin1(length));
+    const ClassStandings standings = ClassStandings::of(paths);
+    ASSERT_EQ(standings.rows().size(), 32);
+    const QString path = folder.filePath(QStringLiteral("class.pdf"));
+    ASSERT_EQ(writeStandingsPdf(path, standings.rows(), QDate(2026, 5, 4)), QString());
+    EXPECT_LT(QFileInfo(path).size(), 250 * 1024);
+    const QByteArray pdf = fileBytes(path);
+    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "no pictures: the cars are drawn";
 }
 
 TEST_F(ClassStandingsTest, ManyThreadsGiveTheFiguresOfOne)
