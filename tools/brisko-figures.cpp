@@ -45,11 +45,12 @@ const char* const kUsage =
     "                     preset, the file's own)\n"
     "  --save PATH        also write the analysed design as a version-3 design file\n"
     "  --print-pdf PATH   also print the paper prototype to a PDF file, through the same\n"
-    "                     pages as the printer: every template at full size\n"
+    "                     pages as the printer: every template at full size, in\n"
+    "                     overlapping tiles where it is larger than the printable area\n"
     "  --what OPERATION   report, inner (one inner layer), outer (one outer layer), wheels\n"
     "                     or set (the entire set: report, layers and wheels; the default)\n"
     "  --paper SIZE       letter (the default), a4, a5 or legal, with 0.25 in margins;\n"
-    "                     paper too small for the 10 x 7.5 in templates prints nothing\n"
+    "                     paper too small for the 7.5 x 10 in report prints nothing\n"
     "  --export-svg DIR   also write the layers and wheels as SVG cutting templates at\n"
     "                     true size (inches) into the folder\n"
     "  --sweep            instead of the figures, run the Power Designer's sweep over\n"
@@ -61,7 +62,7 @@ const char* const kUsage =
     "\n"
     "Exit status: 0 on success, 2 for an unknown preset or option, a refused design\n"
     "file or sweep range, a file that cannot be written, or paper too small for the\n"
-    "templates.\n";
+    "report.\n";
 
 struct Options {
     int preset = -1;

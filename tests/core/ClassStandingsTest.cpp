@@ -12,6 +12,7 @@
 #include "persist/DesignFile.h"
 #include "text/NumberText.h"
 
+#include <QFileInfo>
 #include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -204,6 +205,23 @@ TEST_F(ClassStandingsTest, PagesNameTheDistanceColumnAsTheWindowAndTheCsvDo)
     ASSERT_TRUE(printStandings(pages, standings.rows(), QDate(2026, 5, 4)));
     const QString texts = pages.pages().first().Texts.join(QLatin1Char(' '));
     EXPECT_TRUE(texts.contains(QStringLiteral("Projected distance (ft)"))) << texts.toStdString();
+}
+
+TEST_F(ClassStandingsTest, PdfOfAClassDrawsItsCarsAsVectorsInLittleRoom)
+{
+    QTemporaryDir folder;
+    QStringList paths;
+    for (const char* length : {"24", "36", "48", "60"})
+        for (DriveType drive : {DriveType::RWD, DriveType::AWD})
+            for (int preset = 0; preset < 4; ++preset)
+                paths << saveClassDesign(folder.path(), preset, drive, QString::fromLatin1(length));
+    const ClassStandings standings = ClassStandings::of(paths);
+    ASSERT_EQ(standings.rows().size(), 32);
+    const QString path = folder.filePath(QStringLiteral("class.pdf"));
+    ASSERT_EQ(writeStandingsPdf(path, standings.rows(), QDate(2026, 5, 4)), QString());
+    EXPECT_LT(QFileInfo(path).size(), 250 * 1024);
+    const QByteArray pdf = fileBytes(path);
+    EXPECT_FALSE(pdf.contains("/Subtype /Image")) << "no pictures: the cars are drawn";
 }
 
 TEST_F(ClassStandingsTest, ManyThreadsGiveTheFiguresOfOne)

@@ -1,9 +1,10 @@
 #include "PdfPages.h"
-#include "ProgramFixture.h"
+#include "WiredWindowHelpers.h"
 
 #include "output/PaperPrototype.h"
 #include "output/TPPWin.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
@@ -50,6 +51,18 @@ protected:
         for (int i = count; i < all.size(); ++i)
             out << field(all[i], 3) + QLatin1Char(' ') + field(all[i], 14);
         return out;
+    }
+
+    QString plan() const { return window->findChild<QLabel*>(QStringLiteral("PPPagesLabel"))->text(); }
+
+    // The Racer's spring made 240 in long in the Set state, then back to Print.
+    void lengthenTheSpring()
+    {
+        click("VPSetBtn");
+        win().setPanel()->selectPart(SpringPart);
+        typeInto(widget<QLineEdit>("SpringLengthEF"), QStringLiteral("240"));
+        click("ApplyBtn");
+        click("VPPrintBtn");
     }
 
     TPPWin* window = nullptr;
@@ -140,7 +153,7 @@ TEST_F(PaperPrototypeWindow, EntireSetIsOneDocumentTurningFromPortraitToLandscap
     EXPECT_EQ(window->pageCounter(), 6);
 }
 
-TEST_F(PaperPrototypeWindow, CancelledDialogOrSmallPaperPrintsAndRecordsNothing)
+TEST_F(PaperPrototypeWindow, CancelledDialogOrPaperTooSmallForTheReportPrintsAndRecordsNothing)
 {
     const int before = records().size();
     prompter.answerPrint(false);
@@ -148,12 +161,41 @@ TEST_F(PaperPrototypeWindow, CancelledDialogOrSmallPaperPrintsAndRecordsNothing)
     EXPECT_EQ(prompter.promptsOf(Prompt::Print).size(), 1);
 
     confirmPrintingTo(pdf(), QPageSize::A5);
-    printChoice("PPOneFullBtn");
+    printChoice("PPSummaryBtn");
     const QStringList messages = prompter.messageTexts();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("10 x 7.5 inches"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("7.5 x 10 inches"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("5.33 x 7.77 inches"))) << messages[0].toStdString();
     EXPECT_FALSE(QFile::exists(pdf()));
     EXPECT_EQ(records().size(), before);
+    EXPECT_TRUE(plan().contains(QStringLiteral("prints nothing"))) << plan().toStdString();
+}
+
+TEST_F(PaperPrototypeWindow, TemplatesLargerThanThePaperPrintInTilesTheWindowAnnounces)
+{
+    EXPECT_TRUE(plan().contains(QStringLiteral("This choice prints 1 page."))) << plan().toStdString();
+    lengthenTheSpring();
+    ASSERT_EQ(win().session().design().DriveWheelDiameter, QStringLiteral("10.7"));
+    const int before = records().size();
+    confirmPrintingTo(pdf()); // Letter
+    printChoice("PPOneFullBtn");
+    EXPECT_EQ(brisko::test::pdfPageSizes(pdf()).size(), 4);
+    EXPECT_EQ(descriptionsSince(before), QStringList({"O PrintOneOuter"}));
+    EXPECT_EQ(plan(), QStringLiteral("On the printer's paper (Letter / ANSI A): This choice prints 4 pages. Parts "
+                                     "larger than the paper's printable area will be tiled, printed at full size on "
+                                     "pages that overlap by 0.5 in and are taped together: outer layer (4 tiles)."));
+
+    window->findChild<QRadioButton*>(QStringLiteral("PPAllBtn"))->click();
+    EXPECT_TRUE(plan().startsWith(QStringLiteral("On the printer's paper (Letter / ANSI A): This choice prints 34 pages.")))
+        << plan().toStdString();
+    window->findChild<QRadioButton*>(QStringLiteral("PPWheelBtn"))->click();
+    EXPECT_TRUE(plan().contains(QStringLiteral("prints 9 pages"))) << "two 10.7 in drive wheels in 4 tiles, the others";
+    EXPECT_TRUE(plan().contains(QStringLiteral("drive wheel 1 (4 tiles), drive wheel 2 (4 tiles)."))) << plan().toStdString();
+
+    confirmPrintingTo(pdf(), QPageSize::A5);
+    printChoice("PPOneCoredBtn");
+    EXPECT_GT(brisko::test::pdfPageSizes(pdf()).size(), 4) << "smaller paper, more tiles";
+    EXPECT_EQ(descriptionsSince(before), QStringList({"O PrintOneOuter", "I PrintOneInner"}));
 }
 
 TEST_F(PaperPrototypeWindow, ExportTemplatesWritesTheSvgCuttingTemplates)

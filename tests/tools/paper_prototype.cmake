@@ -1,6 +1,7 @@
 # The paper prototype written headless: the entire set as one PDF (a portrait
-# report, then landscape templates), paper too small refused with nothing written,
-# and the SVG cutting templates.
+# report, then landscape templates), paper too small for the report refused with
+# nothing written, templates larger than the paper in tiles, and the SVG cutting
+# templates.
 set(pdf "${WORKDIR}/racer_set.pdf")
 file(REMOVE "${pdf}")
 execute_process(COMMAND ${FIGURES} --preset Racer --print-pdf ${pdf} OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE rc)
@@ -15,12 +16,21 @@ if(NOT pages EQUAL 9 OR NOT first MATCHES "612.0+ 792" OR NOT second MATCHES "79
   message(FATAL_ERROR "entire set: ${pages} pages, ${first}, ${second}")
 endif()
 
+# On A5 the report does not fit: refused, nothing written. The outer layer does not
+# fit either and prints in tiles.
 set(small "${WORKDIR}/racer_a5.pdf")
 file(REMOVE "${small}")
-execute_process(COMMAND ${FIGURES} --preset Racer --print-pdf ${small} --what outer --paper a5
+execute_process(COMMAND ${FIGURES} --preset Racer --print-pdf ${small} --what report --paper a5
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-if(NOT rc EQUAL 2 OR EXISTS "${small}" OR NOT err MATCHES "7.77 x 5.33 inches" OR NOT out STREQUAL "")
-  message(FATAL_ERROR "A5: exit ${rc}\n${out}${err}")
+if(NOT rc EQUAL 2 OR EXISTS "${small}" OR NOT err MATCHES "5.33 x 7.77 inches" OR NOT out STREQUAL "")
+  message(FATAL_ERROR "A5 report: exit ${rc}\n${out}${err}")
+endif()
+execute_process(COMMAND ${FIGURES} --preset Racer --print-pdf ${small} --what outer --paper a5
+                OUTPUT_QUIET ERROR_VARIABLE err RESULT_VARIABLE rc)
+file(STRINGS "${small}" tiles REGEX "/MediaBox")
+list(LENGTH tiles tiled)
+if(NOT rc EQUAL 0 OR tiled LESS 2)
+  message(FATAL_ERROR "A5 outer layer: exit ${rc}, ${tiled} pages\n${err}")
 endif()
 
 set(svg "${WORKDIR}/racer_svg")

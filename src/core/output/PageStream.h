@@ -17,6 +17,9 @@ public:
     // the page.
     virtual QPainter* nextPage(QPageLayout::Orientation orientation) = 0;
     virtual Frame printerFrame() const = 0;
+    // The part of a page in that orientation that can be painted, in printer
+    // pixels from the page painter's origin.
+    virtual QRect printableArea(QPageLayout::Orientation orientation) const = 0;
 };
 
 // One document on a paged device (a printer, a PDF file): the first page starts
@@ -28,6 +31,7 @@ public:
 
     QPainter* nextPage(QPageLayout::Orientation orientation) override;
     Frame printerFrame() const override { return m_printer; }
+    QRect printableArea(QPageLayout::Orientation orientation) const override;
     bool finish();
 
 private:
@@ -39,5 +43,9 @@ private:
 // One inch of design is one inch of the device: printer pixels per drawing pixel
 // from the device's logical dots per inch.
 Frame printerFrameOf(const QPaintDevice& device);
+
+// The printable area of the device's paper in that orientation, in device pixels
+// from the painter's origin (the area's top-left corner).
+QRect printableAreaOf(const QPagedPaintDevice& device, QPageLayout::Orientation orientation);
 
 } // namespace brisko

@@ -15,11 +15,6 @@ bool needsPortrait(PrintChoice choice)
     return choice == PrintChoice::Report || choice == PrintChoice::EntireSet;
 }
 
-bool needsLandscape(PrintChoice choice)
-{
-    return choice != PrintChoice::Report;
-}
-
 QRectF printableInches(const QPagedPaintDevice& device, QPageLayout::Orientation orientation)
 {
     QPageLayout layout = device.pageLayout();
@@ -41,16 +36,13 @@ QString inches(double value)
 
 QString paperTooSmallMessage(const QPagedPaintDevice& device, PrintChoice choice)
 {
-    const QRectF landscape = printableInches(device, QPageLayout::Landscape);
     const QRectF portrait = printableInches(device, QPageLayout::Portrait);
-    const bool landscapeFits = !needsLandscape(choice) || fits(landscape, kSheetWidthInches, kSheetHeightInches);
-    const bool portraitFits = !needsPortrait(choice) || fits(portrait, kSheetHeightInches, kSheetWidthInches);
-    if (landscapeFits && portraitFits)
+    if (!needsPortrait(choice) || fits(portrait, kSheetHeightInches, kSheetWidthInches))
         return {};
-    return QStringLiteral("The templates are printed at full size and need a printable area of 10 x 7.5 inches, "
+    return QStringLiteral("The design report is printed at full size and needs a printable area of 7.5 x 10 inches, "
                           "but the printable area of this paper is only %1 x %2 inches. Nothing was printed: "
                           "choose larger paper (Letter or A4 fit) or narrower margins.")
-        .arg(inches(landscape.width()), inches(landscape.height()));
+        .arg(inches(portrait.width()), inches(portrait.height()));
 }
 
 // What one print operation works with: its pages, the templates' regions in the
@@ -99,22 +91,17 @@ bool PaperPrototypePrinter::printReport(Run& run)
 
 bool PaperPrototypePrinter::printLayer(Run& run, LayerKind layer)
 {
-    QPainter* painter = run.Pages.nextPage(QPageLayout::Landscape);
-    if (!painter)
+    if (!printTemplateSheet(run.Pages, layerSheet(run.Prototype, run.Geometry, layer, m_pageCounter)))
         return false;
-    paintLayerTemplate(*painter, run.Prototype, run.Geometry, layer, m_pageCounter);
     return layer == LayerKind::Outer ? run.Sent({QStringLiteral("O"), QStringLiteral("PrintOneOuter")})
                                      : run.Sent({QStringLiteral("I"), QStringLiteral("PrintOneInner")});
 }
 
 bool PaperPrototypePrinter::printWheels(Run& run)
 {
-    for (const WheelPage& wheels : wheelPages(run.Prototype)) {
-        QPainter* painter = run.Pages.nextPage(QPageLayout::Landscape);
-        if (!painter)
+    for (const TemplateSheet& sheet : wheelSheets(run.Prototype, m_pageCounter, run.Pages.printerFrame()))
+        if (!printTemplateSheet(run.Pages, sheet))
             return false;
-        paintWheelPage(*painter, run.Prototype, wheels, m_pageCounter, run.Pages.printerFrame());
-    }
     return run.Sent({QStringLiteral("W"), QStringLiteral("PrintWheels")});
 }
 

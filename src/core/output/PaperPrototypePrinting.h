@@ -24,8 +24,9 @@ struct PrintRecord {
 // Receives each operation's record after its pages; false stops the printing there.
 using PrintRecordSink = std::function<bool(const PrintRecord&)>;
 
-// Empty when every page of the choice fits the device's printable area, otherwise
-// a message for the user naming the printable size.
+// Empty when the choice holds no design report or the report's upright page fits
+// the device's printable area, otherwise a message for the user naming the
+// printable size. Templates print on any paper: in tiles where they do not fit.
 QString paperTooSmallMessage(const QPagedPaintDevice& device, PrintChoice choice);
 
 class PaperPrototypePrinter {

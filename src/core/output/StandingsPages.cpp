@@ -5,6 +5,7 @@
 #include "output/StandingsTable.h"
 
 #include <QLocale>
+#include <QPicture>
 
 namespace brisko {
 
@@ -20,6 +21,10 @@ constexpr double kRowHeight = 50;
 constexpr double kFooterHeight = 20;
 constexpr double kPictureWidth = 70;
 constexpr double kPictureHeight = 46;
+// The drawing area the pictures are laid out in: a step of the regions is about a
+// quarter of a point in the box.
+constexpr int kPictureAreaWidth = 320;
+constexpr int kPictureAreaHeight = 240;
 
 struct Column {
     StandingColumn Which;
@@ -175,21 +180,42 @@ private:
         m_painter.setPen(Qt::black);
     }
 
-    // The design view of the car, cut to its paper and the ground below it.
+    // The design view of the car, cut to its paper and the ground below it, painted
+    // as vectors by the design view's painter, scaled into the box.
     void picture(const StandingRow& r, const QRectF& box)
     {
-        const QSize area(320, 240); // about 260 dots per inch in its box
-        CarDesign design = r.Design;
-        MassModel model;
-        const SetStateView view = renderSetStateView(design, r.Materials, model, area);
-        const ViewLayout layout = layoutView(area.width(), area.height());
-        const QRect paper(layout.PaperLeft, 0, layout.PaperViewWidth,
-                          qMin(area.height(), qRound(layout.PaperViewHeight + 40 * layout.ViewScale)));
-        m_painter.drawImage(box, view.Image, paper);
+        const QPicture view = recordedView(r, box.size());
+        m_painter.save();
+        m_painter.setClipRect(box);
+        m_painter.translate(box.topLeft());
+        // A picture plays back at its own resolution's size; it was recorded at the box's.
+        const QPaintDevice& page = *m_painter.device();
+        m_painter.scale(double(view.logicalDpiX()) / page.logicalDpiX(), double(view.logicalDpiY()) / page.logicalDpiY());
+        m_painter.drawPicture(0, 0, view);
+        m_painter.restore();
         m_painter.setPen(QColor(160, 160, 170));
         m_painter.setBrush(Qt::NoBrush);
         m_painter.drawRect(box);
         m_painter.setPen(Qt::black);
+    }
+
+    // The view recorded on a picture, whose resolution is a screen's: the view's
+    // texts, sized in points, keep the size they have on screen beside the car.
+    static QPicture recordedView(const StandingRow& r, const QSizeF& box)
+    {
+        const QSize area(kPictureAreaWidth, kPictureAreaHeight);
+        const ViewLayout layout = layoutView(area.width(), area.height());
+        const QRectF paper(layout.PaperLeft, 0, layout.PaperViewWidth,
+                           qMin(area.height(), qRound(layout.PaperViewHeight + 40 * layout.ViewScale)));
+        CarDesign design = r.Design;
+        MassModel model;
+        QPicture view;
+        QPainter onView(&view);
+        onView.scale(box.width() / paper.width(), box.height() / paper.height());
+        onView.translate(-paper.topLeft());
+        paintSetStateView(onView, design, r.Materials, model, layout, area);
+        onView.end();
+        return view;
     }
 
     QPainter& m_painter;
@@ -218,7 +244,6 @@ bool printStandings(PageStream& pages, const QVector<StandingRow>& rows, const Q
         const double scale = painter->device()->logicalDpiX() / 72.0;
         painter->scale(scale, scale);
         painter->setRenderHint(QPainter::Antialiasing);
-        painter->setRenderHint(QPainter::SmoothPixmapTransform);
         StandingsPainter paint(*painter, painter->device()->width() / scale, painter->device()->height() / scale);
         paint.title(date, page + 1, total);
         paint.header();

@@ -44,6 +44,40 @@ QString counterText(int pageCounter)
     return pageCounter != 0 ? QString::number(pageCounter) : QStringLiteral("template");
 }
 
+QString layerTitle(const PaperPrototype& p, LayerKind layer, int pageCounter)
+{
+    const QString kind = layer == LayerKind::Outer ? QStringLiteral(": Outer Layer ") : QStringLiteral(": Inner Layer ");
+    return p.DesignName + kind + counterText(pageCounter);
+}
+
+QRect paperInPrinter(const Frame& printer)
+{
+    return QRect(printer.point(0, 0), printer.point(720, 540)).adjusted(0, 0, -1, -1);
+}
+
+// The two wheels of one kind with their sizes in inches.
+struct WheelKind {
+    QString Name;
+    float Wheel = 0;
+    float Axle = 0;
+};
+
+QVector<WheelKind> wheelKinds(const CarDesign& design)
+{
+    const float driveWheel = figure(design.DriveWheelDiameter);
+    const float driveAxle = figure(design.DriveAxleDiameter);
+    if (design.Drive == DriveType::AWD)
+        return {{QStringLiteral("drive wheel"), driveWheel, driveAxle}, {QStringLiteral("drive wheel"), driveWheel, driveAxle}};
+    return {{QStringLiteral("drive wheel"), driveWheel, driveAxle},
+            {QStringLiteral("other wheel"), figure(design.OtherWheelDiameter), figure(design.OtherAxleDiameter)}};
+}
+
+// "drive wheels" on a page of two, "drive wheel 1" and "drive wheel 2" on pages of one.
+QString wheelPagePart(const QString& kind, int page, int pages)
+{
+    return pages == 1 ? kind + QLatin1Char('s') : kind + QLatin1Char(' ') + QString::number(page + 1);
+}
+
 } // namespace
 
 void paintLayerTemplate(QPainter& painter, const PaperPrototype& p, const CarGeometry& g, LayerKind layer,
@@ -55,8 +89,7 @@ void paintLayerTemplate(QPainter& painter, const PaperPrototype& p, const CarGeo
     painter.save();
     painter.setBrush(Qt::NoBrush);
     paintTemplatePicture(painter, g, outer, [&](QPainter& onPage) {
-        const QString kind = outer ? QStringLiteral(": Outer Layer ") : QStringLiteral(": Inner Layer ");
-        label(onPage, printer, kTitleY, p.DesignName + kind + counterText(pageCounter));
+        label(onPage, printer, kTitleY, layerTitle(p, layer, pageCounter));
         label(onPage, printer, kMaterialY, boardCaption(board));
         paintSpringAccessNote(onPage, p, printer, pageCounter, p.Mass.caseRadiusUnits());
     });
@@ -74,16 +107,59 @@ QVector<WheelPage> wheelPagesOf(float D, float d)
     return {{first}, {first}};
 }
 
+QRect layerTemplateExtent(const CarGeometry& g, LayerKind layer)
+{
+    const Frame printer = g.Layout.printerFrame();
+    const QRect paper = paperInPrinter(printer);
+    QRegion painted = layer == LayerKind::Outer ? g.OuterLayerPrint : g.InnerLayerPrint;
+    painted += g.DriveAxleRegion.Printer;
+    painted += g.MarkPrinter;
+    if (!g.AllWheelDrive)
+        painted += g.OtherAxleRegion.Printer;
+    QRect above = painted.boundingRect();
+    above.setBottom(qMin(above.bottom(), paper.bottom()));
+    return above.isValid() ? paper.united(above) : paper;
+}
+
+TemplateSheet layerSheet(const PaperPrototype& p, const CarGeometry& g, LayerKind layer, int pageCounter)
+{
+    const QString part = layer == LayerKind::Outer ? QStringLiteral("outer layer") : QStringLiteral("inner layer");
+    return {layerTitle(p, layer, pageCounter), part, layerTemplateExtent(g, layer),
+            [&p, &g, layer, pageCounter](QPainter& painter) { paintLayerTemplate(painter, p, g, layer, pageCounter); }};
+}
+
 QVector<WheelPage> wheelPages(const PaperPrototype& p)
 {
-    const CarDesign& design = p.Design;
-    const float driveWheel = figure(design.DriveWheelDiameter);
-    const float driveAxle = figure(design.DriveAxleDiameter);
-    const bool awd = design.Drive == DriveType::AWD;
-    QVector<WheelPage> pages = wheelPagesOf(driveWheel, driveAxle);
-    pages += awd ? wheelPagesOf(driveWheel, driveAxle)
-                 : wheelPagesOf(figure(design.OtherWheelDiameter), figure(design.OtherAxleDiameter));
+    QVector<WheelPage> pages;
+    for (const WheelKind& kind : wheelKinds(p.Design))
+        pages += wheelPagesOf(kind.Wheel, kind.Axle);
     return pages;
+}
+
+QRect wheelPageExtent(const WheelPage& page, const Frame& printer)
+{
+    QRect extent = paperInPrinter(printer);
+    for (const WheelDisc& wheel : page)
+        extent |= QRect(printer.point(wheel.Box.topLeft()), printer.point(wheel.Box.bottomRight())).adjusted(0, 0, 1, 1);
+    return extent;
+}
+
+QVector<TemplateSheet> wheelSheets(const PaperPrototype& p, int pageCounter, const Frame& printer)
+{
+    QVector<TemplateSheet> sheets;
+    for (const WheelKind& kind : wheelKinds(p.Design)) {
+        const QVector<WheelPage> pages = wheelPagesOf(kind.Wheel, kind.Axle);
+        for (int i = 0; i < pages.size(); ++i) {
+            const WheelPage page = pages[i];
+            const QString part = wheelPagePart(kind.Name, i, static_cast<int>(pages.size()));
+            const auto paint = [&p, page, pageCounter, printer](QPainter& painter) {
+                paintWheelPage(painter, p, page, pageCounter, printer);
+            };
+            sheets << TemplateSheet{p.DesignName + QStringLiteral(": Wheels (") + part + QLatin1Char(')'), part,
+                                    wheelPageExtent(page, printer), paint};
+        }
+    }
+    return sheets;
 }
 
 void paintWheelPage(QPainter& painter, const PaperPrototype& p, const WheelPage& page, int pageCounter,

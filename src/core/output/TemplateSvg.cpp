@@ -10,11 +10,16 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include <cmath>
+
 namespace brisko {
 
 namespace {
 
 constexpr double kCutLineInches = 0.01;
+// The generator states its size in whole dots: at 25400 to the inch a dot is a
+// micrometre, so the millimetres it writes are the template's own.
+constexpr int kSvgDotsPerInch = 25400;
 
 QPainterPath polygonPath(const QPolygonF& polygon)
 {
@@ -69,6 +74,32 @@ QVector<AxleHole> axleHoles(const CarGeometry& g, const CarDesign& design)
     return holes;
 }
 
+// The bounds widened to whole thousandths of an inch: the file writes its view box
+// with six digits, which then hold it exactly, every point of the path inside.
+QRectF toThousandths(const QRectF& inches)
+{
+    constexpr double k = 1000.0;
+    constexpr double kRoundingSlack = 1e-3; // a whole thousandth, give or take single precision, stays itself
+    return QRectF(QPointF(std::floor(inches.left() * k + kRoundingSlack) / k,
+                          std::floor(inches.top() * k + kRoundingSlack) / k),
+                  QPointF(std::ceil(inches.right() * k - kRoundingSlack) / k,
+                          std::ceil(inches.bottom() * k - kRoundingSlack) / k));
+}
+
+// The paper and everything of the layer that reaches beyond it.
+QRectF layerBounds(const QPainterPath& outline, const QVector<AxleHole>& holes)
+{
+    QRectF bounds = QRectF(0, 0, kSheetWidthInches, kSheetHeightInches).united(outline.boundingRect());
+    for (const AxleHole& hole : holes)
+        bounds |= QRectF(hole.Centre - QPointF(hole.Radius, hole.Radius), QSizeF(2 * hole.Radius, 2 * hole.Radius));
+    return toThousandths(bounds);
+}
+
+TemplateOutline layerOutline(const QString& name, const QPainterPath& outline, const QVector<AxleHole>& holes)
+{
+    return {name, layerBounds(outline, holes), outline, holes};
+}
+
 QVector<TemplateOutline> layerOutlines(const PaperPrototype& p)
 {
     const CarGeometry g = templateGeometry(p, Frame{});
@@ -85,10 +116,9 @@ QVector<TemplateOutline> layerOutlines(const PaperPrototype& p)
         inner = inner.united(chamberShape(g, g.FrontCentre, h, c.CaseRadius))
                     .subtracted(chamberShape(g, g.FrontCentre, h, c.ChamberRadius));
     }
-    const QSizeF sheet(kSheetWidthInches, kSheetHeightInches);
     const QVector<AxleHole> holes = axleHoles(g, p.Design);
-    return {{QStringLiteral("outer layer"), sheet, inInches(outer.intersected(abovePaperBottom())), holes},
-            {QStringLiteral("inner layer"), sheet, inInches(inner.intersected(abovePaperBottom())), holes}};
+    return {layerOutline(QStringLiteral("outer layer"), inInches(outer.intersected(abovePaperBottom())), holes),
+            layerOutline(QStringLiteral("inner layer"), inInches(inner.intersected(abovePaperBottom())), holes)};
 }
 
 TemplateOutline wheelOutline(const QString& name, double wheelDia, double axleDia)
@@ -96,7 +126,7 @@ TemplateOutline wheelOutline(const QString& name, double wheelDia, double axleDi
     const QPointF centre(wheelDia / 2.0, wheelDia / 2.0);
     QPainterPath disc;
     disc.addEllipse(centre, wheelDia / 2.0, wheelDia / 2.0);
-    return {name, QSizeF(wheelDia, wheelDia), disc, {{centre, axleDia / 2.0}}};
+    return {name, QRectF(0, 0, wheelDia, wheelDia), disc, {{centre, axleDia / 2.0}}};
 }
 
 bool writeSvg(const TemplateOutline& t, const QString& path, const QString& designName, QString* error)
@@ -109,9 +139,9 @@ bool writeSvg(const TemplateOutline& t, const QString& path, const QString& desi
     }
     QSvgGenerator svg;
     svg.setOutputDevice(file.device());
-    svg.setResolution(72);
-    svg.setSize(QSize(qRound(t.Size.width() * 72.0), qRound(t.Size.height() * 72.0)));
-    svg.setViewBox(QRectF(QPointF(0, 0), t.Size));
+    svg.setResolution(kSvgDotsPerInch);
+    svg.setSize(QSize(qRound(t.Bounds.width() * kSvgDotsPerInch), qRound(t.Bounds.height() * kSvgDotsPerInch)));
+    svg.setViewBox(t.Bounds);
     svg.setTitle(designName + QStringLiteral(": ") + t.Name);
     svg.setDescription(QStringLiteral("Cutting template at full size; units are inches."));
     QPainter painter(&svg);

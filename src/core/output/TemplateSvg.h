@@ -5,7 +5,7 @@
 #include "output/PaperPrototype.h"
 
 #include <QPainterPath>
-#include <QSizeF>
+#include <QRectF>
 #include <QStringList>
 #include <QVector>
 
@@ -18,13 +18,14 @@ struct AxleHole {
 
 struct TemplateOutline {
     QString Name;         // "outer layer", "inner layer", "drive wheel", "other wheel"
-    QSizeF Size;          // inches
+    QRectF Bounds;        // inches: the whole template, the paper of a layer and all it reaches
     QPainterPath Outline; // inches; the inner layer's chamber is a second subpath
     QVector<AxleHole> Holes;
 };
 
 // The body's two layers (cut at the paper's bottom edge, like the printed
-// templates) and one wheel of each kind.
+// templates) and one wheel of each kind. Each file's view box is the template's
+// bounds and its width and height their exact size in millimetres.
 QVector<TemplateOutline> templateOutlines(const PaperPrototype& prototype);
 
 // Writes "<prefix> <name>.svg" into the folder for every template; the paths

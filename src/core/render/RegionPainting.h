@@ -13,7 +13,9 @@ namespace brisko {
 QRegion frameBand(const QRegion& region, int width, int height);
 
 // Paints every pixel of the region with the brush; a hatch leaves the pixels
-// between its lines untouched.
+// between its lines untouched. Under a scaling transform (a picture scaled into a
+// box on paper) the region is filled as one outline: its bands then meet without
+// seams and a page holds one fill per region instead of one per band.
 void fillRegion(QPainter& painter, const QRegion& region, const QBrush& brush);
 
 // Paints the band of frameBand with the brush.

@@ -24,15 +24,22 @@ SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materi
 SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
                                 const ViewLayout& layout, const QSize& drawingArea, const QColor& background)
 {
+    SetStateView view;
+    view.Image = QImage(drawingArea, QImage::Format_RGB32);
+    QPainter painter(&view.Image);
+    view.Geometry = paintSetStateView(painter, design, materials, model, layout, drawingArea, background);
+    return view;
+}
+
+CarGeometry paintSetStateView(QPainter& painter, CarDesign& design, const MaterialLibrary& materials, MassModel& model,
+                              const ViewLayout& layout, const QSize& drawingArea, const QColor& background)
+{
     // A refresh first rebuilds with the figures of the last sizing, which may still
     // complete a missing inner outline, then sizes the chamber afresh.
     buildCarGeometry(design, materials, layout, chamberGeometryOf(model));
     sizeChamberAndLayers(design, materials, model);
 
-    SetStateView view;
-    view.Geometry = designViewGeometry(design, materials, layout, model);
-    view.Image = QImage(drawingArea, QImage::Format_RGB32);
-    QPainter painter(&view.Image);
+    CarGeometry geometry = designViewGeometry(design, materials, layout, model);
     BackgroundScene scene;
     scene.State = ProcessState::Set;
     scene.Layout = layout;
@@ -40,8 +47,8 @@ SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materi
     scene.WindowWidth = drawingArea.width();
     scene.Background = background;
     paintBackground(painter, scene);
-    design.keepWeightBoxes(paintSetPicture(painter, view.Geometry, design, materials, model.chamberRadiusUnits()));
-    return view;
+    design.keepWeightBoxes(paintSetPicture(painter, geometry, design, materials, model.chamberRadiusUnits()));
+    return geometry;
 }
 
 } // namespace brisko

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QSize>
 
 namespace brisko {
@@ -27,6 +28,11 @@ CarGeometry designViewGeometry(CarDesign& design, const MaterialLibrary& materia
 // corrected by the sizing and its weights' hit boxes rewritten.
 SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
                                 const QSize& drawingArea, const QColor& background = colours::kDefaultBackground);
+// Paints the same picture with any painter, over the drawing area from its origin,
+// and returns the regions it was painted from.
+CarGeometry paintSetStateView(QPainter& painter, CarDesign& design, const MaterialLibrary& materials, MassModel& model,
+                              const ViewLayout& layout, const QSize& drawingArea,
+                              const QColor& background = colours::kDefaultBackground);
 // The same with the layout the main window computed from its own size.
 SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materials, MassModel& model,
                                 const ViewLayout& layout, const QSize& drawingArea,

@@ -1,10 +1,12 @@
 #include "output/TPPWin.h"
 
 #include "mainwin/BusyCursor.h"
+#include "output/PrintPlan.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -66,6 +68,14 @@ void TPPWin::buildWindow()
         options->addWidget(radio);
     }
     m_choices->button(static_cast<int>(PrintChoice::Report))->setChecked(true);
+    connect(m_choices, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+        if (checked)
+            showPrintPlan();
+    });
+
+    m_plan = new QLabel;
+    m_plan->setObjectName(QStringLiteral("PPPagesLabel"));
+    m_plan->setWordWrap(true);
 
     auto* buttons = new QHBoxLayout;
     QPushButton* print = addButton(buttons, "PPPrintBtn", QStringLiteral("Print"));
@@ -76,14 +86,34 @@ void TPPWin::buildWindow()
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
+    layout->addWidget(m_plan);
     layout->addLayout(buttons);
 }
 
 void TPPWin::showWindow()
 {
+    showPrintPlan();
     show();
     raise();
     activateWindow();
+}
+
+void TPPWin::showPrintPlan()
+{
+    const PrintChoice choice = chosen();
+    QPrinter& device = printer();
+    const QString paper = device.pageLayout().pageSize().name();
+    if (!paperTooSmallMessage(device, choice).isEmpty()) {
+        m_plan->setText(QStringLiteral("On the printer's paper (%1): the design report needs a printable area of "
+                                       "7.5 x 10 inches, more than this paper has, so this choice prints nothing.")
+                            .arg(paper));
+        return;
+    }
+    const PaperPrototype prototype =
+        paperPrototypeOf(m_session.design(), m_session.materials(), m_session.designListText());
+    const PrintPlan plan =
+        printPlanOf(choice, prototype, printerFrameOf(device), printableAreaOf(device, QPageLayout::Landscape));
+    m_plan->setText(QStringLiteral("On the printer's paper (%1): ").arg(paper) + printPlanText(plan));
 }
 
 PrintChoice TPPWin::chosen() const
@@ -111,6 +141,7 @@ void TPPWin::PrintBtnClick()
     if (!m_session.prompter().choosePrinter(&device))
         return; // cancelled: nothing printed, logged or changed
     print(choice, device);
+    showPrintPlan(); // the print dialog may have changed the paper
 }
 
 void TPPWin::print(PrintChoice choice, QPrinter& device)

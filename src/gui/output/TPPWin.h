@@ -9,6 +9,7 @@
 #include <memory>
 
 class QButtonGroup;
+class QLabel;
 class QPrinter;
 
 namespace brisko::gui {
@@ -24,6 +25,9 @@ public:
     void PrintBtnClick();
 
     int pageCounter() const { return m_pages.pageCounter(); }
+    // Tells in `PPPagesLabel` how many pages the chosen operation takes on the
+    // printer's paper and which parts it prints in tiles.
+    void showPrintPlan();
 
 private:
     void buildWindow();
@@ -35,6 +39,7 @@ private:
     std::unique_ptr<QPrinter> m_printer; // kept, so that the choices of the print dialog stay
     PaperPrototypePrinter m_pages;
     QButtonGroup* m_choices = nullptr;
+    QLabel* m_plan = nullptr;
 };
 
 } // namespace brisko::gui
