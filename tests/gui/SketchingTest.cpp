@@ -5,6 +5,7 @@
 #include "persist/DesignFile.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QProcess>
 #include <map>
 #include <string>
@@ -221,6 +222,41 @@ TEST_F(Sketching, StartingADrawingWithTheFocusInTheDesignListAsksNothingAndSwitc
         if (auto* w = widget(name))
             EXPECT_EQ(w->isVisible(), before[name].second) << name;
     }
+}
+
+// Escape ends a drawing as Cancel does, and disarms a placing tool as a press beside
+// the paper does: nothing changes and the window is unlocked.
+TEST_F(Sketching, EscapeCancelsADrawingOrAnArmedPlacingToolAsItsOwnWayOutDoes)
+{
+    win().show();
+    win().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win()));
+    const BodyOutline outerBefore = outer();
+    click("DrawOuterBtn");
+    clickAt(square(4, 4));
+    clickAt(square(9, 4));
+    QTest::keyClick(widget<QComboBox>("DesignList"), Qt::Key_Escape); // wherever the focus is
+    EXPECT_EQ(win().session().app().EditMode.DrawingOuter, 0);
+    EXPECT_EQ(outer(), outerBefore);
+    EXPECT_EQ(field(lastRecord(), 14), "CancelDraw");
+    EXPECT_TRUE(enabled("Save1")) << "the window is unlocked";
+
+    for (const char* tool : {"FrontAxleBtn", "AddWeightBtn", "RemoveWeightBtn"}) {
+        const int recordsBefore = records().size();
+        click(tool);
+        ASSERT_FALSE(enabled("Save1")) << tool;
+        EXPECT_TRUE(widget("DrawHintLabel")->isVisible()) << tool << ": its instruction shows";
+        EXPECT_TRUE(widget<QLabel>("DrawHintLabel")->text().contains("Esc")) << tool;
+        QTest::keyClick(&win(), Qt::Key_Escape);
+        EXPECT_TRUE(enabled("Save1")) << tool;
+        EXPECT_EQ(records().size(), recordsBefore) << tool;
+        EXPECT_FALSE(widget<QAbstractButton>(tool)->isDown()) << tool;
+        EXPECT_FALSE(widget("DrawHintLabel")->isVisible()) << tool;
+    }
+    click("DrawInnerBtn");
+    EXPECT_TRUE(widget<QLabel>("DrawHintLabel")->text().startsWith("To draw a shape")) << "the drawing's own hint again";
+    click("DrawCancelBtn");
+    EXPECT_FALSE(win().session().app().EditMode.anyOn());
 }
 
 TEST_F(Sketching, ClosingTheWindowDuringADrawingAsksAndSavesTheCommittedDesign)

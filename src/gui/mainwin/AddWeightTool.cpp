@@ -9,7 +9,8 @@
 namespace brisko::gui {
 
 AddWeightTool::AddWeightTool(SheetToolContext& context, QAbstractButton* button, THHWin& dialog)
-    : PlacingTool(context, button, &EditModeFlags::AddingWeight)
+    : PlacingTool(context, button, &EditModeFlags::AddingWeight,
+                  QStringLiteral("Click on the paper where the weight goes.  Press Esc to give up."))
     , m_dialog(dialog)
 {
     m_dialog.setOkHandler([this](const QString& text) { return storeWeight(text); });

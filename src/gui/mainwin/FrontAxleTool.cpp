@@ -9,7 +9,8 @@
 namespace brisko::gui {
 
 FrontAxleTool::FrontAxleTool(SheetToolContext& context, QAbstractButton* button)
-    : PlacingTool(context, button, &EditModeFlags::PlacingFrontAxle)
+    : PlacingTool(context, button, &EditModeFlags::PlacingFrontAxle,
+                  QStringLiteral("Click along the red line where the other axle goes.  Press Esc to give up."))
 {
 }
 

@@ -3,10 +3,12 @@
 #include "analysis/VirtualPrototype.h"
 #include "render/SketchPainter.h"
 #include "mainwin/DrawingArea.h"
+#include "mainwin/ToolPanel.h"
 #include "mainwin/TRPWin.h"
 #include "mainwin/WindowLock.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 
 namespace brisko::gui {
 
@@ -76,6 +78,8 @@ void OutlineDrawingTool::showDrawingControls(bool visible)
             m_driveBoxWasVisible = driveBox->isVisibleTo(&window);
         driveBox->setVisible(!visible && m_driveBoxWasVisible);
     }
+    if (auto* hint = window.findChild<QLabel*>(QStringLiteral("DrawHintLabel")))
+        hint->setText(drawingHint());
     for (const char* name : {"DrawCancelBtn", "DrawHintRow", "DrawHintLabel"})
         if (auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name)))
             widget->setVisible(visible);

@@ -20,6 +20,8 @@ public:
     void release(const QPoint& at) override;
     void doubleClick(const QPoint& at) override;
     void cancel();
+    // As Cancel.
+    void abandon() override { cancel(); }
 
 private:
     void start();

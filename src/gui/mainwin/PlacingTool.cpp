@@ -1,14 +1,30 @@
 #include "mainwin/PlacingTool.h"
 
+#include "mainwin/TRPWin.h"
 #include "mainwin/WindowLock.h"
 #include "session/Session.h"
 
+#include <QLabel>
+
 namespace brisko::gui {
 
-PlacingTool::PlacingTool(SheetToolContext& context, QAbstractButton* button, ModeFlag flag)
+PlacingTool::PlacingTool(SheetToolContext& context, QAbstractButton* button, ModeFlag flag,
+                         const QString& instruction)
     : SheetTool(context, button)
     , m_flag(flag)
+    , m_instruction(instruction)
 {
+}
+
+void PlacingTool::showInstruction(bool visible)
+{
+    TRPWin& window = context().window();
+    if (auto* label = window.findChild<QLabel*>(QStringLiteral("DrawHintLabel"))) {
+        label->setText(m_instruction);
+        label->setVisible(visible);
+    }
+    if (auto* row = window.findChild<QWidget*>(QStringLiteral("DrawHintRow")))
+        row->setVisible(visible);
 }
 
 bool PlacingTool::isOn() const
@@ -23,6 +39,7 @@ void PlacingTool::begin(Qt::CursorShape cursor)
     session.armEditMode(m_flag);
     context().setSheetCursor(cursor);
     context().lock().lock();
+    showInstruction(true);
     setButtonDown(true);
 }
 
@@ -35,8 +52,17 @@ void PlacingTool::clearMode()
 void PlacingTool::end()
 {
     clearMode();
+    showInstruction(false);
     context().lock().unlock();
     setButtonDown(false);
+}
+
+void PlacingTool::abandon()
+{
+    if (!isOn())
+        return;
+    end();
+    context().refreshSet();
 }
 
 } // namespace brisko::gui

@@ -4,6 +4,7 @@
 // cleared, the button released and the cursor the arrow again.
 #include "mainwin/SheetTool.h"
 
+#include <QString>
 #include <QtGlobal>
 
 namespace brisko {
@@ -15,9 +16,13 @@ namespace brisko::gui {
 class PlacingTool : public SheetTool {
 public:
     using ModeFlag = qint32 EditModeFlags::*;
-    PlacingTool(SheetToolContext& context, QAbstractButton* button, ModeFlag flag);
+    // `instruction` is the one line shown in the part editor's place while the tool is on.
+    PlacingTool(SheetToolContext& context, QAbstractButton* button, ModeFlag flag, const QString& instruction);
 
     bool isOn() const override;
+
+    // Disarms the tool as a press beside the paper does: nothing placed, nothing logged.
+    void abandon() override;
 
 protected:
     void begin(Qt::CursorShape cursor);
@@ -26,7 +31,10 @@ protected:
     void clearMode();
 
 private:
+    void showInstruction(bool visible);
+
     ModeFlag m_flag;
+    QString m_instruction;
 };
 
 } // namespace brisko::gui

@@ -6,7 +6,8 @@
 namespace brisko::gui {
 
 RemoveWeightTool::RemoveWeightTool(SheetToolContext& context, QAbstractButton* button)
-    : PlacingTool(context, button, &EditModeFlags::RemovingWeight)
+    : PlacingTool(context, button, &EditModeFlags::RemovingWeight,
+                  QStringLiteral("Click on the weight to remove.  Press Esc to give up."))
 {
 }
 

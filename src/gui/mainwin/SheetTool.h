@@ -55,6 +55,8 @@ public:
     virtual void move(const QPoint&) {}
     virtual void release(const QPoint&) {}
     virtual void doubleClick(const QPoint&) {}
+    // Escape while the tool is on: the tool ends as its own way out ends it.
+    virtual void abandon() = 0;
 
 protected:
     SheetToolContext& context() { return m_context; }

@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QMouseEvent>
+#include <QShortcut>
 
 namespace brisko::gui {
 
@@ -39,6 +40,13 @@ SheetTools::SheetTools(TRPWin& window)
     addTool(std::make_unique<RemoveWeightTool>(m_context, buttonNamed(window, "RemoveWeightBtn")));
     if (QAbstractButton* cancel = buttonNamed(window, "DrawCancelBtn"))
         connect(cancel, &QAbstractButton::clicked, this, &SheetTools::cancelDrawing);
+    // Escape ends the tool that is on exactly as its own way out does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    escape->setObjectName(QStringLiteral("EscapeShortcut"));
+    connect(escape, &QShortcut::activated, this, [this] {
+        if (SheetTool* tool = activeTool())
+            tool->abandon();
+    });
     window.image()->setMouseTracking(true);
     window.image()->installEventFilter(this);
 }

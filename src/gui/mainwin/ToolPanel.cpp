@@ -75,6 +75,12 @@ QWidget* createDrawCancelButton()
     return rowWidget;
 }
 
+QString drawingHint()
+{
+    return QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to finish (or press "
+                          "Cancel to abort).");
+}
+
 QWidget* createDrawHintRow()
 {
     auto* rowWidget = new QWidget;
@@ -83,9 +89,7 @@ QWidget* createDrawHintRow()
     auto* row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(12, 6, 12, 6);
     row->setAlignment(Qt::AlignTop);
-    QLabel* hint = makeLabel(QStringLiteral("DrawHintLabel"),
-                             QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to "
-                                            "finish (or press Cancel to abort)."));
+    QLabel* hint = makeLabel(QStringLiteral("DrawHintLabel"), drawingHint());
     hint->setWordWrap(true);
     hint->setStyleSheet(QStringLiteral("font-size: 12pt; font-weight: bold;"));
     hint->hide();
