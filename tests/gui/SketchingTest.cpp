@@ -228,11 +228,16 @@ TEST_F(Sketching, StartingADrawingWithTheFocusInTheDesignListAsksNothingAndSwitc
 // the paper does: nothing changes and the window is unlocked.
 TEST_F(Sketching, EscapeCancelsADrawingOrAnArmedPlacingToolAsItsOwnWayOutDoes)
 {
+    showNormalAt(QSize(1024, 768)); // the tool bar in two rows
     win().show();
     win().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&win()));
     const BodyOutline outerBefore = outer();
+    QApplication::processEvents();
+    const QRect sheetBefore = sheet()->geometry();
     click("DrawOuterBtn");
+    QApplication::processEvents();
+    EXPECT_EQ(sheet()->geometry(), sheetBefore) << "the sheet stays where it is while drawing";
     clickAt(square(4, 4));
     clickAt(square(9, 4));
     QTest::keyClick(widget<QComboBox>("DesignList"), Qt::Key_Escape); // wherever the focus is

@@ -61,6 +61,8 @@ void DesignListBar::setOneLine(bool oneLine)
     grid->addWidget(m_box, 0, 0, 1, oneLine ? 1 : kButtonCount);
     for (int k = 0; k < buttons.size(); ++k)
         grid->addWidget(buttons[k], oneLine ? 0 : 1, oneLine ? k + 1 : k);
+    grid->invalidate();
+    updateGeometry();
 }
 
 QPushButton* DesignListBar::addButton(const QString& objectName, const QString& caption, const QString& hint)

@@ -68,6 +68,9 @@ QWidget* TRPWin::buildTopBar()
     m_driveBox = new DriveBox(*m_setPanel, tools);
     row->addWidget(m_driveBox);
     row->addWidget(createDrawCancelButton(), 1);
+    // The row keeps its height when Cancel takes the drive box's place during a
+    // drawing, so the sheet below never jumps.
+    tools->setMinimumHeight(tools->minimumSizeHint().height());
     m_listBar = new DesignListBar(m_session, nullptr);
     return new TopBar(steps, tools, m_listBar, buildPortfolioBar());
 }

@@ -61,8 +61,11 @@ TopBar::TopBar(QWidget* steps, QWidget* tools, DesignListBar* list, QWidget* por
 // The width the one-row arrangement needs: every group at its least width.
 int TopBar::oneRowWidth() const
 {
+    // The tools at their widest (the drive box hides during a drawing), so that a
+    // drawing never rearranges the bar.
+    m_widestTools = std::max(m_widestTools, widthOf(m_tools));
     const int listWidth = std::max(widthOf(m_list), 160);
-    return kMargins.left() + kMargins.right() + widthOf(m_steps) + widthOf(m_tools) + listWidth
+    return kMargins.left() + kMargins.right() + widthOf(m_steps) + m_widestTools + listWidth
         + 2 * widthOf(m_beforeTools) + 4 * kSpacing;
 }
 
@@ -111,6 +114,9 @@ void TopBar::arrange(bool twoRows)
         m_grid->setColumnStretch(2, 1);
         m_grid->setColumnStretch(4, 1);
     }
+    m_listLayout->invalidate();
+    m_listColumn->updateGeometry();
+    m_grid->invalidate();
     updateGeometry();
 }
 

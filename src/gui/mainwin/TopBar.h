@@ -42,6 +42,7 @@ private:
     QGridLayout* m_grid;
     bool m_twoRows = false;
     bool m_arranging = false;
+    mutable int m_widestTools = 0;
 };
 
 } // namespace brisko::gui
