@@ -1,7 +1,10 @@
-// Painting every slab of the 3D build view, without the pauses for events that the
-// window makes between steps: each preset at the three picture sizes.
+// Painting every slab of the 3D build view, without the pauses by the clock that the
+// window makes between steps: each preset at the three picture sizes. The counters
+// give the positions painted and the time the window spreads them over, which the
+// painting must stay well within.
 #include "analysis/VirtualPrototype.h"
 #include "model/Presets.h"
+#include "render/BuildPace.h"
 #include "render/SlabSweep.h"
 
 #include <benchmark/benchmark.h>
@@ -33,6 +36,11 @@ void paintAllSlabs(benchmark::State& state, int preset, int sizePosition)
         drawSlabs(painter, scene);
     }
     state.counters["slabs"] = scene.slabCount();
+    int positions = 0;
+    for (const Slab& slab : scene.Slabs)
+        positions += paintedPositionsOf(slab);
+    state.counters["positions"] = positions;
+    state.counters["pacedMs"] = wholeBuildMilliseconds(pictureSizeAt(sizePosition));
 }
 
 const bool registered = [] {

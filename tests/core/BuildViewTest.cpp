@@ -6,6 +6,7 @@
 #include "analysis/VirtualPrototype.h"
 #include "render/RegionPainting.h"
 #include "model/Presets.h"
+#include "render/BuildPace.h"
 #include "render/PreviewPage.h"
 #include "render/SlabSweep.h"
 
@@ -168,6 +169,43 @@ TEST(BuildSlabs, AllWheelDriveHasTwoDriveAxlesAndNoSeparateOtherAxle)
     EXPECT_EQ(image.pixelColor(car.at(g.FrontCentre, m)), buildcolours::kAxleFill);
     EXPECT_NE(image.pixelColor(car.at(g.OtherCentre, m)), buildcolours::kAxleFill);
     EXPECT_EQ(car.scene.Wheels.size(), 2); // rear and front drive wheels
+}
+
+// Positions a drawing of slabs `first` to `last` paints, counted from the sweep itself.
+int paintedPositions(const BuildScene& scene, int first, int last)
+{
+    QImage image(kAreaWidth, 700, QImage::Format_RGB32);
+    QPainter painter(&image);
+    SlabSweep sweep(scene, first, last);
+    int positions = 0;
+    while (!sweep.done())
+        positions += sweep.step(painter).isEmpty() ? 0 : 1;
+    return positions;
+}
+
+// The build is paced by the clock: the whole car takes between 1.5 and 3 s at the
+// starting picture size, on any machine and in any window, and longer at a larger
+// picture; its last position is due at that time and a single slab takes its share.
+TEST(BuildPace, TheWholeCarTakesItsTimeAndASmallerPictureLess)
+{
+    int previous = 0;
+    for (int size = 0; size < kPictureSizePositions; ++size) {
+        SCOPED_TRACE(size);
+        const BuiltCar car(DriveType::RWD, pictureSizeAt(size));
+        const int whole = wholeBuildMilliseconds(pictureSizeAt(size));
+        const BuildPace pace(car.scene, whole);
+        const int positions = paintedPositions(car.scene, 0, kAllSlabs);
+        EXPECT_NEAR(pace.dueAfter(positions - 1), whole, 1e-6);
+        if (size == 0) {
+            EXPECT_GE(pace.dueAfter(positions - 1), 1500.0);
+            EXPECT_LE(pace.dueAfter(positions - 1), 3000.0);
+        }
+        EXPECT_GT(whole, previous);
+        previous = whole;
+        const int third = paintedPositions(car.scene, 3, 3);
+        EXPECT_NEAR(pace.dueAfter(third - 1), whole * double(third) / positions, 1e-6);
+    }
+    EXPECT_EQ(wholeBuildMilliseconds(pictureSizeAt(2), 0), 0); // unpaced, as the window's tests draw
 }
 
 TEST(PreviewPages, FirstAndLastPagesShowTheOuterLayerThoseBetweenTheCoredOne)

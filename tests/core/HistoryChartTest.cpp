@@ -4,10 +4,12 @@
 #include "persist/PortfolioHistory.h"
 
 #include <QFile>
+#include <QFont>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <algorithm>
 
 using namespace brisko;
 
@@ -148,6 +150,42 @@ TEST_F(HistoryChart, PagesMoveByHalfTheWidth)
     append(records);
     // From offset 250, record 250 is drawn first, at x = 20.
     EXPECT_EQ(chart(250).pixelColor(22, 450), Qt::black);
+}
+
+// Dark pixels (label text) in rows `y - 6` to `y + 6` between columns `left` and `right`.
+int inkAround(const QImage& image, int y, int left, int right)
+{
+    int ink = 0;
+    for (int row = std::max(0, y - 6); row <= std::min(image.height() - 1, y + 6); ++row)
+        for (int x = left; x < right; ++x)
+            ink += qGray(image.pixel(x, row)) < 96 ? 1 : 0;
+    return ink;
+}
+
+// No record line can run through a label: the labels stand in their own column,
+// each level with its line, and the chart holds nothing left of its lines.
+TEST_F(HistoryChart, TheLabelsStandInAColumnOfTheirOwnLevelWithTheirLines)
+{
+    QByteArray records;
+    for (int i = 0; i < 20; ++i)
+        records += line(i % 9, "4.50", i % 2 ? "12.00" : "90.00");
+    append(records);
+    const QImage image = chart();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < 19; ++x) // the zero lines' square caps reach x = 19
+            ASSERT_EQ(image.pixelColor(x, y), kHistoryBackground) << x << ", " << y;
+
+    const int width = historyLabelsWidth(QFont());
+    QImage labels(width, 560, QImage::Format_RGB32);
+    {
+        QPainter painter(&labels);
+        paintHistoryLabels(painter, labels.size());
+    }
+    for (int y : {20, 80, 160, 220, 300, 330, 540}) // "4 sec", "1 sec", "80 ft", "20 ft", "Edit", "Exit", "Print"
+        EXPECT_GT(inkAround(labels, y, 0, width), 0) << y;
+    EXPECT_EQ(inkAround(labels, 570, 0, width), 0); // nothing under the last row
+    for (int y = 0; y < labels.height(); y += 6)
+        EXPECT_EQ(inkAround(labels, y, width - 4, width), 0) << y; // a margin before the chart
 }
 
 TEST_F(HistoryChart, AnUnreadablePortfolioIsReported)

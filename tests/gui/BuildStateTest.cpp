@@ -3,6 +3,7 @@
 // it draws, and everything a student can do during the drawing.
 #include "WiredWindowHelpers.h"
 
+#include "render/BuildPace.h"
 #include "render/RegionPainting.h"
 #include "output/BuildView.h"
 #include "render/SlabSweep.h"
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMetaObject>
 #include <QSlider>
+#include <QTimer>
 #include <functional>
 
 namespace brisko::gui::test {
@@ -188,6 +190,42 @@ TEST_F(BuildState, StopDuringSlabThreeLeavesSlabsOneToThree)
     const QRect wheel = scene.Wheels.first();
     const QPoint nearWheelLeft = QPoint(wheel.left(), wheel.center().y()) + ends[scene.slabCount() - 2];
     EXPECT_NE(sheetAt(nearWheelLeft), buildcolours::kWheelOutline);
+}
+
+// The drawing keeps to the clock: the whole car's time grows with the picture size
+// chosen on the slider, and while the drawing waits for its next step the window
+// takes events, refuses a second drawing and, once the state is left, ends the
+// drawing without waiting out the step.
+TEST_F(BuildState, ThePacedDrawingWaitsForTheClockAndStaysResponsive)
+{
+    auto* paced = win().findChild<BuildView*>(QStringLiteral("BuildView"));
+    paced->setStartingSizeBuildMilliseconds(kStartingSizeBuildMilliseconds);
+    const int small = paced->buildMilliseconds();
+    EXPECT_GE(small, 1500);
+    EXPECT_LE(small, 3000);
+    widget<QSlider>("Slider3D")->setValue(2);
+    EXPECT_GT(paced->buildMilliseconds(), small);
+
+    // Ten minutes for the car: the first slab is still under way when the timer fires.
+    paced->setStartingSizeBuildMilliseconds(600000);
+    QString during;
+    bool drawing = false;
+    int nested = -1;
+    QTimer::singleShot(30, qApp, [&] {
+        during = progress();
+        drawing = view().isDrawing();
+        const int before = static_cast<int>(records().size());
+        win().VPBuildBtnClick();
+        nested = static_cast<int>(records().size()) - before;
+        win().VPSetBtnClick();
+    });
+    click("VPBuildBtn");
+    settle();
+    EXPECT_TRUE(drawing);
+    EXPECT_EQ(during, "11 layers");
+    EXPECT_EQ(nested, 0);
+    EXPECT_FALSE(view().isDrawing());
+    EXPECT_EQ(win().session().app().CurrentState, ProcessState::Set);
 }
 
 TEST_F(BuildState, LeavingTheStateDuringTheDrawingShowsTheNewState)

@@ -4,6 +4,8 @@
 
 #include "dialogs/TCHWin.h"
 #include "mainwin/HelpLinks.h"
+#include "render/HistoryChart.h"
+#include "text/NumberText.h"
 #include "output/HelpSite.h"
 #include "persist/DesignFile.h"
 
@@ -115,7 +117,7 @@ TEST_F(HelpAndHistory, HistoryOpensBesideTheWindowAndPages)
 
     history->grab();
     EXPECT_TRUE(history->message().isEmpty());
-    const int page = qRound(history->chartWidth() / 2.0);
+    const int page = nearest(history->chartWidth() / 2.0); // a half to the even neighbour
     click("NextBtn");
     click("NextBtn");
     EXPECT_EQ(history->offset(), 2 * page);
@@ -123,6 +125,32 @@ TEST_F(HelpAndHistory, HistoryOpensBesideTheWindowAndPages)
     EXPECT_EQ(history->offset(), page);
     click("BitBtn1");
     EXPECT_EQ(history->offset(), 0);
+}
+
+// However small the student makes it, the window shows the chart down to its last
+// row ("Print"), with the labels in their column beside it, not on it.
+TEST_F(HelpAndHistory, HistoryIsNeverTooSmallForItsRowsAndItsLabelsStandBesideTheChart)
+{
+    trigger("ViewDesignHistory1");
+    auto* history = win().designHistory();
+    history->resize(200, 200);
+    QCoreApplication::processEvents();
+    auto* labels = history->findChild<QWidget*>("HistoryLabels");
+    auto* chart = history->findChild<QWidget*>("HistoryChart");
+    ASSERT_TRUE(labels && chart);
+    EXPECT_GE(chart->height(), kHistoryChartMinimumHeight);
+    EXPECT_GE(chart->width(), 400);
+    EXPECT_LE(labels->geometry().right(), chart->geometry().left());
+    EXPECT_EQ(labels->geometry().top(), chart->geometry().top());
+
+    const QImage shot = history->grab().toImage();
+    const QPoint chartAt = chart->geometry().topLeft();
+    EXPECT_EQ(shot.pixelColor(chartAt + QPoint(30, 540)), QColor(128, 128, 128)); // the "Print" row's line
+    int ink = 0;
+    for (int y = 534; y <= 546; ++y)
+        for (int x = labels->geometry().left(); x < labels->geometry().right(); ++x)
+            ink += qGray(shot.pixel(x, labels->geometry().top() + y)) < 96 ? 1 : 0;
+    EXPECT_GT(ink, 0); // "Print"
 }
 
 TEST_F(HelpAndHistory, AnUnreadablePortfolioShowsAMessageAndTheEmptyGrid)

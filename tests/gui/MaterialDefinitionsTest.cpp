@@ -141,8 +141,9 @@ TEST_F(MaterialDefinitions, AxleAndTreadChecksInOrderWithTheirCaptions)
 }
 
 // A torque further down the curve may be left empty or 0 (not measured); a text
-// that is no number, or a negative torque, is refused naming its row.
-TEST_F(MaterialDefinitions, SpringChecksInOrderAndTheOptionalRowsNameTheirRow)
+// that is no number gets the one message for every such cell, a number out of
+// range a message naming its row.
+TEST_F(MaterialDefinitions, SpringChecksInOrderAndTheOptionalRowsAreNumbersInRange)
 {
     click("SpringNewBtn");
     runSteps("DSWin", "SpringDoneBtn",
@@ -155,18 +156,31 @@ TEST_F(MaterialDefinitions, SpringChecksInOrderAndTheOptionalRowsNameTheirRow)
                "The width of your test sample must be positive, greater than zero, and no more than 6 inches."},
               {"SpringSampleWidthEF", "6", "Please try again",
                "The maximum torque must be positive, greater than zero, and no more than 10 lb-inches."}});
-    prompter.clear();
+    const auto refusalOf = [this](int row, const QString& text) {
+        prompter.clear();
+        typeCell(row, text);
+        click("SpringDoneBtn");
+        const auto messages = prompter.promptsOf(Prompt::Message);
+        typeCell(row, {});
+        return messages.size() == 1 ? messages[0] : Prompt{};
+    };
     typeCell(1, "10");
-    typeCell(6, "-0.2");
-    click("SpringDoneBtn");
-    typeCell(6, "0.3o");
-    click("SpringDoneBtn");
-    const auto messages = prompter.promptsOf(Prompt::Message);
-    ASSERT_EQ(messages.size(), 2);
-    for (const Prompt& message : messages) {
-        EXPECT_EQ(message.title, "Please try again");
-        EXPECT_TRUE(message.text.contains("row \"5\"")) << message.text.toStdString();
+    for (const auto& [row, text] : {std::pair{2, "abc"}, {49, "0.3o"}, {6, "1,5"}}) {
+        const Prompt notANumber = refusalOf(row, text);
+        EXPECT_EQ(notANumber.title, "Please try again") << text;
+        EXPECT_EQ(notANumber.text, "All torque values must be positive, greater than zero, and no more than 3 "
+                                   "lb-inches -- some values are not valid.")
+            << text;
     }
+    const Prompt oneRevolution = refusalOf(2, "-0.2");
+    EXPECT_EQ(oneRevolution.title, "Please try again");
+    EXPECT_TRUE(oneRevolution.text.startsWith("The torque at 1 revolution unwound (row \"1\" of"))
+        << oneRevolution.text.toStdString();
+    EXPECT_TRUE(refusalOf(6, "10.5").text.startsWith("The torque at 5 revolutions unwound (row \"5\" of"));
+    // A cell that is no number is named before a number out of range above it.
+    typeCell(3, "12");
+    EXPECT_TRUE(refusalOf(40, "x").text.startsWith("All torque values"));
+    typeCell(3, {});
     EXPECT_EQ(session().materials().count(MaterialKind::Spring), 1);
 
     typeCell(6, "0");

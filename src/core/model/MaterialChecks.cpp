@@ -1,6 +1,7 @@
 #include "model/MaterialChecks.h"
 
 #include "model/ValueBounds.h"
+#include "text/NumberText.h"
 
 namespace brisko {
 
@@ -29,20 +30,40 @@ bool isUnmeasured(const QString& text)
     return text.trimmed().isEmpty();
 }
 
+// "1 revolution", "2 revolutions".
+QString revolutionsText(int revolutions)
+{
+    return revolutions == 1 ? QStringLiteral("1 revolution") : QStringLiteral("%1 revolutions").arg(revolutions);
+}
+
+// A number outside the range: which row, and what it may hold.
+MaterialRefusal furtherTorqueOutOfRange(int entry)
+{
+    // The grid row that holds the entry is labelled with its revolutions.
+    return MaterialRefusal{
+        QStringLiteral("The torque at %1 unwound (row \"%2\" of the torque curve) is not valid: "
+                       "it must be a number from 0 to 10 lb-inches. Leave the cell empty, or type 0, "
+                       "where no torque was measured.")
+            .arg(revolutionsText(entry))
+            .arg(entry),
+        kTryAgain};
+}
+
+// Every text that is not a number is refused first, with one message for all.
 std::optional<MaterialRefusal> checkFurtherTorques(const SpringMaterial& spring)
 {
-    for (int entry = 1; entry < kTorqueCurveEntries; ++entry) {
-        const QString& text = spring.TorqueCurve[entry];
-        if (isUnmeasured(text) || bounds::FurtherTorque.accepts(text))
-            continue;
-        // The grid row that holds the entry is labelled with its revolutions.
-        return MaterialRefusal{
-            QStringLiteral("The torque at %1 revolutions unwound (row \"%1\" of the torque curve) is not valid: "
-                           "it must be a number from 0 to 10 lb-inches. Leave the cell empty, or type 0, "
-                           "where no torque was measured.")
-                .arg(entry),
-            kTryAgain};
-    }
+    const auto further = [&](auto refused) {
+        for (int entry = 1; entry < kTorqueCurveEntries; ++entry)
+            if (const QString& text = spring.TorqueCurve[entry]; !isUnmeasured(text) && refused(text))
+                return entry;
+        return 0;
+    };
+    if (further([](const QString& text) { return !toDouble(text); }))
+        return MaterialRefusal{QStringLiteral("All torque values must be positive, greater than zero, and no more "
+                                              "than 3 lb-inches -- some values are not valid."),
+                               kTryAgain};
+    if (const int entry = further([](const QString& text) { return !bounds::FurtherTorque.accepts(text); }))
+        return furtherTorqueOutOfRange(entry);
     return std::nullopt;
 }
 

@@ -4,8 +4,10 @@
 #include "text/NumberText.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <vector>
 
 namespace brisko {
 
@@ -13,6 +15,8 @@ namespace {
 
 inline constexpr int kLeft = 20;
 inline constexpr int kRecordStep = 2;
+inline constexpr int kLabelPixels = 11;
+inline constexpr int kLabelPadding = 6; // on both sides of the longest label
 
 struct Band {
     int zeroY;
@@ -30,28 +34,44 @@ const Band kBands[] = {
      {"Edit", "Exit", "Apply", "Bld", "Ana", "Sim", "Race", "Prv", "Print"}, true, "Design modes", 292},
 };
 
-void drawBand(QPainter& painter, const Band& band, int width)
+// Where a band's labels stand: beside its zero line too, or beside its grid lines only.
+std::vector<int> labelYsOf(const Band& band)
+{
+    std::vector<int> ys;
+    ys.reserve(band.gridYs.size() + 1);
+    if (band.labelsFromZero)
+        ys.push_back(band.zeroY);
+    for (int y : band.gridYs)
+        ys.push_back(y);
+    return ys;
+}
+
+void drawBandLines(QPainter& painter, const Band& band, int width)
 {
     painter.setPen(QPen(QColor(128, 128, 128), 1));
     for (int y : band.gridYs)
         painter.drawLine(kLeft, y, width, y);
     painter.setPen(QPen(Qt::black, 2));
     painter.drawLine(kLeft, band.zeroY, width, band.zeroY);
+}
 
-    painter.setPen(Qt::black);
-    std::vector<int> labelYs;
-    if (band.labelsFromZero)
-        labelYs.push_back(band.zeroY);
-    labelYs.insert(labelYs.end(), band.gridYs.begin(), band.gridYs.end());
-    size_t i = 0;
-    for (const char* label : band.labels)
-        painter.drawText(2, labelYs[i++] - 2, QString::fromLatin1(label));
+// Drawn over the records, so that no line runs through a heading.
+void drawHeadings(QPainter& painter)
+{
     QFont bold = painter.font();
     bold.setBold(true);
     painter.save();
     painter.setFont(bold);
-    painter.drawText(64, band.headingY, QString::fromLatin1(band.heading));
+    painter.setPen(Qt::black);
+    for (const Band& band : kBands)
+        painter.drawText(64, band.headingY, QString::fromLatin1(band.heading));
     painter.restore();
+}
+
+QFont labelFont(QFont font)
+{
+    font.setPixelSize(kLabelPixels);
+    return font;
 }
 
 void drawRecords(QPainter& painter, int width, const PortfolioHistory& history, int offset)
@@ -80,19 +100,50 @@ void prepare(QPainter& painter, const QSize& client)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(QRect(QPoint(0, 0), client), kHistoryBackground);
-    QFont font = painter.font();
-    font.setPixelSize(11);
-    painter.setFont(font);
+    painter.setFont(labelFont(painter.font()));
+}
+
+void drawGrid(QPainter& painter, const QSize& client)
+{
+    prepare(painter, client);
+    for (const Band& band : kBands)
+        drawBandLines(painter, band, client.width());
 }
 
 } // namespace
 
+int historyLabelsWidth(const QFont& font)
+{
+    const QFontMetrics metrics(labelFont(font));
+    int widest = 0;
+    for (const Band& band : kBands)
+        for (const char* label : band.labels)
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(label)));
+    return widest + 2 * kLabelPadding;
+}
+
+void paintHistoryLabels(QPainter& painter, const QSize& column)
+{
+    painter.save();
+    prepare(painter, column);
+    painter.setPen(Qt::black);
+    const int lineHeight = QFontMetrics(painter.font()).height();
+    for (const Band& band : kBands) {
+        const std::vector<int> ys = labelYsOf(band);
+        size_t i = 0;
+        for (const char* label : band.labels) {
+            const QRect box(0, ys[i++] - lineHeight / 2, column.width() - kLabelPadding, lineHeight);
+            painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(label));
+        }
+    }
+    painter.restore();
+}
+
 void paintHistoryGrid(QPainter& painter, const QSize& client, const QString& message)
 {
     painter.save();
-    prepare(painter, client);
-    for (const Band& band : kBands)
-        drawBand(painter, band, client.width());
+    drawGrid(painter, client);
+    drawHeadings(painter);
     if (!message.isEmpty()) {
         QFont bold = painter.font();
         bold.setPixelSize(13);
@@ -107,10 +158,10 @@ void paintHistoryGrid(QPainter& painter, const QSize& client, const QString& mes
 
 void paintHistoryChart(QPainter& painter, const QSize& client, const PortfolioHistory& history, int offset)
 {
-    paintHistoryGrid(painter, client);
     painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawGrid(painter, client);
     drawRecords(painter, client.width(), history, offset);
+    drawHeadings(painter);
     painter.restore();
 }
 

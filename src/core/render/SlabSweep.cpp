@@ -35,7 +35,7 @@ int SlabSweep::lastSlab() const
     return std::min(m_scene.slabCount(), m_last);
 }
 
-int SlabSweep::stepsOf(const Slab& slab) const
+int sweepStepsOf(const Slab& slab)
 {
     const float longer = std::max(slab.Dx, slab.Dy);
     return longer <= kDepthTolerance ? 0 : static_cast<int>(std::ceil(longer - kDepthTolerance));
@@ -62,7 +62,7 @@ QRect SlabSweep::step(QPainter& painter)
     if (done())
         return {};
     const Slab& slab = m_scene.Slabs.at(m_slab - 1);
-    const int steps = stepsOf(slab);
+    const int steps = sweepStepsOf(slab);
     if (!painted(m_slab)) {
         for (int i = 0; i < steps; ++i)
             advance(slab);

@@ -39,7 +39,6 @@ private:
         QRegion OuterLayer, InnerLayer, Axles, Spring;
     };
     bool painted(int slab) const { return slab >= m_first; }
-    int stepsOf(const Slab& slab) const;
     void advance(const Slab& slab);
     QRect paintPosition(QPainter& painter, const Slab& slab, bool firstPosition) const;
     void paintLayer(QPainter& painter, const QRegion& layer, const QRegion& band, bool solid) const;
@@ -58,6 +57,11 @@ private:
     QPoint m_position;
     float m_carry = 0.0f; // the fraction of a pixel moved along the shorter axis
 };
+
+// One-pixel moves of a slab's sweep along its longer axis, and the positions it is
+// painted at: where it starts and after every move.
+int sweepStepsOf(const Slab& slab);
+inline int paintedPositionsOf(const Slab& slab) { return sweepStepsOf(slab) + 1; }
 
 // Paints slabs `first` to `last` of the scene without pausing.
 void drawSlabs(QPainter& painter, const BuildScene& scene, int first = 0, int last = kAllSlabs);

@@ -13,6 +13,7 @@ namespace brisko::gui {
 namespace {
 
 constexpr int kFollowInterval = 1000; // ms: records logged while the window is open appear
+constexpr int kChartMinimumWidth = 400;  // 200 records a page
 
 class ChartView : public QWidget {
 public:
@@ -22,7 +23,7 @@ public:
     {
         setObjectName(QStringLiteral("HistoryChart"));
         setAttribute(Qt::WA_OpaquePaintEvent);
-        setMinimumSize(400, 560);
+        setMinimumSize(kChartMinimumWidth, kHistoryChartMinimumHeight);
     }
 
 protected:
@@ -34,6 +35,26 @@ protected:
 
 private:
     TCHWin* m_window;
+};
+
+// The labels of the chart's lines, in a column of their own at its left.
+class LabelsView : public QWidget {
+public:
+    explicit LabelsView(QWidget* parent)
+        : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("HistoryLabels"));
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        setFixedWidth(historyLabelsWidth(font()));
+        setMinimumHeight(kHistoryChartMinimumHeight);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        paintHistoryLabels(painter, size());
+    }
 };
 
 QPushButton* makePageButton(const char* name, const QString& text, QWidget* parent)
@@ -63,10 +84,14 @@ TCHWin::TCHWin(QWidget* parent)
     buttons->addWidget(previous);
     buttons->addWidget(next);
     buttons->addStretch(1);
+    auto* chartRow = new QHBoxLayout;
+    chartRow->setSpacing(0);
+    chartRow->addWidget(new LabelsView(this));
+    chartRow->addWidget(m_chart, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(m_chart, 1);
+    layout->addLayout(chartRow, 1);
     layout->addLayout(buttons);
     resize(860, 620);
 

@@ -1,7 +1,9 @@
 #pragma once
 // "Design History" (`CHWin`), a window beside the main window: the chart of the
 // design portfolio from the scroll offset on, with "Next page" and "Previous page ".
-// Every paint reads what was appended to the portfolio since the last one.
+// Every paint reads what was appended to the portfolio since the last one. The
+// labels of the chart's lines stand in a column left of it, and the window is never
+// smaller than the chart's last row needs.
 #include "persist/PortfolioHistory.h"
 
 #include <QWidget>

@@ -8,11 +8,15 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <utility>
 
@@ -89,35 +93,72 @@ void BuildView::begin(int slabs)
         label->setText(slabCountText(slabs));
 }
 
-// Each step is shown as soon as it is painted, and events are let through, so that
-// "Stop" can be pressed; only the rectangle the step painted is shown again.
+// The drawing keeps to its pace: each painted position is shown and events are let
+// through until the next one is due, so that "Stop" can be pressed. Behind its
+// pace (a slow machine) it shows what it painted only when a slab ends or time
+// allows, and never waits.
 void BuildView::sweep(int first, int last, bool& complete)
 {
-    DrawingArea* image = m_window.image();
-    auto* label = m_window.findChild<QLabel*>(QStringLiteral("Progress3DLabel"));
     SlabSweep sweep(m_scene, first, last);
+    const BuildPace pace(m_scene, buildMilliseconds());
+    QElapsedTimer clock;
+    clock.start();
+    int position = 0;
+    QRect unshown;
     while (!sweep.done() && !m_abandoned) {
         QRect painted;
         {
-            QPainter painter(&image->canvas());
+            QPainter painter(&m_window.image()->canvas());
             painted = sweep.step(painter);
         }
         if (!painted.isEmpty()) {
-            image->repaint(painted);
-            QCoreApplication::processEvents();
+            unshown |= painted;
+            const double due = pace.dueAfter(position++);
+            if (sweep.slabEnded() || clock.elapsed() < due)
+                m_window.image()->repaint(std::exchange(unshown, {}));
+            pauseUntil(clock, due);
         }
-        if (!sweep.slabEnded() || m_abandoned)
-            continue;
-        const int k = sweep.slab();
-        if (label)
-            label->setText(slabProgressText(k, m_scene.slabCount()));
-        if (first > 0 && k >= first) // stepping; a drawing from the start leaves the counter at 0
-            m_window.perState().buildLayer = k;
-        complete = k == m_scene.slabCount();
-        QCoreApplication::processEvents();
-        if (!m_running)
+        if (sweep.slabEnded() && !m_abandoned && !slabEnded(sweep.slab(), first, complete))
             break;
     }
+}
+
+// The progress and the step counter follow the slab just ended; false when "Stop"
+// was pressed.
+bool BuildView::slabEnded(int slab, int first, bool& complete)
+{
+    if (auto* label = m_window.findChild<QLabel*>(QStringLiteral("Progress3DLabel")))
+        label->setText(slabProgressText(slab, m_scene.slabCount()));
+    if (first > 0 && slab >= first) // stepping; a drawing from the start leaves the counter at 0
+        m_window.perState().buildLayer = slab;
+    complete = slab == m_scene.slabCount();
+    QCoreApplication::processEvents();
+    return m_running;
+}
+
+// Lets events through at least once, and until `due` ms on `clock` have passed
+// unless the drawing is abandoned meanwhile.
+void BuildView::pauseUntil(const QElapsedTimer& clock, double due)
+{
+    QCoreApplication::processEvents();
+    const qint64 wait = static_cast<qint64>(std::ceil(due)) - clock.elapsed();
+    if (wait <= 0 || m_abandoned)
+        return;
+    QEventLoop pause;
+    m_pause = &pause;
+    QTimer::singleShot(std::chrono::milliseconds(wait), Qt::PreciseTimer, &pause, &QEventLoop::quit);
+    pause.exec();
+    m_pause = nullptr;
+}
+
+int BuildView::buildMilliseconds() const
+{
+    return wholeBuildMilliseconds(pictureSize(), m_startingSizeMilliseconds);
+}
+
+void BuildView::setStartingSizeBuildMilliseconds(int milliseconds)
+{
+    m_startingSizeMilliseconds = std::max(0, milliseconds);
 }
 
 void BuildView::finish(int last, bool complete)
@@ -152,6 +193,8 @@ void BuildView::abandon(std::function<void()> then)
     }
     m_abandoned = true;
     m_running = false;
+    if (m_pause)
+        m_pause->quit();
     // Whatever ends the drawing sets the controls from here on (a state being
     // entered enables its own), so the lock comes off now.
     m_lockWindow(false);

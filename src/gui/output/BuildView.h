@@ -1,16 +1,21 @@
 #pragma once
 // The Build state's 3D view on the drawing sheet: the car stacked slab by slab,
-// with Rewind, Step and To end, the picture-size slider and "Stop". The drawing
-// lets events through between sweep steps and can never start inside itself; a
+// with Rewind, Step and To end, the picture-size slider and "Stop". The drawing is
+// paced by the clock (the whole car in about two seconds at the starting picture
+// size, longer at larger ones), lets events through while it waits between sweep
+// steps and can never start inside itself; a
 // state change, a resize or closing the window ends it at once, "Stop" at the end
 // of the slab under way.
+#include "render/BuildPace.h"
 #include "render/BuildScene.h"
 
 #include <QObject>
 #include <QSize>
 #include <functional>
 
+class QElapsedTimer;
 class QEvent;
+class QEventLoop;
 
 namespace brisko::gui {
 
@@ -35,6 +40,10 @@ public:
     void windowResized(std::function<void()> then);
 
     float pictureSize() const { return pictureSizeAt(m_sizePosition); }
+    // How long the whole car takes at the current picture size, and at the starting
+    // size (0: no pauses at all, as the tests draw).
+    int buildMilliseconds() const;
+    void setStartingSizeBuildMilliseconds(int milliseconds);
     const BuildScene& scene() const { return m_scene; }
 
     void Rewind3DBtnClick();
@@ -51,6 +60,8 @@ private:
     bool logBuild(const QString& value, const QString& position = {});
     void begin(int slabs);
     void sweep(int first, int last, bool& complete);
+    bool slabEnded(int slab, int first, bool& complete);
+    void pauseUntil(const QElapsedTimer& clock, double due);
     void finish(int last, bool complete);
     void setPlayControlsEnabled(bool enabled);
     void enable(const char* name, bool enabled);
@@ -65,6 +76,8 @@ private:
     bool m_running = false;   // cleared by "Stop": the drawing ends with its slab
     bool m_abandoned = false; // ends before the next step
     std::function<void()> m_afterDrawing;
+    int m_startingSizeMilliseconds = kStartingSizeBuildMilliseconds;
+    QEventLoop* m_pause = nullptr; // the wait for the next step, while one runs
     bool m_toolsWereVisible = true;
     QSize m_drawnForSize; // the window's size when the drawing began
 };
