@@ -3,6 +3,7 @@
 
 #include "geometry/OutlineSketch.h"
 #include "persist/DesignFile.h"
+#include "render/SketchPainter.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -262,6 +263,23 @@ TEST_F(Sketching, EscapeCancelsADrawingOrAnArmedPlacingToolAsItsOwnWayOutDoes)
     EXPECT_TRUE(widget<QLabel>("DrawHintLabel")->text().startsWith("To draw a shape")) << "the drawing's own hint again";
     click("DrawCancelBtn");
     EXPECT_FALSE(win().session().app().EditMode.anyOn());
+}
+
+// A resize during a drawing lays the sheet out at its new scale and keeps the red
+// edges drawn so far where the points now are.
+TEST_F(Sketching, AResizeDuringADrawingKeepsTheEdgesDrawnSoFar)
+{
+    showNormalAt(QSize(1600, 1000));
+    click("DrawOuterBtn");
+    clickAt(square(4, 4));
+    clickAt(square(12, 4));
+    const QPoint from = sheetPoint(square(4, 4)), to = sheetPoint(square(12, 4));
+    showNormalAt(QSize(1100, 760));
+    ASSERT_TRUE(win().session().app().EditMode.DrawingOuter);
+    const ViewLayout& now = layout();
+    const QPoint middle = (viewPointOf(now, from) + viewPointOf(now, to)) / 2;
+    EXPECT_EQ(win().image()->canvas().pixelColor(middle), kSketchPen) << middle.x() << "," << middle.y();
+    click("DrawCancelBtn");
 }
 
 TEST_F(Sketching, ClosingTheWindowDuringADrawingAsksAndSavesTheCommittedDesign)

@@ -65,8 +65,6 @@ public:
     bool hasAnalysis() const { return m_hasAnalysis; }
     // The distance field shows the run's distance: no analysis came after the run.
     bool runIsLatest() const { return m_runIsLatest; }
-    // The dimension codes whose texts the last sizing rewrote.
-    const std::vector<int>& correctedCodes() const { return m_corrected; }
     const AdvisoryDisplay& advisories() const { return m_advisories; }
 
     DynamicInputs dynamicInputs() const;

@@ -28,6 +28,12 @@ QPoint drawingPointOf(const ViewLayout& layout, const QPoint& viewPoint)
     return {nearest(static_cast<float>(d.x())), nearest(static_cast<float>(d.y()))};
 }
 
+QPoint viewPointOf(const ViewLayout& layout, const QPoint& drawingPoint)
+{
+    return {nearest(static_cast<float>(drawingPoint.x() * layout.ViewScale + layout.PaperLeft)),
+            nearest(static_cast<float>(drawingPoint.y() * layout.ViewScale))};
+}
+
 void OutlineSketch::start()
 {
     m_drawing.clear();

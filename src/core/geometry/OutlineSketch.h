@@ -46,5 +46,7 @@ private:
 
 // A view point in drawing pixels: (nearest((x - PaperLeft) / ViewScale), nearest(y / ViewScale)).
 QPoint drawingPointOf(const ViewLayout& layout, const QPoint& viewPoint);
+// A drawing point in the view as it is laid out now.
+QPoint viewPointOf(const ViewLayout& layout, const QPoint& drawingPoint);
 
 } // namespace brisko

@@ -116,27 +116,11 @@ private:
     RefreshObserver& m_shown;
 };
 
-namespace {
-
-struct RunningScope {
-    bool& flag;
-    explicit RunningScope(bool& f)
-        : flag(f)
-    {
-        flag = true;
-    }
-    ~RunningScope() { flag = false; }
-    RunningScope(const RunningScope&) = delete;
-    RunningScope& operator=(const RunningScope&) = delete;
-};
-
-} // namespace
-
 bool Session::refresh(ProcessState state, RefreshObserver& observer, int requestedFrame)
 {
     if (m_refreshing)
         return false;
-    RunningScope running(m_refreshing);
+    const QScopedValueRollback running(m_refreshing, true);
     Bookkeeping steps(*this, observer);
     m_prototype.refresh(state, steps, requestedFrame);
     emit m_notifier.figuresChanged();
@@ -148,7 +132,7 @@ bool Session::stepRun(RefreshObserver& observer, int requestedFrame)
 {
     if (m_refreshing)
         return false;
-    RunningScope running(m_refreshing);
+    const QScopedValueRollback running(m_refreshing, true);
     Bookkeeping steps(*this, observer);
     m_prototype.stepRun(steps, requestedFrame);
     emit m_notifier.figuresChanged();

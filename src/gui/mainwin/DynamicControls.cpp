@@ -6,24 +6,9 @@
 #include "mainwin/TRPWin.h"
 
 #include <QAbstractButton>
+#include <QScopedValueRollback>
 
 namespace brisko::gui {
-
-namespace {
-
-struct BusyScope {
-    bool& flag;
-    explicit BusyScope(bool& f)
-        : flag(f)
-    {
-        flag = true;
-    }
-    ~BusyScope() { flag = false; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-};
-
-} // namespace
 
 DynamicControls::DynamicControls(TRPWin& window, PrototypeRefresh& refresh)
     : QObject(&window)
@@ -49,7 +34,7 @@ void DynamicControls::StepDynamicBtnClick()
 {
     if (!canStart())
         return;
-    BusyScope busy(m_busy);
+    const QScopedValueRollback busy(m_busy, true);
     if (!logDynamic("StepDynamic"))
         return;
     ++m_window.perState().dynamicStep;
@@ -67,7 +52,7 @@ void DynamicControls::ToEndDynamicBtnClick()
     m_rewindAfterAnimation = false;
     setButtons(false, true);
     {
-        BusyScope busy(m_busy);
+        const QScopedValueRollback busy(m_busy, true);
         m_window.RefreshState(ProcessState::Dynamic);
     }
     if (m_rewindAfterAnimation && m_window.session().app().CurrentState == ProcessState::Dynamic) {
@@ -94,7 +79,7 @@ void DynamicControls::RewindDynamicBtnClick()
 
 void DynamicControls::rewind()
 {
-    BusyScope busy(m_busy);
+    const QScopedValueRollback busy(m_busy, true);
     if (!logDynamic("RewindDynamic"))
         return;
     m_window.perState().dynamicStep = kFirstFrame;

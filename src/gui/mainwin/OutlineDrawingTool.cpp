@@ -68,6 +68,20 @@ void OutlineDrawingTool::cancel()
     context().refreshSet();
 }
 
+void OutlineDrawingTool::sheetLaidOutAgain()
+{
+    drawReference();
+    const ViewLayout& layout = context().prototype().layout();
+    const QVector<QPoint>& points = m_drawing.sketch().drawingPoints();
+    QPainter painter(&context().sheet().canvas());
+    // Each stroke left its start and its end: the edge between them is red on the sheet.
+    for (int i = 0; i + 1 < points.size(); i += 2)
+        paintSketchSegment(painter, viewPointOf(layout, points[i]), viewPointOf(layout, points[i + 1]));
+    painter.end();
+    m_rubberShown = false;
+    context().sheet().update();
+}
+
 void OutlineDrawingTool::showDrawingControls(bool visible)
 {
     TRPWin& window = context().window();

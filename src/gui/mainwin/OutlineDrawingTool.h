@@ -22,6 +22,8 @@ public:
     void cancel();
     // As Cancel.
     void abandon() override { cancel(); }
+    // The reference colours and the edges drawn so far, at the new scale.
+    void sheetLaidOutAgain() override;
 
 private:
     void start();

@@ -144,7 +144,7 @@ void PrototypeRefresh::geometryBuilt(const VirtualPrototype& vp, ProcessState st
     case ProcessState::Dynamic: drawDesignView(vp, state); break;
     case ProcessState::Build: m_buildView->drawSlabs(0, kAllSlabs); break;
     case ProcessState::Preview: m_preview->drawPage(m_window.perState().previewTemplate); break;
-    case ProcessState::Print: printWork(m_arg); break;
+    case ProcessState::Print: printWork(); break;
     case ProcessState::Race: break;
     }
 }

@@ -78,7 +78,7 @@ public:
 private:
     void refreshCurrentState();
     void drawDesignView(const VirtualPrototype& vp, ProcessState state);
-    void printWork(int arg);
+    void printWork();
     void showSheet();
     void showDynamicButtons(const DynamicResult& result, int requestedFrame);
     void showRevisedDistance(const DynamicResult& result);

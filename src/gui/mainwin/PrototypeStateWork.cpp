@@ -40,7 +40,8 @@ void enableButton(QWidget& root, const char* name, bool enabled)
 
 // The template picture of the layer (the outer one when `arg` is set) drawn on the
 // sheet at the view's scale, over the paper's place.
-void PrototypeRefresh::printWork(int arg)
+// The Print state shows the inner layer's template as it will print.
+void PrototypeRefresh::printWork()
 {
     Session& session = m_window.session();
     ViewLayout onSheet = prototype().layout();
@@ -50,7 +51,7 @@ void PrototypeRefresh::printWork(int arg)
         buildCarGeometry(session.design(), session.materials(), onSheet, chamberGeometryOf(prototype().mass()));
     QPainter painter(&m_window.image()->canvas());
     painter.translate(onSheet.PaperLeft, 0);
-    paintTemplatePicture(painter, geometry, arg != 0);
+    paintTemplatePicture(painter, geometry, false);
     painter.end();
     repaintSheet();
 }

@@ -57,6 +57,8 @@ public:
     virtual void doubleClick(const QPoint&) {}
     // Escape while the tool is on: the tool ends as its own way out ends it.
     virtual void abandon() = 0;
+    // The sheet was laid out and drawn again (the window was resized) while the tool is on.
+    virtual void sheetLaidOutAgain() {}
 
 protected:
     SheetToolContext& context() { return m_context; }

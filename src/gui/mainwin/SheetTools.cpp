@@ -60,6 +60,12 @@ void SheetTools::addTool(std::unique_ptr<SheetTool> tool)
     m_tools.push_back(std::move(tool));
 }
 
+void SheetTools::sheetLaidOutAgain()
+{
+    if (SheetTool* tool = activeTool())
+        tool->sheetLaidOutAgain();
+}
+
 SheetTool* SheetTools::activeTool() const
 {
     for (const auto& tool : m_tools)

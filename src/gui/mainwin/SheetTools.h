@@ -23,6 +23,9 @@ public:
     ~SheetTools() override;
 
     WindowLock& lock() { return m_lock; }
+    // After the window laid the sheet out and drew it again: the tool that is on
+    // puts its own marks back.
+    void sheetLaidOutAgain();
     THHWin& weightDialog() { return *m_weightDialog; }
 
 protected:

@@ -17,6 +17,7 @@ class QTimer;
 namespace brisko::gui {
 
 class DesignListBar;
+class SheetTools;
 class DrawingArea;
 class DriveBox;
 class ElementSizeControl;
@@ -41,7 +42,6 @@ public:
     PerStateValues& perState() { return m_perState; }
     DrawingArea* image() const { return m_image; }
     QColor panelColour() const { return m_panelColour; }
-    bool isStarted() const { return m_started; }
     SetStatePanel* setPanel() const { return m_setPanel; }
     DesignListBar* designListBar() const { return m_listBar; }
     TPFWin* preferences() const { return m_preferences; }
@@ -155,6 +155,7 @@ private:
     SetStatePanel* m_setPanel = nullptr;
     DriveBox* m_driveBox = nullptr;
     DesignListBar* m_listBar = nullptr;
+    SheetTools* m_sheetTools = nullptr;
     TPFWin* m_preferences = nullptr;
     TPPWin* m_paperPrototype = nullptr;
     TMSWin* m_materialDefinitions = nullptr;

@@ -1,5 +1,6 @@
 // Start-up, resizing and closing of the main window.
 #include "mainwin/TRPWin.h"
+#include "mainwin/SheetTools.h"
 #include "session/ActionCodes.h"
 
 #include "session/DesignListOps.h"
@@ -91,6 +92,7 @@ void TRPWin::FormResize()
         return;
     }
     RefreshState(m_session.app().CurrentState);
+    m_sheetTools->sheetLaidOutAgain(); // a drawing under way keeps what was drawn
 }
 
 void TRPWin::resizeEvent(QResizeEvent* event)

@@ -13,14 +13,11 @@
 
 #include "mainwin/BusyCursor.h"
 #include "mainwin/RacePlayback.h"
+#include "render/Race.h"
 
 #include <QWidget>
 
 namespace brisko::gui {
-
-namespace {
-constexpr int kRaceLanes = 16;
-}
 
 void TRPWin::VPSetBtnClick()
 {

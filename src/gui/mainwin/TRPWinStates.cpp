@@ -17,6 +17,8 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 
+#include <QScopedValueRollback>
+
 namespace brisko::gui {
 
 namespace {
@@ -177,11 +179,7 @@ void TRPWin::RefreshState(ProcessState state, int arg)
 {
     if (m_refreshing)
         return; // a refresh already running (it lets events through) is not started again
-    m_refreshing = true;
-    struct Reset {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{m_refreshing};
+    const QScopedValueRollback refreshing(m_refreshing, true);
     m_refresh->run(state, arg);
 }
 

@@ -30,7 +30,7 @@ void TRPWin::installPrototypeRefresh()
     m_refresh = std::make_unique<PrototypeRefresh>(*this);
     m_setPanel->setCaseOuterDiaSource([this] { return m_refresh->lastCaseOuterDia(); });
     new SheetPointer(*this, *m_setPanel, [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
-    new SheetTools(*this); // after the pointer: a tool that is on sees the sheet's events first
+    m_sheetTools = new SheetTools(*this); // after the pointer: a tool that is on sees the sheet's events first
     m_elementSize = new ElementSizeControl(*this, *findChild<QSlider*>(QStringLiteral("ElementSizeSlider")));
     // The figure fields start as the texts the records carry before any analysis.
     showFigures(m_session.figures(), m_figureFields);

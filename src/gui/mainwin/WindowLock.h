@@ -27,7 +27,6 @@ public:
     // `keep` (the control that started the operation and ends it) is left as it is.
     void lock(const QWidget* keep = nullptr);
     void unlock();
-    bool isLocked() const { return m_locked; }
 
 private:
     struct RememberedWidget {
