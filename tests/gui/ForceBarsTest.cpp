@@ -5,6 +5,7 @@
 #include "mainwin/PanelColours.h"
 #include "text/NumberText.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <cmath>
@@ -159,6 +160,37 @@ TEST_F(ForceBars, FrontWheelDriveLaysTheRearBarsForwards)
     ASSERT_GT(propulsion->width(), 0);
     EXPECT_EQ(propulsion->x(), rearX());
     EXPECT_FALSE(bar("PropulsionRightShape")->isVisible());
+}
+
+// At the screens of school laptops and lab projectors, in every drive, no two force
+// labels of a frame overlap and every bar and label lies inside the drawing area.
+TEST_F(ForceBars, SimulateLabelsNeverOverlapAndEveryBarStaysOnTheSheetAtEverySize)
+{
+    for (const QSize& size : {QSize(1024, 768), QSize(1366, 768), QSize(1600, 1000)}) {
+        showNormalAt(size);
+        for (const char* drive : {"RWDBtn", "FWDBtn", "AWDBtn"}) {
+            click("VPSetBtn");
+            click(drive);
+            click("VPDynPerfBtn");
+            click("ToEndDynamicBtn");
+            QApplication::processEvents();
+            const std::string where = std::to_string(size.width()) + "x" + std::to_string(size.height()) + " " + drive;
+            const QRect sheet = win().image()->rect();
+            QList<QWidget*> labels;
+            for (QWidget* shown : win().image()->findChildren<QWidget*>()) {
+                if (!shown->isVisible())
+                    continue;
+                EXPECT_TRUE(sheet.contains(shown->geometry())) << where << " " << shown->objectName().toStdString();
+                if (qobject_cast<QLabel*>(shown))
+                    labels << shown;
+            }
+            for (int i = 0; i < labels.size(); ++i)
+                for (int j = i + 1; j < labels.size(); ++j)
+                    EXPECT_FALSE(labels[i]->geometry().intersects(labels[j]->geometry()))
+                        << where << " " << labels[i]->objectName().toStdString() << " over "
+                        << labels[j]->objectName().toStdString();
+        }
+    }
 }
 
 } // namespace brisko::gui::test

@@ -7,6 +7,7 @@
 #include "dialogs/TADWin.h"
 #include "mainwin/ElidedPathLabel.h"
 #include "mainwin/WidgetFactory.h"
+#include "render/BackgroundPainter.h"
 #include "text/NumberText.h"
 
 #include <QAbstractSlider>
@@ -83,7 +84,10 @@ protected:
         const QRect sheet = onScreen(win().image());
         EXPECT_TRUE(sheet.contains(box)) << "sheet " << sheet.x() << "," << sheet.y() << " box " << box.x() << ","
                                          << box.y() << " " << box.width() << "x" << box.height();
-        EXPECT_LT(box.top() - sheet.top(), 40);
+        // Near the paper's folded corner, never over it.
+        const QRect fold = foldedCorner(win().session().prototype().layout()).boundingRect().translated(sheet.topLeft());
+        EXPECT_FALSE(box.intersects(fold)) << "the box covers the paper's folded corner";
+        EXPECT_LT(box.top() - sheet.top(), 40 + fold.height());
         EXPECT_LT(sheet.right() - box.right(), 40);
         for (QWidget* control : visibleControls())
             EXPECT_FALSE(onScreen(control).intersects(box)) << control->objectName().toStdString();

@@ -65,7 +65,9 @@ ViewLayout layoutView(int availWidth, int availHeight, float pictureSize, int pr
 
 int availHeightShowingGround(int availWidth, int availHeight, int areaHeight)
 {
-    constexpr int kRimRoom = 4;
+    // Below the ground line: the wheels' rims, and in Simulate the traction bars that
+    // lie along the ground under the propulsion bars (6 px down, 4 px thick).
+    constexpr int kRimRoom = 12;
     const auto fits = [&](int h) {
         const ViewLayout v = layoutView(availWidth, h);
         return v.PaperViewHeight + nearest(kGroundBelowPaper * v.ViewScale) + kRimRoom <= areaHeight;

@@ -2,6 +2,7 @@
 
 #include "app/ScreenRoom.h"
 #include "dialogs/TADWin.h"
+#include "render/BackgroundPainter.h"
 #include "dialogs/TPortfolioWin.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/TRPWin.h"
@@ -19,6 +20,7 @@ Program::Program(Prompter& prompter)
     m_about = new TAbout(prompter, m_main.get());
     m_advisories = new TADWin(m_main.get());
     m_advisories->followArea(m_main->image());
+    m_advisories->keepClearOf([this] { return foldedCorner(m_main->session().prototype().layout()).boundingRect(); });
     m_portfolioBox = new TPortfolioWin(
         prompter, [this](const QString& path) { return m_main->attachPortfolio(path); }, m_main.get());
     connect(m_about, &QDialog::finished, this, &Program::aboutClosed);

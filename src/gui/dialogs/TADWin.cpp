@@ -93,10 +93,19 @@ void TADWin::followArea(QWidget* area)
     placeOverArea();
 }
 
-QPoint TADWin::placeInArea(const QRect& areaOnScreen, const QSize& frameSize)
+QPoint TADWin::placeInArea(const QRect& areaOnScreen, const QSize& frameSize, const QRect& keepClear)
 {
     const int left = std::max(areaOnScreen.left(), areaOnScreen.right() + 1 - kAreaMargin - frameSize.width());
-    return {left, areaOnScreen.top() + kAreaMargin};
+    int top = areaOnScreen.top() + kAreaMargin;
+    if (!keepClear.isEmpty() && QRect(QPoint(left, top), frameSize).intersects(keepClear))
+        top = keepClear.bottom() + 1 + kAreaMargin / 2;
+    return {left, top};
+}
+
+void TADWin::keepClearOf(std::function<QRect()> areaPart)
+{
+    m_keepClear = std::move(areaPart);
+    placeOverArea();
 }
 
 void TADWin::placeOverArea()
@@ -106,7 +115,8 @@ void TADWin::placeOverArea()
     const QRect areaOnScreen(m_area->mapToGlobal(QPoint(0, 0)), m_area->size());
     // The frame the window manager adds is part of what must stay inside the area.
     const QSize frame = frameGeometry().size().expandedTo(size());
-    move(placeInArea(areaOnScreen, frame));
+    const QRect clear = m_keepClear ? m_keepClear().translated(areaOnScreen.topLeft()) : QRect();
+    move(placeInArea(areaOnScreen, frame, clear));
 }
 
 bool TADWin::eventFilter(QObject* watched, QEvent* event)

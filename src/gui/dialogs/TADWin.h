@@ -2,6 +2,7 @@
 // The advisories window `ADWin`: one line per advisory that holds, shown while at
 // least one does. The checks themselves run elsewhere and hand their result here.
 #include <QPointer>
+#include <functional>
 #include <QWidget>
 
 namespace brisko::gui {
@@ -39,8 +40,12 @@ public:
     // Keeps the window over the top right corner of `area`, inside its main window,
     // also when that window moves or is resized.
     void followArea(QWidget* area);
-    // Where the window goes: its frame `frameSize` in the area's top right corner.
-    static QPoint placeInArea(const QRect& areaOnScreen, const QSize& frameSize);
+    // A part of the area the window keeps clear of (the paper's folded corner), in
+    // the area's own pixels.
+    void keepClearOf(std::function<QRect()> areaPart);
+    // Where the window goes: its frame `frameSize` in the area's top right corner,
+    // moved down below `keepClear` (on screen) where it would cover it.
+    static QPoint placeInArea(const QRect& areaOnScreen, const QSize& frameSize, const QRect& keepClear = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -50,6 +55,7 @@ private:
     void placeOverArea();
 
     QPointer<QWidget> m_area;
+    std::function<QRect()> m_keepClear;
     bool m_aside = false;
     bool m_anyShown = false;
 };
