@@ -179,14 +179,15 @@ TEST(Background, GridGroundAndTrackFollowTheState)
 
 TEST(Layout, AShortDrawingAreaGetsASmallerSheetWithItsGroundLineInside)
 {
-    // The drawing areas of a 1280 x 860 and a 1600 x 1000 window keep their sheets.
-    EXPECT_EQ(availHeightShowingGround(1280, 688, 618), 688);
+    // The drawing area of a 1600 x 1000 window keeps its sheet; that of a 1280 x 860
+    // one gives up a few pixels, so the traction bars under the ground line show.
     EXPECT_EQ(availHeightShowingGround(1600, 828, 758), 828);
+    EXPECT_GE(availHeightShowingGround(1280, 688, 618), 680);
     // That of a 1366 x 768 screen's window is too short for its sheet's ground line.
     const int lowered = availHeightShowingGround(1280, 596, 526);
     EXPECT_LT(lowered, 596);
     const ViewLayout v = layoutView(1280, lowered);
-    EXPECT_LE(v.PaperViewHeight + nearest(kGroundBelowPaper * v.ViewScale), 526 - 4);
+    EXPECT_LE(v.PaperViewHeight + nearest(kGroundBelowPaper * v.ViewScale), 526 - 12);
 }
 
 TEST(TemplatePicture, InnerLayerShowsTheChamberAsAHoleInASilverRing)

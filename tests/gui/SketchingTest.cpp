@@ -278,6 +278,7 @@ TEST_F(Sketching, AResizeDuringADrawingKeepsTheEdgesDrawnSoFar)
     ASSERT_TRUE(win().session().app().EditMode.DrawingOuter);
     const ViewLayout& now = layout();
     const QPoint middle = (viewPointOf(now, from) + viewPointOf(now, to)) / 2;
+    QApplication::processEvents();
     EXPECT_EQ(win().image()->canvas().pixelColor(middle), kSketchPen) << middle.x() << "," << middle.y();
     click("DrawCancelBtn");
 }

@@ -68,8 +68,11 @@ bool DrawingArea::fitCanvas()
 
 void DrawingArea::resizeEvent(QResizeEvent* event)
 {
-    if (fitCanvas())
+    if (fitCanvas()) {
         paintSheetBackground();
+        if (resizedAlone)
+            resizedAlone();
+    }
     QWidget::resizeEvent(event);
 }
 

@@ -2,6 +2,7 @@
 // The drawing sheet of the main window (`Image`): a widget showing a QImage on which
 // the drawing routines paint. It keeps the image the size of the widget.
 #include <QImage>
+#include <functional>
 #include <QWidget>
 
 namespace brisko::gui {
@@ -20,6 +21,9 @@ public:
     QRect paperRect() const;
     // Fills the background colour and draws the blank paper.
     void paintSheetBackground();
+    // Called after the area took a new size without the window's (the tool bar
+    // above it was arranged anew): the window lays the sheet out and draws it again.
+    std::function<void()> resizedAlone;
     // Gives the image the widget's size; a new image starts blank. True when it changed.
     bool fitCanvas();
 

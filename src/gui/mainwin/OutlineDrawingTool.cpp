@@ -74,8 +74,9 @@ void OutlineDrawingTool::sheetLaidOutAgain()
     const ViewLayout& layout = context().prototype().layout();
     const QVector<QPoint>& points = m_drawing.sketch().drawingPoints();
     QPainter painter(&context().sheet().canvas());
-    // Each stroke left its start and its end: the edge between them is red on the sheet.
-    for (int i = 0; i + 1 < points.size(); i += 2)
+    // The points in the order they were drawn: each stroke's start and end, and the
+    // band from one stroke's end to the next one's start, are red edges on the sheet.
+    for (int i = 0; i + 1 < points.size(); ++i)
         paintSketchSegment(painter, viewPointOf(layout, points[i]), viewPointOf(layout, points[i + 1]));
     painter.end();
     m_rubberShown = false;

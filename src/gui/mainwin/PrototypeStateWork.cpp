@@ -38,9 +38,8 @@ void enableButton(QWidget& root, const char* name, bool enabled)
 
 } // namespace
 
-// The template picture of the layer (the outer one when `arg` is set) drawn on the
-// sheet at the view's scale, over the paper's place.
-// The Print state shows the inner layer's template as it will print.
+// The Print state shows the inner layer's template picture on the sheet at the
+// view's scale, over the paper's place.
 void PrototypeRefresh::printWork()
 {
     Session& session = m_window.session();

@@ -156,6 +156,7 @@ private:
     DriveBox* m_driveBox = nullptr;
     DesignListBar* m_listBar = nullptr;
     SheetTools* m_sheetTools = nullptr;
+    QSize m_sheetSizeLaidOut; // the drawing area's size at the last laying out for a resize
     TPFWin* m_preferences = nullptr;
     TPPWin* m_paperPrototype = nullptr;
     TMSWin* m_materialDefinitions = nullptr;

@@ -19,6 +19,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace brisko::gui {
@@ -47,6 +48,13 @@ void TRPWin::buildWindow()
     m_setPanel = new SetStatePanel(m_session, nullptr);
     column->addWidget(buildTopBar());
     m_image = new DrawingArea;
+    // After the event that resized it, so that the window's own resize has been dealt with.
+    m_image->resizedAlone = [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (m_image->size() != m_sheetSizeLaidOut)
+                FormResize();
+        });
+    };
     createForceDisplay(m_image);
     column->addWidget(m_image, 1);
     column->addWidget(buildStatePanelArea());

@@ -86,6 +86,7 @@ void TRPWin::FormResize()
     m_refresh->buildDrawingResized();
     m_race->stop(); // the track is laid out anew: a race on the old one ends
     recomputeLayout();
+    m_sheetSizeLaidOut = m_image->size();
     if (m_session.app().CurrentState == ProcessState::Print) {
         SetProcessState(ProcessState::Print, ProcessState::Set);
         RefreshState(ProcessState::Set);
