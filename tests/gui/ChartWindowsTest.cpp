@@ -7,6 +7,7 @@
 #include "app/ProgramOptions.h"
 #include "dialogs/PFWin.h"
 #include "dialogs/RunChartView.h"
+#include "dialogs/TPDWin.h"
 #include "dialogs/TRCWin.h"
 #include "mainwin/RacePlayback.h"
 #include "render/RunChart.h"
@@ -248,6 +249,33 @@ TEST_F(ChartWindows, PreferenceShowsThePowerDesignerAndStaysOutOfDesignFiles)
     check->click();
     EXPECT_FALSE(item->isVisible());
     EXPECT_EQ(field(lastRecord(), 3), "Off");
+}
+
+TEST_F(ChartWindows, SweepCsvHoldsEveryCombinationTriedWithItsTime)
+{
+    win().PowerDesignClick();
+    TPDWin* pd = win().powerDesigner();
+    pd->findChild<QLineEdit*>(QStringLiteral("DWFromEF"))->setText(QStringLiteral("4"));
+    pd->findChild<QLineEdit*>(QStringLiteral("DWToEF"))->setText(QStringLiteral("5"));
+    press(pd, "PDGoBtn");
+    while (pd->SweepStep()) {
+    }
+    ASSERT_EQ(pd->trials().size(), 3u);
+    const QString path = dir.filePath(QStringLiteral("sweep.csv"));
+    prompter.answerFile(path);
+    press(pd, "SweepExportBtn");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines[0], "Spring width (in),Spring length (in),Drive wheel dia (in),Time to 15 ft (sec)");
+    for (int i = 0; i < 3; ++i) {
+        const SweepTrial& t = pd->trials()[i];
+        EXPECT_EQ(lines[i + 1], QStringList({t.Combination.Width, t.Combination.Length, t.Combination.Wheel, t.Time})
+                                    .join(QLatin1Char(',')));
+    }
+    EXPECT_EQ(field(lastRecord(), 2), "121");
+    EXPECT_EQ(field(lastRecord(), 3), "Sweep");
 }
 
 class PowerDesignerOption : public ProgramFixture {

@@ -229,7 +229,8 @@ RunChartLayout runChartLayout(const QSizeF& size, const std::vector<ChartRun>& r
     const double distanceHeight = plots * 0.55;
     RunChartLayout layout;
     const AxisRange time = roundedRange(0, longestTime(runs), 8);
-    layout.Distance = {QRectF(left, kGap, width, distanceHeight), time, roundedRange(0, farthest(runs), 5)};
+    // Room above the 15 ft line for its label, also when a run ends just short of it.
+    layout.Distance = {QRectF(left, kGap, width, distanceHeight), time, roundedRange(0, farthest(runs) * 1.08, 5)};
     const auto [low, high] = speedSpan(runs);
     layout.Speed = {QRectF(left, kGap + distanceHeight + bottom, width, plots - distanceHeight), time,
                     roundedRange(low, high, 4)};
