@@ -1,11 +1,13 @@
 // brisko-figures: the figures the Build, Analyze and Simulate states show for a
 // preset design, one "Name: text" line each, computed by the same code as the
 // program.
+#include "analysis/ChartCsv.h"
 #include "analysis/FigureSheet.h"
 #include "analysis/PowerSweep.h"
 #include "analysis/VirtualPrototype.h"
 #include "model/MaterialLibrary.h"
 #include "persist/DesignFile.h"
+#include "persist/WholeFile.h"
 #include "model/Presets.h"
 #include "output/PaperPrototypeFiles.h"
 #include "output/TemplateSvg.h"
@@ -30,7 +32,7 @@ const char* const kUsage =
     "                      [--print-pdf PATH [--what report|inner|outer|wheels|set]\n"
     "                       [--paper letter|a4|a5|legal]] [--export-svg FOLDER]\n"
     "       brisko-figures (--preset NAME | --file PATH) --sweep [--sw FROM,TO,STEP]\n"
-    "                      [--sl FROM,TO,STEP] [--dw FROM,TO,STEP]\n"
+    "                      [--sl FROM,TO,STEP] [--dw FROM,TO,STEP] [--csv FILE]\n"
     "\n"
     "Prints the figures Brisko shows in the Build, Analyze and Simulate states for a\n"
     "preset design or a design file, one \"Name: text\" line each, with the texts the\n"
@@ -58,6 +60,8 @@ const char* const kUsage =
     "                     diameter (--dw), defaults 1.5,1.5,1.5 36,36,4 and 4,7.5,0.5:\n"
     "                     one \"Combination: width length wheel time\" line each, then\n"
     "                     the best time and combination as the Power Designer shows them\n"
+    "  --csv FILE         with --sweep, also write every combination tried and its time\n"
+    "                     as the Power Designer's Export CSV... writes them\n"
     "  --help             this text\n"
     "\n"
     "Exit status: 0 on success, 2 for an unknown preset or option, a refused design\n"
@@ -78,6 +82,7 @@ struct Options {
     bool help = false;
     bool sweep = false;
     SweepFormTexts ranges;
+    QString sweepCsv;
 };
 
 [[noreturn]] void fail(const QString& message)
@@ -171,6 +176,8 @@ Options parse(const QStringList& args)
             o.file = value;
         } else if (key == QLatin1String("--save")) {
             o.save = value;
+        } else if (key == QLatin1String("--csv")) {
+            o.sweepCsv = value;
         } else if (key == QLatin1String("--print-pdf")) {
             o.pdf = value;
         } else if (key == QLatin1String("--what")) {
@@ -230,7 +237,8 @@ void print(const VirtualPrototype& vp, const CarDesign& design)
 
 // The sweep as the Power Designer runs it, one line per combination tried, then the
 // four best texts it shows ("-" when no combination reached 15 ft).
-void printSweep(const CarDesign& design, const MaterialLibrary& materials, const SweepFormTexts& ranges)
+void printSweep(const CarDesign& design, const MaterialLibrary& materials, const SweepFormTexts& ranges,
+                const QString& csvPath)
 {
     const SweepCheck check = checkSweepForm(ranges);
     if (!check.Plan)
@@ -241,6 +249,9 @@ void printSweep(const CarDesign& design, const MaterialLibrary& materials, const
         std::printf("Combination: %s %s %s %s\n", qPrintable(c.Width), qPrintable(c.Length), qPrintable(c.Wheel),
                     qPrintable(sweep.lastTime()));
     }
+    QString reason;
+    if (!csvPath.isEmpty() && !writeFileWhole(csvPath, sweepCsv(sweep.trials()), &reason))
+        fail(csvPath + QStringLiteral(": ") + reason);
     const SweepBest& best = sweep.best();
     const QString none = QStringLiteral("-");
     line("BestYet", best.found() ? best.Time : none);
@@ -309,7 +320,7 @@ int main(int argc, char** argv)
         design.ElementStepSize = *options.element;
 
     if (options.sweep) {
-        printSweep(design, loaded.materials, options.ranges);
+        printSweep(design, loaded.materials, options.ranges, options.sweepCsv);
         return 0;
     }
 

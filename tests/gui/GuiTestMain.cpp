@@ -1,5 +1,7 @@
 // The GUI tests need one application object for all widgets.
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <gtest/gtest.h>
 
@@ -27,6 +29,9 @@ int main(int argc, char** argv)
     QTemporaryFile screenConfig;
     configureOffscreenScreen(screenConfig);
     QApplication app(argc, argv);
+    // The program's settings go to a folder of the run's own, never the user's.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

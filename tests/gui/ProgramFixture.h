@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -26,7 +27,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        program = std::make_unique<Program>(prompter);
+        // The program's settings of this test alone, never the user's.
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath(QStringLiteral("settings")));
+        program = std::make_unique<Program>(prompter, options);
         program->quitApplication = [] {};
         // The 3D build runs unpaced: no test waits for the clock.
         win().findChild<BuildView*>(QStringLiteral("BuildView"))->setStartingSizeBuildMilliseconds(0);
@@ -114,6 +117,7 @@ protected:
 
     QTemporaryDir dir;
     ScriptedPrompter prompter;
+    ProgramOptions options; // the command line, set before SetUp
     std::unique_ptr<Program> program;
 };
 

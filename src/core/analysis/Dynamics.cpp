@@ -131,6 +131,7 @@ void record(const RunState& s, RaceTrace& trace)
     if (s.i > kLastTraceEntry || trace.Distance[s.i] >= 0.0f)
         return;
     trace.Distance[s.i] = s.d;
+    trace.Speed[s.i] = s.v;
     trace.Skid[s.i] = (s.skidL || s.skidR) ? 1 : 0;
 }
 

@@ -140,6 +140,7 @@ bool PowerSweep::runNext()
     m_lastTime = sweepTimeText(m_design, m_materials);
     m_last = {m_design.SpringWidth, m_design.SpringLength, m_design.DriveWheelDiameter};
     ++m_tried;
+    m_trials.push_back({m_last, m_lastTime});
     m_lastImproved = beatsBest(m_lastTime, m_best);
     if (m_lastImproved)
         m_best = {m_lastTime, m_last};

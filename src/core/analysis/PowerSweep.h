@@ -51,6 +51,13 @@ struct SweepCombination {
     QString Width, Length, Wheel;
 };
 
+// A combination as it ran (the texts after the sizing's corrections) and the text
+// of its time field.
+struct SweepTrial {
+    SweepCombination Combination;
+    QString Time;
+};
+
 // The best combination so far; the time starts as "99999".
 struct SweepBest {
     QString Time = QStringLiteral("99999");
@@ -86,6 +93,8 @@ public:
     const SweepCombination& last() const { return m_last; }
     const QString& lastTime() const { return m_lastTime; }
     const SweepBest& best() const { return m_best; }
+    // Every combination run so far, in order.
+    const std::vector<SweepTrial>& trials() const { return m_trials; }
     // The combination last tried became the best.
     bool lastImproved() const { return m_lastImproved; }
 
@@ -102,6 +111,7 @@ private:
     SweepCombination m_last;
     QString m_lastTime;
     SweepBest m_best;
+    std::vector<SweepTrial> m_trials;
 };
 
 } // namespace brisko

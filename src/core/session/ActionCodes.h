@@ -27,6 +27,11 @@ inline constexpr Action RenameDesign{-2, 67, "RenameAction"};
 inline constexpr Action ChangeDesign{-2, 69, "DesignListAction"};
 inline constexpr Action PowerDesign{-2, 70, "PowerDesign"};
 inline constexpr Action ViewPortfolio{-2, 71, "ViewDP"};
+// The charts and the teacher's setting, codes of our own (listed in the README).
+inline constexpr Action OpenChart{-2, 120, "Chart"};
+inline constexpr Action ExportChartCsv{-2, 121, "ExportChartCSV"};
+inline constexpr Action PrintChart{-2, 122, "PrintChart"};
+inline constexpr Action PowerDesignerSetting{-2, 123, "ShowPowerDesigner"};
 // The design-process states, entered and worked in.
 inline constexpr Action SetState{1, 101, "VPSet"};
 inline constexpr Action BuildState{3, 201, "VPBuild"};

@@ -12,10 +12,11 @@
 
 namespace brisko::gui {
 
-Program::Program(Prompter& prompter)
+Program::Program(Prompter& prompter, const ProgramOptions& options)
     : quitApplication([] { QCoreApplication::exit(0); })
     , m_main(std::make_unique<TRPWin>(prompter))
 {
+    m_main->allowPowerDesigner(options.PowerDesigner);
     QCoreApplication::instance()->installEventFilter(new ScreenKeeper(this));
     m_about = new TAbout(prompter, m_main.get());
     m_advisories = new TADWin(m_main.get());

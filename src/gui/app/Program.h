@@ -1,6 +1,8 @@
 #pragma once
 // The program's windows and its start: the About box opens first; its first closing
 // runs the start-up, which asks for the design portfolio.
+#include "app/ProgramOptions.h"
+
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -19,7 +21,7 @@ class TRPWin;
 class Program : public QObject {
     Q_OBJECT
 public:
-    explicit Program(Prompter& prompter);
+    explicit Program(Prompter& prompter, const ProgramOptions& options = {});
     ~Program() override;
 
     TRPWin& mainWindow() { return *m_main; }

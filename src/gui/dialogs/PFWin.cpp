@@ -3,7 +3,9 @@
 #include "mainwin/ParameterFieldEvents.h"
 #include "session/ParameterEntry.h"
 #include "session/Session.h"
+#include "session/TeacherSettings.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -54,6 +56,7 @@ TPFWin::TPFWin(ParameterEntry& entry, QWidget* parent)
     buttons->addWidget(m_cancelBtn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildPreferencesBox());
+    layout->addWidget(buildTeacherBox());
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -129,6 +132,24 @@ QGroupBox* TPFWin::buildChamberBox()
     return box;
 }
 
+// The program's own setting for this computer: it does not travel with a design.
+QGroupBox* TPFWin::buildTeacherBox()
+{
+    auto* box = new QGroupBox(QStringLiteral("For teachers (this computer)"), this);
+    box->setObjectName(QStringLiteral("TeacherBox"));
+    m_powerDesignerCheck = new QCheckBox(QStringLiteral("Show the Power Designer"), box);
+    m_powerDesignerCheck->setObjectName(QStringLiteral("ShowPowerDesignerCheck"));
+    m_powerDesignerCheck->setToolTip(QStringLiteral(
+        "Shows History > Power Design..., which searches spring and wheel sizes for the fastest car"));
+    connect(m_powerDesignerCheck, &QCheckBox::toggled, this, [this](bool on) {
+        changePowerDesignerSetting(m_entry->session(), on);
+        emit powerDesignerSettingChanged();
+    });
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(m_powerDesignerCheck);
+    return box;
+}
+
 void TPFWin::showFieldText(int code)
 {
     const auto& fields = m_entry->session().fields();
@@ -153,6 +174,8 @@ void TPFWin::showDesign()
     const QSignalBlocker quietOct(m_octBtn);
     const QSignalBlocker quietCirc(m_circBtn);
     (octagonal ? m_octBtn : m_circBtn)->setChecked(true);
+    const QSignalBlocker quietSetting(m_powerDesignerCheck);
+    m_powerDesignerCheck->setChecked(powerDesignerSetting());
 }
 
 // Enter presses OK without leaving the field: the field is left first, as a click

@@ -12,6 +12,7 @@ class QPushButton;
 class QRadioButton;
 class QGroupBox;
 class QGridLayout;
+class QCheckBox;
 
 namespace brisko {
 class ParameterEntry;
@@ -26,12 +27,18 @@ class TPFWin : public QDialog {
 public:
     TPFWin(ParameterEntry& entry, QWidget* parent);
 
-    // Shows the session's field texts and chamber shape, logging nothing.
+    // Shows the session's field texts and chamber shape and the teacher's setting,
+    // logging nothing.
     void showDesign();
+
+signals:
+    // "Show the Power Designer" was switched (and kept in the program's settings).
+    void powerDesignerSettingChanged();
 
 private:
     QGroupBox* buildPreferencesBox();
     QGroupBox* buildChamberBox();
+    QGroupBox* buildTeacherBox();
     QLineEdit* addValueRow(QGridLayout* grid, int row, const char* name, const QString& caption,
                            const QString& defaultText);
     void showFieldText(int code);
@@ -45,6 +52,7 @@ private:
     QLineEdit* m_stepSizeEF = nullptr;
     QRadioButton* m_octBtn = nullptr;
     QRadioButton* m_circBtn = nullptr;
+    QCheckBox* m_powerDesignerCheck = nullptr;
     QPushButton* m_okBtn = nullptr;
     QPushButton* m_cancelBtn = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "dialogs/TPDWin.h"
 
+#include "analysis/ChartCsv.h"
 #include "model/Validation.h"
+#include "session/ChartExport.h"
 #include "session/ParameterEntry.h"
 #include "session/Session.h"
 #include "session/TypedApply.h"
@@ -110,8 +112,11 @@ TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
     m_useBestBtn = namedButton("UseBestBtn", QStringLiteral("Use best"));
     m_useBestBtn->setToolTip(QStringLiteral("Type the best combination into the design and apply it"));
     m_useBestBtn->setEnabled(false);
+    m_exportBtn = namedButton("SweepExportBtn", QStringLiteral("Export CSV..."));
+    m_exportBtn->setToolTip(QStringLiteral("Every combination of the last sweep with its time to 15 ft"));
+    m_exportBtn->setEnabled(false);
     QPushButton* cancel = namedButton("PDCancelBtn", QStringLiteral("Cancel"));
-    for (QPushButton* b : {m_goBtn, stop, m_useBestBtn, cancel})
+    for (QPushButton* b : {m_goBtn, stop, m_useBestBtn, m_exportBtn, cancel})
         buttons->addWidget(b);
     column->addLayout(buttons);
 
@@ -119,6 +124,7 @@ TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
     connect(stop, &QPushButton::clicked, this, &TPDWin::Button1Click);
     connect(m_useBestBtn, &QPushButton::clicked, this, &TPDWin::UseBestBtnClick);
     connect(cancel, &QPushButton::clicked, this, &TPDWin::PDCancelBtnClick);
+    connect(m_exportBtn, &QPushButton::clicked, this, &TPDWin::SweepExportBtnClick);
 
     m_stepper = new QTimer(this);
     m_stepper->setInterval(0);
@@ -163,6 +169,8 @@ void TPDWin::PDGoBtnClick()
     if (count > kConfirmAbove && !confirmLargeSweep(count))
         return;
     m_tried.clear();
+    m_trials.clear();
+    m_exportBtn->setEnabled(false);
     m_offered.reset();
     m_useBestBtn->setEnabled(false);
     m_goBtn->setEnabled(false);
@@ -189,6 +197,7 @@ bool TPDWin::SweepStep()
         return false;
     }
     m_tried.push_back(m_sweep->lastWritten());
+    m_trials = m_sweep->trials();
     if (m_sweep->lastImproved())
         showBest(m_sweep->best()); // at once, while the sweep goes on
     showProgress();
@@ -225,6 +234,7 @@ void TPDWin::finishSweep()
     m_sweep.reset();
     m_goBtn->setEnabled(true);
     m_useBestBtn->setEnabled(m_offered.has_value());
+    m_exportBtn->setEnabled(!m_trials.empty());
     m_session.requestRefresh(m_session.app().CurrentState);
     emit sweepEnded();
 }
@@ -250,6 +260,19 @@ void TPDWin::UseBestBtnClick()
         return;
     typeAndApply(m_entry, {{18, m_offered->Wheel}, {15, m_offered->Length}, {14, m_offered->Width}});
     emit sweepEnded();
+}
+
+} // namespace brisko::gui
+
+namespace brisko::gui {
+
+void TPDWin::SweepExportBtnClick()
+{
+    if (m_sweep || m_trials.empty())
+        return;
+    const ChartCsvRequest request{QStringLiteral("Export Power Sweep"), QStringLiteral("Power sweep.csv"),
+                                  QStringLiteral("Sweep")};
+    exportChartCsv(m_session, request, sweepCsv(m_trials));
 }
 
 } // namespace brisko::gui

@@ -30,12 +30,16 @@ public:
     void Button1Click(); // STOP
     void PDCancelBtnClick();
     void UseBestBtnClick();
+    // Every combination of the last sweep with its time, as a CSV file.
+    void SweepExportBtnClick();
 
     // Runs the next combination of the running sweep; false once the sweep is over.
     bool SweepStep();
     bool isSweeping() const { return m_sweep.has_value(); }
     // The combinations tried by the running or the last sweep, in order.
     const std::vector<SweepCombination>& triedCombinations() const { return m_tried; }
+    // The combinations as they ran, with their times.
+    const std::vector<SweepTrial>& trials() const { return m_trials; }
 
 signals:
     // After a sweep, and after Use best, the main window shows the design again.
@@ -55,10 +59,12 @@ private:
     QTimer* m_stepper = nullptr;
     std::optional<PowerSweep> m_sweep;
     std::vector<SweepCombination> m_tried;
+    std::vector<SweepTrial> m_trials;
     std::optional<SweepCombination> m_offered; // the best of the last sweep, for Use best
     QLabel* m_progress = nullptr;
     QPushButton* m_goBtn = nullptr;
     QPushButton* m_useBestBtn = nullptr;
+    QPushButton* m_exportBtn = nullptr;
 };
 
 } // namespace brisko::gui

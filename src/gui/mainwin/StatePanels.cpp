@@ -249,7 +249,9 @@ QWidget* createDynamicPanel()
                                  QStringLiteral("Step forward in time")), 0, 1);
     layout->addWidget(makePlayButton(QStringLiteral("ToEndDynamicBtn"), QStringLiteral(">|"),
                                  QStringLiteral("View the entire cycle")), 0, 2);
-    layout->addWidget(makeLabel(QStringLiteral("DynamicLabel"), QString()), 0, 3);
+    layout->addWidget(makeButton(QStringLiteral("ChartBtn"), QStringLiteral("Chart..."),
+                                 QStringLiteral("Distance and speed of the runs against time")), 0, 3);
+    layout->addWidget(makeLabel(QStringLiteral("DynamicLabel"), QString()), 0, 4);
     // Room for the longest texts the run writes into them, so they never cut.
     const auto runLabel = [](QLabel* label, const char* longest) {
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(longest)) + 6);
@@ -288,6 +290,10 @@ QWidget* createRaceStatePanel()
     speed->addWidget(makeSlider(QStringLiteral("RaceSlider"), 2, 1, speedHint));
     speed->addWidget(makeTickCaptions({QStringLiteral("0.25x"), QStringLiteral("0.5x"), QStringLiteral("1x")}));
     bevelLayout->addLayout(speed, 1);
+    QPushButton* chart = makeButton(QStringLiteral("RaceChartBtn"), QStringLiteral("Chart..."),
+                                    QStringLiteral("Distance and speed of the raced runs against time"));
+    chart->setEnabled(false); // until a race has run to its end
+    bevelLayout->addWidget(chart, 0, Qt::AlignVCenter);
     row->addWidget(bevel, 1);
     return hidden(panel);
 }

@@ -31,6 +31,7 @@ class TMSWin;
 class TPDWin;
 class TPFWin;
 class TPPWin;
+class TRCWin;
 
 class TRPWin : public QMainWindow {
     Q_OBJECT
@@ -50,6 +51,7 @@ public:
     TCHWin* designHistory() const { return m_designHistory; }
     TCSWin* classStandings() const { return m_classStandings; }
     TPDWin* powerDesigner() const { return m_powerDesigner; }
+    TRCWin* runChart() const { return m_runChart; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
     PanelFigureFields& figureFields() { return m_figureFields; }
 
@@ -83,6 +85,15 @@ public:
     void ViewDesignHistoryClick();
     void ClassStandingsClick();
     void QuitClick();
+
+    // The run charts: the Simulate state's (every simulated design) and the Race
+    // state's (the raced lanes, after the race).
+    void ChartBtnClick();
+    void RaceChartBtnClick();
+    // The Power Designer's menu item is shown and enabled while the teacher's
+    // setting or the command line (`forced`) says so.
+    void allowPowerDesigner(bool forced);
+    void showPowerDesignerItem();
 
     // Design operations.
     void ResetDesignDefaults();
@@ -122,6 +133,8 @@ private:
     void installSessionHooks();
     void installPrototypeRefresh();
     void installDesignWindows();
+    void installCharts();
+    QVector<int> racedPositions() const;
     void recomputeLayout();
     bool isBuildDrawing() const;
     void openDesign();
@@ -164,6 +177,8 @@ private:
     TCSWin* m_classStandings = nullptr;
     QVector<int> m_raceLanes; // the positions the next race runs; empty: the first 16
     TPDWin* m_powerDesigner = nullptr;
+    TRCWin* m_runChart = nullptr;
+    bool m_powerDesignerForced = false;
     ElementSizeControl* m_elementSize = nullptr;
     std::unique_ptr<PrototypeRefresh> m_refresh;
     QTimer* m_raceClock = nullptr;

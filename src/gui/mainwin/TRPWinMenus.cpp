@@ -63,7 +63,7 @@ void TRPWin::buildMenus()
     QMenu* history = bar->addMenu(QStringLiteral("History"));
     history->setObjectName(QStringLiteral("History1"));
     QAction* power = addItem(history, "PowerDesign1", QStringLiteral("Power Design..."));
-    power->setVisible(false);
+    power->setVisible(false); // until a teacher allows it (showPowerDesignerItem)
     power->setEnabled(false);
     connect(power, &QAction::triggered, this, &TRPWin::PowerDesignClick);
     connect(addItem(history, "ViewDesignHistory1", QStringLiteral("View Design History...")), &QAction::triggered,

@@ -31,10 +31,7 @@ void TRPWin::buildRaceClock()
 // track fills the drawing sheet.
 void TRPWin::Race()
 {
-    QVector<int> positions = m_raceLanes;
-    if (positions.isEmpty())
-        for (int i = 0; i < std::min(kRaceLanes, m_session.designs().count()); ++i)
-            positions << i;
+    const QVector<int> positions = racedPositions();
     std::array<RaceEntry, kRaceLanes> entries;
     int currentLane = -1;
     for (int lane = 0; lane < std::min<int>(kRaceLanes, positions.size()); ++lane) {
@@ -51,12 +48,14 @@ void TRPWin::Race()
             currentLane = lane;
     }
     const TrackGeometry track = TrackGeometry::fromClient(m_image->width(), m_image->height(), 0, 0);
+    setEnabledByName("RaceChartBtn", false);
     m_race->start(entries, currentLane, track);
 }
 
 void TRPWin::TimerTimer()
 {
     m_race->tick();
+    setEnabledByName("RaceChartBtn", !m_race->isRunning()); // the chart of a race run to its end
 }
 
 void TRPWin::RaceSliderChange(int position)

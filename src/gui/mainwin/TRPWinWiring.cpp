@@ -50,6 +50,7 @@ void TRPWin::installDesignWindows()
     };
     m_powerDesigner = new TPDWin(m_setPanel->entry(), this);
     connect(m_powerDesigner, &TPDWin::sweepEnded, this, [this] { m_setPanel->showDesign(); });
+    installCharts();
 }
 
 void TRPWin::showPreferences()
