@@ -1,0 +1,75 @@
+#include "persist/PortfolioRecordCheck.h"
+
+#include <QLocale>
+#include <QString>
+#include <algorithm>
+
+namespace brisko {
+
+namespace {
+
+constexpr int kLowestStage = -4;
+constexpr int kHighestStage = 8;
+constexpr int kHighestCode = 999;
+
+bool hasControlBytes(const QByteArray& line)
+{
+    return std::any_of(line.begin(), line.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7f;
+    });
+}
+
+// A whole number of at most four digits, with an optional minus sign, in [low, high].
+bool wholeNumberIn(const QByteArray& text, int low, int high)
+{
+    const qsizetype digits = text.startsWith('-') ? text.size() - 1 : text.size();
+    if (digits < 1 || digits > 4)
+        return false;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= low && value <= high;
+}
+
+bool flagsReadable(const QList<QByteArray>& fields)
+{
+    for (int i = kFirstFlagField; i < kRecordFields; ++i)
+        if (fields[i] != "1" && fields[i] != "0" && fields[i] != "-")
+            return false;
+    return true;
+}
+
+} // namespace
+
+QDate recordDate(const QByteArray& text)
+{
+    QDate date = QLocale::system().toDate(QString::fromLatin1(text), QLocale::ShortFormat);
+    // A two-digit year reads as 19xx; the program wrote it this century.
+    if (date.isValid() && date.year() < 1970)
+        date = date.addYears(100);
+    return date;
+}
+
+RecordFault checkRecord(const QByteArray& line, const QList<QByteArray>& fields, RecordOrder& order)
+{
+    if (hasControlBytes(line))
+        return RecordFault::ControlBytes;
+    if (fields.size() != kRecordFields)
+        return RecordFault::FieldCount;
+    if (!wholeNumberIn(fields[0], kLowestStage, kHighestStage))
+        return RecordFault::Stage;
+    if (!wholeNumberIn(fields[1], 0, kHighestCode))
+        return RecordFault::Code;
+    if (!flagsReadable(fields))
+        return RecordFault::Flag;
+    // A date in another format (the system's settings changed) is taken as it is.
+    const QDate date = recordDate(fields[kDateField]);
+    if (date.isValid()) {
+        if (date > order.today.addDays(1) || (order.lastDate.isValid() && date < order.lastDate))
+            return RecordFault::DateOrder;
+        order.lastDate = date;
+    }
+    return RecordFault::None;
+}
+
+} // namespace brisko
