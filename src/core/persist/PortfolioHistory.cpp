@@ -20,7 +20,7 @@ int chartY(double y)
     return nearest(std::clamp(y, -kFarOffChart, kFarOffChart));
 }
 
-double figure(const QByteArray& text)
+double figure(QByteArrayView text)
 {
     const auto value = toDouble(QString::fromLatin1(text));
     return value && std::isfinite(*value) ? *value : 0.0;
@@ -31,12 +31,12 @@ int modeYOf(int stage)
     return 300 + 30 * stage;
 }
 
-HistoryPoint pointOf(int stage, const QList<QByteArray>& fields, const std::array<bool, 8>& flags)
+HistoryPoint pointOf(int stage, const RecordFields& fields, const std::array<bool, 8>& flags)
 {
     HistoryPoint p;
     p.modeY = modeYOf(stage);
-    const double seconds = figure(fields[6]);
-    const double feet = figure(fields[7]);
+    const double seconds = figure(fields.field[6]);
+    const double feet = figure(fields.field[7]);
     if (feet < 15)
         p.timeY = -1; // the car did not reach 15 ft: above the window
     else if (seconds >= 0.01)
@@ -52,19 +52,24 @@ HistoryPoint pointOf(int stage, const QList<QByteArray>& fields, const std::arra
 bool readHistoryLine(const QByteArray& raw, HistoryReading& reading, std::optional<HistoryPoint>& point)
 {
     point.reset();
-    QByteArray line = raw;
+    QByteArrayView line = raw;
     if (line.endsWith('\r'))
         line.chop(1);
-    line.replace('[', QByteArray()).replace(']', QByteArray());
-    const QList<QByteArray> fields = line.split(',');
+    QByteArray cleaned; // the brackets dropped, where there are any
+    if (line.contains('[') || line.contains(']')) {
+        cleaned = line.toByteArray();
+        cleaned.replace('[', QByteArray()).replace(']', QByteArray());
+        line = cleaned;
+    }
+    const RecordFields fields = splitRecord(line);
     if (checkRecord(line, fields, reading.order) != RecordFault::None)
         return false;
     for (int i = 0; i < 8; ++i) {
-        const QByteArray& flag = fields[kFirstFlagField + i];
+        const QByteArrayView flag = fields.field[size_t(kFirstFlagField + i)];
         if (flag != "-")
             reading.flags[size_t(i)] = flag == "1"; // "-": not evaluated, the last known value stays
     }
-    const int stage = fields[0].toInt();
+    const int stage = fields.field[0].toInt();
     if (stage >= 0)
         point = pointOf(stage, fields, reading.flags);
     return true;

@@ -5,8 +5,9 @@
 // record before it and no later than today. Anything else is damage (a line cut
 // short, binary garbage, an edit by hand) and is skipped rather than drawn.
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDate>
-#include <QList>
+#include <array>
 
 namespace brisko {
 
@@ -16,18 +17,29 @@ enum class RecordFault { None, ControlBytes, FieldCount, Stage, Code, Flag, Date
 struct RecordOrder {
     QDate lastDate;           // of the last record accepted with a date that reads
     QDate today = QDate::currentDate();
+    // The last date text read and what it read as: records of one day share it.
+    QByteArray dateText;
+    QDate dateRead;
 };
 
 inline constexpr int kRecordFields = 22;
 inline constexpr int kFirstFlagField = 14; // field 15, counted from 0
 inline constexpr int kDateField = 11;      // field 12, counted from 0
 
-// Checks `fields` (split at commas, the line end and brackets already dropped)
-// and, when they pass, moves `order` on to this record's date.
-RecordFault checkRecord(const QByteArray& line, const QList<QByteArray>& fields, RecordOrder& order);
+// The fields of a line, as views into it; `count` is the number of fields the line
+// has, up to one more than a record has.
+struct RecordFields {
+    std::array<QByteArrayView, kRecordFields> field;
+    int count = 0;
+};
+RecordFields splitRecord(QByteArrayView line);
+
+// Checks `line` (its line end and brackets already dropped) split into `fields`
+// and, when it passes, moves `order` on to this record's date.
+RecordFault checkRecord(QByteArrayView line, const RecordFields& fields, RecordOrder& order);
 
 // The record's date as the program writes it (the system's short date format);
 // an invalid date when the text does not read as one.
-QDate recordDate(const QByteArray& text);
+QDate recordDate(QByteArrayView text);
 
 } // namespace brisko
