@@ -293,7 +293,10 @@ bool parseDesignFile(const QString& path, OlderLayout older, DesignFileContents&
     QString reason;
     if (!openRegularForReading(path, file, &reason))
         return refuse(QStringLiteral("The design file \"%1\" cannot be opened: %2").arg(path, reason));
-    // Whatever size the file gives, no more than one byte past the limit is read.
+    // Whatever size the file gives (a sparse file of gigabytes reads as zeros), no
+    // more than one byte past the limit is read.
+    if (file.size() > kMaxDesignFileBytes)
+        return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is far too large for a design file.").arg(path));
     const QByteArray bytes = file.read(kMaxDesignFileBytes + 1);
     if (bytes.size() > kMaxDesignFileBytes)
         return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is far too large for a design file.").arg(path));
