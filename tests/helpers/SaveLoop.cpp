@@ -4,6 +4,7 @@
 #include "model/MaterialLibrary.h"
 #include "model/Presets.h"
 #include "persist/DesignFile.h"
+#include "persist/DesignFileMaterials.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,12 +14,22 @@ using namespace brisko;
 
 namespace {
 
-// Enough materials that one save takes long enough to be killed in the middle.
+// As many materials as a design file holds (about 200 KB), so that a save takes
+// long enough to be killed in the middle.
 MaterialLibrary manyMaterials(int version)
 {
     MaterialLibrary materials;
-    for (int i = 0; i < 300; ++i)
-        materials.addBoard({QStringLiteral("Board %1 of version %2").arg(i).arg(version), "0.25", "0.0031"});
+    const QString tag = QStringLiteral(" of version %1").arg(version);
+    for (int i = 0; i < kMaxDefinedMaterials; ++i) {
+        const QString n = QString::number(i) + tag;
+        materials.addBoard({QStringLiteral("Board ") + n, "0.25", "0.0031"});
+        materials.addAxle({QStringLiteral("Axle ") + n, "0.018"});
+        materials.addTread({QStringLiteral("Tread ") + n, "0.85"});
+        SpringMaterial spring{QStringLiteral("Spring ") + n, "0.010", "0.045", "1.0", {}};
+        for (int k = 0; k < kTorqueCurveEntries; ++k)
+            spring.TorqueCurve[k] = QString::number(0.9 - k * 0.0125, 'f', 4);
+        materials.addSpring(spring);
+    }
     return materials;
 }
 
