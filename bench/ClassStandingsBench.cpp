@@ -59,3 +59,33 @@ void rankClass(benchmark::State& state)
 } // namespace
 
 BENCHMARK(rankClass)->Name("BM_ClassStandings")->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+namespace {
+
+// Rows arriving one at a time, as the window adds them while files are analysed:
+// `state.range(0)` analysed rows (copies of one analysed design with their own
+// figures) and a tenth as many refused files.
+void BM_StandingsRowsArriving(benchmark::State& state)
+{
+    const StandingRow analysed = analyseDesignFile(classFiles().front());
+    const int count = int(state.range(0));
+    for (auto _ : state) {
+        ClassStandings standings;
+        for (int i = 0; i < count; ++i) {
+            StandingRow row = analysed;
+            row.FileName = QStringLiteral("Design %1.brsk").arg(i);
+            if (i % 10 == 9) {
+                row.Refused = true;
+                row.Message = QStringLiteral("unreadable");
+            } else {
+                row.TimeHundredths = 150 + (i * 7919) % 400;
+            }
+            standings.add(std::move(row));
+        }
+        benchmark::DoNotOptimize(standings.rankedCount());
+    }
+    state.SetComplexityN(count);
+}
+BENCHMARK(BM_StandingsRowsArriving)->Arg(250)->Arg(500)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond)->Complexity();
+
+} // namespace

@@ -21,6 +21,8 @@
 #include <atomic>
 #include <QTableView>
 
+#include <sys/stat.h>
+
 namespace brisko::gui::test {
 namespace {
 
@@ -131,6 +133,31 @@ TEST_F(ClassStandingsWindowTest, ARefusedFilesWholeReasonReadsBelowTheTableWitho
     table->selectRow(0);
     EXPECT_TRUE(details->toPlainText().startsWith(QStringLiteral("1. ") + rows.first().DesignName));
     EXPECT_FALSE(details->toPlainText().contains(refused->Message));
+}
+
+// A pipe, a link loop and a folder named like a design file are refused rows, each
+// with its reason under the table, and the window never waits on them.
+TEST_F(ClassStandingsWindowTest, BadEntriesOfTheFolderAreRefusedRowsWithTheirReasons)
+{
+    brisko::test::saveClassDesigns(classDir.path());
+    const QDir folder(classDir.path());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("pipe.brsk")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(folder.filePath("loop.brsk"), folder.filePath("loop.brsk")));
+    ASSERT_TRUE(folder.mkdir("folder.brsk"));
+    TCSWin& window = openWindow();
+    chooseFolder(window);
+    ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
+
+    EXPECT_EQ(window.standings().rankedCount(), 10);
+    EXPECT_EQ(window.standings().refusedCount(), 3);
+    auto* table = window.findChild<QTableView*>(QStringLiteral("CSTable"));
+    EXPECT_EQ(column(table, StandingColumn::Place).mid(0, 10),
+              QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}));
+    const QString overview = window.findChild<QPlainTextEdit*>(QStringLiteral("CSDetailsText"))->toPlainText();
+    EXPECT_TRUE(overview.contains("pipe.brsk was not ranked: ") && overview.contains("it is a pipe, not a file"))
+        << overview.toStdString();
+    EXPECT_TRUE(overview.contains("it is a folder, not a file")) << overview.toStdString();
+    EXPECT_TRUE(overview.contains("Too many levels of symbolic links")) << overview.toStdString();
 }
 
 TEST_F(ClassStandingsWindowTest, TheDistanceColumnIsNamedProjectedInTheTableAndTheCsv)

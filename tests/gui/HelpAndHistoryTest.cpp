@@ -10,6 +10,7 @@
 #include "persist/DesignFile.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -159,6 +160,31 @@ TEST_F(HelpAndHistory, AnUnreadablePortfolioShowsAMessageAndTheEmptyGrid)
     QFile::remove(portfolioPath());
     win().designHistory()->grab();
     EXPECT_TRUE(win().designHistory()->message().contains("cannot be read")) << win().designHistory()->message().toStdString();
+}
+
+} // namespace brisko::gui::test
+
+namespace brisko::gui::test {
+
+// Damaged lines among the records are left out of the chart and counted under it.
+TEST_F(HelpAndHistory, DamagedPortfolioLinesAreCountedUnderTheChart)
+{
+    trigger("ViewDesignHistory1");
+    auto* history = win().designHistory();
+    history->grab();
+    auto* note = history->findChild<QLabel*>("SkippedLinesLabel");
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->text().isEmpty());
+    {
+        QFile file(portfolioPath());
+        ASSERT_TRUE(file.open(QIODevice::Append));
+        file.write("5,401,-,-,cut short\r\n");
+        file.write(QByteArray("\x00\x01\xff binary\r\n", 12));
+        file.write("99999999999,401,-,-,-,-,2.00,30.00,1.50,0.25,Racer,1/1/26,1:45:00 PM,VPDynamic,0,0,0,0,0,0,0,0\r\n");
+    }
+    history->grab();
+    EXPECT_EQ(note->text(), "3 damaged lines of the portfolio were skipped and are not drawn.");
+    EXPECT_TRUE(note->isVisible());
 }
 
 } // namespace brisko::gui::test

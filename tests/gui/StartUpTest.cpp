@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace brisko::gui::test {
 
 using StartUp = ProgramFixture;
@@ -100,6 +102,28 @@ TEST_F(StartUp, CancellingTheFileDialogKeepsTheBoxOpenAndQuitEndsWithoutRecords)
     EXPECT_FALSE(win().isVisible());
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(win().session().app().PortfolioPath.isEmpty());
+}
+
+// A pipe (or a device, or a folder) chosen as the portfolio is refused with a
+// message at once instead of blocking the start-up; the box stays open for another choice.
+TEST_F(StartUp, APipeChosenAsThePortfolioIsRefusedAndTheBoxStaysOpen)
+{
+    const QString pipe = dir.filePath(QStringLiteral("Pipe.brdp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    program->start();
+    click("StartDesigningBtn");
+    prompter.answerFile(pipe);
+    click("ContinueBtn");
+    EXPECT_TRUE(widget<QDialog>("PortfolioWin")->isVisible());
+    ASSERT_EQ(prompter.messageTexts().size(), 1);
+    EXPECT_EQ(prompter.messageTexts()[0],
+              QStringLiteral("The design portfolio \"%1\" cannot be opened: it is a pipe, not a file").arg(pipe));
+    EXPECT_TRUE(win().session().app().PortfolioPath.isEmpty());
+
+    prompter.answerFile(portfolioPath());
+    click("ContinueBtn");
+    EXPECT_FALSE(widget<QDialog>("PortfolioWin")->isVisible());
+    EXPECT_EQ(win().session().app().PortfolioPath, portfolioPath());
 }
 
 TEST_F(StartUp, PortfolioHelpExplainsInItsOwnWords)

@@ -40,6 +40,16 @@ public:
     }
     void makeRoom() { QFile::remove(filePath(QStringLiteral(".filler"))); }
 
+    // Makes the whole disk read-only, or writable again: the tests run as root, to
+    // whom a file or folder without write permission is still writable, so a
+    // read-only file system is what refuses a write here. False where remounting
+    // is not allowed.
+    bool setReadOnly(bool readOnly)
+    {
+        const unsigned long flags = MS_REMOUNT | (readOnly ? MS_RDONLY : 0);
+        return m_mounted && ::mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", flags, "size=64k") == 0;
+    }
+
 private:
     QTemporaryDir m_dir;
     bool m_mounted = false;
@@ -56,5 +66,9 @@ inline QByteArray checksumOf(const QString& path)
 #define BRISKO_NEED_SMALL_DISK(disk)                                                                                   \
     if (!(disk).mounted())                                                                                             \
     GTEST_SKIP() << "mounting a small tmpfs is not allowed here"
+
+#define BRISKO_NEED_READ_ONLY_DISK(disk)                                                                               \
+    if (!(disk).setReadOnly(true))                                                                                     \
+    GTEST_SKIP() << "remounting a small tmpfs read-only is not allowed here"
 
 } // namespace brisko::test

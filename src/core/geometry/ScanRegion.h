@@ -6,8 +6,8 @@
 
 namespace brisko {
 
-// As QRegion(polygon, rule) for polygons that never cross themselves, such as
-// the flattened outline of an ellipse.
+// As QRegion(polygon, rule), for any polygon: simple or crossing itself, as a
+// sketched outline may, and the flattened outline of an ellipse.
 QRegion scanPolygonRegion(const QPolygon& polygon, Qt::FillRule rule);
 
 // As QRegion(box, QRegion::Ellipse).

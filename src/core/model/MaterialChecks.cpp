@@ -3,6 +3,8 @@
 #include "model/ValueBounds.h"
 #include "text/NumberText.h"
 
+#include <algorithm>
+
 namespace brisko {
 
 namespace {
@@ -24,6 +26,20 @@ std::optional<MaterialRefusal> firstFailure(std::initializer_list<Check> checks)
             return MaterialRefusal{QString::fromLatin1(check.message), check.caption};
     return std::nullopt;
 }
+
+// Design files hold a name as one line of single-byte text: a line break, a tab or
+// another control character, or a character beyond that set, would not come back
+// from the file as it was typed.
+bool writableName(const QString& name)
+{
+    return std::all_of(name.begin(), name.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return u >= 0x20 && u != 0x7f && u <= 0xff && !(u >= 0x80 && u < 0xa0);
+    });
+}
+
+constexpr const char* kNameNotWritable = "A material name must be one line of plain text: no line breaks, tabs or "
+                                         "other control characters, and only Latin-1 letters and signs.";
 
 bool isUnmeasured(const QString& text)
 {
@@ -73,6 +89,7 @@ std::optional<MaterialRefusal> checkBoard(const BoardMaterial& b)
 {
     return firstFailure({
         {!b.Name.isEmpty(), "Please enter a name for this board.", kTryAgain},
+        {writableName(b.Name), kNameNotWritable, kTryAgain},
         {bounds::BoardThickness.accepts(b.Thickness),
          "The thickness must be positive, greater than 0.05 inches, and less than 6 inches. ", kTryAgainStop},
         {bounds::BoardDensity.accepts(b.Density),
@@ -85,6 +102,7 @@ std::optional<MaterialRefusal> checkAxle(const AxleMaterial& a)
 {
     return firstFailure({
         {!a.Name.isEmpty(), "Please enter a name for this axle material.", kTryAgain},
+        {writableName(a.Name), kNameNotWritable, kTryAgain},
         {bounds::AxleDensity.accepts(a.Density),
          "The axle density must be positive, greater than zero, and no more than 0.5 pounds per cubic inch. ",
          kTryAgainStop},
@@ -95,6 +113,7 @@ std::optional<MaterialRefusal> checkSpring(const SpringMaterial& s)
 {
     if (auto failure = firstFailure({
             {!s.Name.isEmpty(), "Please enter a name for this spring material.", kTryAgain},
+        {writableName(s.Name), kNameNotWritable, kTryAgain},
             {bounds::SpringThickness.accepts(s.Thickness),
              "The thickness must be positive, greater than zero, and no more than 0.125 inches. ", kTryAgainStop},
             {bounds::SpringDensity.accepts(s.Density),
@@ -114,6 +133,7 @@ std::optional<MaterialRefusal> checkTread(const TreadMaterial& t)
 {
     return firstFailure({
         {!t.Name.isEmpty(), "Please enter a name for this tread material.", kTryAgain},
+        {writableName(t.Name), kNameNotWritable, kTryAgain},
         {bounds::TreadFriction.accepts(t.StaticFriction),
          "The coefficient of static friction must be positive, greater than zero, and less than 2. ", kTryAgainStop},
     });

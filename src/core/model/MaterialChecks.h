@@ -15,7 +15,8 @@ struct MaterialRefusal {
     bool operator==(const MaterialRefusal&) const = default;
 };
 
-// The first failing check of each kind, or nothing when every text is acceptable.
+// The first failing check of each kind, or nothing when every text is acceptable. A
+// name must also be one line of single-byte text, as the design file holds it.
 std::optional<MaterialRefusal> checkBoard(const BoardMaterial& board);
 std::optional<MaterialRefusal> checkAxle(const AxleMaterial& axle);
 // The torque entries are the grid's texts: entry 0 must be a maximum torque; entries

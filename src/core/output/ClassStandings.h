@@ -11,11 +11,13 @@
 #include "model/MaterialLibrary.h"
 
 #include <QFuture>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
 #include <QVector>
 #include <functional>
+#include <vector>
 
 namespace brisko {
 
@@ -49,9 +51,14 @@ struct StandingRow {
 // chamber shape, element size and materials. Re-entrant.
 StandingRow analyseDesignFile(const QString& path);
 
-// The files to rank: every ".brsk" file of each folder (by name) and each file
-// named directly, in the order given.
+// The files to rank: every ".brsk" entry of each folder (by name; folders, pipes and
+// broken links among them, which the reader refuses) and each file named directly,
+// in the order given.
 QStringList designFilesIn(const QStringList& foldersOrFiles);
+
+// Of `files`, those that are the same file as one before them (linked twice, or
+// named twice), each with the first of them; the standings refuse these.
+QHash<QString, QString> sameFilesIn(const QStringList& files);
 
 // Puts the rows in standing order and numbers the places of the ranked ones.
 void rankStandings(QVector<StandingRow>& rows);
@@ -69,24 +76,36 @@ public:
     static ClassStandings of(const QStringList& files, StandingThreads threads = StandingThreads::Pool,
                              QThreadPool* pool = nullptr);
     // The analysis of each file, started on the given pool; its results come in file
-    // order. Cancelling it stops between files. The pool is not Qt's global one, which
+    // order. A file that is the same as one before it is refused without being read
+    // twice. Cancelling it stops between files. The pool is not Qt's global one, which
     // painting borrows, so that windows keep drawing while files are analysed.
     static QFuture<StandingRow> start(QThreadPool& pool, const QStringList& files,
                                       std::function<StandingRow(const QString&)> analyse = analyseDesignFile);
 
-    // Adds an analysed row; the standings are ranked again.
+    // Adds an analysed row in its place: a search among the rows ranked so far and
+    // a shift of their positions, so rows arriving one by one rank in the time of
+    // one ranking, without moving a row's design again for every arrival.
     void add(StandingRow row);
     void add(QVector<StandingRow> rows);
-    void clear() { m_rows.clear(); }
+    void clear();
 
-    const QVector<StandingRow>& rows() const { return m_rows; }
-    int rankedCount() const;
-    int refusedCount() const { return static_cast<int>(m_rows.size()) - rankedCount(); }
+    // The rows in standing order; the rows themselves are put in that order once
+    // after each change, when asked for.
+    const QVector<StandingRow>& rows() const;
+    int count() const { return static_cast<int>(m_order.size()); }
+    // The row at a position of the standings (0 for the first).
+    const StandingRow& at(int position) const { return m_rows[m_order[size_t(position)]]; }
+    int rankedCount() const { return count() - m_refused; }
+    int refusedCount() const { return m_refused; }
     // The best `count` ranked rows, best first.
     QVector<StandingRow> best(int count) const;
 
 private:
-    QVector<StandingRow> m_rows;
+    void numberFrom(size_t position);
+
+    mutable QVector<StandingRow> m_rows; // in arrival order, or in standing order after rows()
+    mutable std::vector<int> m_order;    // positions in m_rows, in standing order
+    int m_refused = 0;
 };
 
 } // namespace brisko

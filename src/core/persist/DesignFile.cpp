@@ -7,6 +7,8 @@
 #include "model/ValueBounds.h"
 #include "text/NumberText.h"
 
+#include "persist/RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -283,14 +285,18 @@ bool parseDesignFile(const QString& path, OlderLayout older, DesignFileContents&
             *error = why;
         return false;
     };
-    // A device or a named pipe could be read without end, or block the program.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is not a file.").arg(path));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("The design file \"%1\" cannot be opened: %2").arg(path, file.errorString()));
-    // Whatever size the file gives, no more than one byte past the limit is read.
+    // A device or a named pipe could be read without end, or block the program: what
+    // is opened is checked, without waiting, before a byte is read.
+    if (const QString why = notRegularReason(path); !why.isEmpty())
+        return refuse(QStringLiteral("The design file \"%1\" cannot be read: %2.").arg(path, why));
+    QFile file;
+    QString reason;
+    if (!openRegularForReading(path, file, &reason))
+        return refuse(QStringLiteral("The design file \"%1\" cannot be opened: %2").arg(path, reason));
+    // Whatever size the file gives (a sparse file of gigabytes reads as zeros), no
+    // more than one byte past the limit is read.
+    if (file.size() > kMaxDesignFileBytes)
+        return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is far too large for a design file.").arg(path));
     const QByteArray bytes = file.read(kMaxDesignFileBytes + 1);
     if (bytes.size() > kMaxDesignFileBytes)
         return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is far too large for a design file.").arg(path));

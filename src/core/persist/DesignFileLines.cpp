@@ -10,7 +10,11 @@ namespace {
 QString quoted(const QString& text)
 {
     constexpr int kShown = 40;
-    const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text;
+    QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text;
+    // Control characters (binary garbage, a tab) are shown as "?" in the message.
+    for (QChar& c : shown)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char('?');
     return QLatin1Char('"') + shown + QLatin1Char('"');
 }
 

@@ -4,6 +4,7 @@
 #include "persist/DesignFileText.h"
 #include "model/ValueBounds.h"
 
+#include <algorithm>
 #include <array>
 
 namespace brisko {
@@ -23,12 +24,18 @@ bool readCountOf(DesignFileLines& lines, int& count, const QString& kind)
     return lines.readCount(count, kMaxDefinedMaterials, QStringLiteral("the number of %1 materials").arg(kind));
 }
 
-// A material's name, which the definition dialogs never leave empty.
+bool hasControlCharacters(const QString& text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+}
+
+// A material's name, which the definition dialogs never leave empty and keep to
+// one line of text: a tab, a lone carriage return or binary garbage in it is damage.
 bool readName(DesignFileLines& lines, QString& name, const char* kind)
 {
-    return lines.readText(name)
-        && lines.require(!name.trimmed().isEmpty(), QStringLiteral("the name of a %1 material").arg(QLatin1String(kind)),
-                         QStringLiteral("a name"));
+    const QString what = QStringLiteral("the name of a %1 material").arg(QLatin1String(kind));
+    return lines.readText(name) && lines.require(!name.trimmed().isEmpty(), what, QStringLiteral("a name"))
+        && lines.require(!hasControlCharacters(name), what, QStringLiteral("text without control characters"));
 }
 
 QString property(const char* kind, const char* what)

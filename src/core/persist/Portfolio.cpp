@@ -1,4 +1,5 @@
 #include "persist/Portfolio.h"
+#include "persist/RegularFile.h"
 #include "persist/WholeFile.h"
 
 #include <QFile>
@@ -7,10 +8,12 @@ namespace brisko {
 
 bool Portfolio::attach(const QString& path, QString* error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::Append)) {
+    // A pipe, a device or a folder is refused before anything waits on it.
+    QFile file;
+    QString reason;
+    if (!openRegularForAppending(path, file, &reason)) {
         if (error)
-            *error = QStringLiteral("The design portfolio \"%1\" cannot be opened: %2").arg(path, file.errorString());
+            *error = QStringLiteral("The design portfolio \"%1\" cannot be opened: %2").arg(path, reason);
         return false;
     }
     file.close();

@@ -1,5 +1,6 @@
 #include "persist/PortfolioHistory.h"
 
+#include "persist/RegularFile.h"
 #include "text/NumberText.h"
 
 #include <QFile>
@@ -10,27 +11,32 @@ namespace brisko {
 
 namespace {
 
-inline constexpr int kRecordFields = 22;
-inline constexpr int kFirstFlagField = 14; // field 15, counted from 0
-inline constexpr double kFarOffChart = 100000; // pixels; keeps absurd figures drawable
+constexpr qint64 kReadChunk = 256 * 1024;
+constexpr double kFarOffChart = 100000; // pixels; keeps absurd figures drawable
+constexpr std::uint8_t kHasTime = 1, kHasDistance = 2, kAdvised = 4;
 
 int chartY(double y)
 {
     return nearest(std::clamp(y, -kFarOffChart, kFarOffChart));
 }
 
-double figure(const QByteArray& text)
+double figure(QByteArrayView text)
 {
     const auto value = toDouble(QString::fromLatin1(text));
     return value && std::isfinite(*value) ? *value : 0.0;
 }
 
-HistoryPoint pointOf(int stage, const QList<QByteArray>& fields, const std::array<bool, 8>& flags)
+int modeYOf(int stage)
+{
+    return 300 + 30 * stage;
+}
+
+HistoryPoint pointOf(int stage, const RecordFields& fields, const std::array<bool, 8>& flags)
 {
     HistoryPoint p;
-    p.modeY = chartY(300.0 + 30.0 * stage);
-    const double seconds = figure(fields[6]);
-    const double feet = figure(fields[7]);
+    p.modeY = modeYOf(stage);
+    const double seconds = figure(fields.field[6]);
+    const double feet = figure(fields.field[7]);
     if (feet < 15)
         p.timeY = -1; // the car did not reach 15 ft: above the window
     else if (seconds >= 0.01)
@@ -43,27 +49,52 @@ HistoryPoint pointOf(int stage, const QList<QByteArray>& fields, const std::arra
 
 } // namespace
 
-bool readHistoryLine(const QByteArray& raw, std::array<bool, 8>& flags, std::optional<HistoryPoint>& point)
+bool readHistoryLine(const QByteArray& raw, HistoryReading& reading, std::optional<HistoryPoint>& point)
 {
     point.reset();
-    QByteArray line = raw;
-    line.replace('[', QByteArray()).replace(']', QByteArray());
-    while (line.endsWith('\r') || line.endsWith('\n'))
+    QByteArrayView line = raw;
+    if (line.endsWith('\r'))
         line.chop(1);
-    const QList<QByteArray> fields = line.split(',');
-    if (fields.size() != kRecordFields)
-        return false;
-    const auto stage = toInt(QString::fromLatin1(fields[0]));
-    if (!stage)
+    QByteArray cleaned; // the brackets dropped, where there are any
+    if (line.contains('[') || line.contains(']')) {
+        cleaned = line.toByteArray();
+        cleaned.replace('[', QByteArray()).replace(']', QByteArray());
+        line = cleaned;
+    }
+    const RecordFields fields = splitRecord(line);
+    if (checkRecord(line, fields, reading.order) != RecordFault::None)
         return false;
     for (int i = 0; i < 8; ++i) {
-        const QByteArray& flag = fields[kFirstFlagField + i];
-        if (flag == "1" || flag == "0")
-            flags[size_t(i)] = flag == "1"; // "-": not evaluated, the last known value stays
+        const QByteArrayView flag = fields.field[size_t(kFirstFlagField + i)];
+        if (flag != "-")
+            reading.flags[size_t(i)] = flag == "1"; // "-": not evaluated, the last known value stays
     }
-    if (*stage >= 0)
-        point = pointOf(*stage, fields, flags);
+    const int stage = fields.field[0].toInt();
+    if (stage >= 0)
+        point = pointOf(stage, fields, reading.flags);
     return true;
+}
+
+PortfolioHistory::StoredPoint PortfolioHistory::stored(const HistoryPoint& p)
+{
+    StoredPoint s{p.timeY.value_or(0), p.distanceY.value_or(0), std::int8_t((p.modeY - 300) / 30), 0};
+    s.marks = std::uint8_t((p.timeY ? kHasTime : 0) | (p.distanceY ? kHasDistance : 0) | (p.advised ? kAdvised : 0));
+    return s;
+}
+
+HistoryPoint PortfolioHistory::at(int index) const
+{
+    if (index >= int(m_points.size()))
+        return *m_tail;
+    const StoredPoint& s = m_points[size_t(index)];
+    HistoryPoint p;
+    p.modeY = modeYOf(s.stage);
+    if (s.marks & kHasTime)
+        p.timeY = s.timeY;
+    if (s.marks & kHasDistance)
+        p.distanceY = s.distanceY;
+    p.advised = (s.marks & kAdvised) != 0;
+    return p;
 }
 
 void PortfolioHistory::setPath(const QString& path)
@@ -77,9 +108,14 @@ void PortfolioHistory::setPath(const QString& path)
 void PortfolioHistory::reset()
 {
     m_consumed = 0;
-    m_flags = {};
+    m_reading = {};
     m_points.clear();
+    m_points.shrink_to_fit();
+    m_line.clear();
+    m_lineTooLong = false;
     m_tail.reset();
+    m_skipped = 0;
+    m_truncated = false;
 }
 
 bool PortfolioHistory::update(QString* error)
@@ -89,36 +125,76 @@ bool PortfolioHistory::update(QString* error)
             *error = QStringLiteral("No design portfolio has been chosen, so there is no history to show.");
         return false;
     }
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    QString reason;
+    if (!openRegularForReading(m_path, file, &reason)) {
         if (error)
-            *error = QStringLiteral("The design portfolio \"%1\" cannot be read: %2").arg(m_path, file.errorString());
+            *error = QStringLiteral("The design portfolio \"%1\" cannot be read: %2").arg(m_path, reason);
         return false;
     }
     if (file.size() < m_consumed)
         reset();
-    if (file.size() == m_consumed && !m_tail)
-        return true;
-    file.seek(m_consumed);
-    readLines(file.readAll());
+    if (file.size() > m_consumed && !m_truncated) {
+        file.seek(m_consumed);
+        readStream(file);
+    }
     return true;
 }
 
-void PortfolioHistory::readLines(const QByteArray& bytes)
+void PortfolioHistory::readStream(QFile& file)
 {
-    qsizetype start = 0;
-    std::optional<HistoryPoint> point;
-    for (qsizetype end = bytes.indexOf('\n'); end >= 0; end = bytes.indexOf('\n', start)) {
-        if (readHistoryLine(bytes.sliced(start, end - start), m_flags, point) && point)
-            m_points.push_back(*point);
-        start = end + 1;
+    QByteArray chunk(kReadChunk, Qt::Uninitialized);
+    m_reading.order.today = QDate::currentDate();
+    qint64 n = 0;
+    while (!m_truncated && (n = file.read(chunk.data(), kReadChunk)) > 0) {
+        m_consumed += n;
+        takeBytes(chunk.constData(), n);
     }
-    m_consumed += start;
-    // A last line without its line end is shown, and read again once it is ended.
+    readTail();
+}
+
+void PortfolioHistory::takeBytes(const char* bytes, qsizetype size)
+{
+    const char* end = bytes + size;
+    while (bytes < end && !m_truncated) {
+        const char* newline = std::find(bytes, end, '\n');
+        if (!m_lineTooLong) {
+            const qsizetype piece = newline - bytes;
+            if (m_line.size() + piece > kHistoryMaxLineBytes) {
+                m_lineTooLong = true;
+                m_line.clear();
+            } else {
+                m_line.append(bytes, piece);
+            }
+        }
+        if (newline == end)
+            return;
+        endLine();
+        bytes = newline + 1;
+    }
+}
+
+void PortfolioHistory::endLine()
+{
+    std::optional<HistoryPoint> point;
+    if (m_lineTooLong || !readHistoryLine(m_line, m_reading, point))
+        ++m_skipped;
+    else if (point)
+        m_points.push_back(stored(*point));
+    m_line.clear();
+    m_lineTooLong = false;
+    if (qsizetype(m_points.size()) >= kHistoryMaxPoints)
+        m_truncated = true;
+}
+
+// A last line without its line end is shown, and read for good once it is ended.
+void PortfolioHistory::readTail()
+{
     m_tail.reset();
-    std::array<bool, 8> flags = m_flags;
-    if (start < bytes.size())
-        readHistoryLine(bytes.sliced(start), flags, m_tail);
+    if (m_line.isEmpty() || m_lineTooLong || m_truncated)
+        return;
+    HistoryReading reading = m_reading;
+    readHistoryLine(m_line, reading, m_tail);
 }
 
 } // namespace brisko

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
 #include <algorithm>
 #include <vector>
 
@@ -78,7 +79,7 @@ void drawRecords(QPainter& painter, int width, const PortfolioHistory& history, 
 {
     QPoint mode(kLeft, 300), time(kLeft, 100), distance(kLeft, 240);
     for (int i = std::max(0, offset - 1); i < history.count(); ++i) {
-        const HistoryPoint& p = history.at(i);
+        const HistoryPoint p = history.at(i);
         const int x = (i + 1 - offset) * kRecordStep + kLeft;
         painter.setPen(QPen(p.advised ? kHistoryAdvised : kHistoryClear, 1));
         const QPoint nextMode(x, p.modeY);
@@ -173,6 +174,18 @@ int nextHistoryPage(int offset, int clientWidth)
 int previousHistoryPage(int offset, int clientWidth)
 {
     return offset > clientWidth / 2.0 ? offset - nearest(clientWidth / 2.0) : 0;
+}
+
+QString historyReadingNote(const PortfolioHistory& history)
+{
+    QStringList parts;
+    if (const qint64 n = history.skippedLines(); n > 0)
+        parts << (n == 1 ? QStringLiteral("1 damaged line of the portfolio was skipped and is not drawn.")
+                         : QStringLiteral("%1 damaged lines of the portfolio were skipped and are not drawn.").arg(n));
+    if (history.truncated())
+        parts << QStringLiteral("The portfolio holds more than %1 records; only the first %1 are drawn.")
+                     .arg(kHistoryMaxPoints);
+    return parts.join(QLatin1Char(' '));
 }
 
 } // namespace brisko

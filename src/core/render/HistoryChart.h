@@ -35,6 +35,11 @@ void paintHistoryGrid(QPainter& painter, const QSize& client, const QString& mes
 int historyLabelsWidth(const QFont& font);
 void paintHistoryLabels(QPainter& painter, const QSize& column);
 
+// What the window says under the chart about lines it did not draw: how many were
+// skipped as damaged, and whether the portfolio is longer than the chart keeps;
+// empty when every line was drawn.
+QString historyReadingNote(const PortfolioHistory& history);
+
 // "Next page" and "Previous page ": one window width is half as many records.
 int nextHistoryPage(int offset, int clientWidth);
 int previousHistoryPage(int offset, int clientWidth);

@@ -47,14 +47,17 @@ QString standingDetails(const StandingRow& row)
            + fileLine(row);
 }
 
-QString standingsOverview(const QVector<StandingRow>& rows)
+QString standingsOverview(const ClassStandings& standings)
 {
+    // The refused rows stand last; a folder of thousands of them lists the first
+    // kOverviewRefusals and counts the others, so that the text stays short.
     QStringList refusals;
-    for (const StandingRow& row : rows)
-        if (row.Refused)
-            refusals << refusalLine(row);
+    for (int i = standings.rankedCount(); i < standings.count() && refusals.size() < kOverviewRefusals; ++i)
+        refusals << refusalLine(standings.at(i));
     if (refusals.isEmpty())
-        return rows.isEmpty() ? QString() : QStringLiteral("Choose a row to read its file and advisories in full.");
+        return standings.count() == 0 ? QString() : QStringLiteral("Choose a row to read its file and advisories in full.");
+    if (const int more = standings.refusedCount() - int(refusals.size()); more > 0)
+        refusals << QStringLiteral("... and %1 more (the Refused rows at the end of the table).").arg(more);
     return QStringLiteral("Files not ranked (choose a row for its file):\n") + refusals.join(QLatin1Char('\n'));
 }
 

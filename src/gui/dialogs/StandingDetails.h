@@ -12,8 +12,9 @@ namespace brisko::gui {
 // The details of one row.
 QString standingDetails(const StandingRow& row);
 
-// What shows with no row chosen: the refused files and their reasons, or how to see
-// a row's details.
-QString standingsOverview(const QVector<StandingRow>& rows);
+// What shows with no row chosen: the refused files and their reasons (the first
+// kOverviewRefusals of them, and how many more), or how to see a row's details.
+inline constexpr int kOverviewRefusals = 100;
+QString standingsOverview(const ClassStandings& standings);
 
 } // namespace brisko::gui

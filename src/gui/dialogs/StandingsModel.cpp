@@ -23,7 +23,7 @@ void StandingsModel::clear()
 
 int StandingsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_standings.rows().size());
+    return parent.isValid() ? 0 : m_standings.count();
 }
 
 int StandingsModel::columnCount(const QModelIndex& parent) const
@@ -35,7 +35,7 @@ QVariant StandingsModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const StandingRow& row = m_standings.rows().at(index.row());
+    const StandingRow& row = m_standings.at(index.row());
     const auto column = static_cast<StandingColumn>(index.column());
     switch (role) {
     case Qt::DisplayRole:

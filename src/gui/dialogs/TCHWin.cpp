@@ -3,6 +3,7 @@
 #include "render/HistoryChart.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTimer>
@@ -71,7 +72,10 @@ TCHWin::TCHWin(QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_chart(new ChartView(this))
     , m_follow(new QTimer(this))
+    , m_skipped(new QLabel(this))
 {
+    m_skipped->setObjectName(QStringLiteral("SkippedLinesLabel"));
+    m_skipped->setWordWrap(true);
     setObjectName(QStringLiteral("CHWin"));
     setWindowTitle(QStringLiteral("Design History"));
     QPushButton* previous = makePageButton("BitBtn1", QStringLiteral("Previous page "), this);
@@ -83,7 +87,8 @@ TCHWin::TCHWin(QWidget* parent)
     buttons->setContentsMargins(20, 4, 20, 8);
     buttons->addWidget(previous);
     buttons->addWidget(next);
-    buttons->addStretch(1);
+    buttons->addSpacing(16);
+    buttons->addWidget(m_skipped, 1);
     auto* chartRow = new QHBoxLayout;
     chartRow->setSpacing(0);
     chartRow->addWidget(new LabelsView(this));
@@ -140,6 +145,7 @@ void TCHWin::paintChart(QPainter& painter, const QSize& client)
         paintHistoryChart(painter, client, m_history, m_offset);
     else
         paintHistoryGrid(painter, client, m_message);
+    m_skipped->setText(historyReadingNote(m_history));
 }
 
 } // namespace brisko::gui

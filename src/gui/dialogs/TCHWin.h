@@ -3,11 +3,13 @@
 // design portfolio from the scroll offset on, with "Next page" and "Previous page ".
 // Every paint reads what was appended to the portfolio since the last one. The
 // labels of the chart's lines stand in a column left of it, and the window is never
-// smaller than the chart's last row needs.
+// smaller than the chart's last row needs. Under the chart it says how many lines of
+// the portfolio were skipped as damaged.
 #include "persist/PortfolioHistory.h"
 
 #include <QWidget>
 
+class QLabel;
 class QTimer;
 
 namespace brisko::gui {
@@ -38,6 +40,7 @@ private:
     PortfolioHistory m_history;
     QWidget* m_chart;
     QTimer* m_follow;
+    QLabel* m_skipped; // how many damaged lines the chart leaves out
     int m_offset = 0;
     QString m_message;
 };

@@ -216,27 +216,27 @@ void TCSWin::showControls()
     m_folderBtn->setEnabled(!running);
     m_cancelBtn->setEnabled(running);
     m_progress->setVisible(running);
-    m_exportBtn->setEnabled(!running && !s.rows().isEmpty());
-    m_printBtn->setEnabled(!running && !s.rows().isEmpty());
+    m_exportBtn->setEnabled(!running && s.count() > 0);
+    m_printBtn->setEnabled(!running && s.count() > 0);
     m_raceBtn->setEnabled(!running && s.rankedCount() > 0);
     QString status = QStringLiteral("%1 ranked, %2 refused").arg(s.rankedCount()).arg(s.refusedCount());
     if (running)
         status = QStringLiteral("Analysing... ") + status;
     else if (m_watcher.isCanceled())
         status += QStringLiteral(" (cancelled)");
-    m_status->setText(s.rows().isEmpty() && !running ? QStringLiteral("Choose a folder of design files.") : status);
+    m_status->setText(s.count() == 0 && !running ? QStringLiteral("Choose a folder of design files.") : status);
 }
 
 void TCSWin::showDetails()
 {
     const QModelIndexList chosen = m_table->selectionModel()->selectedRows();
-    const QVector<StandingRow>& rows = standings().rows();
+    const ClassStandings& s = standings();
     if (chosen.isEmpty()) {
-        m_details->setPlainText(standingsOverview(rows));
+        m_details->setPlainText(standingsOverview(s));
         return;
     }
     const int row = m_sorted->mapToSource(chosen.first()).row();
-    m_details->setPlainText(row >= 0 && row < rows.size() ? standingDetails(rows.at(row)) : QString());
+    m_details->setPlainText(row >= 0 && row < s.count() ? standingDetails(s.at(row)) : QString());
 }
 
 void TCSWin::ExportBtnClick()
