@@ -44,6 +44,7 @@ void RemoveDesign(Session& session, int position)
     session.editDesigns().removeAt(position);
     session.editApp().DesignCount = session.designs().count();
     selectEntry(session, 0);
+    session.startHistory(); // the steps were the removed design's
 }
 
 } // namespace brisko

@@ -15,6 +15,7 @@ namespace {
 
 void showNewDesign(Session& session)
 {
+    session.startHistory();
     session.requestState(ProcessState::Set);
     session.announceDesignReplaced();
     session.requestRefresh(ProcessState::Set);
@@ -102,6 +103,7 @@ bool SelectDesign(Session& session, int position)
     }
     if (session.designs().entry(position).FilePath.isEmpty()) {
         makeCurrentAndSaved(session, position); // a design never saved has nothing to load
+        session.startHistory();
         return true;
     }
     return selectFileDesign(session, position);
@@ -127,6 +129,7 @@ bool NewDesign(Session& session)
     const QString name = untitledName(session.nameDraw());
     const int position = appendDesign(session, name, QString());
     selectEntry(session, position);
+    session.startHistory();
     session.requestState(ProcessState::Set);
     session.logAction(actions::NewDesign, QStringLiteral("New"), name);
     session.announceDesignReplaced();

@@ -92,6 +92,7 @@ void logDefinition(Session& session, const M& m, bool edited)
 template <typename M>
 DefinitionOutcome replaceAt(Session& session, const M& m, int position)
 {
+    const EditStep step(session, QStringLiteral("Edit material"));
     KindOf<M>::replace(session.editMaterials(), position, KindOf<M>::stored(m));
     session.markCurrentDesignChanged();
     logDefinition(session, m, true);
@@ -101,6 +102,7 @@ DefinitionOutcome replaceAt(Session& session, const M& m, int position)
 template <typename M>
 DefinitionOutcome addNew(Session& session, const M& m)
 {
+    const EditStep step(session, QStringLiteral("Define material"));
     QString error;
     if (!KindOf<M>::add(session.editMaterials(), KindOf<M>::stored(m), &error)) {
         session.prompter().message(kTryAgainTitle, error);
@@ -177,6 +179,7 @@ bool deleteMaterial(Session& session, MaterialKind kind, int position)
 {
     if (position < 1 || position >= session.materials().count(kind))
         return false;
+    const EditStep step(session, QStringLiteral("Delete material"));
     // The choices move first, so that every list shown again after the delete
     // selects a material that still exists.
     adjustSelectionsAfterDelete(session.editDesign().Materials, kind, position);

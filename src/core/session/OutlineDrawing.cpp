@@ -82,6 +82,8 @@ bool OutlineDrawing::finish(const ViewLayout& layout)
     const OutlineSketch& sketch = working(which);
     if (!sketch.canReplaceOutline())
         return false;
+    const EditStep step(m_session,
+                        which == SketchedOutline::Outer ? QStringLiteral("Draw outline") : QStringLiteral("Draw inner outline"));
     CarDesign& design = m_session.editDesign();
     sketch.replaceOutline(which == SketchedOutline::Outer ? design.OuterOutline : design.InnerOutline, layout);
     m_session.logAction(1, codeOf(which), {}, {}, {}, {},

@@ -10,20 +10,25 @@ struct FieldNames {
     int code;
     const char* setName;
     const char* doName;
+    const char* stepName; // the name of its applied value on the Edit menu
 };
 
 constexpr FieldNames kFieldNames[] = {
-    {14, "SetSpringWidth", "DoSprWid"},
-    {15, "SetSpringLength", "DoSprLen"},
-    {16, "SetArborDia", "DoRAxlDia"},
-    {17, "SetOtherAxleDia", "DoOtherAxleDia"},
-    {18, "SetDriveWhlDia", "DoDrWhlDia"},
-    {19, "SetOtherWhlDia", "DoOthrWhlDia"},
-    {20, "SetOtherAxleLength", "DoOtherAxleLen"},
-    {21, "SetDriveAxleLength", "DoDriveAxleLen"},
-    {kCaseRatioField, "SetCaseRatio", ""},
-    {kFrictionField, "SetFrictionForce", ""},
+    {14, "SetSpringWidth", "DoSprWid", "Spring width"},
+    {15, "SetSpringLength", "DoSprLen", "Spring length"},
+    {16, "SetArborDia", "DoRAxlDia", "Drive axle diameter"},
+    {17, "SetOtherAxleDia", "DoOtherAxleDia", "Other axle diameter"},
+    {18, "SetDriveWhlDia", "DoDrWhlDia", "Drive wheel diameter"},
+    {19, "SetOtherWhlDia", "DoOthrWhlDia", "Other wheel diameter"},
+    {20, "SetOtherAxleLength", "DoOtherAxleLen", "Other axle length"},
+    {21, "SetDriveAxleLength", "DoDriveAxleLen", "Drive axle length"},
+    {kCaseRatioField, "SetCaseRatio", "", "Case ratio"},
+    {kFrictionField, "SetFrictionForce", "", "Friction force"},
 };
+
+const char* const kMaterialStepNames[kMaterialSlots] = {
+    "Outer layer material", "Inner layer material", "Drive wheel material", "Other wheel material",
+    "Drive axle material",  "Other axle material",  "Spring material",      "Tread material"};
 
 const FieldNames* namesOf(int code)
 {
@@ -209,6 +214,13 @@ bool ParameterEntry::applyDimension(int code)
 
 void ParameterEntry::apply()
 {
+    std::vector<int> applied;
+    for (int code : applyOrder())
+        if (m_session->app().PendingApply.at(code) == 1)
+            applied.push_back(code);
+    const QString name = applied.size() == 1 ? QString::fromLatin1(namesOf(applied.front())->stepName)
+                                             : QStringLiteral("Apply");
+    const EditStep step(*m_session, name, applied);
     auto& pending = m_session->editApp().PendingApply;
     for (int code : applyOrder())
         if (pending.at(code) == 1 && !applyDimension(code))
@@ -227,6 +239,7 @@ void ParameterEntry::materialChange(int slot, int index)
     const MaterialKind kind = kindOfSlot(slot);
     if (slot < 0 || slot >= kMaterialSlots || index < 0 || index >= m_session->materials().count(kind))
         return;
+    const EditStep step(*m_session, QString::fromLatin1(kMaterialStepNames[slot]));
     m_session->editDesign().Materials[slot] = index;
     setApplyEnabled(true);
     m_session->editApp().PendingApply.at(slot + 1) = 1;
@@ -238,6 +251,7 @@ void ParameterEntry::materialChange(int slot, int index)
 
 void ParameterEntry::chooseDrive(DriveType drive)
 {
+    const EditStep step(*m_session, QStringLiteral("Drive"));
     auto& design = m_session->editDesign();
     const QString word = driveWord(drive);
     m_session->markCurrentDesignChanged();
@@ -259,6 +273,7 @@ void ParameterEntry::chooseDrive(DriveType drive)
 
 void ParameterEntry::chooseChamber(ChamberShape shape)
 {
+    const EditStep step(*m_session, QStringLiteral("Chamber shape"));
     m_session->markCurrentDesignChanged();
     m_session->editDesign().Chamber = shape;
     m_session->logAction(1, kChamberCode, chamberWord(shape), {}, {}, {}, chamberActionName(shape));
@@ -271,6 +286,7 @@ bool ParameterEntry::preferencesOk()
         m_session->prompter().message(kTryAgainTitle, *failure);
         return false;
     }
+    const EditStep step(*m_session, QStringLiteral("Preferences"), {kCaseRatioField, kFrictionField});
     m_session->requestRefresh(ProcessState::Set);
     return true;
 }

@@ -29,6 +29,7 @@ bool placeOtherAxle(Session& session, const CarGeometry& geometry, const QPoint&
     // On the drive axle's centre line the wheelbase would vanish.
     if (p.x() <= geometry.RearCentre.x())
         return false;
+    const EditStep step(session, QStringLiteral("Place axle"));
     FrontAxleLocation& axle = session.editDesign().FrontAxle;
     axle.setUnits(static_cast<float>(720 - p.x()), static_cast<float>(540 - p.y()));
     session.logAction(1, kAxleCode, QString::number(p.x()), QString::number(p.y()), {}, {},
@@ -64,6 +65,7 @@ AddWeightOutcome addWeight(Session& session, const QPoint& drawingPoint, const Q
     const std::optional<int> slot = firstFreeWeightSlot(design);
     if (!slot)
         return AddWeightOutcome::Full;
+    const EditStep step(session, QStringLiteral("Add weight"));
     AddedWeight& weight = design.Weights[*slot];
     weight.clear();
     weight.X = drawingPoint.x();
@@ -85,6 +87,7 @@ bool removeWeightAt(Session& session, const QPoint& viewPoint)
     const std::optional<int> slot = weightSlotAt(session.design(), viewPoint);
     if (!slot)
         return false;
+    const EditStep step(session, QStringLiteral("Remove weight"));
     AddedWeight& weight = session.editDesign().Weights[*slot];
     session.logAction(1, kWeightCode, QString::number(weight.X), QString::number(weight.Y), numberText(-weight.Mass),
                       {}, QStringLiteral("SetRemoveWt"));

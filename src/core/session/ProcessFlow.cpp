@@ -37,6 +37,7 @@ void resetDesignDefaults(Session& session)
     design.CaseRatio = session.fields().CaseRatio;
     design.FrictionForce = session.fields().FrictionForce;
     session.clearEditMode();
+    session.startHistory();
 }
 
 void startProgram(Session& session)
@@ -47,6 +48,7 @@ void startProgram(Session& session)
     session.setDesignListText(presetListText(0));
     design.clearWeights();
     design.KeptOtherWheelDiameter = design.OtherWheelDiameter;
+    session.startHistory();
 }
 
 bool endProgram(Session& session)
