@@ -1,6 +1,7 @@
 #include "session/ParameterEntry.h"
 
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 namespace brisko {
 
@@ -102,7 +103,7 @@ void ParameterEntry::onDriveChanged(std::function<void(DriveType)> listener)
 
 QString& ParameterEntry::fieldText(int code)
 {
-    auto& fields = m_session->editFields();
+    auto& fields = SessionEditor::fields(*m_session);
     if (code == kCaseRatioField)
         return fields.CaseRatio;
     if (code == kFrictionField)
@@ -112,7 +113,7 @@ QString& ParameterEntry::fieldText(int code)
 
 QString& ParameterEntry::acceptedText(int code)
 {
-    auto& design = m_session->editDesign();
+    auto& design = SessionEditor::design(*m_session);
     if (code == kCaseRatioField)
         return design.CaseRatio;
     if (code == kFrictionField)
@@ -155,15 +156,15 @@ void ParameterEntry::fieldEnter(int code)
     if (code == m_enteredField)
         return;
     m_enteredField = code;
-    m_session->editApp().EditedSinceEnter = 0;
+    SessionEditor::app(*m_session).EditedSinceEnter = 0;
 }
 
 void ParameterEntry::fieldChange(int code, const QString& text)
 {
     fieldText(code) = text;
     if (isDimensionField(code))
-        m_session->editApp().PendingApply.at(code) = 1;
-    m_session->editApp().EditedSinceEnter = 1;
+        SessionEditor::app(*m_session).PendingApply.at(code) = 1;
+    SessionEditor::app(*m_session).EditedSinceEnter = 1;
     m_session->logAction(0, code, text, {}, {}, {}, setNameOf(code));
 }
 
@@ -185,7 +186,7 @@ bool ParameterEntry::fieldExit(int code)
         m_session->markCurrentDesignChanged();
         m_session->logAction(1, code, fieldText(code), {}, {}, {}, setNameOf(code));
     }
-    m_session->editApp().EditedSinceEnter = 0;
+    SessionEditor::app(*m_session).EditedSinceEnter = 0;
     return true;
 }
 
@@ -200,7 +201,7 @@ bool ParameterEntry::logAndRefresh(int code, const QString& text, const QString&
 // One pending dimension: accepted and recomputed, or put back when refused.
 bool ParameterEntry::applyDimension(int code)
 {
-    m_session->editApp().PendingApply.at(code) = 0;
+    SessionEditor::app(*m_session).PendingApply.at(code) = 0;
     if (!validateShownTexts()) {
         putAcceptedTextBack(code);
         return true;
@@ -221,7 +222,7 @@ void ParameterEntry::apply()
     const QString name = applied.size() == 1 ? QString::fromLatin1(namesOf(applied.front())->stepName)
                                              : QStringLiteral("Apply");
     const EditStep step(*m_session, name, applied);
-    auto& pending = m_session->editApp().PendingApply;
+    auto& pending = SessionEditor::app(*m_session).PendingApply;
     for (int code : applyOrder())
         if (pending.at(code) == 1 && !applyDimension(code))
             return;
@@ -240,9 +241,9 @@ void ParameterEntry::materialChange(int slot, int index)
     if (slot < 0 || slot >= kMaterialSlots || index < 0 || index >= m_session->materials().count(kind))
         return;
     const EditStep step(*m_session, QString::fromLatin1(kMaterialStepNames[slot]));
-    m_session->editDesign().Materials[slot] = index;
+    SessionEditor::design(*m_session).Materials[slot] = index;
     setApplyEnabled(true);
-    m_session->editApp().PendingApply.at(slot + 1) = 1;
+    SessionEditor::app(*m_session).PendingApply.at(slot + 1) = 1;
     m_session->markCurrentDesignChanged();
     const QString name = m_session->materials().name(kind, index);
     m_session->logAction(1, slot + 1, name, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"),
@@ -252,7 +253,7 @@ void ParameterEntry::materialChange(int slot, int index)
 void ParameterEntry::chooseDrive(DriveType drive)
 {
     const EditStep step(*m_session, QStringLiteral("Drive"));
-    auto& design = m_session->editDesign();
+    auto& design = SessionEditor::design(*m_session);
     const QString word = driveWord(drive);
     m_session->markCurrentDesignChanged();
     // Outside AWD the accepted other-wheel text is the one to keep: a switch between
@@ -275,7 +276,7 @@ void ParameterEntry::chooseChamber(ChamberShape shape)
 {
     const EditStep step(*m_session, QStringLiteral("Chamber shape"));
     m_session->markCurrentDesignChanged();
-    m_session->editDesign().Chamber = shape;
+    SessionEditor::design(*m_session).Chamber = shape;
     m_session->logAction(1, kChamberCode, chamberWord(shape), {}, {}, {}, chamberActionName(shape));
 }
 

@@ -2,6 +2,7 @@
 
 #include "geometry/OutlineSketch.h"
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 #include "text/NumberText.h"
 
 namespace brisko {
@@ -30,7 +31,7 @@ bool placeOtherAxle(Session& session, const CarGeometry& geometry, const QPoint&
     if (p.x() <= geometry.RearCentre.x())
         return false;
     const EditStep step(session, QStringLiteral("Place axle"));
-    FrontAxleLocation& axle = session.editDesign().FrontAxle;
+    FrontAxleLocation& axle = SessionEditor::design(session).FrontAxle;
     axle.setUnits(static_cast<float>(720 - p.x()), static_cast<float>(540 - p.y()));
     session.logAction(1, kAxleCode, QString::number(p.x()), QString::number(p.y()), {}, {},
                       QStringLiteral("SetFrontWheelLoc"));
@@ -58,7 +59,7 @@ std::optional<int> firstFreeWeightSlot(const CarDesign& design)
 
 AddWeightOutcome addWeight(Session& session, const QPoint& drawingPoint, const QString& massText)
 {
-    CarDesign& design = session.editDesign();
+    CarDesign& design = SessionEditor::design(session);
     const std::optional<float> mass = addedWeightMass(massText);
     if (!mass)
         return AddWeightOutcome::Refused;
@@ -88,7 +89,7 @@ bool removeWeightAt(Session& session, const QPoint& viewPoint)
     if (!slot)
         return false;
     const EditStep step(session, QStringLiteral("Remove weight"));
-    AddedWeight& weight = session.editDesign().Weights[*slot];
+    AddedWeight& weight = SessionEditor::design(session).Weights[*slot];
     session.logAction(1, kWeightCode, QString::number(weight.X), QString::number(weight.Y), numberText(-weight.Mass),
                       {}, QStringLiteral("SetRemoveWt"));
     weight.clear();

@@ -35,11 +35,17 @@ inline const QString kProgramVersion = QStringLiteral("4.0.2"); // as logged by 
 using OptText = std::optional<QString>;
 
 
+namespace test {
+class SessionArrangement;
+}
+
 // The session's parts are read through its const accessors. They change through
-// the session's operations: the use cases of the session folder (sketching, typed
-// values, design files, the design list, the process flow) and the few named
-// operations below. The windows only call operations; tests arrange a session
-// through the edit accessors as the use cases do.
+// the session's operations only: the use cases of the session folder (sketching,
+// typed values, design files, the design list, the process flow), which reach the
+// parts through SessionEditor (session/SessionEditor.h, compiled into the session
+// library alone), and the few named operations below. The windows only call
+// operations; tests arrange a session through operations or the test support's
+// SessionArrangement.
 class Session {
 public:
     explicit Session(Prompter& prompter);
@@ -53,14 +59,6 @@ public:
     const ResultTexts& results() const { return m_results; }
     const QString& designListText() const { return m_designListText; } // the DesignList box's text
     const FieldTexts& fields() const { return m_fields; }
-
-    // For the session's use cases, which change the parts as their operation says.
-    CarDesign& editDesign() { return m_design; }
-    AppState& editApp() { return m_app; }
-    MaterialLibrary& editMaterials() { return m_materials; }
-    DesignList& editDesigns() { return m_designs; }
-    FieldTexts& editFields() { return m_fields; }
-    void setDesignListText(const QString& text) { m_designListText = text; }
 
     // Records go to the portfolio at `path` from now on; false with the reason when
     // it cannot be opened for appending.
@@ -167,6 +165,14 @@ public:
 
 private:
     friend class EditStep;
+    friend class SessionEditor;
+    friend class test::SessionArrangement;
+    CarDesign& editDesign() { return m_design; }
+    AppState& editApp() { return m_app; }
+    MaterialLibrary& editMaterials() { return m_materials; }
+    DesignList& editDesigns() { return m_designs; }
+    FieldTexts& editFields() { return m_fields; }
+    void setDesignListText(const QString& text) { m_designListText = text; }
     class Bookkeeping;
     std::shared_ptr<DesignSnapshot> snapshot() const;
     void restore(const DesignSnapshot& snapshot);
