@@ -55,6 +55,8 @@ foreach(layer ${BRISKO_LAYERS})
     target_link_libraries(brisko_${layer} INTERFACE ${uses} Qt6::Core Qt6::Gui)
   endif()
 endforeach()
+# The session's use cases alone change its parts (session/SessionEditor.h).
+target_compile_definitions(brisko_session PRIVATE BRISKO_SESSION_USE_CASES)
 # The cutters' templates are SVG files.
 target_link_libraries(brisko_output PUBLIC Qt6::Svg)
 # The class standings analyse their files on several threads.

@@ -1,4 +1,5 @@
 #include "DesignSamples.h"
+#include "SessionArrangement.h"
 #include "FigureChecks.h"
 #include "SessionFixture.h"
 #include "persist/DesignFile.h"
@@ -62,7 +63,7 @@ protected:
         prompter.answerFile(path("open.brsk"));
         ASSERT_TRUE(OpenDesign(session));
         badEntry = appendDesign(session, "Bad", path("bad.brsk"));
-        session.editDesigns().entry(badEntry).Saved = true;
+        brisko::test::arrange(session).designs().entry(badEntry).Saved = true;
         good = designFileBytes(session.design(), session.materials(), "Good");
         goodLines = good.split('\n');
         goodLines.removeLast();
@@ -249,11 +250,11 @@ TEST_F(DesignFileRefusal, BytesAfterACompleteDesignAreRefusedButBlankLinesAreNot
 
 TEST_F(DesignFileRefusal, DevicesAndNamedPipesAreRefusedWithoutReadingThem)
 {
-    session.editDesigns().entry(badEntry).FilePath = "/dev/zero";
+    brisko::test::arrange(session).designs().entry(badEntry).FilePath = "/dev/zero";
     expectRefused({}, 0, "/dev/zero");
     const QString pipe = path("pipe.brsk");
     ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    session.editDesigns().entry(badEntry).FilePath = pipe;
+    brisko::test::arrange(session).designs().entry(badEntry).FilePath = pipe;
     expectRefused({}, 0, pipe); // opening a pipe for reading would wait for a writer
 }
 

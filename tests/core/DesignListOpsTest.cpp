@@ -1,4 +1,5 @@
 #include "DesignSamples.h"
+#include "SessionArrangement.h"
 #include "SessionFixture.h"
 #include "persist/DesignFile.h"
 #include "session/DesignListEntries.h"
@@ -26,7 +27,7 @@ protected:
     int addEntry(const QString& name, const QString& file = {})
     {
         const int p = appendDesign(session, name, file);
-        session.editDesigns().entry(p).Saved = true;
+        brisko::test::arrange(session).designs().entry(p).Saved = true;
         return p;
     }
 
@@ -43,7 +44,7 @@ protected:
 
 TEST_F(DesignListOps, RenameCleansTheNameAndRefusesLongOnes)
 {
-    session.editApp().CurrentDesign = addEntry("Mine");
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Mine");
     prompter.answerInput(QString("my,car/B"));
     EXPECT_TRUE(RenameDesign(session));
     EXPECT_EQ(session.designs().entry(5).Name, "mycarB");
@@ -79,7 +80,7 @@ TEST_F(DesignListOps, RenameLeavesPresetsAndUnchangedNamesAlone)
     EXPECT_EQ(prompter.promptsOf(Prompt::Message)[0].title, "Sorry");
     EXPECT_TRUE(prompter.promptsOf(Prompt::Input).isEmpty());
 
-    session.editApp().CurrentDesign = addEntry("Same");
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Same");
     prompter.answerInput(QString("Sa:me"));
     EXPECT_FALSE(RenameDesign(session)); // cleaned to the same name
     prompter.answerInput(std::nullopt);
@@ -93,7 +94,7 @@ TEST_F(DesignListOps, RemovingEntrySixOfEightMovesTheLaterOnesUp)
     addEntry("Sixth", "/d/six.brsk");
     addEntry("Seventh", "/d/seven.brsk");
     addEntry("Eighth", "/d/eight.brsk");
-    session.editApp().CurrentDesign = 5;
+    brisko::test::arrange(session).app().CurrentDesign = 5;
     prompter.answerConfirm(Answer::Yes);
     EXPECT_TRUE(removeCurrentDesign(session));
     EXPECT_EQ(names().mid(5), QStringList({"Seventh", "Eighth"}));
@@ -112,7 +113,7 @@ TEST_F(DesignListOps, RemovingIsRefusedForPresetsAndStopsOnNo)
     EXPECT_FALSE(removeCurrentDesign(session));
     EXPECT_EQ(prompter.messageTexts(),
               QStringList({"Default design, Racer, Pickup, Tow Truck, and Wheelie cannot be deleted from the list."}));
-    session.editApp().CurrentDesign = addEntry("Keep");
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Keep");
     prompter.answerConfirm(Answer::No);
     EXPECT_FALSE(removeCurrentDesign(session));
     EXPECT_EQ(session.designs().count(), 6);
@@ -143,7 +144,7 @@ TEST_F(DesignListOps, SavingAPresetUnderANewNameAddsAnEntryAndKeepsThePreset)
 
 TEST_F(DesignListOps, SavingAnOwnDesignUnderANewNameRenamesIt)
 {
-    session.editApp().CurrentDesign = addEntry("Old");
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Old");
     prompter.answerFile(path("New name"));
     EXPECT_TRUE(SaveDesignAs(session));
     EXPECT_EQ(session.designs().count(), 6);
@@ -165,7 +166,7 @@ TEST_F(DesignListOps, SaveQuestionResultsFollowTheAnswer)
     prompter.answerConfirm(Answer::Yes); // and the dialog is cancelled
     EXPECT_EQ(SaveIfNeeded(session), SaveNotDone);
 
-    session.editApp().CurrentDesign = addEntry("Mine");
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Mine");
     session.markCurrentDesignChanged();
     prompter.answerConfirm(Answer::Yes);
     prompter.answerFile(path("Mine.brsk"));
@@ -187,8 +188,8 @@ TEST_F(DesignListOps, SaveQuestionResultsFollowTheAnswer)
 
 TEST_F(DesignListOps, CancelInTheSaveQuestionKeepsEverything)
 {
-    session.editApp().CurrentDesign = addEntry("Mine");
-    session.editDesign().SpringWidth = "2.5";
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Mine");
+    brisko::test::arrange(session).design().SpringWidth = "2.5";
     session.markCurrentDesignChanged();
     const CarDesign before = session.design();
     prompter.answerConfirm(Answer::Cancel);
@@ -204,7 +205,7 @@ TEST_F(DesignListOps, CancelInTheSaveQuestionKeepsEverything)
 
 TEST_F(DesignListOps, AFailedSaveLeavesTheEntryUnsavedAndTheOldFileWhole)
 {
-    session.editApp().CurrentDesign = addEntry("Mine");
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Mine");
     const QString good = savedDesign("Mine");
     const QByteArray goodBytes = fileBytes(good);
     session.markCurrentDesignChanged();
@@ -254,10 +255,10 @@ TEST_F(DesignListOps, OpeningAddsTheFileAsCurrentEntryAndCountsAsTyping)
 
 TEST_F(DesignListOps, SwitchingToAPresetRestoresTheKeptOtherWheel)
 {
-    session.editDesign().OtherWheelDiameter = "2.5";
-    session.editDesign().setDrive(DriveType::AWD);
-    session.editDesign().Chamber = ChamberShape::Octagonal;
-    session.editDesign().Weights[0] = {1, 2, 0.5f, {}};
+    brisko::test::arrange(session).design().OtherWheelDiameter = "2.5";
+    brisko::test::arrange(session).design().setDrive(DriveType::AWD);
+    brisko::test::arrange(session).design().Chamber = ChamberShape::Octagonal;
+    brisko::test::arrange(session).design().Weights[0] = {1, 2, 0.5f, {}};
     EXPECT_TRUE(chooseDesign(session, 3));
     EXPECT_EQ(session.app().CurrentDesign, 3);
     EXPECT_EQ(session.design().Drive, DriveType::RWD);
@@ -293,7 +294,7 @@ TEST_F(DesignListOps, SwitchingToAFileEntryReadsItAndAnOlderFileLosesItsName)
 
 TEST_F(DesignListOps, DecliningToSaveOnASwitchEndsOnTheDefaultDesign)
 {
-    session.editApp().CurrentDesign = addEntry("Scratch");
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Scratch");
     session.markCurrentDesignChanged();
     prompter.answerConfirm(Answer::No);
     EXPECT_TRUE(chooseDesign(session, 2));
@@ -303,8 +304,8 @@ TEST_F(DesignListOps, DecliningToSaveOnASwitchEndsOnTheDefaultDesign)
 
 TEST_F(DesignListOps, NewDesignIsCurrentUnsavedAndLogged)
 {
-    session.editDesign().SpringWidth = "3";
-    session.editFields().dimension(14) = "3";
+    brisko::test::arrange(session).design().SpringWidth = "3";
+    brisko::test::arrange(session).fields().dimension(14) = "3";
     EXPECT_TRUE(newDesignAfterSaving(session));
     EXPECT_EQ(session.app().CurrentDesign, 5);
     const QString name = session.designs().entry(5).Name;
@@ -323,7 +324,7 @@ TEST_F(DesignListOps, AFullListRefusesAnotherEntryAndKeepsTheDesign)
 {
     while (session.designs().count() < kMaxDesigns)
         addEntry(QString("D%1").arg(session.designs().count()));
-    session.editDesign().SpringWidth = "2";
+    brisko::test::arrange(session).design().SpringWidth = "2";
     EXPECT_FALSE(NewDesign(session));
     EXPECT_EQ(session.designs().count(), kMaxDesigns);
     EXPECT_EQ(session.design().SpringWidth, "2");
@@ -338,7 +339,7 @@ TEST_F(DesignListOps, AFullListRefusesAnotherEntryAndKeepsTheDesign)
 
 TEST_F(DesignListOps, TheBoxNamesTheCurrentEntryAndLeavingItIsLogged)
 {
-    session.editApp().CurrentDesign = addEntry("Mine");
+    brisko::test::arrange(session).app().CurrentDesign = addEntry("Mine");
     nameCurrentEntryFromBox(session, "Typed name");
     EXPECT_EQ(session.designs().entry(5).Name, "Typed name");
     EXPECT_EQ(session.designs().entry(5).ListText, "Typed name");
@@ -347,7 +348,7 @@ TEST_F(DesignListOps, TheBoxNamesTheCurrentEntryAndLeavingItIsLogged)
     ASSERT_EQ(left.size(), 1);
     EXPECT_EQ(left[0].mid(0, 3), QStringList({"-1", "0", "Typed name"}));
 
-    session.editApp().CurrentDesign = 1;
+    brisko::test::arrange(session).app().CurrentDesign = 1;
     nameCurrentEntryFromBox(session, "Not a racer");
     EXPECT_EQ(session.designs().entry(1).Name, "Racer");
 }

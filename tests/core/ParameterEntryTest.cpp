@@ -1,4 +1,5 @@
 #include "ScriptedPrompter.h"
+#include "SessionArrangement.h"
 #include "session/ParameterEntry.h"
 #include "session/Session.h"
 
@@ -60,7 +61,7 @@ using Rec = QStringList;
 
 TEST_F(ParameterEntryTest, TypingThenLeavingLogsChangeAndAcceptanceAndMarksTheDesignChanged)
 {
-    session.editDesigns().entry(0).Saved = true;
+    brisko::test::arrange(session).designs().entry(0).Saved = true;
     type(14, "2");
     EXPECT_EQ(session.app().PendingApply[14], 1);
     EXPECT_TRUE(entry.applyEnabled());
@@ -73,7 +74,7 @@ TEST_F(ParameterEntryTest, TypingThenLeavingLogsChangeAndAcceptanceAndMarksTheDe
 
 TEST_F(ParameterEntryTest, PassingThroughAFieldWritesNothingAndChangesNoFlags)
 {
-    session.editDesigns().entry(0).Saved = true;
+    brisko::test::arrange(session).designs().entry(0).Saved = true;
     entry.fieldEnter(15);
     EXPECT_TRUE(entry.fieldExit(15));
     EXPECT_TRUE(records().empty());
@@ -100,7 +101,7 @@ TEST_F(ParameterEntryTest, ApplyRunsPendingDimensionsInItsOrderWithOneRefreshEac
     type(14, "2");
     type(19, "2");
     type(17, "0.3");
-    session.editDesigns().entry(0).Saved = true;
+    brisko::test::arrange(session).designs().entry(0).Saved = true;
     entry.apply();
 
     std::vector<Rec> applied;
@@ -132,8 +133,8 @@ TEST_F(ParameterEntryTest, ApplyPutsARefusedValueBackWithoutRecomputing)
 
 TEST_F(ParameterEntryTest, MaterialChoiceIsLoggedAndApplyOnlyClosesItOff)
 {
-    ASSERT_TRUE(session.editMaterials().addBoard({"Balsa", "0.25", "0.005"}));
-    session.editDesigns().entry(0).Saved = true;
+    ASSERT_TRUE(brisko::test::arrange(session).materials().addBoard({"Balsa", "0.25", "0.005"}));
+    brisko::test::arrange(session).designs().entry(0).Saved = true;
     entry.materialChange(OuterBodySlot, 1);
     EXPECT_EQ(session.design().Materials[OuterBodySlot], 1);
     EXPECT_EQ(session.design().Materials[InnerBodySlot], 0);
@@ -163,7 +164,7 @@ TEST_F(ParameterEntryTest, MaterialIndexOutsideTheLibraryIsIgnored)
 TEST_F(ParameterEntryTest, DriveSwitchKeepsTheOtherWheelTextAndRecomputes)
 {
     entry.chooseDrive(DriveType::AWD);
-    session.editDesign().OtherWheelDiameter = "7.5"; // a refresh may correct it meanwhile
+    brisko::test::arrange(session).design().OtherWheelDiameter = "7.5"; // a refresh may correct it meanwhile
     entry.chooseDrive(DriveType::RWD);
     EXPECT_EQ(session.design().OtherWheelDiameter, "1.75");
     EXPECT_EQ(session.fields().dimension(19), "1.75");
@@ -214,10 +215,10 @@ TEST_F(ParameterEntryTest, ChamberChoiceAndPreferencesOk)
     EXPECT_EQ(records(), (std::vector<Rec>{{"1", "29", "Octagonal", "SetOctCase"},
                                            {"1", "29", "Circular", "SetCircCase"}}));
 
-    session.editFields().ElementStepSize = "1";
+    brisko::test::arrange(session).fields().ElementStepSize = "1";
     EXPECT_FALSE(entry.preferencesOk());
     EXPECT_TRUE(refreshes.empty());
-    session.editFields().ElementStepSize = "9";
+    brisko::test::arrange(session).fields().ElementStepSize = "9";
     EXPECT_TRUE(entry.preferencesOk());
     EXPECT_EQ(refreshes, std::vector<ProcessState>{ProcessState::Set});
 }

@@ -3,6 +3,7 @@
 // the old file or the new one byte for byte, the student is told why the save
 // failed, and the design is never marked saved when it was not.
 #include "SessionFixture.h"
+#include "SessionArrangement.h"
 #include "SmallDisk.h"
 
 #include "persist/DesignFile.h"
@@ -25,9 +26,9 @@ protected:
     void changedDesignSavedTo(const QString& file)
     {
         const int entry = appendDesign(session, designNameOfPath(file), file);
-        session.editApp().CurrentDesign = entry;
+        brisko::test::arrange(session).app().CurrentDesign = entry;
         ASSERT_TRUE(WriteDesignFile(file, session.design(), session.materials(), designNameOfPath(file), nullptr));
-        session.editDesign().SpringWidth = "2.5";
+        brisko::test::arrange(session).design().SpringWidth = "2.5";
         session.markCurrentDesignChanged();
     }
 

@@ -1,6 +1,7 @@
 // The session's part of a refresh: the result texts the records carry, the runs
 // that the race replays, and no refresh inside another.
 #include "SessionFixture.h"
+#include "SessionArrangement.h"
 
 #include "model/Presets.h"
 #include "text/NumberText.h"
@@ -25,7 +26,7 @@ public:
 
 class SessionRefresh : public SessionFixture {
 protected:
-    SessionRefresh() { loadPresetShape(session.editDesign(), 0); }
+    SessionRefresh() { loadPresetShape(brisko::test::arrange(session).design(), 0); }
 };
 
 TEST_F(SessionRefresh, RecordsCarryTheFiguresOfTheLastAnalysisAndRun)
@@ -50,15 +51,15 @@ TEST_F(SessionRefresh, RecordsCarryTheFiguresOfTheLastAnalysisAndRun)
 // one entry's run to its neighbour.
 TEST_F(SessionRefresh, RunsFollowTheirDesignListEntry)
 {
-    session.editDesigns().append({QStringLiteral("First"), QStringLiteral("First"), {}, false, false});
-    session.editDesigns().append({QStringLiteral("Second"), QStringLiteral("Second"), {}, false, false});
-    session.editApp().CurrentDesign = 6;
+    brisko::test::arrange(session).designs().append({QStringLiteral("First"), QStringLiteral("First"), {}, false, false});
+    brisko::test::arrange(session).designs().append({QStringLiteral("Second"), QStringLiteral("Second"), {}, false, false});
+    brisko::test::arrange(session).app().CurrentDesign = 6;
     session.refresh(ProcessState::Race, silentObserver());
     EXPECT_TRUE(session.designs().entry(6).Simulated);
     ASSERT_NE(session.traceOf(6), nullptr);
     EXPECT_EQ(session.traceOf(5), nullptr);
 
-    session.editDesigns().removeAt(5);
+    brisko::test::arrange(session).designs().removeAt(5);
     EXPECT_NE(session.traceOf(5), nullptr) << "Second moved up with its run";
     EXPECT_EQ(session.traceOf(6), nullptr);
 }

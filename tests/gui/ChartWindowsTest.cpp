@@ -3,6 +3,7 @@
 // PDF; and the teacher's switch of the Power Designer (Preferences and the command
 // line).
 #include "WiredWindowHelpers.h"
+#include "SessionArrangement.h"
 
 #include "app/ProgramOptions.h"
 #include "dialogs/PFWin.h"
@@ -64,7 +65,7 @@ protected:
     {
         click("VPDynPerfBtn");
         ASSERT_TRUE(NewDesign(session()));
-        session().editDesign().DriveWheelDiameter = QStringLiteral("6");
+        brisko::test::arrange(session()).design().DriveWheelDiameter = QStringLiteral("6");
         session().showDesignInFields();
         click("VPDynPerfBtn");
     }

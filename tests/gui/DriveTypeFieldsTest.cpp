@@ -1,5 +1,6 @@
 // What the drive buttons do to the fields of the wired main window.
 #include "WiredWindowHelpers.h"
+#include "SessionArrangement.h"
 
 namespace brisko::gui::test {
 
@@ -35,7 +36,7 @@ TEST_F(DriveTypeFields, RightWheelFiguresShowInAllWheelDriveOnly)
     EXPECT_FALSE(rightWheelFiguresShown());
 
     // A design shown wholesale (as after reading a file) follows its drive type.
-    win().session().editDesign().Drive = DriveType::AWD;
+    brisko::test::arrange(win().session()).design().Drive = DriveType::AWD;
     win().session().announceDesignReplaced();
     EXPECT_TRUE(rightWheelFiguresShown());
 }

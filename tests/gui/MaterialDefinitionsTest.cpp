@@ -1,5 +1,6 @@
 // The Material Definitions window and its four dialogs, through the started program.
 #include "ProgramFixture.h"
+#include "SessionArrangement.h"
 
 #include "dialogs/TorqueCurveGrid.h"
 #include "session/Session.h"
@@ -307,8 +308,8 @@ TEST_F(MaterialDefinitions, DeleteMovesTheNextOneDownAndTheChoicesFollow)
     defineBoard("Balsa", "0.25", "0.0058");
     defineBoard("Card", "0.1", "0.02");
     defineBoard("Cork", "0.3", "0.009");
-    session().editDesign().Materials[OuterBodySlot] = 3; // Cork
-    session().editDesign().Materials[InnerBodySlot] = 2; // Card
+    brisko::test::arrange(session()).design().Materials[OuterBodySlot] = 3; // Cork
+    brisko::test::arrange(session()).design().Materials[InnerBodySlot] = 2; // Card
     const int recordsBefore = records().size();
 
     select("BoardListbox", 0);
@@ -362,7 +363,7 @@ TEST_F(MaterialDefinitions, ASavedUserSpringReadsBackWithItsTorqueCurve)
     const QString path = dir.filePath(QStringLiteral("Strip car.brsk"));
     prompter.answerFile(path);
     trigger("Save1");
-    session().editMaterials().clearDefined();
+    brisko::test::arrange(session()).materials().clearDefined();
     prompter.answerConfirm(Answer::No); // the preset stays as it is
     prompter.answerFile(path);
     trigger("Open1");

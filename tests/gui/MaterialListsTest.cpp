@@ -1,4 +1,5 @@
 #include "ScriptedPrompter.h"
+#include "SessionArrangement.h"
 #include "mainwin/SetStatePanel.h"
 #include "session/Session.h"
 
@@ -32,17 +33,17 @@ TEST(MaterialLists, EveryListOfAKindFollowsTheLibrary)
         ASSERT_EQ(panel.findChild<QComboBox*>(name)->count(), 1) << name;
     EXPECT_EQ(items(panel.findChild<QComboBox*>("TreadList")), QStringList{"Ideal rubber"});
 
-    session.editMaterials().addBoard({"Balsa", "0.25", "0.0058"});
-    session.editMaterials().addBoard({"Card", "0.1", "0.02"});
-    session.editMaterials().addBoard({"Cork", "0.3", "0.009"});
-    session.editMaterials().remove(MaterialKind::Board, 2);
+    brisko::test::arrange(session).materials().addBoard({"Balsa", "0.25", "0.0058"});
+    brisko::test::arrange(session).materials().addBoard({"Card", "0.1", "0.02"});
+    brisko::test::arrange(session).materials().addBoard({"Cork", "0.3", "0.009"});
+    brisko::test::arrange(session).materials().remove(MaterialKind::Board, 2);
     for (const char* name : boardLists)
         EXPECT_EQ(items(panel.findChild<QComboBox*>(name)), (QStringList{"Default Foamcore", "Balsa", "Cork"}))
             << name;
     EXPECT_EQ(session.materials().board(2).Thickness, "0.3");
     EXPECT_EQ(panel.findChild<QComboBox*>("SpringList")->count(), 1);
 
-    session.editMaterials().clearDefined();
+    brisko::test::arrange(session).materials().clearDefined();
     for (const char* name : boardLists)
         EXPECT_EQ(panel.findChild<QComboBox*>(name)->count(), 1) << name;
 }

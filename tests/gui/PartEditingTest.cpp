@@ -1,4 +1,5 @@
 #include "ScriptedPrompter.h"
+#include "SessionArrangement.h"
 #include "dialogs/PFWin.h"
 #include "mainwin/DriveBox.h"
 #include "mainwin/SetStatePanel.h"
@@ -128,7 +129,7 @@ TEST_F(PartEditingTest, ReshowingTheDesignLogsOnlyTheTextsItChanges)
 {
     panel.showDesign();
     EXPECT_TRUE(records().empty());
-    session.editDesign().SpringLength = "48";
+    brisko::test::arrange(session).design().SpringLength = "48";
     session.showDesignInFields();
     panel.showDesign();
     EXPECT_EQ(field("SpringLengthEF")->text(), "48");
@@ -177,7 +178,7 @@ TEST_F(PartEditingTest, OctagonalThenCancelKeepsTheOctagon)
 
 TEST_F(PartEditingTest, ClickingTheChamberAlreadyChosenIsNoChoice)
 {
-    session.editDesigns().entry(0).Saved = true;
+    brisko::test::arrange(session).designs().entry(0).Saved = true;
     preferences.open();
     auto* circular = control<QAbstractButton>(preferences, "CircBtn");
     ASSERT_TRUE(circular->isChecked());
@@ -193,7 +194,7 @@ TEST_F(PartEditingTest, ClickingTheChamberAlreadyChosenIsNoChoice)
     EXPECT_FALSE(session.designs().entry(0).Saved);
     EXPECT_EQ(session.design().Chamber, ChamberShape::Circular);
 
-    session.editDesign().Chamber = ChamberShape::Octagonal; // as a design file sets it
+    brisko::test::arrange(session).design().Chamber = ChamberShape::Octagonal; // as a design file sets it
     preferences.showDesign();
     EXPECT_TRUE(control<QAbstractButton>(preferences, "OctBtn")->isChecked());
     EXPECT_EQ(records().size(), 2u) << "showing the design's chamber is no choice";
@@ -203,12 +204,12 @@ TEST_F(PartEditingTest, ClickingTheChamberAlreadyChosenIsNoChoice)
 TEST_F(PartEditingTest, PreferencesOkRefusesABadStepSizeAndClosesOtherwise)
 {
     preferences.open();
-    session.editFields().ElementStepSize = "80";
+    brisko::test::arrange(session).fields().ElementStepSize = "80";
     control<QAbstractButton>(preferences, "PrefOKBtn")->click();
     EXPECT_TRUE(preferences.isVisible());
     EXPECT_EQ(prompter.messageTexts().value(0),
               "The finite element size must be positive, greater than 2 pixels, and not more than 72 pixels. ");
-    session.editFields().ElementStepSize = "9";
+    brisko::test::arrange(session).fields().ElementStepSize = "9";
     control<QAbstractButton>(preferences, "PrefOKBtn")->click();
     EXPECT_FALSE(preferences.isVisible());
     EXPECT_EQ(refreshes, 1);
@@ -216,8 +217,8 @@ TEST_F(PartEditingTest, PreferencesOkRefusesABadStepSizeAndClosesOtherwise)
 
 TEST_F(PartEditingTest, ChoosingMaterialsLogsTheRecordNames)
 {
-    ASSERT_TRUE(session.editMaterials().addBoard({"Balsa", "0.25", "0.005"}));
-    ASSERT_TRUE(session.editMaterials().addTread({"Felt", "0.3"}));
+    ASSERT_TRUE(brisko::test::arrange(session).materials().addBoard({"Balsa", "0.25", "0.005"}));
+    ASSERT_TRUE(brisko::test::arrange(session).materials().addTread({"Felt", "0.3"}));
     auto* outer = control<QComboBox>(panel, "OuterBodyList");
     ASSERT_EQ(outer->count(), 2);
     EXPECT_EQ(control<QComboBox>(panel, "TreadList")->itemText(0), "Ideal rubber");

@@ -1,5 +1,6 @@
 // Placing the other axle and adding and removing weights with the mouse.
 #include "WiredWindowHelpers.h"
+#include "SessionArrangement.h"
 
 #include "dialogs/THHWin.h"
 #include "geometry/OutlineSketch.h"
@@ -22,7 +23,7 @@ protected:
     const VirtualPrototype& prototype() { return prototypeOf(win()); }
     const ViewLayout& layout() { return prototype().layout(); }
     QPoint square(int column, int row) { return paperSquareCentre(layout(), column, row); }
-    CarDesign& design() { return win().session().editDesign(); }
+    CarDesign& design() { return brisko::test::arrange(win().session()).design(); }
     THHWin* dialog() { return win().findChild<THHWin*>(QStringLiteral("HHWin")); }
     void pressAt(const QPoint& at) { QTest::mouseClick(sheet(), Qt::LeftButton, {}, at); }
 

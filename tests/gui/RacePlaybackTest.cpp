@@ -1,6 +1,7 @@
 // The race on the main window's track: lanes for the simulated designs of the list,
 // driven tick by tick through the race clock's handler.
 #include "WiredWindowHelpers.h"
+#include "SessionArrangement.h"
 
 #include "dialogs/TADWin.h"
 #include "render/Race.h"
@@ -36,8 +37,8 @@ protected:
 
     void simulateWith(const QString& wheel, const QString& springLength = QStringLiteral("36"))
     {
-        session().editDesign().DriveWheelDiameter = wheel;
-        session().editDesign().SpringLength = springLength;
+        brisko::test::arrange(session()).design().DriveWheelDiameter = wheel;
+        brisko::test::arrange(session()).design().SpringLength = springLength;
         session().showDesignInFields();
         click("VPDynPerfBtn");
     }

@@ -2,6 +2,7 @@
 // drive and chamber shape, and every state, the panels show the headless figure
 // sheet, the advisory flags agree and the records carry the same results.
 #include "ProgramFixture.h"
+#include "SessionArrangement.h"
 
 #include "model/Presets.h"
 #include "session/Session.h"
@@ -59,7 +60,7 @@ protected:
 
     void loadBoth(int preset, DriveType drive, ChamberShape chamber)
     {
-        for (CarDesign* design : {&win().session().editDesign(), &headless.editDesign()}) {
+        for (CarDesign* design : {&brisko::test::arrange(win().session()).design(), &brisko::test::arrange(headless).design()}) {
             loadPresetShape(*design, preset);
             design->setDrive(drive);
             design->Chamber = chamber;

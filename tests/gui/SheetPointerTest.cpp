@@ -1,5 +1,6 @@
 // Hover highlighting and selection by click on the sheet of the wired window.
 #include "WiredWindowHelpers.h"
+#include "SessionArrangement.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -95,12 +96,12 @@ TEST_F(SheetPointing, DuringADrawingAPressOffThePaperStillSelects)
     const auto onAxle = pointOnPart(win(), DriveAxlePart);
     ASSERT_TRUE(onAxle.has_value());
 
-    win().session().editApp().EditMode.DrawingOuter = 1;
+    brisko::test::arrange(win().session()).app().EditMode.DrawingOuter = 1;
     sendMouse(image(), QEvent::MouseButtonPress, *onAxle);
     EXPECT_EQ(partShown(), OuterLayerPart) << "a press on the paper belongs to the drawing";
     sendMouse(image(), QEvent::MouseButtonPress, *offPaper);
     EXPECT_EQ(partShown(), partBelow);
-    win().session().editApp().EditMode.DrawingOuter = 0;
+    brisko::test::arrange(win().session()).app().EditMode.DrawingOuter = 0;
 }
 
 } // namespace brisko::gui::test

@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "SessionArrangement.h"
 
 #include "dialogs/TPortfolioWin.h"
 #include "output/TAbout.h"
@@ -145,7 +146,7 @@ TEST_F(StartUp, PortfolioHelpExplainsInItsOwnWords)
 TEST_F(StartUp, AboutFromTheMenuOnlyClosesLater)
 {
     startWithPortfolio();
-    win().session().editDesign().SpringWidth = QStringLiteral("2");
+    brisko::test::arrange(win().session()).design().SpringWidth = QStringLiteral("2");
     trigger("AboutBK");
     EXPECT_TRUE(widget<QDialog>("About")->isVisible());
     click("StartDesigningBtn");

@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "SessionArrangement.h"
 
 #include "mainwin/PanelColours.h"
 #include "mainwin/SetStatePanel.h"
@@ -103,7 +104,7 @@ TEST_F(StateButtons, PressingTheCurrentStateAgainLogsAgain)
 
 TEST_F(StateButtons, RaceCountsTheSimulatedAmongTheFirstSixteen)
 {
-    auto& designs = win().session().editDesigns();
+    auto& designs = brisko::test::arrange(win().session()).designs();
     designs.entry(1).Simulated = true;
     designs.entry(3).Simulated = true;
     for (int i = designs.count(); i < 18; ++i)
@@ -117,7 +118,7 @@ TEST_F(StateButtons, RaceCountsTheSimulatedAmongTheFirstSixteen)
 
 TEST_F(StateButtons, SimulateResetsTheElementSizeAndStartsAtTheFirstStep)
 {
-    win().session().editDesign().ElementStepSize = QStringLiteral("36");
+    brisko::test::arrange(win().session()).design().ElementStepSize = QStringLiteral("36");
     click("VPDynPerfBtn");
     EXPECT_EQ(win().session().design().ElementStepSize, "9");
     EXPECT_EQ(win().perState().dynamicStep, 1);

@@ -2,6 +2,7 @@
 // puts into fields, drive switches, the skid of one run, leaving the design list,
 // and winding the spring up during an animation.
 #include "WiredWindowHelpers.h"
+#include "SessionArrangement.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -54,8 +55,8 @@ protected:
     void makeTreadSlippery()
     {
         Session& s = win().session();
-        ASSERT_TRUE(s.editMaterials().addTread({QStringLiteral("Ice"), QStringLiteral("0.01")}));
-        s.editDesign().Materials[TreadSlot] = s.materials().count(MaterialKind::Tread) - 1;
+        ASSERT_TRUE(brisko::test::arrange(s).materials().addTread({QStringLiteral("Ice"), QStringLiteral("0.01")}));
+        brisko::test::arrange(s).design().Materials[TreadSlot] = s.materials().count(MaterialKind::Tread) - 1;
     }
 
     QAbstractButton* button(const char* name) { return widget<QAbstractButton>(name); }
@@ -117,7 +118,7 @@ TEST_F(TeacherRecords, ADesignLoadedFromTheListLogsEachFieldItChanges)
 {
     Session& s = win().session();
     const CarDesign before = s.design();
-    s.editApp().PendingApply.fill(0);
+    brisko::test::arrange(s).app().PendingApply.fill(0);
     qsizetype first = records().size();
     // A preset has the default dimensions: its texts are no change.
     auto* list = widget<QComboBox>("DesignList");
@@ -130,9 +131,9 @@ TEST_F(TeacherRecords, ADesignLoadedFromTheListLogsEachFieldItChanges)
 
     // A design read from a file with other dimensions.
     first = records().size();
-    s.editDesign().SpringWidth = QStringLiteral("0.75");
-    s.editDesign().SpringLength = QStringLiteral("48");
-    s.editDesign().DriveAxleDiameter = QStringLiteral("0.25");
+    brisko::test::arrange(s).design().SpringWidth = QStringLiteral("0.75");
+    brisko::test::arrange(s).design().SpringLength = QStringLiteral("48");
+    brisko::test::arrange(s).design().DriveAxleDiameter = QStringLiteral("0.25");
     s.showDesignInFields();
     s.announceDesignReplaced();
 

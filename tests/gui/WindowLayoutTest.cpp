@@ -2,6 +2,7 @@
 // advisories window beside the controls, whole figure texts, texts inside the
 // drawing area, and the portfolio path.
 #include "ProgramFixture.h"
+#include "SessionArrangement.h"
 #include "TextBoxRecorder.h"
 
 #include "dialogs/TADWin.h"
@@ -47,8 +48,8 @@ bool shownWhole(QWidget* control)
 // A design whose front axle touches nothing: its advisory shows from the Set state on.
 void loosenFrontAxle(TRPWin& win)
 {
-    win.session().editDesign().FrontAxle.XUnits = 20;
-    win.session().editDesign().FrontAxle.YUnits = 20;
+    brisko::test::arrange(win.session()).design().FrontAxle.XUnits = 20;
+    brisko::test::arrange(win.session()).design().FrontAxle.YUnits = 20;
 }
 
 } // namespace

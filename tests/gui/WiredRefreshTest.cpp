@@ -2,6 +2,7 @@
 // panels, the sheet drawn at the window's layout, the advisories and the result
 // texts that the records carry.
 #include "WiredWindowHelpers.h"
+#include "SessionArrangement.h"
 
 #include "dialogs/PFWin.h"
 #include "dialogs/TADWin.h"
@@ -89,7 +90,7 @@ TEST_F(WiredRefresh, AnalyzeWeighsTheBodyWithTheChamberOfThisRefresh)
     click("VPPropBtn");
     EXPECT_EQ(text("ProjectedMassEF"), expectedMass());
 
-    win().session().editDesign().SpringLength = QStringLiteral("72"); // changed with no refresh between
+    brisko::test::arrange(win().session()).design().SpringLength = QStringLiteral("72"); // changed with no refresh between
     click("VPPropBtn");
     EXPECT_EQ(text("ProjectedMassEF"), expectedMass());
 }
@@ -99,7 +100,7 @@ TEST_F(WiredRefresh, AnOversizedSpringWidthIsCorrectedInItsField)
     win().setPanel()->selectPart(SpringPart);
     typeInto(widget<QLineEdit>("SpringWidthEF"), "5.9");
     click("ApplyBtn");
-    win().session().editDesign().SpringWidth = QStringLiteral("7"); // as a design file might carry it
+    brisko::test::arrange(win().session()).design().SpringWidth = QStringLiteral("7"); // as a design file might carry it
     click("VPSetBtn");
     EXPECT_EQ(win().session().design().SpringWidth, "6");
     EXPECT_EQ(win().session().fields().dimension(14), "6");
@@ -169,7 +170,7 @@ TEST_F(WiredRefresh, ASimulatedDesignLosesItsMarkWhenChanged)
 
 TEST_F(WiredRefresh, AFloatingBodyShowsTheCaseAdvisory)
 {
-    CarDesign& design = win().session().editDesign();
+    CarDesign& design = brisko::test::arrange(win().session()).design();
     for (BodyOutline* outline : {&design.OuterOutline, &design.InnerOutline}) {
         QVector<QPoint> moved = outline->points();
         for (QPoint& p : moved)

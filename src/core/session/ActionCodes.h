@@ -32,6 +32,9 @@ inline constexpr Action OpenChart{-2, 120, "Chart"};
 inline constexpr Action ExportChartCsv{-2, 121, "ExportChartCSV"};
 inline constexpr Action PrintChart{-2, 122, "PrintChart"};
 inline constexpr Action PowerDesignerSetting{-2, 123, "ShowPowerDesigner"};
+// Undo and Redo of a design step, codes of our own (listed in the README).
+inline constexpr Action UndoStep{-2, 130, "Undo"};
+inline constexpr Action RedoStep{-2, 131, "Redo"};
 // The design-process states, entered and worked in.
 inline constexpr Action SetState{1, 101, "VPSet"};
 inline constexpr Action BuildState{3, 201, "VPBuild"};

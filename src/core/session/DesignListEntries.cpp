@@ -3,6 +3,7 @@
 
 #include "model/AppState.h"
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 namespace brisko {
 
@@ -26,24 +27,25 @@ int appendDesign(Session& session, const QString& name, const QString& filePath)
 
 int appendEntry(Session& session, const DesignListEntry& entry)
 {
-    if (!session.editDesigns().append(entry))
+    if (!SessionEditor::designs(session).append(entry))
         return -1;
-    session.editApp().DesignCount = session.designs().count();
+    SessionEditor::app(session).DesignCount = session.designs().count();
     return session.designs().count() - 1;
 }
 
 void selectEntry(Session& session, int position)
 {
-    session.editApp().CurrentDesign = position;
-    session.setDesignListText(session.editDesigns().entry(position).ListText);
+    SessionEditor::app(session).CurrentDesign = position;
+    SessionEditor::setDesignListText(session, SessionEditor::designs(session).entry(position).ListText);
 }
 
 void RemoveDesign(Session& session, int position)
 {
     session.logAction(actions::RemoveDesign, QStringLiteral("Remove"), session.designs().entry(position).Name);
-    session.editDesigns().removeAt(position);
-    session.editApp().DesignCount = session.designs().count();
+    SessionEditor::designs(session).removeAt(position);
+    SessionEditor::app(session).DesignCount = session.designs().count();
     selectEntry(session, 0);
+    session.startHistory(); // the steps were the removed design's
 }
 
 } // namespace brisko

@@ -8,6 +8,7 @@
 #include "session/DesignLoading.h"
 #include "session/DesignSaving.h"
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 namespace brisko {
 
@@ -15,6 +16,7 @@ namespace {
 
 void showNewDesign(Session& session)
 {
+    session.startHistory();
     session.requestState(ProcessState::Set);
     session.announceDesignReplaced();
     session.requestRefresh(ProcessState::Set);
@@ -52,7 +54,7 @@ void logDesignChoice(Session& session, int position)
 void makeCurrentAndSaved(Session& session, int position)
 {
     selectEntry(session, position);
-    session.editDesigns().entry(position).Saved = true;
+    SessionEditor::designs(session).entry(position).Saved = true;
     logDesignChoice(session, position);
 }
 
@@ -64,10 +66,10 @@ bool selectFileDesign(Session& session, int position)
     makeCurrentAndSaved(session, position);
     replaceMaterials(session, contents.materials);
     showLoadedDesign(session, contents.design);
-    DesignListEntry& entry = session.editDesigns().entry(position);
+    DesignListEntry& entry = SessionEditor::designs(session).entry(position);
     entry.Name = contents.name;
     if (contents.olderLayout)
-        session.setDesignListText(QString());
+        SessionEditor::setDesignListText(session, QString());
     entry.Saved = true;
     showNewDesign(session);
     return true;
@@ -86,7 +88,7 @@ bool OpenDesign(Session& session)
         const QString path = askOpenDesignFileName(session);
         opened = !path.isEmpty() && openDesignFile(session, path);
     }
-    session.editDesigns().entry(session.app().CurrentDesign).Saved = true;
+    SessionEditor::designs(session).entry(session.app().CurrentDesign).Saved = true;
     return opened;
 }
 
@@ -102,6 +104,7 @@ bool SelectDesign(Session& session, int position)
     }
     if (session.designs().entry(position).FilePath.isEmpty()) {
         makeCurrentAndSaved(session, position); // a design never saved has nothing to load
+        session.startHistory();
         return true;
     }
     return selectFileDesign(session, position);
@@ -127,6 +130,7 @@ bool NewDesign(Session& session)
     const QString name = untitledName(session.nameDraw());
     const int position = appendDesign(session, name, QString());
     selectEntry(session, position);
+    session.startHistory();
     session.requestState(ProcessState::Set);
     session.logAction(actions::NewDesign, QStringLiteral("New"), name);
     session.announceDesignReplaced();
@@ -161,11 +165,11 @@ bool removeCurrentDesign(Session& session)
 
 void nameCurrentEntryFromBox(Session& session, const QString& text)
 {
-    session.setDesignListText(text);
+    SessionEditor::setDesignListText(session, text);
     const int current = session.app().CurrentDesign;
     if (session.designs().isPreset(current))
         return;
-    DesignListEntry& entry = session.editDesigns().entry(current);
+    DesignListEntry& entry = SessionEditor::designs(session).entry(current);
     entry.Name = text;
     entry.ListText = text;
 }

@@ -2,6 +2,7 @@
 
 #include "model/Presets.h"
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 #include <array>
 #include <utility>
@@ -37,7 +38,7 @@ public:
         if (shown == text)
             return;
         shown = text;
-        m_session.editApp().EditedSinceEnter = 1;
+        SessionEditor::app(m_session).EditedSinceEnter = 1;
         log(0, code, text, QString::fromLatin1(name));
     }
 
@@ -56,7 +57,7 @@ void chooseChamber(Session& session, FieldChangeLog& log, ChamberShape chamber)
 {
     if (session.design().Chamber == chamber)
         return;
-    session.editDesign().Chamber = chamber;
+    SessionEditor::design(session).Chamber = chamber;
     session.markCurrentDesignChanged();
     const bool octagonal = chamber == ChamberShape::Octagonal;
     log.log(1, kChamberCode, octagonal ? QStringLiteral("Octagonal") : QStringLiteral("Circular"),
@@ -95,22 +96,22 @@ void showLoadedDesign(Session& session, const CarDesign& design)
     for (const auto& [code, name] : kDimensionFields) {
         const QString& text = *dimensionByCode(design, code);
         if (session.fields().dimension(code) != text)
-            session.editApp().PendingApply[code] = 1;
-        log.typed(session.editFields().dimension(code), text, code, name);
+            SessionEditor::app(session).PendingApply[code] = 1;
+        log.typed(SessionEditor::fields(session).dimension(code), text, code, name);
     }
-    session.editFields().ElementStepSize = design.ElementStepSize;
-    log.typed(session.editFields().CaseRatio, design.CaseRatio, kCaseRatioCode, "SetCaseRatio");
-    log.typed(session.editFields().FrictionForce, design.FrictionForce, kFrictionCode, "SetFrictionForce");
+    SessionEditor::fields(session).ElementStepSize = design.ElementStepSize;
+    log.typed(SessionEditor::fields(session).CaseRatio, design.CaseRatio, kCaseRatioCode, "SetCaseRatio");
+    log.typed(SessionEditor::fields(session).FrictionForce, design.FrictionForce, kFrictionCode, "SetFrictionForce");
     chooseChamber(session, log, design.Chamber);
-    session.editDesign() = design;
-    session.editApp().EditMode.clear();
+    SessionEditor::design(session) = design;
+    SessionEditor::app(session).EditMode.clear();
 }
 
 void replaceMaterials(Session& session, const MaterialLibrary& materials)
 {
     auto listener = std::move(session.materials().onChanged);
-    session.editMaterials() = materials;
-    session.editMaterials().onChanged = std::move(listener);
+    SessionEditor::materials(session) = materials;
+    SessionEditor::materials(session).onChanged = std::move(listener);
     if (session.materials().onChanged)
         for (MaterialKind kind : {MaterialKind::Board, MaterialKind::Axle, MaterialKind::Spring, MaterialKind::Tread})
             session.materials().onChanged(kind);

@@ -2,6 +2,7 @@
 #include "session/ActionCodes.h"
 
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 #include <QRegularExpression>
 
@@ -34,11 +35,11 @@ QString askCleanName(Session& session, const QString& current)
 void renameCurrent(Session& session, const QString& name)
 {
     const int current = session.app().CurrentDesign;
-    DesignListEntry& entry = session.editDesigns().entry(current);
+    DesignListEntry& entry = SessionEditor::designs(session).entry(current);
     session.logAction(actions::RenameDesign, QStringLiteral("Rename"), entry.Name, name);
     entry.Name = name;
     entry.ListText = name;
-    session.setDesignListText(name);
+    SessionEditor::setDesignListText(session, name);
     session.markDesignChanged(current);
 }
 

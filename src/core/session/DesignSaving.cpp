@@ -6,6 +6,7 @@
 #include "session/DesignListEntries.h"
 #include "session/DesignLoading.h"
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 namespace brisko {
 
@@ -23,7 +24,7 @@ bool writeCurrentDesign(Session& session, const QString& path, const QString& na
 
 void recordSaved(Session& session, int position)
 {
-    DesignListEntry& entry = session.editDesigns().entry(position);
+    DesignListEntry& entry = SessionEditor::designs(session).entry(position);
     entry.Saved = true;
     session.logAction(actions::SaveDesign, QStringLiteral("Save"), entry.Name);
 }
@@ -34,7 +35,7 @@ bool saveAsNewEntry(Session& session, const QString& path, const QString& name)
     if (!roomForAnotherDesign(session) || !writeCurrentDesign(session, path, name))
         return false;
     const int position = appendDesign(session, name, path);
-    session.setDesignListText(name);
+    SessionEditor::setDesignListText(session, name);
     recordSaved(session, position);
     return true;
 }
@@ -44,11 +45,11 @@ bool saveCurrentEntry(Session& session, const QString& path, const QString& name
     if (!writeCurrentDesign(session, path, name))
         return false;
     const int current = session.app().CurrentDesign;
-    DesignListEntry& entry = session.editDesigns().entry(current);
+    DesignListEntry& entry = SessionEditor::designs(session).entry(current);
     if (entry.Name != name) {
         entry.Name = name;
         entry.ListText = name;
-        session.setDesignListText(name);
+        SessionEditor::setDesignListText(session, name);
     }
     entry.FilePath = path;
     recordSaved(session, current);

@@ -3,6 +3,7 @@
 #include "model/MaterialChecks.h"
 #include "model/Validation.h"
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 namespace brisko {
 
@@ -92,7 +93,8 @@ void logDefinition(Session& session, const M& m, bool edited)
 template <typename M>
 DefinitionOutcome replaceAt(Session& session, const M& m, int position)
 {
-    KindOf<M>::replace(session.editMaterials(), position, KindOf<M>::stored(m));
+    const EditStep step(session, QStringLiteral("Edit material"));
+    KindOf<M>::replace(SessionEditor::materials(session), position, KindOf<M>::stored(m));
     session.markCurrentDesignChanged();
     logDefinition(session, m, true);
     return DefinitionOutcome::Stored;
@@ -101,8 +103,9 @@ DefinitionOutcome replaceAt(Session& session, const M& m, int position)
 template <typename M>
 DefinitionOutcome addNew(Session& session, const M& m)
 {
+    const EditStep step(session, QStringLiteral("Define material"));
     QString error;
-    if (!KindOf<M>::add(session.editMaterials(), KindOf<M>::stored(m), &error)) {
+    if (!KindOf<M>::add(SessionEditor::materials(session), KindOf<M>::stored(m), &error)) {
         session.prompter().message(kTryAgainTitle, error);
         return DefinitionOutcome::StayOpen;
     }
@@ -177,10 +180,11 @@ bool deleteMaterial(Session& session, MaterialKind kind, int position)
 {
     if (position < 1 || position >= session.materials().count(kind))
         return false;
+    const EditStep step(session, QStringLiteral("Delete material"));
     // The choices move first, so that every list shown again after the delete
     // selects a material that still exists.
-    adjustSelectionsAfterDelete(session.editDesign().Materials, kind, position);
-    session.editMaterials().remove(kind, position);
+    adjustSelectionsAfterDelete(SessionEditor::design(session).Materials, kind, position);
+    SessionEditor::materials(session).remove(kind, position);
     session.markCurrentDesignChanged();
     return true;
 }

@@ -1,6 +1,7 @@
 #include "session/OutlineDrawing.h"
 
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 namespace brisko {
 
@@ -24,7 +25,7 @@ OutlineDrawing::OutlineDrawing(Session& session)
 
 qint32& OutlineDrawing::modeFlag(SketchedOutline which)
 {
-    EditModeFlags& mode = m_session.editApp().EditMode;
+    EditModeFlags& mode = SessionEditor::app(m_session).EditMode;
     return which == SketchedOutline::Outer ? mode.DrawingOuter : mode.DrawingInner;
 }
 
@@ -33,7 +34,7 @@ void OutlineDrawing::begin(SketchedOutline which)
     end();
     m_which = which;
     working(which).start();
-    m_session.editApp().EditMode.clear(); // no placing tool stays on beside a drawing
+    SessionEditor::app(m_session).EditMode.clear(); // no placing tool stays on beside a drawing
     modeFlag(which) = 1;
 }
 
@@ -82,7 +83,9 @@ bool OutlineDrawing::finish(const ViewLayout& layout)
     const OutlineSketch& sketch = working(which);
     if (!sketch.canReplaceOutline())
         return false;
-    CarDesign& design = m_session.editDesign();
+    const EditStep step(m_session,
+                        which == SketchedOutline::Outer ? QStringLiteral("Draw outline") : QStringLiteral("Draw inner outline"));
+    CarDesign& design = SessionEditor::design(m_session);
     sketch.replaceOutline(which == SketchedOutline::Outer ? design.OuterOutline : design.InnerOutline, layout);
     m_session.logAction(1, codeOf(which), {}, {}, {}, {},
                         which == SketchedOutline::Outer ? QStringLiteral("DoneOuterShape")
@@ -100,8 +103,8 @@ void OutlineDrawing::cancel()
 
 void OutlineDrawing::end()
 {
-    m_session.editApp().EditMode.DrawingOuter = 0;
-    m_session.editApp().EditMode.DrawingInner = 0;
+    SessionEditor::app(m_session).EditMode.DrawingOuter = 0;
+    SessionEditor::app(m_session).EditMode.DrawingInner = 0;
 }
 
 } // namespace brisko

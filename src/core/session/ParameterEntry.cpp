@@ -1,6 +1,7 @@
 #include "session/ParameterEntry.h"
 
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 namespace brisko {
 
@@ -10,20 +11,25 @@ struct FieldNames {
     int code;
     const char* setName;
     const char* doName;
+    const char* stepName; // the name of its applied value on the Edit menu
 };
 
 constexpr FieldNames kFieldNames[] = {
-    {14, "SetSpringWidth", "DoSprWid"},
-    {15, "SetSpringLength", "DoSprLen"},
-    {16, "SetArborDia", "DoRAxlDia"},
-    {17, "SetOtherAxleDia", "DoOtherAxleDia"},
-    {18, "SetDriveWhlDia", "DoDrWhlDia"},
-    {19, "SetOtherWhlDia", "DoOthrWhlDia"},
-    {20, "SetOtherAxleLength", "DoOtherAxleLen"},
-    {21, "SetDriveAxleLength", "DoDriveAxleLen"},
-    {kCaseRatioField, "SetCaseRatio", ""},
-    {kFrictionField, "SetFrictionForce", ""},
+    {14, "SetSpringWidth", "DoSprWid", "Spring width"},
+    {15, "SetSpringLength", "DoSprLen", "Spring length"},
+    {16, "SetArborDia", "DoRAxlDia", "Drive axle diameter"},
+    {17, "SetOtherAxleDia", "DoOtherAxleDia", "Other axle diameter"},
+    {18, "SetDriveWhlDia", "DoDrWhlDia", "Drive wheel diameter"},
+    {19, "SetOtherWhlDia", "DoOthrWhlDia", "Other wheel diameter"},
+    {20, "SetOtherAxleLength", "DoOtherAxleLen", "Other axle length"},
+    {21, "SetDriveAxleLength", "DoDriveAxleLen", "Drive axle length"},
+    {kCaseRatioField, "SetCaseRatio", "", "Case ratio"},
+    {kFrictionField, "SetFrictionForce", "", "Friction force"},
 };
+
+const char* const kMaterialStepNames[kMaterialSlots] = {
+    "Outer layer material", "Inner layer material", "Drive wheel material", "Other wheel material",
+    "Drive axle material",  "Other axle material",  "Spring material",      "Tread material"};
 
 const FieldNames* namesOf(int code)
 {
@@ -97,7 +103,7 @@ void ParameterEntry::onDriveChanged(std::function<void(DriveType)> listener)
 
 QString& ParameterEntry::fieldText(int code)
 {
-    auto& fields = m_session->editFields();
+    auto& fields = SessionEditor::fields(*m_session);
     if (code == kCaseRatioField)
         return fields.CaseRatio;
     if (code == kFrictionField)
@@ -107,7 +113,7 @@ QString& ParameterEntry::fieldText(int code)
 
 QString& ParameterEntry::acceptedText(int code)
 {
-    auto& design = m_session->editDesign();
+    auto& design = SessionEditor::design(*m_session);
     if (code == kCaseRatioField)
         return design.CaseRatio;
     if (code == kFrictionField)
@@ -150,15 +156,15 @@ void ParameterEntry::fieldEnter(int code)
     if (code == m_enteredField)
         return;
     m_enteredField = code;
-    m_session->editApp().EditedSinceEnter = 0;
+    SessionEditor::app(*m_session).EditedSinceEnter = 0;
 }
 
 void ParameterEntry::fieldChange(int code, const QString& text)
 {
     fieldText(code) = text;
     if (isDimensionField(code))
-        m_session->editApp().PendingApply.at(code) = 1;
-    m_session->editApp().EditedSinceEnter = 1;
+        SessionEditor::app(*m_session).PendingApply.at(code) = 1;
+    SessionEditor::app(*m_session).EditedSinceEnter = 1;
     m_session->logAction(0, code, text, {}, {}, {}, setNameOf(code));
 }
 
@@ -180,7 +186,7 @@ bool ParameterEntry::fieldExit(int code)
         m_session->markCurrentDesignChanged();
         m_session->logAction(1, code, fieldText(code), {}, {}, {}, setNameOf(code));
     }
-    m_session->editApp().EditedSinceEnter = 0;
+    SessionEditor::app(*m_session).EditedSinceEnter = 0;
     return true;
 }
 
@@ -195,7 +201,7 @@ bool ParameterEntry::logAndRefresh(int code, const QString& text, const QString&
 // One pending dimension: accepted and recomputed, or put back when refused.
 bool ParameterEntry::applyDimension(int code)
 {
-    m_session->editApp().PendingApply.at(code) = 0;
+    SessionEditor::app(*m_session).PendingApply.at(code) = 0;
     if (!validateShownTexts()) {
         putAcceptedTextBack(code);
         return true;
@@ -209,7 +215,14 @@ bool ParameterEntry::applyDimension(int code)
 
 void ParameterEntry::apply()
 {
-    auto& pending = m_session->editApp().PendingApply;
+    std::vector<int> applied;
+    for (int code : applyOrder())
+        if (m_session->app().PendingApply.at(code) == 1)
+            applied.push_back(code);
+    const QString name = applied.size() == 1 ? QString::fromLatin1(namesOf(applied.front())->stepName)
+                                             : QStringLiteral("Apply");
+    const EditStep step(*m_session, name, applied);
+    auto& pending = SessionEditor::app(*m_session).PendingApply;
     for (int code : applyOrder())
         if (pending.at(code) == 1 && !applyDimension(code))
             return;
@@ -227,9 +240,10 @@ void ParameterEntry::materialChange(int slot, int index)
     const MaterialKind kind = kindOfSlot(slot);
     if (slot < 0 || slot >= kMaterialSlots || index < 0 || index >= m_session->materials().count(kind))
         return;
-    m_session->editDesign().Materials[slot] = index;
+    const EditStep step(*m_session, QString::fromLatin1(kMaterialStepNames[slot]));
+    SessionEditor::design(*m_session).Materials[slot] = index;
     setApplyEnabled(true);
-    m_session->editApp().PendingApply.at(slot + 1) = 1;
+    SessionEditor::app(*m_session).PendingApply.at(slot + 1) = 1;
     m_session->markCurrentDesignChanged();
     const QString name = m_session->materials().name(kind, index);
     m_session->logAction(1, slot + 1, name, QStringLiteral("-"), QStringLiteral("-"), QStringLiteral("-"),
@@ -238,7 +252,8 @@ void ParameterEntry::materialChange(int slot, int index)
 
 void ParameterEntry::chooseDrive(DriveType drive)
 {
-    auto& design = m_session->editDesign();
+    const EditStep step(*m_session, QStringLiteral("Drive"));
+    auto& design = SessionEditor::design(*m_session);
     const QString word = driveWord(drive);
     m_session->markCurrentDesignChanged();
     // Outside AWD the accepted other-wheel text is the one to keep: a switch between
@@ -259,8 +274,9 @@ void ParameterEntry::chooseDrive(DriveType drive)
 
 void ParameterEntry::chooseChamber(ChamberShape shape)
 {
+    const EditStep step(*m_session, QStringLiteral("Chamber shape"));
     m_session->markCurrentDesignChanged();
-    m_session->editDesign().Chamber = shape;
+    SessionEditor::design(*m_session).Chamber = shape;
     m_session->logAction(1, kChamberCode, chamberWord(shape), {}, {}, {}, chamberActionName(shape));
 }
 
@@ -271,6 +287,7 @@ bool ParameterEntry::preferencesOk()
         m_session->prompter().message(kTryAgainTitle, *failure);
         return false;
     }
+    const EditStep step(*m_session, QStringLiteral("Preferences"), {kCaseRatioField, kFrictionField});
     m_session->requestRefresh(ProcessState::Set);
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include "geometry/OutlineSketch.h"
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 #include "text/NumberText.h"
 
 namespace brisko {
@@ -29,7 +30,8 @@ bool placeOtherAxle(Session& session, const CarGeometry& geometry, const QPoint&
     // On the drive axle's centre line the wheelbase would vanish.
     if (p.x() <= geometry.RearCentre.x())
         return false;
-    FrontAxleLocation& axle = session.editDesign().FrontAxle;
+    const EditStep step(session, QStringLiteral("Place axle"));
+    FrontAxleLocation& axle = SessionEditor::design(session).FrontAxle;
     axle.setUnits(static_cast<float>(720 - p.x()), static_cast<float>(540 - p.y()));
     session.logAction(1, kAxleCode, QString::number(p.x()), QString::number(p.y()), {}, {},
                       QStringLiteral("SetFrontWheelLoc"));
@@ -57,13 +59,14 @@ std::optional<int> firstFreeWeightSlot(const CarDesign& design)
 
 AddWeightOutcome addWeight(Session& session, const QPoint& drawingPoint, const QString& massText)
 {
-    CarDesign& design = session.editDesign();
+    CarDesign& design = SessionEditor::design(session);
     const std::optional<float> mass = addedWeightMass(massText);
     if (!mass)
         return AddWeightOutcome::Refused;
     const std::optional<int> slot = firstFreeWeightSlot(design);
     if (!slot)
         return AddWeightOutcome::Full;
+    const EditStep step(session, QStringLiteral("Add weight"));
     AddedWeight& weight = design.Weights[*slot];
     weight.clear();
     weight.X = drawingPoint.x();
@@ -85,7 +88,8 @@ bool removeWeightAt(Session& session, const QPoint& viewPoint)
     const std::optional<int> slot = weightSlotAt(session.design(), viewPoint);
     if (!slot)
         return false;
-    AddedWeight& weight = session.editDesign().Weights[*slot];
+    const EditStep step(session, QStringLiteral("Remove weight"));
+    AddedWeight& weight = SessionEditor::design(session).Weights[*slot];
     session.logAction(1, kWeightCode, QString::number(weight.X), QString::number(weight.Y), numberText(-weight.Mass),
                       {}, QStringLiteral("SetRemoveWt"));
     weight.clear();

@@ -2,6 +2,7 @@
 
 #include "model/Presets.h"
 #include "session/Session.h"
+#include "session/SessionEditor.h"
 
 namespace brisko {
 
@@ -11,16 +12,16 @@ const QString kFineElementSize = QStringLiteral("9");
 
 void prepareProgramStart(Session& session)
 {
-    AppState& app = session.editApp();
+    AppState& app = SessionEditor::app(session);
     app.clearPendingApply();
     app.DesignCount = 5;
     app.CurrentDesign = 0;
     for (int position = 0; position < kPresetCount; ++position)
-        session.editDesigns().entry(position).Saved = true;
+        SessionEditor::designs(session).entry(position).Saved = true;
     app.CurrentState = ProcessState::Set;
     app.EditedSinceEnter = 0;
     app.EditMode.clear();
-    CarDesign& design = session.editDesign();
+    CarDesign& design = SessionEditor::design(session);
     const FieldTexts& fields = session.fields();
     design.CaseRatio = fields.CaseRatio;
     design.FrictionForce = fields.FrictionForce;
@@ -30,23 +31,25 @@ void prepareProgramStart(Session& session)
 
 void resetDesignDefaults(Session& session)
 {
-    CarDesign& design = session.editDesign();
+    CarDesign& design = SessionEditor::design(session);
     applyDefaultDesign(design);
     for (int code : kDimensionCodes)
-        session.editFields().dimension(code) = *dimensionByCode(design, code);
+        SessionEditor::fields(session).dimension(code) = *dimensionByCode(design, code);
     design.CaseRatio = session.fields().CaseRatio;
     design.FrictionForce = session.fields().FrictionForce;
     session.clearEditMode();
+    session.startHistory();
 }
 
 void startProgram(Session& session)
 {
     session.logAction(actions::ProgramStart, kProgramVersion);
-    CarDesign& design = session.editDesign();
+    CarDesign& design = SessionEditor::design(session);
     loadPresetShape(design, 0);
-    session.setDesignListText(presetListText(0));
+    SessionEditor::setDesignListText(session, presetListText(0));
     design.clearWeights();
     design.KeptOtherWheelDiameter = design.OtherWheelDiameter;
+    session.startHistory();
 }
 
 bool endProgram(Session& session)
@@ -58,8 +61,8 @@ void prepareStateEntry(Session& session, ProcessState state)
 {
     if (state != ProcessState::Dynamic)
         return;
-    session.editDesign().ElementStepSize = kFineElementSize;
-    session.editFields().ElementStepSize = kFineElementSize;
+    SessionEditor::design(session).ElementStepSize = kFineElementSize;
+    SessionEditor::fields(session).ElementStepSize = kFineElementSize;
 }
 
 bool recordStateEntry(Session& session, ProcessState state, std::optional<QString> value)

@@ -1,5 +1,7 @@
 #include "session/Session.h"
 
+#include <algorithm>
+
 namespace brisko {
 
 Session::Session(Prompter& prompter)
@@ -8,6 +10,7 @@ Session::Session(Prompter& prompter)
     // The library tells of its changes through the notifier, whoever listens.
     m_materials.onChanged = [this](MaterialKind kind) { emit m_notifier.materialsChanged(kind); };
     showDesignInFields();
+    startHistory();
 }
 
 void Session::showDesignInFields()
@@ -35,6 +38,7 @@ void Session::armEditMode(qint32 EditModeFlags::*flag)
 
 void Session::setElementStepSize(const QString& size)
 {
+    const EditStep step(*this, QStringLiteral("Element size"));
     m_fields.ElementStepSize = size;
     m_design.ElementStepSize = size;
 }
@@ -59,6 +63,120 @@ bool Session::logAction(int stage, int code, OptText v1, OptText v2, OptText v3,
     return false;
 }
 
+std::shared_ptr<DesignSnapshot> Session::snapshot() const
+{
+    auto kept = std::make_shared<DesignSnapshot>(DesignSnapshot{m_design, m_fields, m_materials});
+    kept->materials.onChanged = nullptr;
+    return kept;
+}
+
+void Session::restore(const DesignSnapshot& snapshot)
+{
+    m_design = snapshot.design;
+    m_fields = snapshot.fields;
+    auto listener = std::move(m_materials.onChanged);
+    m_materials = snapshot.materials;
+    m_materials.onChanged = std::move(listener);
+    // A field that shows its accepted text again waits for no Apply.
+    for (int code : kDimensionCodes)
+        if (m_fields.dimension(code) == *dimensionByCode(m_design, code))
+            m_app.PendingApply.at(code) = 0;
+    m_app.EditMode.clear();
+    m_settled = this->snapshot();
+}
+
+void Session::startHistory()
+{
+    m_history.clear();
+    m_settled = snapshot();
+}
+
+bool Session::mayUndoOrRedo() const
+{
+    return !m_controlsChanging && !m_refreshing && m_stepDepth == 0 && !m_app.EditMode.anyOn();
+}
+
+bool Session::takeStep(bool forward)
+{
+    const QUndoStack& stack = m_history.stack();
+    if (!mayUndoOrRedo() || !(forward ? stack.canRedo() : stack.canUndo()))
+        return false;
+    const QString name = forward ? stack.redoText() : stack.undoText();
+    if (!logAction(forward ? actions::RedoStep : actions::UndoStep, name, m_designListText))
+        return false;
+    const auto left = snapshot();
+    if (forward)
+        m_history.redo();
+    else
+        m_history.undo();
+    markCurrentDesignChanged();
+    for (MaterialKind kind : {MaterialKind::Board, MaterialKind::Axle, MaterialKind::Spring, MaterialKind::Tread})
+        if (libraryKindDiffers(*left, *m_settled, kind))
+            emit m_notifier.materialsChanged(kind);
+    emit m_notifier.designChanged(aspectsBetween(*left, *m_settled));
+    {
+        // The fields showing the texts put back are no typing of the student's.
+        const auto held = holdWhileControlsChange();
+        emit m_notifier.designReplaced();
+    }
+    for (int code : kDimensionCodes)
+        if (m_fields.dimension(code) == *dimensionByCode(m_design, code))
+            m_app.PendingApply.at(code) = 0;
+    m_app.EditedSinceEnter = 0;
+    emit m_notifier.refreshRequested(m_app.CurrentState);
+    return true;
+}
+
+bool Session::undo()
+{
+    return takeStep(false);
+}
+
+bool Session::redo()
+{
+    return takeStep(true);
+}
+
+EditStep::EditStep(Session& session, const QString& name, std::vector<int> typed)
+    : m_session(session)
+    , m_outer(session.m_stepDepth == 0)
+{
+    ++m_session.m_stepDepth;
+    if (!m_outer)
+        return;
+    m_session.m_stepBefore = m_session.snapshot();
+    m_session.m_stepName = name;
+    m_session.m_stepTyped = std::move(typed);
+}
+
+EditStep::~EditStep()
+{
+    --m_session.m_stepDepth;
+    if (!m_outer)
+        return;
+    Session& s = m_session;
+    auto before = std::move(s.m_stepBefore);
+    auto after = s.snapshot();
+    auto settled = std::make_shared<DesignSnapshot>(*after);
+    for (int code : kTypedCodes) {
+        const bool applied = std::find(s.m_stepTyped.begin(), s.m_stepTyped.end(), code) != s.m_stepTyped.end();
+        if (applied) {
+            // Before the step the field showed what it had shown when last settled.
+            before->accepted(code) = s.m_settled->accepted(code);
+            before->shown(code) = s.m_settled->shown(code);
+        } else if (before->accepted(code) == after->accepted(code) && before->shown(code) == after->shown(code)) {
+            // A text typed and not applied stays out of the settled design.
+            settled->accepted(code) = s.m_settled->accepted(code);
+            settled->shown(code) = s.m_settled->shown(code);
+        }
+    }
+    s.m_settled = std::move(settled);
+    s.m_stepTyped.clear();
+    const DesignAspects aspects = aspectsBetween(*before, *after);
+    if (s.m_history.push(s.m_stepName, std::move(before), std::move(after)))
+        emit s.m_notifier.designChanged(aspects);
+}
+
 } // namespace brisko
 
 namespace brisko {
@@ -75,8 +193,11 @@ public:
     void sized(const VirtualPrototype& vp, const std::vector<int>& corrected) override
     {
         // Fields the student is still editing keep what was typed.
-        for (int code : corrected)
+        for (int code : corrected) {
             m_session.m_fields.dimension(code) = *dimensionByCode(m_session.m_design, code);
+            m_session.m_settled->accepted(code) = m_session.m_fields.dimension(code);
+            m_session.m_settled->shown(code) = m_session.m_fields.dimension(code);
+        }
         m_shown.sized(vp, corrected);
     }
     void geometryBuilt(const VirtualPrototype& vp, ProcessState state) override { m_shown.geometryBuilt(vp, state); }

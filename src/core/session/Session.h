@@ -14,6 +14,7 @@
 #include "persist/DesignList.h"
 #include "persist/Portfolio.h"
 #include "session/ActionCodes.h"
+#include "session/DesignHistory.h"
 #include "session/SessionNotifier.h"
 #include "ui/Prompter.h"
 
@@ -23,7 +24,9 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
+#include <vector>
 
 namespace brisko {
 
@@ -31,23 +34,18 @@ inline const QString kProgramVersion = QStringLiteral("4.0.2"); // as logged by 
 
 using OptText = std::optional<QString>;
 
-// Texts shown in the dimension and preference fields. While the student types they
-// may differ from the accepted texts held in the design.
-struct FieldTexts {
-    std::array<QString, 8> dimensions; // by action code 14..21
-    QString CaseRatio;
-    QString FrictionForce;
-    QString ElementStepSize;
 
-    QString& dimension(int code) { return dimensions.at(code - 14); }
-    const QString& dimension(int code) const { return dimensions.at(code - 14); }
-};
+namespace test {
+class SessionArrangement;
+}
 
 // The session's parts are read through its const accessors. They change through
-// the session's operations: the use cases of the session folder (sketching, typed
-// values, design files, the design list, the process flow) and the few named
-// operations below. The windows only call operations; tests arrange a session
-// through the edit accessors as the use cases do.
+// the session's operations only: the use cases of the session folder (sketching,
+// typed values, design files, the design list, the process flow), which reach the
+// parts through SessionEditor (session/SessionEditor.h, compiled into the session
+// library alone), and the few named operations below. The windows only call
+// operations; tests arrange a session through operations or the test support's
+// SessionArrangement.
 class Session {
 public:
     explicit Session(Prompter& prompter);
@@ -61,14 +59,6 @@ public:
     const ResultTexts& results() const { return m_results; }
     const QString& designListText() const { return m_designListText; } // the DesignList box's text
     const FieldTexts& fields() const { return m_fields; }
-
-    // For the session's use cases, which change the parts as their operation says.
-    CarDesign& editDesign() { return m_design; }
-    AppState& editApp() { return m_app; }
-    MaterialLibrary& editMaterials() { return m_materials; }
-    DesignList& editDesigns() { return m_designs; }
-    FieldTexts& editFields() { return m_fields; }
-    void setDesignListText(const QString& text) { m_designListText = text; }
 
     // Records go to the portfolio at `path` from now on; false with the reason when
     // it cannot be opened for appending.
@@ -150,6 +140,22 @@ public:
     void markDesignChanged(int position) { m_designs.markChanged(position); }
     void markCurrentDesignChanged() { m_designs.markChanged(m_app.CurrentDesign); }
 
+    // Undo and Redo. Every edit of the design, its field texts or its materials
+    // that an operation finishes is one step (see EditStep). A step is taken back
+    // or done again only while nothing else owns the design: no drawing or placing
+    // tool on, no refresh running, the controls not being locked or unlocked.
+    const QUndoStack& undoStack() const { return m_history.stack(); }
+    bool mayUndoOrRedo() const;
+    // The step before (after) the present design comes back exactly: the design, its
+    // field texts and materials; the design counts as changed, the record is written
+    // and the window shows it all again and refreshes the present state. False when
+    // there was nothing to take back (do again) or it was refused.
+    bool undo();
+    bool redo();
+    // The design now shown starts with no steps (a design loaded, switched, new or
+    // removed).
+    void startHistory();
+
     // Draws the names of new designs; tests may seed it.
     QRandomGenerator& nameDraw() { return m_nameDraw; }
 
@@ -158,7 +164,19 @@ public:
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
+    friend class EditStep;
+    friend class SessionEditor;
+    friend class test::SessionArrangement;
+    CarDesign& editDesign() { return m_design; }
+    AppState& editApp() { return m_app; }
+    MaterialLibrary& editMaterials() { return m_materials; }
+    DesignList& editDesigns() { return m_designs; }
+    FieldTexts& editFields() { return m_fields; }
+    void setDesignListText(const QString& text) { m_designListText = text; }
     class Bookkeeping;
+    std::shared_ptr<DesignSnapshot> snapshot() const;
+    void restore(const DesignSnapshot& snapshot);
+    bool takeStep(bool forward);
     void keepRun();
 
     CarDesign m_design;
@@ -178,6 +196,31 @@ private:
     std::map<quint64, RaceTrace> m_traces; // by design-list entry
     bool m_refreshing = false;
     bool m_controlsChanging = false;
+    DesignHistory m_history{[this](const DesignSnapshot& s) { restore(s); }};
+    // The design as the last step (or load, Undo, Redo) left it: the texts a typed
+    // value had before the student typed it come from here.
+    std::shared_ptr<DesignSnapshot> m_settled;
+    int m_stepDepth = 0;
+    std::shared_ptr<DesignSnapshot> m_stepBefore;
+    QString m_stepName;
+    std::vector<int> m_stepTyped;
+};
+
+// One step of the undo stack, from its construction to its end: what the session
+// holds at the start is the state before, what it holds at the end the state
+// after; nothing is kept when they are equal. `typed` names the fields whose
+// accepted value the step applies: before the step they held the text the student
+// had not yet typed. A step inside another is part of it (the outer name counts).
+class EditStep {
+public:
+    EditStep(Session& session, const QString& name, std::vector<int> typed = {});
+    ~EditStep();
+    EditStep(const EditStep&) = delete;
+    EditStep& operator=(const EditStep&) = delete;
+
+private:
+    Session& m_session;
+    bool m_outer;
 };
 
 } // namespace brisko

@@ -8,6 +8,22 @@
 
 namespace brisko {
 
+// What of the design a change touched.
+enum class DesignAspect : unsigned {
+    Outline = 1u << 0,
+    InnerOutline = 1u << 1,
+    Axle = 1u << 2,
+    Weights = 1u << 3,
+    Dimension = 1u << 4,
+    Material = 1u << 5, // a material chosen for a part
+    Drive = 1u << 6,
+    Chamber = 1u << 7,
+    ElementSize = 1u << 8,
+    Preferences = 1u << 9, // the case ratio or the friction force
+};
+Q_DECLARE_FLAGS(DesignAspects, DesignAspect)
+Q_DECLARE_OPERATORS_FOR_FLAGS(DesignAspects)
+
 class SessionNotifier : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +42,9 @@ signals:
     void designReplaced();
     // A material of that kind was stored, replaced or deleted.
     void materialsChanged(brisko::MaterialKind kind);
+    // A step of the undo stack changed these aspects of the design (made, taken
+    // back or done again), and the stack's steps changed with it.
+    void designChanged(brisko::DesignAspects aspects);
 };
 
 } // namespace brisko

@@ -258,6 +258,7 @@ void TPDWin::UseBestBtnClick()
 {
     if (!m_offered || m_sweep)
         return;
+    const EditStep step(m_session, QStringLiteral("Use best"));
     typeAndApply(m_entry, {{18, m_offered->Wheel}, {15, m_offered->Length}, {14, m_offered->Width}});
     emit sweepEnded();
 }

@@ -33,6 +33,7 @@ PrototypeRefresh::PrototypeRefresh(TRPWin& window)
     , m_preview(new PreviewControls(window, *this))
     , m_lock(std::make_unique<WindowLock>(window, window.session()))
 {
+    m_lock->changed = [&window] { window.updateUndoActions(); };
     m_buildView = new BuildView(window, *this, [this](bool locked) {
         if (locked)
             m_lock->lock();

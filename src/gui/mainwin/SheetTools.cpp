@@ -31,6 +31,7 @@ SheetTools::SheetTools(TRPWin& window)
     , m_drawing(window.session())
     , m_weightDialog(new THHWin(&window))
 {
+    m_lock.changed = [&window] { window.updateUndoActions(); };
     addTool(std::make_unique<OutlineDrawingTool>(m_context, buttonNamed(window, "DrawOuterBtn"), m_drawing,
                                                  SketchedOutline::Outer));
     addTool(std::make_unique<OutlineDrawingTool>(m_context, buttonNamed(window, "DrawInnerBtn"), m_drawing,

@@ -39,7 +39,10 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
 
 TRPWin::~TRPWin()
 {
-    QObject::disconnect(&m_session.notifier(), nullptr, this, nullptr); // nothing may call back into a window being destroyed
+    // Nothing may call back into a window being destroyed (the undo stack tells of
+    // its clearing as the session goes).
+    QObject::disconnect(&m_session.notifier(), nullptr, this, nullptr);
+    QObject::disconnect(&m_session.undoStack(), nullptr, this, nullptr);
 }
 
 void TRPWin::installHelpLinks()

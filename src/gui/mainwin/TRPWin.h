@@ -10,6 +10,7 @@
 #include <memory>
 
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QLabel;
 class QTimer;
@@ -80,6 +81,11 @@ public:
     QTimer* raceClock() const { return m_raceClock; }
 
     // Menus.
+    void UndoClick();
+    void RedoClick();
+    // Undo and Redo name the step they take back or do again, and are enabled while
+    // there is one and no drawing, placing tool, 3D build, race or sweep runs.
+    void updateUndoActions();
     void ChooseBackgroundColorClick();
     void PowerDesignClick();
     void ViewDesignHistoryClick();
@@ -129,6 +135,8 @@ private:
     void buildMenus();
     void buildRaceClock();
     void addHelpMenu();
+    void addEditMenu();
+    bool busyForUndo() const;
     void connectStateButtons();
     void installSessionHooks();
     void installPrototypeRefresh();
@@ -191,6 +199,8 @@ private:
     bool m_closing = false;
     bool m_endingWithoutRecords = false;
     bool m_refreshing = false;
+    QAction* m_undoAction = nullptr;
+    QAction* m_redoAction = nullptr;
 };
 
 } // namespace brisko::gui

@@ -1,4 +1,4 @@
-// The main menu: File, Setup, History, Download and Help.
+// The main menu: File, Edit, Setup, History, Download and Help.
 #include "mainwin/TRPWin.h"
 
 #include "dialogs/TCHWin.h"
@@ -8,11 +8,14 @@
 #include "dialogs/TCSWin.h"
 
 #include "mainwin/PanelColours.h"
+#include "mainwin/RacePlayback.h"
 #include "output/HelpSite.h"
 #include "output/TemplateExport.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
+#include <QUndoStack>
 
 namespace brisko::gui {
 
@@ -53,6 +56,8 @@ void TRPWin::buildMenus()
     connect(addItem(file, "Quit1", QStringLiteral("Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q)), &QAction::triggered,
             this, &TRPWin::QuitClick);
 
+    addEditMenu();
+
     QMenu* setup = bar->addMenu(QStringLiteral("Setup"));
     setup->setObjectName(QStringLiteral("Setup1"));
     connect(addItem(setup, "Preferences1", QStringLiteral("Preferences...")), &QAction::triggered, this,
@@ -77,6 +82,55 @@ void TRPWin::buildMenus()
             &QAction::triggered, this, [this] { logHelpLink(0, helpPageUrl(QStringLiteral("/download.html"))); });
 
     addHelpMenu();
+}
+
+void TRPWin::addEditMenu()
+{
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("Edit1"));
+    m_undoAction = addItem(edit, "Undo1", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    m_redoAction = addItem(edit, "Redo1", QStringLiteral("Redo"));
+    m_redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(m_undoAction, &QAction::triggered, this, &TRPWin::UndoClick);
+    connect(m_redoAction, &QAction::triggered, this, &TRPWin::RedoClick);
+    connect(edit, &QMenu::aboutToShow, this, &TRPWin::updateUndoActions);
+    const QUndoStack* stack = &m_session.undoStack();
+    connect(stack, &QUndoStack::indexChanged, this, &TRPWin::updateUndoActions);
+    connect(stack, &QUndoStack::canUndoChanged, this, &TRPWin::updateUndoActions);
+    connect(stack, &QUndoStack::canRedoChanged, this, &TRPWin::updateUndoActions);
+    updateUndoActions();
+}
+
+bool TRPWin::busyForUndo() const
+{
+    return !m_session.mayUndoOrRedo() || (m_refresh && isBuildDrawing()) || (m_race && m_race->isRunning())
+           || (m_powerDesigner && m_powerDesigner->isSweeping());
+}
+
+void TRPWin::updateUndoActions()
+{
+    if (!m_undoAction)
+        return;
+    const QUndoStack& stack = m_session.undoStack();
+    const bool busy = busyForUndo();
+    m_undoAction->setText(stack.canUndo() ? QStringLiteral("Undo ") + stack.undoText() : QStringLiteral("Undo"));
+    m_redoAction->setText(stack.canRedo() ? QStringLiteral("Redo ") + stack.redoText() : QStringLiteral("Redo"));
+    m_undoAction->setEnabled(stack.canUndo() && !busy);
+    m_redoAction->setEnabled(stack.canRedo() && !busy);
+}
+
+void TRPWin::UndoClick()
+{
+    if (!busyForUndo())
+        m_session.undo();
+    updateUndoActions();
+}
+
+void TRPWin::RedoClick()
+{
+    if (!busyForUndo())
+        m_session.redo();
+    updateUndoActions();
 }
 
 void TRPWin::addHelpMenu()

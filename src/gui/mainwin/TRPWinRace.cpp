@@ -50,12 +50,15 @@ void TRPWin::Race()
     const TrackGeometry track = TrackGeometry::fromClient(m_image->width(), m_image->height(), 0, 0);
     setEnabledByName("RaceChartBtn", false);
     m_race->start(entries, currentLane, track);
+    updateUndoActions();
 }
 
 void TRPWin::TimerTimer()
 {
     m_race->tick();
     setEnabledByName("RaceChartBtn", !m_race->isRunning()); // the chart of a race run to its end
+    if (!m_race->isRunning())
+        updateUndoActions();
 }
 
 void TRPWin::RaceSliderChange(int position)

@@ -20,6 +20,7 @@
 #include "session/DesignListOps.h"
 #include "session/DesignSaving.h"
 
+#include <QAbstractButton>
 #include <QSlider>
 #include <QToolButton>
 
@@ -49,7 +50,12 @@ void TRPWin::installDesignWindows()
         raceDesigns(positions);
     };
     m_powerDesigner = new TPDWin(m_setPanel->entry(), this);
-    connect(m_powerDesigner, &TPDWin::sweepEnded, this, [this] { m_setPanel->showDesign(); });
+    connect(m_powerDesigner, &TPDWin::sweepEnded, this, [this] {
+        m_setPanel->showDesign();
+        updateUndoActions();
+    });
+    if (auto* go = m_powerDesigner->findChild<QAbstractButton*>(QStringLiteral("PDGoBtn")))
+        connect(go, &QAbstractButton::clicked, this, &TRPWin::updateUndoActions);
     installCharts();
 }
 

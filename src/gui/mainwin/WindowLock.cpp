@@ -54,14 +54,18 @@ void WindowLock::lock(const QWidget* keep)
     if (m_locked)
         return;
     m_locked = true;
-    const auto held = m_session.holdWhileControlsChange();
-    m_groups = {lockWidgets(sketchToolNames() + kDesignTools, keep), lockWidgets(kApply, keep),
-                lockWidgets(kDimensionFields, keep), lockWidgets(kListAndFiles + stateButtonNames(), keep),
-                lockMenus()};
-    if (QWidget* editor = m_window.findChild<QWidget*>(QStringLiteral("SetStatePanel"))) {
-        m_partEditorWasVisible = editor->isVisibleTo(&m_window);
-        editor->hide();
+    {
+        const auto held = m_session.holdWhileControlsChange();
+        m_groups = {lockWidgets(sketchToolNames() + kDesignTools, keep), lockWidgets(kApply, keep),
+                    lockWidgets(kDimensionFields, keep), lockWidgets(kListAndFiles + stateButtonNames(), keep),
+                    lockMenus()};
+        if (QWidget* editor = m_window.findChild<QWidget*>(QStringLiteral("SetStatePanel"))) {
+            m_partEditorWasVisible = editor->isVisibleTo(&m_window);
+            editor->hide();
+        }
     }
+    if (changed)
+        changed();
 }
 
 void WindowLock::unlock()
@@ -69,12 +73,16 @@ void WindowLock::unlock()
     if (!m_locked)
         return;
     m_locked = false;
-    const auto held = m_session.holdWhileControlsChange();
-    for (const Group& group : m_groups)
-        restore(group);
-    m_groups.clear();
-    if (QWidget* editor = m_window.findChild<QWidget*>(QStringLiteral("SetStatePanel")))
-        editor->setVisible(m_partEditorWasVisible);
+    {
+        const auto held = m_session.holdWhileControlsChange();
+        for (const Group& group : m_groups)
+            restore(group);
+        m_groups.clear();
+        if (QWidget* editor = m_window.findChild<QWidget*>(QStringLiteral("SetStatePanel")))
+            editor->setVisible(m_partEditorWasVisible);
+    }
+    if (changed)
+        changed();
 }
 
 WindowLock::Group WindowLock::lockWidgets(const QStringList& names, const QWidget* keep)

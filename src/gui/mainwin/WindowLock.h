@@ -8,6 +8,7 @@
 // locked or unlocked (a focused box losing its focus, an edit it finishes) reaches
 // the session as the student's doing: no design is switched, saved or logged.
 #include <QPointer>
+#include <functional>
 #include <QVector>
 
 class QAction;
@@ -27,6 +28,10 @@ public:
     // `keep` (the control that started the operation and ends it) is left as it is.
     void lock(const QWidget* keep = nullptr);
     void unlock();
+    bool isLocked() const { return m_locked; }
+
+    // Told after every lock and unlock (the Edit menu sets its items again).
+    std::function<void()> changed;
 
 private:
     struct RememberedWidget {
