@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace brisko {
 
@@ -17,6 +18,7 @@ constexpr double kLineWidth = 2;
 constexpr double kDot = 3;
 constexpr double kBestRing = 8;
 constexpr double kColourBarWidth = 18;
+constexpr std::size_t kMostDots = 3000;
 const QColor kShortMark(120, 120, 120);
 const QColor kMessage(90, 90, 90);
 const QChar kTimes(0x00D7);
@@ -87,11 +89,14 @@ std::pair<double, double> cellEdges(const std::vector<double>& values, double va
     return {values[i] - before, values[i] + after};
 }
 
+// From the first cell's edge to the last one's, ticked at round steps.
 AxisRange cellRange(const std::vector<double>& values)
 {
     if (values.empty())
         return roundedRange(0, 1, 5);
-    return roundedRange(cellEdges(values, values.front()).first, cellEdges(values, values.back()).second, 6);
+    const double low = cellEdges(values, values.front()).first;
+    const double high = cellEdges(values, values.back()).second;
+    return {low, high, roundedRange(low, high, 6).Step};
 }
 
 AxisRange valueRange(const std::vector<double>& values)
@@ -305,7 +310,8 @@ void paintLegend(QPainter& painter, const SweepMapLayout& layout, const SweepMap
         y += line;
     }
     painter.setPen(Qt::black);
-    painter.drawText(QRectF(box.left(), y, box.width(), 2 * line), Qt::AlignLeft | Qt::AlignTop, countsText(map));
+    if (map.Tried > 0 || map.Planned > 0)
+        painter.drawText(QRectF(box.left(), y, box.width(), 2 * line), Qt::AlignLeft | Qt::AlignTop, countsText(map));
     painter.restore();
 }
 
@@ -340,9 +346,12 @@ void paintLines(QPainter& painter, const SweepMapLayout& layout, const SweepMap&
     painter.restore();
 }
 
-// The dot of every combination that reached 15 ft, a cross at the top for the others.
+// The dot of every combination that reached 15 ft, a cross at the top for the others;
+// a sweep of thousands of combinations shows its lines only.
 void paintDots(QPainter& painter, const SweepMapLayout& layout, const SweepMap& map)
 {
+    if (map.Tried > kMostDots)
+        return;
     const PlotArea& plot = layout.Plot;
     const double shortY = plot.Pixels.top() + 7;
     painter.save();
@@ -506,20 +515,18 @@ SweepMap sweepMap(const std::vector<SweepTrial>& trials, const SweepPlan* plan)
             others.push_back(p);
     map.SeriesHeading = shortName(others[0]) + QLatin1Char(' ') + kTimes + QLatin1Char(' ')
         + shortName(others[1]).toLower() + QStringLiteral(" (in)");
+    // A series for each pair of the other two values, in the order first tried.
+    const std::vector<double> first = valuesOf(others[0]);
+    const std::vector<double> second = valuesOf(others[1]);
+    std::unordered_map<std::size_t, std::size_t> seriesOf;
     for (const SweepPoint& p : points) {
-        auto same = [&](const SweepSeries& s) {
-            const SweepPoint& first = s.Points.front();
-            return sameValue(first.valueOf(others[0]), p.valueOf(others[0]))
-                && sameValue(first.valueOf(others[1]), p.valueOf(others[1]));
-        };
-        auto series = std::find_if(map.Series.begin(), map.Series.end(), same);
-        if (series == map.Series.end()) {
+        const std::size_t key = indexOf(first, p.valueOf(others[0])) * second.size() + indexOf(second, p.valueOf(others[1]));
+        const auto [at, added] = seriesOf.try_emplace(key, map.Series.size());
+        if (added)
             map.Series.push_back({valueText(p.valueOf(others[0])) + QLatin1Char(' ') + kTimes + QLatin1Char(' ')
                                       + valueText(p.valueOf(others[1])),
                                   {}});
-            series = map.Series.end() - 1;
-        }
-        series->Points.push_back(p);
+        map.Series[at->second].Points.push_back(p);
     }
     for (SweepSeries& s : map.Series)
         std::stable_sort(s.Points.begin(), s.Points.end(), [&map](const SweepPoint& a, const SweepPoint& b) {
@@ -538,7 +545,14 @@ SweepMapLayout sweepMapLayout(const QSizeF& size, const SweepMap& map, const QFo
     SweepMapLayout layout;
     layout.Legend = QRectF(left + width + kGap, kGap, legend, size.height() - 2 * kGap);
     const std::vector<double> times = map.times();
-    layout.Time = timeRange(times, 5);
+    // The colour scale spans the times themselves, for the most contrast.
+    if (times.empty()) {
+        layout.Time = roundedRange(0, 1, 5);
+    } else {
+        const auto [low, high] = std::minmax_element(times.begin(), times.end());
+        const double pad = *high > *low ? 0 : 0.05;
+        layout.Time = {*low - pad, *high + pad, roundedRange(*low - pad, *high + pad, 5).Step};
+    }
     if (map.Shape == SweepMapShape::Colours) {
         layout.Plot = {QRectF(left, kGap, width, height), cellRange(map.XValues), cellRange(map.YValues)};
     } else {

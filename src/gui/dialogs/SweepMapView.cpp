@@ -1,7 +1,9 @@
 #include "dialogs/SweepMapView.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <QTimer>
+#include <algorithm>
 
 namespace brisko::gui {
 
@@ -59,8 +61,12 @@ SweepMapLayout SweepMapView::layout() const
 
 void SweepMapView::paintEvent(QPaintEvent*)
 {
+    QElapsedTimer clock;
+    clock.start();
     QPainter painter(this);
     paintSweepMap(painter, size(), map());
+    // A map that takes long to paint is painted less often while the sweep runs.
+    m_repaint->setInterval(std::max<int>(kRepaintMs, static_cast<int>(clock.elapsed()) * 4));
 }
 
 } // namespace brisko::gui

@@ -113,9 +113,9 @@ void TCSWin::buildWindow()
     splitter->setChildrenCollapsible(false);
     splitter->addWidget(m_table);
     splitter->addWidget(chartArea);
-    splitter->setStretchFactor(0, 5);
-    splitter->setStretchFactor(1, 4);
-    splitter->setSizes({650, 520});
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({700, 440});
 
     m_progress = new QProgressBar;
     m_progress->setObjectName(QStringLiteral("CSProgress"));
