@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <unordered_map>
 
 namespace brisko {
@@ -165,26 +166,61 @@ void paintShortCell(QPainter& painter, const QRectF& cell)
     painter.fillRect(cell, QBrush(kShortMark, Qt::BDiagPattern));
 }
 
-// The best's time beside its mark, kept inside the plot.
-void paintBestLabel(QPainter& painter, const QRectF& plot, const QPointF& at, double time)
+QString bestText(double time)
+{
+    return QStringLiteral("Best ") + timeText(time);
+}
+
+// The best's time beside its mark, over the other marks.
+void paintBestLabel(QPainter& painter, const QRectF& box, double time)
 {
     painter.setFont(chartFont(painter.font(), true));
-    const QFontMetricsF m(painter.font());
-    const QString text = QStringLiteral("Best ") + timeText(time);
-    const double w = m.horizontalAdvance(text) + 8;
-    double left = at.x() + kBestRing + 4;
-    if (left + w > plot.right())
-        left = at.x() - kBestRing - 4 - w;
-    left = std::max(left, plot.left() + 2);
-    double top = at.y() + kBestRing + 2;
-    if (top + m.height() > plot.bottom())
-        top = at.y() - kBestRing - 2 - m.height();
-    const QRectF box(left, top, w, m.height());
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(255, 255, 255, 215));
+    painter.setBrush(QColor(255, 255, 255, 235));
     painter.drawRect(box);
     painter.setPen(Qt::black);
-    painter.drawText(box, Qt::AlignCenter, text);
+    painter.drawText(box, Qt::AlignCenter, bestText(time));
+}
+
+// Beside the best's ring, inside the plot, where it hides the fewest combinations.
+QRectF bestLabelBox(const SweepMapLayout& layout, const SweepMap& map, const QFont& base)
+{
+    if (!map.Best)
+        return {};
+    const QFontMetricsF m(chartFont(base, true));
+    const QSizeF size(m.horizontalAdvance(bestText(*map.Best->Time)) + 8, m.height());
+    const QPointF at = sweepMapPoint(layout, map, *map.Best);
+    const QRectF& plot = layout.Plot.Pixels;
+    const double gap = kBestRing + 3;
+    const QPointF corners[] = {at + QPointF(gap, gap - 4), at + QPointF(gap, -gap + 4 - size.height()),
+                               at + QPointF(-gap - size.width(), gap - 4),
+                               at + QPointF(-gap - size.width(), -gap + 4 - size.height())};
+    std::vector<QPointF> marks;
+    if (map.Shape == SweepMapShape::Lines) {
+        for (const SweepSeries& s : map.Series)
+            for (const SweepPoint& p : s.Points)
+                if (p.Time)
+                    marks.push_back(sweepMapPoint(layout, map, p));
+    } else {
+        for (const SweepPoint& p : map.Cells)
+            marks.push_back(sweepMapPoint(layout, map, p));
+    }
+    QRectF best;
+    std::size_t fewest = std::numeric_limits<std::size_t>::max();
+    for (const QPointF& corner : corners) {
+        QRectF box(corner, size);
+        box.moveLeft(std::clamp(box.left(), plot.left() + 2, std::max(plot.left() + 2, plot.right() - 2 - box.width())));
+        box.moveTop(std::clamp(box.top(), plot.top() + 2, std::max(plot.top() + 2, plot.bottom() - 2 - box.height())));
+        const QRectF room = box.adjusted(-kDot, -kDot, kDot, kDot);
+        std::size_t hidden = 0;
+        for (const QPointF& mark : marks)
+            hidden += room.contains(mark) ? 1 : 0;
+        if (hidden < fewest) {
+            fewest = hidden;
+            best = box;
+        }
+    }
+    return best;
 }
 
 void paintMessage(QPainter& painter, const QRectF& plot, const QString& text)
@@ -559,6 +595,7 @@ SweepMapLayout sweepMapLayout(const QSizeF& size, const SweepMap& map, const QFo
         AxisRange x = valueRange(map.XValues);
         layout.Plot = {QRectF(left, kGap, width, height), x, timeRange(times, 6)};
     }
+    layout.BestLabel = bestLabelBox(layout, map, base);
     return layout;
 }
 
@@ -590,13 +627,12 @@ void paintSweepMap(QPainter& painter, const QSizeF& size, const SweepMap& map)
         paintColours(painter, layout, map);
     else
         paintLines(painter, layout, map);
-    // The best's label under the dots, so that it never hides a combination.
-    if (map.Best)
-        paintBestLabel(painter, layout.Plot.Pixels, sweepMapPoint(layout, map, *map.Best), *map.Best->Time);
     if (!colours)
         paintDots(painter, layout, map);
-    if (map.Best)
+    if (map.Best) {
         paintBestRing(painter, sweepMapPoint(layout, map, *map.Best));
+        paintBestLabel(painter, layout.BestLabel, *map.Best->Time);
+    }
     if (map.Tried == 0)
         paintMessage(painter, layout.Plot.Pixels,
                      QStringLiteral("Press GO: the time to 15 ft of every combination tried is charted here."));

@@ -63,6 +63,7 @@ struct SweepMapLayout {
     PlotArea Plot;  // x: the parameter; y: the time (lines) or the second parameter
     AxisRange Time; // the colour scale's range (colour map)
     QRectF Legend;
+    QRectF BestLabel; // the best's time beside its ring, where it hides the fewest marks
 };
 
 SweepMapLayout sweepMapLayout(const QSizeF& size, const SweepMap& map, const QFont& base);
