@@ -31,6 +31,27 @@ double noteHeight(const StandingsChart& chart, const QFont& base)
     return standingsChartNote(chart).isEmpty() ? 0 : QFontMetricsF(chartFont(base)).height() + 4;
 }
 
+// The time's tick labels are written above the bars too, for a chart that scrolls.
+double topMargin(const QFont& base)
+{
+    return kGap + QFontMetricsF(chartFont(base)).height() + 2;
+}
+
+void paintTopTicks(QPainter& painter, const PlotArea& plot)
+{
+    painter.save();
+    painter.setFont(chartFont(painter.font()));
+    painter.setPen(Qt::black);
+    const QFontMetricsF m(painter.font());
+    for (double t : plot.X.ticks()) {
+        const QString text = tickText(t);
+        const double w = m.horizontalAdvance(text);
+        painter.drawText(QRectF(plot.xOf(t) - w / 2 - 2, plot.Pixels.top() - m.height() - 2, w + 4, m.height()),
+                         Qt::AlignCenter, text);
+    }
+    painter.restore();
+}
+
 QString plural(int count, const char* one, const char* many)
 {
     return QString::number(count) + QLatin1Char(' ') + QString::fromLatin1(count == 1 ? one : many);
@@ -70,7 +91,8 @@ StandingsChartLayout standingsChartLayout(const QSizeF& size, const StandingsCha
 {
     const std::size_t bars = chart.Bars.size();
     const double bottom = plotBottomMargin(base) + noteHeight(chart, base);
-    const double available = std::max(size.height() - kGap - bottom, 40.0);
+    const double top = topMargin(base);
+    const double available = std::max(size.height() - top - bottom, 40.0);
     StandingsChartLayout layout;
     layout.Pitch = bars > 0 ? std::min(available / double(bars), kMaxPitch) : available;
     const QFont font = chartFont(base, false, int(fontPixels(layout.Pitch)));
@@ -83,13 +105,13 @@ StandingsChartLayout standingsChartLayout(const QSizeF& size, const StandingsCha
     for (const StandingBar& bar : chart.Bars)
         longest = std::max(longest, bar.Time);
     const AxisRange time = roundedRange(0, longest > 0 ? longest : 5, 6);
-    layout.Plot = {QRectF(left, kGap, width, height), time, AxisRange{0, std::max(1.0, double(bars)), 0}};
+    layout.Plot = {QRectF(left, top, width, height), time, AxisRange{0, std::max(1.0, double(bars)), 0}};
     return layout;
 }
 
 double standingsChartHeight(const StandingsChart& chart, const QFont& base)
 {
-    return kGap + double(std::max<std::size_t>(chart.Bars.size(), 4)) * kStandingBarMinPitch + plotBottomMargin(base)
+    return topMargin(base) + double(std::max<std::size_t>(chart.Bars.size(), 4)) * kStandingBarMinPitch + plotBottomMargin(base)
         + noteHeight(chart, base) + 2;
 }
 
@@ -123,6 +145,7 @@ void paintStandingsChart(QPainter& painter, const QSizeF& size, const StandingsC
     const StandingsChartLayout layout = standingsChartLayout(size, chart, painter.font());
     const PlotArea& plot = layout.Plot;
     paintPlotFrame(painter, plot, QStringLiteral("Time to 15 ft (s)"), QString());
+    paintTopTicks(painter, plot);
     const int pixels = int(fontPixels(layout.Pitch));
     const QFont plain = chartFont(painter.font(), false, pixels);
     const QFont bold = chartFont(painter.font(), true, pixels);
@@ -152,8 +175,10 @@ void paintStandingsChart(QPainter& painter, const QSizeF& size, const StandingsC
     const QFontMetricsF m(painter.font());
     if (chart.Bars.empty()) {
         painter.setPen(kMessage);
+        const bool none = chart.Short == 0 && chart.Refused == 0;
         painter.drawText(plot.Pixels.adjusted(10, 10, -10, -10), Qt::AlignCenter | Qt::TextWordWrap,
-                         QStringLiteral("No design has reached 15 ft."));
+                         none ? QStringLiteral("The time to 15 ft of each design is charted here as it is ranked.")
+                              : QStringLiteral("No design has reached 15 ft."));
     }
     const QString note = standingsChartNote(chart);
     if (!note.isEmpty()) {
