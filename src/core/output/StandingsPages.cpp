@@ -83,7 +83,8 @@ public:
         m_painter.translate(0, kChartTop);
         m_painter.scale(1 / kChartPixelsPerPoint, 1 / kChartPixelsPerPoint);
         m_painter.setFont(fontOf(kChartFontPixels));
-        const QSizeF size(m_width * kChartPixelsPerPoint, (m_height - kChartTop - kFooterHeight - 6) * kChartPixelsPerPoint);
+        const double height = m_height - kChartTop - kFooterHeight - 6;
+        const QSizeF size(m_width * kChartPixelsPerPoint, height * kChartPixelsPerPoint);
         paintStandingsChart(m_painter, size, chart);
         m_painter.restore();
     }

@@ -84,7 +84,8 @@ QString standingsChartNote(const StandingsChart& chart)
     if (parts.isEmpty())
         return {};
     const bool one = chart.Short + chart.Refused == 1;
-    return parts.join(QStringLiteral(" and ")) + (one ? QStringLiteral(" is not charted.") : QStringLiteral(" are not charted."));
+    return parts.join(QStringLiteral(" and "))
+        + (one ? QStringLiteral(" is not charted.") : QStringLiteral(" are not charted."));
 }
 
 StandingsChartLayout standingsChartLayout(const QSizeF& size, const StandingsChart& chart, const QFont& base)
@@ -111,8 +112,8 @@ StandingsChartLayout standingsChartLayout(const QSizeF& size, const StandingsCha
 
 double standingsChartHeight(const StandingsChart& chart, const QFont& base)
 {
-    return topMargin(base) + double(std::max<std::size_t>(chart.Bars.size(), 4)) * kStandingBarMinPitch + plotBottomMargin(base)
-        + noteHeight(chart, base) + 2;
+    const double bars = double(std::max<std::size_t>(chart.Bars.size(), 4));
+    return topMargin(base) + bars * kStandingBarMinPitch + plotBottomMargin(base) + noteHeight(chart, base) + 2;
 }
 
 QRectF standingBarRect(const StandingsChartLayout& layout, const StandingsChart& chart, std::size_t index)

@@ -209,8 +209,10 @@ QRectF bestLabelBox(const SweepMapLayout& layout, const SweepMap& map, const QFo
     std::size_t fewest = std::numeric_limits<std::size_t>::max();
     for (const QPointF& corner : corners) {
         QRectF box(corner, size);
-        box.moveLeft(std::clamp(box.left(), plot.left() + 2, std::max(plot.left() + 2, plot.right() - 2 - box.width())));
-        box.moveTop(std::clamp(box.top(), plot.top() + 2, std::max(plot.top() + 2, plot.bottom() - 2 - box.height())));
+        const double right = std::max(plot.left() + 2, plot.right() - 2 - box.width());
+        const double bottom = std::max(plot.top() + 2, plot.bottom() - 2 - box.height());
+        box.moveLeft(std::clamp(box.left(), plot.left() + 2, right));
+        box.moveTop(std::clamp(box.top(), plot.top() + 2, bottom));
         const QRectF room = box.adjusted(-kDot, -kDot, kDot, kDot);
         std::size_t hidden = 0;
         for (const QPointF& mark : marks)
@@ -252,7 +254,8 @@ double legendWidth(const SweepMap& map, const QFont& base)
 {
     const QFontMetricsF m(chartFont(base));
     const QFontMetricsF bold(chartFont(base, true));
-    double widest = std::max(bold.horizontalAdvance(map.SeriesHeading), m.horizontalAdvance(QStringLiteral("short of 15 ft")) + 30);
+    double widest = std::max(bold.horizontalAdvance(map.SeriesHeading),
+                             m.horizontalAdvance(QStringLiteral("short of 15 ft")) + 30);
     for (const QString& line : countsText(map).split(QLatin1Char('\n')))
         widest = std::max(widest, m.horizontalAdvance(line));
     if (map.Shape == SweepMapShape::Lines)
@@ -326,10 +329,11 @@ void paintLegend(QPainter& painter, const SweepMapLayout& layout, const SweepMap
         const QFontMetricsF m(painter.font());
         painter.setPen(Qt::black);
         for (double t : layout.Time.ticks()) {
-            const double ty = bar.bottom() - (t - layout.Time.From) / (layout.Time.To - layout.Time.From) * bar.height();
+            const double span = layout.Time.To - layout.Time.From;
+            const double ty = bar.bottom() - (t - layout.Time.From) / span * bar.height();
             painter.drawLine(QPointF(bar.right(), ty), QPointF(bar.right() + 4, ty));
-            painter.drawText(QRectF(bar.right() + 7, ty - m.height() / 2, box.width() - kColourBarWidth - 12, m.height()),
-                             Qt::AlignLeft | Qt::AlignVCenter, tickText(t));
+            const QRectF label(bar.right() + 7, ty - m.height() / 2, box.width() - kColourBarWidth - 12, m.height());
+            painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, tickText(t));
         }
         y = bottom + line;
     }
@@ -556,7 +560,8 @@ SweepMap sweepMap(const std::vector<SweepTrial>& trials, const SweepPlan* plan)
     const std::vector<double> second = valuesOf(others[1]);
     std::unordered_map<std::size_t, std::size_t> seriesOf;
     for (const SweepPoint& p : points) {
-        const std::size_t key = indexOf(first, p.valueOf(others[0])) * second.size() + indexOf(second, p.valueOf(others[1]));
+        const std::size_t key =
+            indexOf(first, p.valueOf(others[0])) * second.size() + indexOf(second, p.valueOf(others[1]));
         const auto [at, added] = seriesOf.try_emplace(key, map.Series.size());
         if (added)
             map.Series.push_back({valueText(p.valueOf(others[0])) + QLatin1Char(' ') + kTimes + QLatin1Char(' ')
