@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -182,12 +183,12 @@ TEST_F(ClassStandingsTest, CsvKeepsANameWithACommaInOneField)
     EXPECT_TRUE(found);
 }
 
-TEST_F(ClassStandingsTest, PdfHasOnePagePerTwelveRows)
+TEST_F(ClassStandingsTest, PdfHasOnePagePerTwelveRowsThenTheChart)
 {
-    const ClassStandings standings = ClassStandings::of(files());
+    const ClassStandings standings = ClassStandings::of(files()); // the presets fall short of 15 ft
     const QString one = dir.filePath(QStringLiteral("one.pdf"));
     ASSERT_EQ(writeStandingsPdf(one, standings.rows(), QDate(2026, 5, 4)), QString());
-    EXPECT_EQ(pdfPageSizes(one).size(), 1);
+    EXPECT_EQ(pdfPageSizes(one).size(), 1) << "no design to chart";
 
     QVector<StandingRow> many = standings.rows() + standings.rows() + standings.rows(); // 36 rows
     const QString three = dir.filePath(QStringLiteral("three.pdf"));
@@ -195,16 +196,89 @@ TEST_F(ClassStandingsTest, PdfHasOnePagePerTwelveRows)
     const auto pages = pdfPageSizes(three);
     ASSERT_EQ(pages.size(), 3);
     EXPECT_FALSE(isLandscape(pages.first()));
+
+    // Longer springs reach 15 ft: the chart of their times follows the table.
+    QTemporaryDir fast;
+    const ClassStandings reaching = ClassStandings::of(saveClassDesigns(fast.path(), {QStringLiteral("48")}));
+    ASSERT_GT(standingsChartOf(reaching.rows()).Bars.size(), 0u);
+    const QString two = dir.filePath(QStringLiteral("two.pdf"));
+    ASSERT_EQ(writeStandingsPdf(two, reaching.rows(), QDate(2026, 5, 4)), QString());
+    ASSERT_EQ(pdfPageSizes(two).size(), 2);
+    EXPECT_FALSE(isLandscape(pdfPageSizes(two).last()));
+    EXPECT_EQ(standingsPageCount(reaching.rows()), 2);
+    EXPECT_FALSE(fileBytes(two).contains("/Subtype /Image")) << "the chart is drawn as vectors";
 }
 
-TEST_F(ClassStandingsTest, PagesNameTheDistanceColumnAsTheWindowAndTheCsvDo)
+TEST_F(ClassStandingsTest, TheChartPagesDrawABarForEveryRankedTimeOnOneScale)
 {
-    EXPECT_EQ(standingHeader(StandingColumn::ProjectedDistance), QStringLiteral("Projected distance (ft)"));
-    const ClassStandings standings = ClassStandings::of(files());
+    QTemporaryDir fast;
+    const ClassStandings longer = ClassStandings::of(saveClassDesigns(fast.path(), {QStringLiteral("48")}));
+    QVector<StandingRow> reaching;
+    for (const StandingRow& row : longer.rows())
+        if (row.Reached)
+            reaching << row;
+    ASSERT_FALSE(reaching.isEmpty());
+    QVector<StandingRow> rows = ClassStandings::of(files()).rows(); // 10 short of 15 ft, 2 refused
+    const int copies = 41 / int(reaching.size()) + 1;
+    for (int copy = 0; copy < copies; ++copy)
+        rows += reaching;
+    rankStandings(rows); // over 40 designs reach 15 ft: two pages of bars
+    const StandingsChart chart = standingsChartOf(rows);
+    ASSERT_EQ(chart.Bars.size(), std::size_t(copies * reaching.size()));
+    EXPECT_EQ(chart.Short, 10);
+    EXPECT_EQ(chart.Refused, 2);
+    for (std::size_t i = 0; i < chart.Bars.size(); ++i) {
+        const StandingRow& row = rows[chart.Bars[i].Position];
+        EXPECT_EQ(chart.Bars[i].Place, row.Place);
+        EXPECT_EQ(chart.Bars[i].Time, toDouble(row.TimeTo15));
+        EXPECT_EQ(chart.Bars[i].Place, int(i) + 1) << "those that reached 15 ft rank first";
+    }
+    const int tablePages = (int(rows.size()) + 11) / 12;
+    EXPECT_EQ(standingsPageCount(rows), tablePages + 2);
+
     TextPages pages;
-    ASSERT_TRUE(printStandings(pages, standings.rows(), QDate(2026, 5, 4)));
-    const QString texts = pages.pages().first().Texts.join(QLatin1Char(' '));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Projected distance (ft)"))) << texts.toStdString();
+    ASSERT_TRUE(printStandings(pages, rows, QDate(2026, 5, 4)));
+    ASSERT_EQ(pages.pages().size(), tablePages + 2);
+    const int first = tablePages, last = tablePages + 1;
+    // The chart pages name every bar in place order with its time, and tell the
+    // designs left out on the last.
+    const QStringList drawn = pages.pages()[first].Texts + pages.pages()[last].Texts;
+    qsizetype from = 0;
+    for (const StandingBar& bar : chart.Bars) {
+        const qsizetype label = drawn.indexOf(standingBarLabel(bar), from);
+        ASSERT_GE(label, 0) << bar.Place;
+        EXPECT_EQ(drawn.value(label + 1), bar.TimeText) << bar.Place;
+        from = label + 1;
+    }
+    EXPECT_TRUE(pages.pages()[first].Texts.contains(standingBarLabel(chart.Bars[39])));
+    EXPECT_FALSE(pages.pages()[first].Texts.contains(standingBarLabel(chart.Bars[40])));
+    const QString note = QStringLiteral("10 designs short of 15 ft and 2 refused files are not charted.");
+    EXPECT_EQ(standingsChartNote(chart), note);
+    EXPECT_TRUE(pages.pages()[last].Texts.contains(note));
+    EXPECT_FALSE(pages.pages()[first].Texts.contains(note));
+    EXPECT_FALSE(pages.pages()[first - 1].Texts.contains(QStringLiteral("Time to 15 ft (s)")));
+    // The tick labels come just before the axis caption: one time scale on both pages.
+    auto ticks = [&](int page) {
+        const QStringList& texts = pages.pages()[page].Texts;
+        const QStringList before = texts.mid(0, texts.indexOf(QStringLiteral("Time to 15 ft (s)")));
+        return before.filter(QRegularExpression(QStringLiteral("^[0-9.]+$")));
+    };
+    EXPECT_GE(ticks(first).size(), 3);
+    EXPECT_EQ(ticks(first), ticks(last));
+
+    // The winners' bars in their colour on the first page of the chart only.
+    PaperPages paper(QSizeF(10, 7.5), 60);
+    ASSERT_TRUE(printStandings(paper, rows, QDate(2026, 5, 4)));
+    auto gold = [](const QImage& page) {
+        int count = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                count += page.pixel(x, y) == standingBarColour(1).rgb() ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(gold(paper.pages()[std::size_t(first - 1)]), 0);
+    EXPECT_GT(gold(paper.pages()[std::size_t(first)]), 0);
+    EXPECT_EQ(gold(paper.pages()[std::size_t(last)]), 0);
 }
 
 TEST_F(ClassStandingsTest, PdfOfAClassDrawsItsCarsAsVectorsInLittleRoom)

@@ -1,9 +1,10 @@
 // The run chart's pieces without a window: the samples of a recorded run, the
 // runs' CSV file read back, the rounded axes, and the chart painted on a picture
-// with the current design's line where its trace is.
+// with the current design's line where its trace is; the shapes of the sweep map.
 #include "analysis/ChartCsv.h"
 #include "render/Race.h"
 #include "render/RunChart.h"
+#include "render/SweepMap.h"
 
 #include "GuiApp.h"
 
@@ -93,6 +94,46 @@ TEST(RunChartPainting, TheCurrentDesignsLineRunsThroughItsTrace)
         EXPECT_TRUE(lineThere) << step;
     }
     EXPECT_EQ(finishText(run), "15 ft in 1.94 sec");
+}
+
+TEST(SweepMapShape, FollowsWhichParametersTheSweepVaries)
+{
+    auto trial = [](const char* width, const char* length, const char* wheel, const char* time) {
+        return SweepTrial{{QString::fromLatin1(width), QString::fromLatin1(length), QString::fromLatin1(wheel)},
+                          QString::fromLatin1(time)};
+    };
+    // Width and length vary, the wheel stays: a colour map of length against width.
+    const SweepPlan two{{1, 2, 1}, {30, 40, 10}, {5, 5, 1}};
+    const std::vector<SweepTrial> some{trial("1", "30", "5", "3.5"), trial("2", "30", "5", "[0.93]")};
+    const SweepMap colours = sweepMap(some, &two);
+    EXPECT_EQ(colours.Shape, SweepMapShape::Colours);
+    EXPECT_EQ(colours.X, SweepParameter::Length);
+    EXPECT_EQ(colours.Y, SweepParameter::Width);
+    EXPECT_EQ(colours.YValues, (std::vector<double>{1, 2})) << "the planned values, before they are tried";
+    EXPECT_EQ(colours.XValues, (std::vector<double>{30, 40}));
+    EXPECT_FALSE(colours.Cells[1].Time) << "short of 15 ft";
+    EXPECT_EQ(colours.Reached, 1u);
+    // All three vary: lines against the wheel, one per spring; the first of equal
+    // shortest times is the best, as the sweep keeps it; a wheel the sizing corrected
+    // is drawn where it ran.
+    const SweepPlan three{{1, 2, 1}, {30, 40, 10}, {4, 5, 1}};
+    const std::vector<SweepTrial> all{trial("1", "30", "4.30000019073486", "3.2"), trial("2", "30", "4.3", "3.1"),
+                                      trial("1", "40", "4.3", "3.1"), trial("1", "30", "5", "3.4")};
+    const SweepMap lines = sweepMap(all, &three);
+    EXPECT_EQ(lines.Shape, SweepMapShape::Lines);
+    EXPECT_EQ(lines.X, SweepParameter::Wheel);
+    ASSERT_EQ(lines.Series.size(), 3u);
+    EXPECT_EQ(lines.Series[0].Points.size(), 2u);
+    EXPECT_EQ(lines.SeriesHeading, QStringLiteral("Length %1 width (in)").arg(QChar(0xD7)));
+    EXPECT_EQ(lines.Series[1].Name, QStringLiteral("30 %1 2").arg(QChar(0xD7)));
+    ASSERT_TRUE(lines.Best);
+    EXPECT_EQ(lines.Best->Trial, 1u);
+    ASSERT_EQ(lines.XValues.size(), 3u) << "4 and 5 planned, 4.3 run";
+    EXPECT_NEAR(lines.XValues[1], 4.3, 1e-6);
+    // One parameter varies alone: lines against it.
+    const SweepPlan one{{1, 1, 1}, {30, 40, 10}, {5, 5, 1}};
+    EXPECT_EQ(sweepMap({}, &one).X, SweepParameter::Length);
+    EXPECT_EQ(sweepMap({}, &one).Shape, SweepMapShape::Lines);
 }
 
 } // namespace brisko::test

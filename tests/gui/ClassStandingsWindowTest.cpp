@@ -1,10 +1,11 @@
 // The Class Standings window through its real widgets: a folder chosen through the
-// prompter fills the table, the table sorts, Cancel stops between files, and the
-// sixteen best race in the main window.
+// prompter fills the table and the chart of the times beside it, the table sorts,
+// Cancel stops between files, and the sixteen best race in the main window.
 #include "ClassFolder.h"
 #include "PdfPages.h"
 #include "ProgramFixture.h"
 
+#include "dialogs/StandingsChartView.h"
 #include "dialogs/TCSWin.h"
 #include "mainwin/RacePlayback.h"
 #include "output/StandingsTable.h"
@@ -13,7 +14,9 @@
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QApplication>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QScrollBar>
@@ -202,7 +205,7 @@ TEST_F(ClassStandingsWindowTest, ExportAndPrintWriteTheirFilesThenTheirRecords)
         printer.setOutputFileName(pdf);
     });
     window.findChild<QAbstractButton*>(QStringLiteral("CSPrintBtn"))->click();
-    EXPECT_EQ(brisko::test::pdfPageSizes(pdf).size(), 1);
+    EXPECT_EQ(brisko::test::pdfPageSizes(pdf).size(), 1) << "no design reached 15 ft: no chart";
     EXPECT_EQ(field(lastRecord(), 2), "152");
     EXPECT_EQ(field(lastRecord(), 14), "ClassPrint");
 
@@ -210,6 +213,85 @@ TEST_F(ClassStandingsWindowTest, ExportAndPrintWriteTheirFilesThenTheirRecords)
     prompter.answerPrint(false);
     window.findChild<QAbstractButton*>(QStringLiteral("CSPrintBtn"))->click();
     EXPECT_EQ(records().size(), before); // a cancelled dialog prints and logs nothing
+}
+
+TEST_F(ClassStandingsWindowTest, TheChartBesideTheTableHasABarForEveryRankedTime)
+{
+    brisko::test::saveClassDesigns(classDir.path(), {QStringLiteral("48"), QString()}); // the presets' fall short
+    TCSWin& window = openWindow();
+    window.resize(1000, 700); // a 1024 x 768 classroom screen
+    chooseFolder(window);
+    ASSERT_TRUE(waitFor([&] { return !window.isAnalysing(); }));
+
+    StandingsChartView* chart = window.chart();
+    ASSERT_NE(chart, nullptr);
+    ASSERT_TRUE(chart->isVisible());
+    auto* table = window.findChild<QTableView*>(QStringLiteral("CSTable"));
+    const QRect tableBox(table->mapTo(&window, QPoint(0, 0)), table->size());
+    const QPoint chartAt = chart->mapTo(&window, QPoint(0, 0));
+    EXPECT_GE(chartAt.x(), tableBox.right()) << "beside the table";
+    EXPECT_LT(chartAt.y(), tableBox.bottom());
+    EXPECT_LE(chartAt.x() + chart->width(), window.width());
+
+    const StandingsChart& shown = chart->chart();
+    const QVector<StandingRow>& rows = window.standings().rows();
+    const QStringList times = column(table, StandingColumn::Time);
+    int reached = 0, shortOf = 0;
+    for (int i = 0; i < rows.size(); ++i) {
+        if (!rows[i].Reached) {
+            shortOf += rows[i].Refused ? 0 : 1;
+            continue;
+        }
+        ASSERT_LT(std::size_t(reached), shown.Bars.size());
+        const StandingBar& bar = shown.Bars[std::size_t(reached++)];
+        EXPECT_EQ(bar.Position, i);
+        EXPECT_EQ(bar.Place, rows[i].Place);
+        EXPECT_EQ(bar.Name, rows[i].DesignName);
+        EXPECT_EQ(bar.Time, toDouble(rows[i].TimeTo15));
+        EXPECT_EQ(bar.TimeText, times[i]);
+    }
+    ASSERT_GT(shortOf, 0);
+    ASSERT_GT(reached, 3);
+    EXPECT_EQ(shown.Bars.size(), std::size_t(reached));
+    EXPECT_EQ(shown.Short, shortOf);
+    EXPECT_EQ(standingsChartNote(shown), QString::number(shortOf) + " designs short of 15 ft are not charted.");
+
+    // Each bar ends at its time on the axis, in its colour.
+    const QImage picture = chart->grab().toImage();
+    const StandingsChartLayout layout = chart->layout();
+    EXPECT_GE(layout.Pitch, kStandingBarMinPitch);
+    for (std::size_t i = 0; i < shown.Bars.size(); ++i) {
+        const QRectF bar = standingBarRect(layout, shown, i);
+        EXPECT_DOUBLE_EQ(bar.left(), layout.Plot.xOf(0));
+        EXPECT_DOUBLE_EQ(bar.right(), layout.Plot.xOf(shown.Bars[i].Time));
+        const int y = qRound(bar.center().y());
+        EXPECT_EQ(picture.pixelColor(qRound(bar.right()) - 3, y), standingBarColour(shown.Bars[i].Place)) << i;
+        EXPECT_NE(picture.pixelColor(qRound(bar.right()) + 2, y), standingBarColour(shown.Bars[i].Place)) << i;
+    }
+    EXPECT_TRUE(window.grab().save(QDir(pictureFolder()).filePath(QStringLiteral("brisko-class-standings.png"))));
+
+    // A click on a bar chooses its design in the table, and the chosen design's bar is marked.
+    const QRectF third = standingBarRect(layout, shown, 2);
+    QMouseEvent press(QEvent::MouseButtonPress, third.center(), chart->mapToGlobal(third.center()), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(chart, &press);
+    const QModelIndexList chosen = table->selectionModel()->selectedRows();
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.first().siblingAtColumn(int(StandingColumn::Place)).data().toString(), "3");
+    EXPECT_EQ(chart->chart().Chosen, shown.Bars[2].Position);
+    table->selectRow(0);
+    EXPECT_EQ(chart->chart().Chosen, 0);
+
+    // The printed pages: the table's two, then the chart's.
+    const QString pdf = dir.filePath(QStringLiteral("class.pdf"));
+    prompter.answerPrint(true, [pdf](QPagedPaintDevice& device) {
+        auto& printer = dynamic_cast<QPrinter&>(device);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    });
+    window.findChild<QAbstractButton*>(QStringLiteral("CSPrintBtn"))->click();
+    EXPECT_EQ(brisko::test::pdfPageSizes(pdf).size(), 3);
+    EXPECT_EQ(field(lastRecord(), 4), "3");
 }
 
 TEST_F(ClassStandingsWindowTest, RaceTopSixteenAddsTheBestSixteenAndRacesThem)

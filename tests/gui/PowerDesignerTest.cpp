@@ -1,12 +1,16 @@
 // The Power Designer window: its form, its checks, the sweep run one combination at
-// a time, STOP, and taking over the best combination.
+// a time, STOP, taking over the best combination, and the map of every combination
+// tried beside the best values.
 #include "WiredWindowHelpers.h"
 
+#include "dialogs/SweepMapView.h"
 #include "dialogs/TPDWin.h"
 #include "model/Presets.h"
 #include "session/DesignListOps.h"
+#include "text/NumberText.h"
 
 #include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QProcess>
 #include <QSet>
@@ -42,6 +46,31 @@ protected:
         return steps;
     }
     QString designText(int code) { return *dimensionByCode(win().session().design(), code); }
+
+    // Every point of the map is a trial of the sweep, at that trial's values and time.
+    void expectPointsAreTheTrials(const std::vector<SweepPoint>& points)
+    {
+        for (const SweepPoint& p : points) {
+            ASSERT_LT(p.Trial, pd->trials().size());
+            const SweepTrial& t = pd->trials()[p.Trial];
+            EXPECT_EQ(p.Wheel, toDouble(t.Combination.Wheel));
+            EXPECT_EQ(p.Length, toDouble(t.Combination.Length));
+            EXPECT_EQ(p.Width, toDouble(t.Combination.Width));
+            if (t.Time.startsWith(QLatin1Char('[')))
+                EXPECT_FALSE(p.Time) << p.Trial;
+            else
+                EXPECT_EQ(p.Time, toDouble(t.Time)) << p.Trial;
+        }
+    }
+    // The map's best is the best the window shows.
+    void expectBestIsTheWindows(const SweepMap& map)
+    {
+        ASSERT_TRUE(map.Best);
+        EXPECT_EQ(map.Best->Time, toDouble(result("BestYet")));
+        EXPECT_EQ(map.Best->Wheel, toDouble(result("BestDWYet")));
+        EXPECT_EQ(map.Best->Length, toDouble(result("BestSLYet")));
+        EXPECT_EQ(map.Best->Width, toDouble(result("BestSWYet")));
+    }
 
     TPDWin* pd = nullptr;
 };
@@ -191,6 +220,87 @@ TEST_F(PowerDesigner, AHugeSweepAsksFirstWithItsCount)
     press("PDCancelBtn");
     EXPECT_FALSE(pd->isSweeping());
     EXPECT_FALSE(pd->isVisible());
+}
+
+TEST_F(PowerDesigner, TheMapDrawsEveryCombinationAtItsTimeOneLinePerSpring)
+{
+    setRange("SW", "1.5", "2", "0.5");
+    setRange("SL", "36", "44", "8");
+    press("PDGoBtn");
+    SweepMapView* view = pd->sweepMap();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(pd->SweepStep());
+    EXPECT_EQ(view->map().Tried, 3u) << "filled in as the sweep goes on";
+    EXPECT_DOUBLE_EQ(view->map().Planned, 32);
+    sweepToEnd();
+    const SweepMap& map = view->map();
+    ASSERT_EQ(map.Shape, SweepMapShape::Lines);
+    EXPECT_EQ(map.X, SweepParameter::Wheel);
+    ASSERT_EQ(map.Series.size(), 4u) << "one line per spring length and width";
+    EXPECT_EQ(map.Tried, pd->trials().size());
+    const QImage picture = view->grab().toImage();
+    const SweepMapLayout layout = view->layout();
+    std::size_t points = 0, seen = 0;
+    for (std::size_t i = 0; i < map.Series.size(); ++i) {
+        const SweepSeries& series = map.Series[i];
+        expectPointsAreTheTrials(series.Points);
+        points += series.Points.size();
+        for (const SweepPoint& p : series.Points) {
+            EXPECT_EQ(p.Length, series.Points.front().Length);
+            EXPECT_EQ(p.Width, series.Points.front().Width);
+            if (!p.Time)
+                continue;
+            // The dot of the combination is where its wheel and its time put it.
+            const QPointF at = sweepMapPoint(layout, map, p);
+            EXPECT_DOUBLE_EQ(layout.Plot.valueAtX(at.x()), p.Wheel);
+            EXPECT_NEAR(at.y(), layout.Plot.yOf(*p.Time), 1e-9);
+            if (layout.BestLabel.adjusted(-3, -3, 3, 3).contains(at))
+                continue; // under the best's label
+            EXPECT_EQ(picture.pixelColor(at.toPoint()), sweepSeriesColour(i)) << series.Name.toStdString() << " "
+                                                                             << p.Wheel;
+            ++seen;
+        }
+    }
+    EXPECT_EQ(points, pd->trials().size());
+    EXPECT_GE(seen, map.Reached - 1) << "the best's label hides no more than one dot";
+    expectBestIsTheWindows(map);
+    EXPECT_TRUE(picture.save(QDir(pictureFolder()).filePath(QStringLiteral("brisko-sweep-lines.png"))));
+}
+
+TEST_F(PowerDesigner, TwoParametersVaryingGiveAColourMapOfTheTimes)
+{
+    setRange("SW", "1", "2", "0.5");
+    setRange("DW", "5.5", "6.5", "0.5"); // wheels the sizing leaves as they are
+    press("PDGoBtn");
+    sweepToEnd();
+    SweepMapView* view = pd->sweepMap();
+    const SweepMap& map = view->map();
+    ASSERT_EQ(map.Shape, SweepMapShape::Colours);
+    EXPECT_EQ(map.X, SweepParameter::Wheel);
+    EXPECT_EQ(map.Y, SweepParameter::Width);
+    ASSERT_EQ(map.Cells.size(), 9u);
+    expectPointsAreTheTrials(map.Cells);
+    expectBestIsTheWindows(map);
+    const QImage picture = view->grab().toImage();
+    const SweepMapLayout layout = view->layout();
+    QSet<QPoint> cells;
+    for (const SweepPoint& p : map.Cells) {
+        const QRectF cell = sweepMapCell(layout, map, p);
+        EXPECT_TRUE(layout.Plot.Pixels.contains(cell.center()));
+        cells << cell.center().toPoint();
+        // A corner of the cell, away from the best's mark and label, holds its time's colour.
+        const QPoint corner = (cell.topLeft() + QPointF(3, 3)).toPoint();
+        const QColor expected = p.Time ? sweepTimeColour(*p.Time, layout.Time) : kSweepShortColour;
+        const QColor shown = picture.pixelColor(corner);
+        if (p.Time)
+            EXPECT_EQ(shown, expected) << p.Wheel << " x " << p.Width;
+        else
+            EXPECT_TRUE(shown == expected || shown.lightness() < expected.lightness()) << "hatched";
+    }
+    EXPECT_EQ(cells.size(), 9) << "a cell for each combination";
+    EXPECT_TRUE(picture.save(QDir(pictureFolder()).filePath(QStringLiteral("brisko-sweep-colours.png"))));
 }
 
 #ifdef BRISKO_FIGURES_TOOL

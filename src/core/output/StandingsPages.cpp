@@ -1,6 +1,7 @@
 #include "output/StandingsPages.h"
 
 #include "render/SetStateView.h"
+#include "render/StandingsChart.h"
 #include "output/PdfFile.h"
 #include "output/StandingsTable.h"
 
@@ -19,6 +20,9 @@ constexpr double kTitleHeight = 54;
 constexpr double kHeaderHeight = 32; // three lines of a wrapped column name
 constexpr double kRowHeight = 50;
 constexpr double kFooterHeight = 20;
+constexpr double kChartTop = 58;
+// The chart is painted in its own pixels, 96 to the inch as on a screen.
+constexpr double kChartPixelsPerPoint = 96.0 / 72.0;
 constexpr double kPictureWidth = 70;
 constexpr double kPictureHeight = 46;
 // The drawing area the pictures are laid out in: a step of the regions is about a
@@ -72,7 +76,20 @@ public:
     {
     }
 
-    void title(const QDate& date, int page, int pages)
+    // The chart of the times, under the title, down to the footer.
+    void chart(const StandingsChart& chart)
+    {
+        m_painter.save();
+        m_painter.translate(0, kChartTop);
+        m_painter.scale(1 / kChartPixelsPerPoint, 1 / kChartPixelsPerPoint);
+        m_painter.setFont(fontOf(kChartFontPixels));
+        const double height = m_height - kChartTop - kFooterHeight - 6;
+        const QSizeF size(m_width * kChartPixelsPerPoint, height * kChartPixelsPerPoint);
+        paintStandingsChart(m_painter, size, chart);
+        m_painter.restore();
+    }
+
+    void title(const QDate& date, int page, int pages, const QString& what)
     {
         m_painter.setPen(Qt::black);
         m_painter.setFont(fontOf(22, true));
@@ -82,9 +99,7 @@ public:
         m_painter.drawText(QRectF(0, 0, m_width, 30), Qt::AlignRight | Qt::AlignVCenter, when);
         m_painter.setFont(fontOf(8));
         m_painter.drawText(QRectF(0, 30, m_width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                           QStringLiteral("Every design simulated from rest over the 15 ft track; page %1 of %2")
-                               .arg(page)
-                               .arg(pages));
+                           what + QStringLiteral("; page %1 of %2").arg(page).arg(pages));
     }
 
     void header()
@@ -225,15 +240,35 @@ private:
 
 } // namespace
 
-int standingsPageCount(int rowCount)
+int standingsTablePageCount(int rowCount)
 {
     return qMax(1, (rowCount + kStandingsPerPage - 1) / kStandingsPerPage);
+}
+
+namespace {
+
+int chartPageCount(const StandingsChart& chart)
+{
+    const int bars = static_cast<int>(chart.Bars.size());
+    return (bars + kStandingBarsPerPage - 1) / kStandingBarsPerPage;
+}
+
+const QString kTablePages = QStringLiteral("Every design simulated from rest over the 15 ft track");
+const QString kChartPages = QStringLiteral("Time to 15 ft of every design that reached it, by place");
+
+} // namespace
+
+int standingsPageCount(const QVector<StandingRow>& rows)
+{
+    return standingsTablePageCount(static_cast<int>(rows.size())) + chartPageCount(standingsChartOf(rows));
 }
 
 bool printStandings(PageStream& pages, const QVector<StandingRow>& rows, const QDate& date)
 {
     const int count = static_cast<int>(rows.size());
-    const int total = standingsPageCount(count);
+    const int tablePages = standingsTablePageCount(count);
+    const StandingsChart chart = standingsChartOf(rows);
+    const int total = tablePages + chartPageCount(chart);
     const int refused =
         static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const StandingRow& r) { return r.Refused; }));
     for (int page = 0; page < total; ++page) {
@@ -245,12 +280,28 @@ bool printStandings(PageStream& pages, const QVector<StandingRow>& rows, const Q
         painter->scale(scale, scale);
         painter->setRenderHint(QPainter::Antialiasing);
         StandingsPainter paint(*painter, painter->device()->width() / scale, painter->device()->height() / scale);
-        paint.title(date, page + 1, total);
-        paint.header();
-        for (int slot = 0; slot < kStandingsPerPage; ++slot) {
-            const int index = page * kStandingsPerPage + slot;
-            if (index < count)
-                paint.row(rows[index], slot);
+        if (page < tablePages) {
+            paint.title(date, page + 1, total, kTablePages);
+            paint.header();
+            for (int slot = 0; slot < kStandingsPerPage; ++slot) {
+                const int index = page * kStandingsPerPage + slot;
+                if (index < count)
+                    paint.row(rows[index], slot);
+            }
+        } else {
+            // This page's bars, on the scale of the whole chart; the uncharted are told on the last.
+            const int first = (page - tablePages) * kStandingBarsPerPage;
+            const bool last = page + 1 == total;
+            StandingsChart part;
+            part.AxisTime = 0;
+            for (const StandingBar& bar : chart.Bars)
+                part.AxisTime = std::max(part.AxisTime, bar.Time);
+            part.Bars.assign(chart.Bars.begin() + first,
+                             chart.Bars.begin() + std::min<int>(first + kStandingBarsPerPage, int(chart.Bars.size())));
+            part.Short = last ? chart.Short : 0;
+            part.Refused = last ? chart.Refused : 0;
+            paint.title(date, page + 1, total, kChartPages);
+            paint.chart(part);
         }
         paint.footer(count - refused, refused);
         painter->restore();

@@ -59,7 +59,34 @@ QString csvText(const StandingRow& row, StandingColumn column)
     return standingText(row, column);
 }
 
+template <typename RowAt>
+StandingsChart chartOfRows(int count, RowAt rowAt)
+{
+    StandingsChart chart;
+    for (int i = 0; i < count; ++i) {
+        const StandingRow& row = rowAt(i);
+        if (row.Refused)
+            ++chart.Refused;
+        else if (!row.Reached)
+            ++chart.Short;
+        else
+            chart.Bars.push_back({row.Place, row.DesignName, toDouble(row.TimeTo15).value_or(0),
+                                  standingText(row, StandingColumn::Time), i});
+    }
+    return chart;
+}
+
 } // namespace
+
+StandingsChart standingsChartOf(const QVector<StandingRow>& rows)
+{
+    return chartOfRows(static_cast<int>(rows.size()), [&rows](int i) -> const StandingRow& { return rows[i]; });
+}
+
+StandingsChart standingsChartOf(const ClassStandings& standings)
+{
+    return chartOfRows(standings.count(), [&standings](int i) -> const StandingRow& { return standings.at(i); });
+}
 
 QString standingHeader(StandingColumn column)
 {

@@ -2,6 +2,7 @@
 // The columns of the class standings as the terminal, the window, the CSV file and
 // the printed page show them.
 #include "output/ClassStandings.h"
+#include "render/StandingsChart.h"
 
 #include <QByteArray>
 #include <QString>
@@ -21,6 +22,11 @@ QString standingHeader(StandingColumn column);
 QString standingText(const StandingRow& row, StandingColumn column);
 // The figure as a number, for sorting; nothing for a text column or a refused file.
 std::optional<double> standingValue(const StandingRow& row, StandingColumn column);
+
+// The chart of the standings: a bar for each design that reached 15 ft, in standing
+// order; the others counted. The rows are in standing order.
+StandingsChart standingsChartOf(const QVector<StandingRow>& rows);
+StandingsChart standingsChartOf(const ClassStandings& standings);
 
 // The CSV file: a header row, then one row per design with the figure texts exact
 // ("." as the decimal point), then the refused files with their message; fields

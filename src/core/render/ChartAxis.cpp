@@ -9,11 +9,13 @@ namespace brisko {
 std::vector<double> AxisRange::ticks() const
 {
     std::vector<double> out;
-    if (Step <= 0)
+    if (Step <= 0 || !(To >= From))
         return out;
-    const int count = static_cast<int>(std::lround((To - From) / Step));
-    for (int i = 0; i <= count; ++i)
-        out.push_back(From + i * Step);
+    // The whole multiples of the step from From to To (From itself when it is one).
+    const double first = std::ceil(From / Step - 1e-9);
+    const double last = std::floor(To / Step + 1e-9);
+    for (double i = first; i <= last; ++i)
+        out.push_back(i * Step);
     return out;
 }
 

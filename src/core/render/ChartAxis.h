@@ -15,7 +15,8 @@ inline constexpr int kChartFontPixels = 13;
 inline const QColor kChartGrid(220, 220, 220);
 inline const QColor kChartFrame(90, 90, 90);
 
-// A value range with its tick step; `From` and `To` are whole multiples of `Step`.
+// A value range with its tick step; the ticks are the whole multiples of `Step`
+// within it (roundedRange makes `From` and `To` such multiples).
 struct AxisRange {
     double From = 0, To = 1, Step = 0.5;
     std::vector<double> ticks() const;

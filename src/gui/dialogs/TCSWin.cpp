@@ -1,6 +1,7 @@
 #include "dialogs/TCSWin.h"
 
 #include "dialogs/StandingDetails.h"
+#include "dialogs/StandingsChartView.h"
 #include "mainwin/BusyCursor.h"
 #include "output/StandingsPages.h"
 #include "output/StandingsTable.h"
@@ -15,7 +16,9 @@
 #include <QPrinter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSortFilterProxyModel>
+#include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -98,6 +101,22 @@ void TCSWin::buildWindow()
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_details = detailsArea();
 
+    // Beside the table, the chart of the ranked times.
+    m_chart = new StandingsChartView;
+    auto* chartArea = new QScrollArea;
+    chartArea->setObjectName(QStringLiteral("CSChartArea"));
+    chartArea->setWidgetResizable(true);
+    chartArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    chartArea->setWidget(m_chart);
+    auto* splitter = new QSplitter(Qt::Horizontal);
+    splitter->setObjectName(QStringLiteral("CSSplitter"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(m_table);
+    splitter->addWidget(chartArea);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    splitter->setSizes({700, 440});
+
     m_progress = new QProgressBar;
     m_progress->setObjectName(QStringLiteral("CSProgress"));
     m_cancelBtn = button("CSCancelBtn", QStringLiteral("Cancel"));
@@ -121,7 +140,7 @@ void TCSWin::buildWindow()
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(m_table, 1);
+    layout->addWidget(splitter, 1);
     layout->addWidget(m_details);
     layout->addLayout(progress);
     layout->addLayout(buttons);
@@ -135,6 +154,7 @@ void TCSWin::buildWindow()
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TCSWin::showDetails);
     connect(m_sorted, &QAbstractItemModel::modelReset, this, &TCSWin::showDetails);
+    connect(m_chart, &StandingsChartView::barChosen, this, &TCSWin::chooseRow);
 }
 
 void TCSWin::showWindow()
@@ -178,6 +198,7 @@ bool TCSWin::analyse(const QStringList& files, const QString& folder)
     m_folder = folder;
     m_folderLabel->setText(QDir::toNativeSeparators(folder));
     m_model.clear();
+    m_chart->setChart(standingsChartOf(standings()));
     m_progress->setRange(0, static_cast<int>(files.size()));
     m_progress->setValue(0);
     m_analysing = true;
@@ -189,6 +210,7 @@ bool TCSWin::analyse(const QStringList& files, const QString& folder)
 void TCSWin::rowArrived(int index)
 {
     m_model.add(m_watcher.resultAt(index));
+    m_chart->setChart(standingsChartOf(standings()));
     showControls();
 }
 
@@ -233,10 +255,21 @@ void TCSWin::showDetails()
     const ClassStandings& s = standings();
     if (chosen.isEmpty()) {
         m_details->setPlainText(standingsOverview(s));
+        m_chart->setChosen(std::nullopt);
         return;
     }
     const int row = m_sorted->mapToSource(chosen.first()).row();
     m_details->setPlainText(row >= 0 && row < s.count() ? standingDetails(s.at(row)) : QString());
+    m_chart->setChosen(row);
+}
+
+void TCSWin::chooseRow(int position)
+{
+    const QModelIndex index = m_sorted->mapFromSource(m_model.index(position, 0));
+    if (!index.isValid())
+        return;
+    m_table->selectRow(index.row());
+    m_table->scrollTo(index);
 }
 
 void TCSWin::ExportBtnClick()
@@ -276,7 +309,7 @@ void TCSWin::PrintBtnClick()
         return;
     }
     m_session.logAction(kStandingsStage, kPrintCode, QString::number(rows.size()),
-                        QString::number(standingsPageCount(static_cast<int>(rows.size()))), {}, {},
+                        QString::number(standingsPageCount(rows)), {}, {},
                         QStringLiteral("ClassPrint"));
 }
 

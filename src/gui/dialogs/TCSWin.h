@@ -1,7 +1,8 @@
 #pragma once
 // "Class Standings" (`CSWin`), a window beside the main window: a folder of design
-// files analysed in the background and ranked in a sortable table, exported as CSV,
-// printed, and its sixteen best raced in the main window.
+// files analysed in the background and ranked in a sortable table with the chart of
+// the ranked times beside it, exported as CSV, printed, and its sixteen best raced in
+// the main window.
 #include "dialogs/StandingsModel.h"
 #include "session/Session.h"
 
@@ -17,6 +18,8 @@ class QSortFilterProxyModel;
 class QTableView;
 
 namespace brisko::gui {
+
+class StandingsChartView;
 
 inline constexpr int kClassRaceLanes = 16;
 
@@ -44,6 +47,9 @@ public:
     bool analyse(const QStringList& files, const QString& folder);
     bool isAnalysing() const { return m_analysing; }
     const ClassStandings& standings() const { return m_model.standings(); }
+    StandingsChartView* chart() const { return m_chart; }
+    // Chooses the design at that position of the standings in the table.
+    void chooseRow(int position);
 
 signals:
     void analysisFinished();
@@ -64,6 +70,7 @@ private:
     QString m_folder;
     bool m_analysing = false; // from the start until the last row has been received
     QTableView* m_table = nullptr;
+    StandingsChartView* m_chart = nullptr; // the ranked times beside the table
     QPlainTextEdit* m_details = nullptr; // the chosen row, or the refused files, in full
     QProgressBar* m_progress = nullptr;
     QLabel* m_folderLabel = nullptr;

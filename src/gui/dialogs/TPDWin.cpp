@@ -1,12 +1,14 @@
 #include "dialogs/TPDWin.h"
 
 #include "analysis/ChartCsv.h"
+#include "dialogs/SweepMapView.h"
 #include "model/Validation.h"
 #include "session/ChartExport.h"
 #include "session/ParameterEntry.h"
 #include "session/Session.h"
 #include "session/TypedApply.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -91,8 +93,12 @@ TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
         ranges->addWidget(addField(row.to, texts.To), r + 1, 2);
         ranges->addWidget(addField(row.step, texts.Step), r + 1, 3);
     }
-    column->addLayout(ranges);
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addLayout(ranges);
+    rangeRow->addStretch(1);
+    column->addLayout(rangeRow);
 
+    // The best values, and beside them the map of every combination tried.
     auto* results = new QGridLayout;
     for (int r = 0; r < 4; ++r) {
         const ResultRow& row = kResults[r];
@@ -101,10 +107,17 @@ TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
         results->addWidget(caption, r, 0);
         results->addWidget(addResult(row.name), r, 1);
     }
-    column->addLayout(results);
-
     m_progress = namedLabel("SweepProgressLabel", QString());
-    column->addWidget(m_progress);
+    m_progress->setWordWrap(true);
+    auto* resultColumn = new QVBoxLayout;
+    resultColumn->addLayout(results);
+    resultColumn->addWidget(m_progress);
+    resultColumn->addStretch(1);
+    m_map = new SweepMapView(this);
+    auto* beside = new QHBoxLayout;
+    beside->addLayout(resultColumn);
+    beside->addWidget(m_map, 1);
+    column->addLayout(beside, 1);
 
     auto* buttons = new QHBoxLayout;
     m_goBtn = namedButton("PDGoBtn", QStringLiteral("GO"));
@@ -126,6 +139,8 @@ TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
     connect(cancel, &QPushButton::clicked, this, &TPDWin::PDCancelBtnClick);
     connect(m_exportBtn, &QPushButton::clicked, this, &TPDWin::SweepExportBtnClick);
 
+    resize(920, 540);
+
     m_stepper = new QTimer(this);
     m_stepper->setInterval(0);
     connect(m_stepper, &QTimer::timeout, this, &TPDWin::SweepStep);
@@ -144,6 +159,10 @@ QLabel* TPDWin::addResult(const char* name)
     QLabel* label = namedLabel(name, QStringLiteral("-"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setStyleSheet(QStringLiteral("font-weight: bold;"));
+    // Room for a whole time text beside the map.
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setMinimumWidth(QFontMetrics(bold).horizontalAdvance(QStringLiteral("0.000000000000000")) + 4);
     return label;
 }
 
@@ -175,6 +194,7 @@ void TPDWin::PDGoBtnClick()
     m_useBestBtn->setEnabled(false);
     m_goBtn->setEnabled(false);
     m_sweep.emplace(m_session.design(), m_session.materials(), *check.Plan);
+    m_map->startSweep(*check.Plan);
     showProgress();
     m_stepper->start();
 }
@@ -198,6 +218,7 @@ bool TPDWin::SweepStep()
     }
     m_tried.push_back(m_sweep->lastWritten());
     m_trials = m_sweep->trials();
+    m_map->follow(m_sweep->trials());
     if (m_sweep->lastImproved())
         showBest(m_sweep->best()); // at once, while the sweep goes on
     showProgress();
@@ -229,6 +250,8 @@ void TPDWin::finishSweep()
 {
     m_stepper->stop();
     showProgress();
+    m_map->follow(m_sweep->trials());
+    m_map->endSweep();
     if (m_sweep->best().found())
         m_offered = m_sweep->best().Combination;
     m_sweep.reset();

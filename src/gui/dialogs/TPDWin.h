@@ -1,9 +1,10 @@
 #pragma once
 // The Power Designer `PDWin`: the ranges of spring width, spring length and drive
 // wheel diameter to sweep, the best combination found, GO, STOP, Use best and
-// Cancel. The sweep runs one combination per turn of the event loop on a copy of
-// the design, so the window answers (STOP, repaints) between combinations and the
-// student's own design is never changed by it.
+// Cancel, and beside the best values a map of the time of every combination tried,
+// filled in as the sweep goes on. The sweep runs one combination per turn of the
+// event loop on a copy of the design, so the window answers (STOP, repaints) between
+// combinations and the student's own design is never changed by it.
 #include "analysis/PowerSweep.h"
 
 #include <QWidget>
@@ -20,6 +21,8 @@ class Session;
 } // namespace brisko
 
 namespace brisko::gui {
+
+class SweepMapView;
 
 class TPDWin : public QWidget {
     Q_OBJECT
@@ -40,6 +43,7 @@ public:
     const std::vector<SweepCombination>& triedCombinations() const { return m_tried; }
     // The combinations as they ran, with their times.
     const std::vector<SweepTrial>& trials() const { return m_trials; }
+    SweepMapView* sweepMap() const { return m_map; }
 
 signals:
     // After a sweep, and after Use best, the main window shows the design again.
@@ -65,6 +69,7 @@ private:
     QPushButton* m_goBtn = nullptr;
     QPushButton* m_useBestBtn = nullptr;
     QPushButton* m_exportBtn = nullptr;
+    SweepMapView* m_map = nullptr; // the time of every combination tried, the best marked
 };
 
 } // namespace brisko::gui
