@@ -11,6 +11,7 @@
 #include "session/Session.h"
 
 #include <benchmark/benchmark.h>
+#include <utility>
 
 #include <QTemporaryDir>
 
@@ -47,10 +48,14 @@ void BM_UndoWeight(benchmark::State& state)
     session.refresh(shown, silentObserver());
     addWeight(session, QPoint(360, 300), QStringLiteral("0.5"));
     session.refresh(shown, silentObserver());
-    // The window refreshes on the session's request; here the request runs it.
+    // The window refreshes its present state when an operation that replaced the
+    // design ends; here the same events run it.
     int refreshes = 0;
-    QObject::connect(&session.notifier(), &SessionNotifier::refreshRequested, [&](ProcessState s) {
-        refreshes += session.refresh(s, silentObserver()) ? 1 : 0;
+    bool stale = false;
+    QObject::connect(&session.notifier(), &SessionNotifier::designReplaced, [&] { stale = true; });
+    QObject::connect(&session.notifier(), &SessionNotifier::operationEnded, [&] {
+        if (std::exchange(stale, false))
+            refreshes += session.refresh(session.app().CurrentState, silentObserver()) ? 1 : 0;
     });
     for (auto _ : state) {
         if (!session.undo())

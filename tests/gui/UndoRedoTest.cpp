@@ -296,6 +296,42 @@ TEST_F(UndoRedo, OpenSwitchNewAndRemoveStartAnEmptyStack)
     EXPECT_FALSE(action("Undo1")->isEnabled());
 }
 
+TEST_F(UndoRedo, UndoRedoNewAndSwitchRefreshThePresentStateOnceWithTheirFigures)
+{
+    std::vector<ProcessState> refreshes;
+    QObject::connect(&session().notifier(), &SessionNotifier::refreshed,
+                     [&](ProcessState state) { refreshes.push_back(state); });
+    addWeight(square(10, 5), "0.5");
+    refreshes.clear();
+    trigger("Undo1");
+    EXPECT_EQ(refreshes, std::vector<ProcessState>{ProcessState::Set});
+    refreshes.clear();
+    trigger("Redo1");
+    EXPECT_EQ(refreshes, std::vector<ProcessState>{ProcessState::Set});
+
+    // In the Properties state the weighed body is shown again at once.
+    click("VPPropBtn");
+    const auto massShown = [&] { return session().figures().Records.ProjectedMass; };
+    const QString weighed = massShown();
+    refreshes.clear();
+    trigger("Undo1");
+    EXPECT_EQ(refreshes, std::vector<ProcessState>{ProcessState::Prop});
+    EXPECT_NE(massShown(), weighed);
+    refreshes.clear();
+    trigger("Redo1");
+    EXPECT_EQ(refreshes, std::vector<ProcessState>{ProcessState::Prop});
+    EXPECT_EQ(massShown(), weighed);
+
+    refreshes.clear();
+    prompter.answerConfirm(Answer::No);
+    click("NewBtn");
+    EXPECT_EQ(refreshes, std::vector<ProcessState>{ProcessState::Set});
+    refreshes.clear();
+    prompter.answerConfirm(Answer::No);
+    emit widget<QComboBox>("DesignList")->activated(1);
+    EXPECT_EQ(refreshes, std::vector<ProcessState>{ProcessState::Set});
+}
+
 TEST_F(UndoRedo, TheStackKeepsAHundredSteps)
 {
     for (int i = 0; i < 110; ++i)

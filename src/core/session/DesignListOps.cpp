@@ -16,10 +16,10 @@ namespace {
 
 void showNewDesign(Session& session)
 {
+    const SessionOperation operation(session);
     session.startHistory();
     session.requestState(ProcessState::Set);
     session.announceDesignReplaced();
-    session.requestRefresh(ProcessState::Set);
 }
 
 // Reads a design file from the reset state; a refusal is shown.
@@ -130,11 +130,13 @@ bool NewDesign(Session& session)
     const QString name = untitledName(session.nameDraw());
     const int position = appendDesign(session, name, QString());
     selectEntry(session, position);
-    session.startHistory();
-    session.requestState(ProcessState::Set);
-    session.logAction(actions::NewDesign, QStringLiteral("New"), name);
-    session.announceDesignReplaced();
-    session.requestRefresh(ProcessState::Set);
+    {
+        const SessionOperation operation(session);
+        session.startHistory();
+        session.requestState(ProcessState::Set);
+        session.logAction(actions::NewDesign, QStringLiteral("New"), name);
+        session.announceDesignReplaced();
+    }
     session.markDesignChanged(position);
     return true;
 }
@@ -159,7 +161,7 @@ bool removeCurrentDesign(Session& session)
         != Answer::Yes)
         return false;
     RemoveDesign(session, session.app().CurrentDesign);
-    session.announceDesignReplaced();
+    session.announceDesignListChanged();
     return true;
 }
 

@@ -104,6 +104,7 @@ bool Session::takeStep(bool forward)
     const QString name = forward ? stack.redoText() : stack.undoText();
     if (!logAction(forward ? actions::RedoStep : actions::UndoStep, name, m_designListText))
         return false;
+    const SessionOperation operation(*this);
     const auto left = snapshot();
     if (forward)
         m_history.redo();
@@ -123,7 +124,6 @@ bool Session::takeStep(bool forward)
         if (m_fields.dimension(code) == *dimensionByCode(m_design, code))
             m_app.PendingApply.at(code) = 0;
     m_app.EditedSinceEnter = 0;
-    emit m_notifier.refreshRequested(m_app.CurrentState);
     return true;
 }
 
@@ -244,7 +244,6 @@ bool Session::refresh(ProcessState state, RefreshObserver& observer, int request
     const QScopedValueRollback running(m_refreshing, true);
     Bookkeeping steps(*this, observer);
     m_prototype.refresh(state, steps, requestedFrame);
-    emit m_notifier.figuresChanged();
     emit m_notifier.refreshed(state);
     return true;
 }
@@ -256,7 +255,6 @@ bool Session::stepRun(RefreshObserver& observer, int requestedFrame)
     const QScopedValueRollback running(m_refreshing, true);
     Bookkeeping steps(*this, observer);
     m_prototype.stepRun(steps, requestedFrame);
-    emit m_notifier.figuresChanged();
     return true;
 }
 

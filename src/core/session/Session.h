@@ -81,6 +81,7 @@ public:
     void requestRefresh(ProcessState state) { emit m_notifier.refreshRequested(state); }
     void requestState(ProcessState to) { emit m_notifier.stateRequested(to); }
     void announceDesignReplaced() { emit m_notifier.designReplaced(); }
+    void announceDesignListChanged() { emit m_notifier.designListChanged(); }
 
     Prompter& prompter() { return *m_prompter; }
 
@@ -165,6 +166,7 @@ public:
 
 private:
     friend class EditStep;
+    friend class SessionOperation;
     friend class SessionEditor;
     friend class test::SessionArrangement;
     CarDesign& editDesign() { return m_design; }
@@ -201,6 +203,7 @@ private:
     // value had before the student typed it come from here.
     std::shared_ptr<DesignSnapshot> m_settled;
     int m_stepDepth = 0;
+    int m_operationDepth = 0;
     std::shared_ptr<DesignSnapshot> m_stepBefore;
     QString m_stepName;
     std::vector<int> m_stepTyped;
@@ -221,6 +224,28 @@ public:
 private:
     Session& m_session;
     bool m_outer;
+};
+
+// One operation of the session, from its construction to its end. The changes it
+// tells of (designReplaced, designChanged, materialsChanged) are shown once: when
+// the outermost operation ends, the notifier tells operationEnded.
+class SessionOperation {
+public:
+    explicit SessionOperation(Session& session)
+        : m_session(session)
+    {
+        ++m_session.m_operationDepth;
+    }
+    ~SessionOperation()
+    {
+        if (--m_session.m_operationDepth == 0)
+            emit m_session.m_notifier.operationEnded();
+    }
+    SessionOperation(const SessionOperation&) = delete;
+    SessionOperation& operator=(const SessionOperation&) = delete;
+
+private:
+    Session& m_session;
 };
 
 } // namespace brisko

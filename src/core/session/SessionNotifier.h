@@ -33,13 +33,20 @@ signals:
     // A refresh of `state` has run all its steps (emitted before the refresh ends,
     // so that nothing started from here runs inside it).
     void refreshed(brisko::ProcessState state);
-    // The figure sheet changed: a refresh or a step of the run computed new figures.
-    void figuresChanged();
-    // The logic asks the window to switch to `to`, or to refresh `state`.
+    // The logic asks the window to switch to `to`, or to refresh `state` (a state
+    // other than the one the changes below refresh, or a refresh the logic needs
+    // at that very point of a step).
     void stateRequested(brisko::ProcessState to);
     void refreshRequested(brisko::ProcessState state);
-    // The design, its materials or the design list changed wholesale: show them again.
+    // The design and its materials were replaced wholesale (a design loaded, new or
+    // switched to, a step taken back or done again): show them again.
     void designReplaced();
+    // Entries of the design list were added, removed or renamed.
+    void designListChanged();
+    // The outermost operation of the session (see SessionOperation) ended. A view
+    // that heard of changes during it shows them now, once: the window refreshes
+    // its present state.
+    void operationEnded();
     // A material of that kind was stored, replaced or deleted.
     void materialsChanged(brisko::MaterialKind kind);
     // A step of the undo stack changed these aspects of the design (made, taken

@@ -56,7 +56,19 @@ void TRPWin::installSessionHooks()
     connect(notifier, &SessionNotifier::stateRequested, this,
             [this](ProcessState to) { SetProcessState(m_session.app().CurrentState, to); });
     connect(notifier, &SessionNotifier::refreshRequested, this, [this](ProcessState state) { RefreshState(state); });
-    connect(notifier, &SessionNotifier::designReplaced, this, &TRPWin::showWholeDesign);
+    // What an operation changed is shown at once; the present state is refreshed
+    // once, when the operation ends.
+    connect(notifier, &SessionNotifier::designReplaced, this, [this] {
+        showWholeDesign();
+        m_shownStale = true;
+    });
+    connect(notifier, &SessionNotifier::designListChanged, this, &TRPWin::showWholeDesign);
+    connect(notifier, &SessionNotifier::designChanged, this, [this] { m_shownStale = true; });
+    connect(notifier, &SessionNotifier::materialsChanged, this, [this] { m_shownStale = true; });
+    connect(notifier, &SessionNotifier::operationEnded, this, [this] {
+        if (m_shownStale)
+            RefreshState(m_session.app().CurrentState);
+    });
 }
 
 void TRPWin::drawSheetBackground()

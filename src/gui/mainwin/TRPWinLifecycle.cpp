@@ -53,7 +53,7 @@ void TRPWin::finishStartUp()
     m_started = true;
     startProgram(m_session);
     recomputeLayout();
-    m_session.announceDesignReplaced();
+    showWholeDesign();
     m_setPanel->selectPart(OuterLayerPart);
     drawSheetBackground();
     RefreshState(ProcessState::Set);
@@ -70,7 +70,7 @@ void TRPWin::showDefaultDesign()
     if (auto* rwd = findChild<QAbstractButton*>(QStringLiteral("RWDBtn")))
         rwd->setChecked(true);
     recomputeLayout();
-    m_session.announceDesignReplaced();
+    showWholeDesign();
 }
 
 void TRPWin::NewDesign()

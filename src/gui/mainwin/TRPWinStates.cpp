@@ -180,6 +180,8 @@ void TRPWin::RefreshState(ProcessState state, int arg)
     if (m_refreshing)
         return; // a refresh already running (it lets events through) is not started again
     const QScopedValueRollback refreshing(m_refreshing, true);
+    if (state == m_session.app().CurrentState)
+        m_shownStale = false;
     m_refresh->run(state, arg);
 }
 
