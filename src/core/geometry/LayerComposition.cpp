@@ -131,10 +131,12 @@ void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
         subtractFrom(layer, g.OtherAxleRegion.View);
     g.OuterLayerView = layer;
 
+    g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
+    if (g.Printer == PrinterFrame::Left)
+        return;
     g.OuterLayerPrint = unitedRegion(polygonRegion(printerOutline(v.printerFrame(), outer)), g.RearCase.Printer.of(g.Shape));
     if (awd)
         uniteInto(g.OuterLayerPrint, g.FrontCase.Printer.of(g.Shape));
-    g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
 }
 
 void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
@@ -154,13 +156,15 @@ void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
         subtractFrom(layer, g.OtherAxleRegion.View);
     g.InnerLayerView = layer;
 
+    g.InnerOutlinePicture = outlineIn(v.pictureFrame(), inner);
+    if (g.Printer == PrinterFrame::Left)
+        return;
     QRegion print = subtractedRegion(
         unitedRegion(polygonRegion(printerOutline(v.printerFrame(), inner)), g.RearCase.Printer.of(k)),
         g.RearChamber.Printer.of(k));
     if (awd)
         print = subtractedRegion(unitedRegion(print, g.FrontCase.Printer.of(k)), g.FrontChamber.Printer.of(k));
     g.InnerLayerPrint = print;
-    g.InnerOutlinePicture = outlineIn(v.pictureFrame(), inner);
 }
 
 } // namespace
