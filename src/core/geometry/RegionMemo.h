@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -41,28 +42,39 @@ public:
     template <class Build>
     QRegion regionOf(const Shape& shape, Build&& build)
     {
-        // The most recently used first; the least recently used leaves when full.
+        // The keys lie apart from the entries, so a search reads one short array;
+        // the least recently used entry leaves when the memo is full.
         const std::size_t key = regionMemoKey(shape);
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it->Key == key && it->Value == shape) {
-                std::rotate(m_entries.begin(), it, it + 1);
-                return m_entries.front().Region;
+        ++m_clock;
+        for (std::size_t i = 0; i < m_keys.size(); ++i) {
+            if (m_keys[i] == key && m_entries[i].Value == shape) {
+                m_entries[i].LastUse = m_clock;
+                return m_entries[i].Region;
             }
         }
         QRegion region = build();
-        if (m_entries.size() == m_capacity)
-            m_entries.pop_back();
-        m_entries.insert(m_entries.begin(), Entry{key, shape, region});
+        if (m_entries.size() < m_capacity) {
+            m_keys.push_back(key);
+            m_entries.push_back({shape, region, m_clock});
+        } else if (m_capacity > 0) {
+            const auto oldest = std::min_element(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
+                return a.LastUse < b.LastUse;
+            });
+            m_keys[static_cast<std::size_t>(oldest - m_entries.begin())] = key;
+            *oldest = {shape, region, m_clock};
+        }
         return region;
     }
 
 private:
     struct Entry {
-        std::size_t Key;
         Shape Value;
         QRegion Region;
+        std::uint64_t LastUse;
     };
     std::size_t m_capacity;
+    std::uint64_t m_clock = 0;
+    std::vector<std::size_t> m_keys;
     std::vector<Entry> m_entries;
 };
 
