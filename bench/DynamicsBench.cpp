@@ -62,6 +62,26 @@ void dynamicAnalysis(benchmark::State& state, int preset)
     }
 }
 
+// What a refresh of the same design cannot do without: the element scan at the
+// design's element size and the run, on the regions and figures of one refresh.
+// Printed beside the refresh it bounds.
+void scanAndRun(benchmark::State& state, int preset)
+{
+    brisko::CarDesign design;
+    brisko::MaterialLibrary materials;
+    brisko::loadPresetShape(design, preset);
+    brisko::VirtualPrototype vp(design, materials);
+    vp.refresh(brisko::ProcessState::Dynamic, brisko::kNoFrame);
+    const brisko::DynamicInputs in = vp.dynamicInputs();
+    const int size = brisko::elementSize(design);
+    brisko::DynamicRunOptions run;
+    run.RequestedFrame = brisko::kNoFrame;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(brisko::countElements(vp.geometry(), size, 1, 1));
+        benchmark::DoNotOptimize(brisko::runDynamic(in, run));
+    }
+}
+
 // The same after every change of the body: each refresh meets outlines it has not
 // built before (the first point moves one pixel further each time), so no region of
 // the layers is taken from an earlier refresh.
@@ -92,6 +112,8 @@ const bool registered = [] {
         std::string name = brisko::presetNames().at(preset).toStdString();
         std::replace(name.begin(), name.end(), ' ', '_');
         benchmark::RegisterBenchmark(("BM_DynamicAnalysis/" + name).c_str(), dynamicAnalysis, preset)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_ScanAndRun/" + name).c_str(), scanAndRun, preset)
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("BM_DynamicAnalysisNewOutline/" + name).c_str(), dynamicAnalysisOfNewOutlines,
                                      preset)

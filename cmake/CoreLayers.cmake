@@ -62,6 +62,20 @@ target_link_libraries(brisko_output PUBLIC Qt6::Svg)
 # The class standings analyse their files on several threads.
 target_link_libraries(brisko_output PUBLIC Qt6::Concurrent)
 
+# Every layer takes the Qt headers precompiled for the lowest one.
+set(BRISKO_PCH_LAYER)
+foreach(layer ${BRISKO_LAYERS})
+  get_target_property(kind brisko_${layer} TYPE)
+  if(kind STREQUAL "STATIC_LIBRARY")
+    if(BRISKO_PCH_LAYER)
+      brisko_precompile(brisko_${layer} FROM brisko_${BRISKO_PCH_LAYER})
+    else()
+      brisko_precompile(brisko_${layer} HEADERS ${BRISKO_PCH_CORE})
+      set(BRISKO_PCH_LAYER ${layer})
+    endif()
+  endif()
+endforeach()
+
 # What the windows, the tools, the tests and the benchmarks link: every layer,
 # with the whole core to include.
 add_library(brisko_core INTERFACE)

@@ -160,3 +160,45 @@ TEST(SweepStop, StopEndsTheSweepBeforeTheNextCombination)
     EXPECT_FALSE(sweep.runNext());
     EXPECT_EQ(sweep.tried(), 2);
 }
+
+// The combinations run ahead on every core; where the sizing corrects a wheel or a
+// width, the next combination starts from the corrected texts, exactly as when
+// they ran one after another on one copy of the design.
+TEST(SweepOnEveryCore, GivesTheTrialsOfRunningTheCombinationsInTurn)
+{
+    CarDesign design;
+    MaterialLibrary materials;
+    loadPresetShape(design, 3);
+    SweepFormTexts form;
+    form.Width = {"0.5", "6", "1.5"};
+    form.Length = {"12", "200", "47"}; // long springs make the case outgrow small wheels
+    form.Wheel = {"0.5", "7.5", "1.75"};
+    const SweepPlan plan = *checkSweepForm(form).Plan;
+
+    CarDesign inTurn = design;
+    QStringList expected;
+    int corrected = 0;
+    for (float wheel : sweepValues(plan.Wheel)) {
+        inTurn.DriveWheelDiameter = numberText(wheel);
+        for (float length : sweepValues(plan.Length)) {
+            inTurn.SpringLength = numberText(length);
+            for (float width : sweepValues(plan.Width)) {
+                inTurn.SpringWidth = numberText(width);
+                const QString written = inTurn.DriveWheelDiameter;
+                const QString time = sweepTimeText(inTurn, materials);
+                corrected += inTurn.DriveWheelDiameter != written;
+                expected << QStringList{inTurn.SpringWidth, inTurn.SpringLength, inTurn.DriveWheelDiameter, time}.join(' ');
+            }
+        }
+    }
+    ASSERT_GT(corrected, 0) << "the ranges make the sizing correct the wheel";
+
+    PowerSweep sweep(design, materials, plan);
+    QStringList swept;
+    while (sweep.runNext()) {
+        const SweepCombination& c = sweep.last();
+        swept << QStringList{c.Width, c.Length, c.Wheel, sweep.lastTime()}.join(' ');
+    }
+    EXPECT_EQ(swept, expected);
+    ASSERT_EQ(sweep.trials().size(), static_cast<std::size_t>(expected.size()));
+}

@@ -142,6 +142,70 @@ struct RegionTester {
     const CarGeometry& geometry;
 };
 
+// The grid's scan without a visitor, row by row along the mask: each centre is one
+// lookup of its cell in a table of what the cell's bits give, one table for the
+// centres in the strip below the paper and one for the others.
+LayerCounts countLayersOnGrid(const CarGeometry& g, int s, int fullLayers, int coredLayers)
+{
+    const GridTester tester(g, s);
+    const int columns = gridColumns(s);
+    const int rows = gridRows(s);
+    const int h = s / 2;
+    constexpr std::uint8_t kOuter = 1, kInner = 2;
+    std::array<std::uint8_t, 16> above{}, below{};
+    for (int cell = 0; cell < 16; ++cell) {
+        for (const bool under : {false, true}) {
+            const bool inCase = (cell & GridTester::Case) && !under;
+            const bool outer = (cell & GridTester::OuterOutline) || inCase;
+            const bool inner = ((cell & GridTester::InnerOutline) || inCase) && !(cell & GridTester::Chamber);
+            (under ? below : above)[cell] = static_cast<std::uint8_t>((outer ? kOuter : 0) | (inner ? kInner : 0));
+        }
+    }
+    const QRect& strip = g.BelowPaperDrawing;
+    std::vector<std::uint8_t> columnUnderStrip(columns);
+    for (int column = 0; column < columns; ++column) {
+        const int x = h + column * s;
+        columnUnderStrip[column] = x >= strip.left() && x <= strip.right();
+    }
+    std::vector<int> outerColumns(columns, 0), innerColumns(columns, 0);
+    LayerCounts counts;
+    for (int r = 0; r < rows; ++r) {
+        const int y = 540 + h - r * s;
+        const bool rowUnderStrip = y >= strip.top() && y <= strip.bottom();
+        int outerRow = 0;
+        int innerRow = 0;
+        for (int column = 0; column < columns; ++column) {
+            const std::uint8_t cell = tester.mask.at(column, r) & 15;
+            const std::uint8_t code = rowUnderStrip && columnUnderStrip[column] ? below[cell] : above[cell];
+            const int outer = code & kOuter;
+            const int inner = code >> 1;
+            outerColumns[column] += outer;
+            innerColumns[column] += inner;
+            outerRow += outer;
+            innerRow += inner;
+        }
+        if (r < kRowTableSize) {
+            counts.OuterRows[r] = outerRow * fullLayers;
+            counts.InnerRows[r] = innerRow * coredLayers;
+        }
+    }
+    counts.OuterColumns.resize(columns);
+    counts.InnerColumns.resize(columns);
+    for (int column = 0; column < columns; ++column) {
+        counts.OuterColumns[column] = outerColumns[column] * fullLayers;
+        counts.InnerColumns[column] = innerColumns[column] * coredLayers;
+    }
+    return counts;
+}
+
+LayerCounts scanLayers(const CarGeometry& g, int s, int fullLayers, int coredLayers, const ElementVisitor& visit)
+{
+    // A visitor sees the centres in the order of the walk, column by column.
+    if (visit)
+        return countLayers(s, fullLayers, coredLayers, GridTester(g, s), visit);
+    return countLayersOnGrid(g, s, fullLayers, coredLayers);
+}
+
 ElementCounts toElementCounts(const LayerCounts& c)
 {
     ElementCounts out;
@@ -155,7 +219,7 @@ ElementCounts toElementCounts(const LayerCounts& c)
 BodyScan scanBody(const CarGeometry& g, int s, const BoardLayer& outer, const BoardLayer& inner,
                   const ElementVisitor& visit)
 {
-    const LayerCounts counts = countLayers(s, outer.layers, inner.layers, GridTester(g, s), visit);
+    const LayerCounts counts = scanLayers(g, s, outer.layers, inner.layers, visit);
     BodyScan body;
     const int h = s / 2;
     for (size_t k = 0; k < counts.OuterColumns.size(); ++k) {
@@ -181,7 +245,7 @@ ElementCounts countElements(const CarGeometry& geometry, int size, int fullLayer
 {
     if (tests == PointTests::RegionByRegion)
         return toElementCounts(countLayers(size, fullLayers, coredLayers, RegionTester(geometry), visit));
-    return toElementCounts(countLayers(size, fullLayers, coredLayers, GridTester(geometry, size), visit));
+    return toElementCounts(scanLayers(geometry, size, fullLayers, coredLayers, visit));
 }
 
 namespace {

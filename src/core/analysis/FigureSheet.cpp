@@ -37,11 +37,9 @@ DetailFigures<QString> detailFiguresOf(const VirtualPrototype& vp)
 
 SimulateFigures<QString> simulateFiguresOf(const VirtualPrototype& vp)
 {
-    SimulateFigures<QString> s{QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")};
-    if (vp.hasRun()) {
-        s.TimeTo15 = vp.dynamic().TimeTo15;
+    SimulateFigures<QString> s{timeFieldText(vp), QStringLiteral("0"), QStringLiteral("0")};
+    if (vp.hasRun())
         s.TopSpeed = vp.dynamic().TopSpeed;
-    }
     if (vp.runIsLatest())
         s.RunDistance = vp.dynamic().PoweredDistance;
     else if (vp.hasAnalysis())
@@ -63,6 +61,11 @@ QList<QPair<QString, QString>> listed(const FigureSheet& sheet)
 }
 
 } // namespace
+
+QString timeFieldText(const VirtualPrototype& vp)
+{
+    return vp.hasRun() ? vp.dynamic().TimeTo15 : QStringLiteral("0");
+}
 
 bool operator==(const FigureSheet& a, const FigureSheet& b)
 {

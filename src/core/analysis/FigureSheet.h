@@ -95,5 +95,7 @@ bool operator==(const FigureSheet& a, const FigureSheet& b);
 
 // The texts the panels show for what the prototype has computed so far.
 FigureSheet figuresOf(const VirtualPrototype& prototype);
+// The time field's text alone (the sheet's Records.Time), for the sweep.
+QString timeFieldText(const VirtualPrototype& prototype);
 
 } // namespace brisko

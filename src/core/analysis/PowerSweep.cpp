@@ -1,8 +1,17 @@
 #include "analysis/PowerSweep.h"
 
+#include "analysis/ChamberSizing.h"
 #include "analysis/FigureSheet.h"
 #include "analysis/VirtualPrototype.h"
 #include "text/NumberText.h"
+
+#include <QElapsedTimer>
+#include <QSemaphore>
+#include <QThread>
+#include <QThreadPool>
+#include <algorithm>
+#include <atomic>
+#include <cstring>
 
 namespace brisko {
 
@@ -107,8 +116,85 @@ QString sweepTimeText(CarDesign& design, const MaterialLibrary& materials)
 {
     VirtualPrototype prototype(design, materials);
     prototype.refresh(ProcessState::Dynamic, silentObserver(), kNoFrame);
-    return figuresOf(prototype).Records.Time;
+    return timeFieldText(prototype);
 }
+
+namespace {
+
+std::vector<QString> textsOf(const std::vector<float>& values)
+{
+    std::vector<QString> texts;
+    texts.reserve(values.size());
+    for (float v : values)
+        texts.push_back(numberText(v));
+    return texts;
+}
+
+bool sameBits(float a, float b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool sameWeight(const AddedWeight& a, const AddedWeight& b)
+{
+    return a.X == b.X && a.Y == b.Y && sameBits(a.Mass, b.Mass) && a.Box == b.Box;
+}
+
+bool sameOutline(const BodyOutline& a, const BodyOutline& b)
+{
+    return a.points() == b.points() && a.printerPoints() == b.printerPoints() && a.printerScale() == b.printerScale();
+}
+
+// Whether a combination ran ahead on exactly the design it would have met in turn.
+bool sameDesign(const CarDesign& a, const CarDesign& b)
+{
+    if (!(a.SpringWidth == b.SpringWidth && a.SpringLength == b.SpringLength
+          && a.DriveAxleDiameter == b.DriveAxleDiameter && a.DriveWheelDiameter == b.DriveWheelDiameter
+          && a.OtherWheelDiameter == b.OtherWheelDiameter && a.OtherAxleDiameter == b.OtherAxleDiameter
+          && a.DriveAxleLength == b.DriveAxleLength && a.OtherAxleLength == b.OtherAxleLength && a.Drive == b.Drive
+          && sameBits(a.FrontAxle.XUnits, b.FrontAxle.XUnits) && sameBits(a.FrontAxle.YUnits, b.FrontAxle.YUnits)
+          && sameBits(a.FrontAxle.XInches, b.FrontAxle.XInches) && sameBits(a.FrontAxle.YInches, b.FrontAxle.YInches)
+          && sameOutline(a.OuterOutline, b.OuterOutline) && sameOutline(a.InnerOutline, b.InnerOutline)
+          && a.Materials == b.Materials && a.CaseRatio == b.CaseRatio && a.FrictionForce == b.FrictionForce
+          && a.Chamber == b.Chamber && a.ElementStepSize == b.ElementStepSize
+          && a.KeptOtherWheelDiameter == b.KeptOtherWheelDiameter))
+        return false;
+    for (std::size_t i = 0; i < a.Weights.size(); ++i)
+        if (!sameWeight(a.Weights[i], b.Weights[i]))
+            return false;
+    return true;
+}
+
+// What a refresh is expected to leave of a design's texts: the sizing's corrections
+// and the inner outline that follows the outer one. A batch guesses each
+// combination's design from its predecessor's this way and checks the guess once
+// the predecessor has run.
+void expectRefreshWrites(CarDesign& design, const MaterialLibrary& materials)
+{
+    MassModel mass;
+    sizeChamberAndLayers(design, materials, mass);
+    if (design.InnerOutline.count() < 2 && design.OuterOutline.count() >= 2)
+        design.InnerOutline = design.OuterOutline;
+}
+
+// One pool for every sweep, kept so that its threads keep their regions between
+// batches. The calling thread runs combinations too.
+QThreadPool& sweepPool()
+{
+    static QThreadPool* pool = [] {
+        auto* p = new QThreadPool;
+        p->setMaxThreadCount(std::max(1, QThread::idealThreadCount() - 1));
+        p->setExpiryTimeout(-1);
+        return p;
+    }();
+    return *pool;
+}
+
+// A batch takes about this long, so a window answers STOP and repaints in time.
+constexpr qint64 kBatchNanoseconds = 20'000'000;
+constexpr std::size_t kLargestBatch = 4096;
+
+} // namespace
 
 PowerSweep::PowerSweep(const CarDesign& design, const MaterialLibrary& materials, const SweepPlan& plan)
     : m_design(design)
@@ -116,6 +202,9 @@ PowerSweep::PowerSweep(const CarDesign& design, const MaterialLibrary& materials
     , m_widths(sweepValues(plan.Width))
     , m_lengths(sweepValues(plan.Length))
     , m_wheels(sweepValues(plan.Wheel))
+    , m_widthTexts(textsOf(m_widths))
+    , m_lengthTexts(textsOf(m_lengths))
+    , m_wheelTexts(textsOf(m_wheels))
     , m_total(combinationCount(plan))
 {
 }
@@ -125,19 +214,91 @@ bool PowerSweep::done() const
     return m_stopped || m_d >= m_wheels.size() || m_lengths.empty() || m_widths.empty();
 }
 
+void PowerSweep::writeCombination(CarDesign& design, std::size_t w, std::size_t l, std::size_t d) const
+{
+    // Each loop writes its text when it moves on; a text the sizing corrected stays
+    // corrected until its own loop writes the next value.
+    if (w == 0 && l == 0)
+        design.DriveWheelDiameter = m_wheelTexts[d];
+    if (w == 0)
+        design.SpringLength = m_lengthTexts[l];
+    design.SpringWidth = m_widthTexts[w];
+}
+
+void PowerSweep::runAhead()
+{
+    const int threads = sweepPool().maxThreadCount() + 1;
+    if (m_batch == 0)
+        m_batch = static_cast<std::size_t>(2 * threads);
+    m_ahead.clear();
+    m_aheadNext = 0;
+    CarDesign next = m_design;
+    std::size_t w = m_w, l = m_l, d = m_d;
+    while (m_ahead.size() < m_batch && d < m_wheels.size()) {
+        writeCombination(next, w, l, d);
+        m_ahead.push_back({next, CarDesign(), QString()});
+        expectRefreshWrites(next, m_materials);
+        if (++w == m_widths.size()) {
+            w = 0;
+            if (++l == m_lengths.size()) {
+                l = 0;
+                ++d;
+            }
+        }
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    std::atomic<std::size_t> nextJob{0};
+    auto work = [this, &nextJob] {
+        for (std::size_t i; (i = nextJob.fetch_add(1)) < m_ahead.size();) {
+            Ahead& a = m_ahead[i];
+            a.After = a.Input;
+            a.Time = sweepTimeText(a.After, m_materials);
+        }
+    };
+    const int helpers = static_cast<int>(std::min<std::size_t>(threads - 1, m_ahead.size() - 1));
+    QSemaphore finished;
+    for (int h = 0; h < helpers; ++h)
+        sweepPool().start([&work, &finished] {
+            work();
+            finished.release();
+        });
+    work();
+    finished.acquire(helpers);
+
+    // Batches of about the same time whatever a combination costs.
+    const qint64 elapsed = std::max<qint64>(clock.nsecsElapsed(), 1);
+    const double scale = static_cast<double>(kBatchNanoseconds) / static_cast<double>(elapsed);
+    const double wanted = static_cast<double>(m_ahead.size()) * std::clamp(scale, 0.5, 2.0);
+    m_batch = std::clamp<std::size_t>(static_cast<std::size_t>(wanted), static_cast<std::size_t>(threads),
+                                      kLargestBatch);
+
+    // Keep the combinations up to the first whose design was guessed wrong: the
+    // next batch starts from its predecessor's real result.
+    for (std::size_t i = 1; i < m_ahead.size(); ++i) {
+        // The indexes of combination i, counted on from the batch's first.
+        const std::size_t widths = m_w + i;
+        const std::size_t lengths = m_l + widths / m_widths.size();
+        CarDesign met = m_ahead[i - 1].After;
+        writeCombination(met, widths % m_widths.size(), lengths % m_lengths.size(), m_d + lengths / m_lengths.size());
+        if (!sameDesign(met, m_ahead[i].Input)) {
+            m_ahead.resize(i);
+            break;
+        }
+    }
+}
+
 bool PowerSweep::runNext()
 {
     if (done())
         return false;
-    // Each loop writes its text when it moves on; a text the sizing corrected stays
-    // corrected until its own loop writes the next value.
-    if (m_w == 0 && m_l == 0)
-        m_design.DriveWheelDiameter = numberText(m_wheels[m_d]);
-    if (m_w == 0)
-        m_design.SpringLength = numberText(m_lengths[m_l]);
-    m_design.SpringWidth = numberText(m_widths[m_w]);
-    m_written = {m_design.SpringWidth, m_design.SpringLength, m_design.DriveWheelDiameter};
-    m_lastTime = sweepTimeText(m_design, m_materials);
+    if (m_aheadNext == m_ahead.size())
+        runAhead();
+    Ahead& a = m_ahead[m_aheadNext++];
+    m_written = {a.Input.SpringWidth, a.Input.SpringLength, a.Input.DriveWheelDiameter};
+    m_design = std::move(a.After);
+    m_lastTime = std::move(a.Time);
     m_last = {m_design.SpringWidth, m_design.SpringLength, m_design.DriveWheelDiameter};
     ++m_tried;
     m_trials.push_back({m_last, m_lastTime});

@@ -76,6 +76,9 @@ QString sweepTimeText(CarDesign& design, const MaterialLibrary& materials);
 
 // One sweep over a working copy of a design, one combination per call, so that a
 // window can answer between combinations. The design it was given stays untouched.
+// The combinations run ahead in short batches on every core, each on its own
+// prototype, and are handed out in order: the results, their order and the best
+// are those of running them one after the other.
 class PowerSweep {
 public:
     PowerSweep(const CarDesign& design, const MaterialLibrary& materials, const SweepPlan& plan);
@@ -99,9 +102,21 @@ public:
     bool lastImproved() const { return m_lastImproved; }
 
 private:
+    // A combination run ahead: the design it ran on, the design as its refresh
+    // left it, and its time.
+    struct Ahead {
+        CarDesign Input;
+        CarDesign After;
+        QString Time;
+    };
+    // Writes the texts of the combination at (w, l, d) as the loops write them.
+    void writeCombination(CarDesign& design, std::size_t w, std::size_t l, std::size_t d) const;
+    void runAhead();
+
     CarDesign m_design;
     const MaterialLibrary& m_materials;
     std::vector<float> m_widths, m_lengths, m_wheels;
+    std::vector<QString> m_widthTexts, m_lengthTexts, m_wheelTexts;
     std::size_t m_w = 0, m_l = 0, m_d = 0; // the next combination's indexes
     int m_tried = 0;
     double m_total = 0;
@@ -112,6 +127,9 @@ private:
     QString m_lastTime;
     SweepBest m_best;
     std::vector<SweepTrial> m_trials;
+    std::vector<Ahead> m_ahead;
+    std::size_t m_aheadNext = 0;
+    std::size_t m_batch = 0; // how many combinations the next batch runs
 };
 
 } // namespace brisko

@@ -12,12 +12,12 @@ VirtualPrototype::VirtualPrototype(CarDesign& design, const MaterialLibrary& mat
 {
 }
 
-void VirtualPrototype::rebuildGeometry()
+void VirtualPrototype::rebuildGeometry(PrinterFrame printer)
 {
     // A missing inner outline follows the outer one from now on.
     if (m_design.InnerOutline.count() < 2 && m_design.OuterOutline.count() >= 2)
         m_design.InnerOutline = m_design.OuterOutline;
-    m_geometry = buildCarGeometry(m_design, m_materials, m_layout, chamberGeometryOf(m_mass));
+    m_geometry = buildCarGeometry(m_design, m_materials, m_layout, chamberGeometryOf(m_mass), printer);
 }
 
 namespace {
@@ -180,7 +180,7 @@ void VirtualPrototype::refresh(ProcessState state, RefreshObserver& observer, in
 {
     sizeChamber();
     observer.sized(*this, m_corrected);
-    rebuildGeometry();
+    rebuildGeometry(PrinterFrame::Left);
     observer.geometryBuilt(*this, state);
     if (analyses(state)) {
         computeSpringFigures();

@@ -25,8 +25,9 @@ public:
     void setLayout(const ViewLayout& layout) { m_layout = layout; }
     const ViewLayout& layout() const { return m_layout; }
 
-    // Rebuilds every region with the chamber figures of the last sizing.
-    void rebuildGeometry();
+    // Rebuilds every region with the chamber figures of the last sizing; a refresh
+    // leaves out the printer frame, which only the templates read.
+    void rebuildGeometry(PrinterFrame printer = PrinterFrame::Built);
     // Sizes the chamber and the layers; may correct three dimension texts.
     void sizeChamber();
     // The regions rebuilt for a picture drawn outside a refresh (the build view).

@@ -36,7 +36,8 @@ void buildPaper(CarGeometry& g)
     const Frame view = v.unshiftedViewFrame();
     const Frame printer = v.printerFrame();
     g.BelowPaperView = QRegion(QRect(view.point(0, 540), view.point(1000, 768)).adjusted(0, 0, -1, -1));
-    g.BelowPaperPrinter = QRegion(QRect(printer.point(0, 540), printer.point(1000, 768)).adjusted(0, 0, -1, -1));
+    if (g.Printer == PrinterFrame::Built)
+        g.BelowPaperPrinter = QRegion(QRect(printer.point(0, 540), printer.point(1000, 768)).adjusted(0, 0, -1, -1));
     const Frame picture = v.pictureFrame();
     const QPoint pictureTop = picture.point(0, 540);
     g.BelowPaperPicture = QRegion(QRect(pictureTop, QPoint(picture.point(720, 0).x(), 768)).adjusted(0, 0, -1, -1));
@@ -75,7 +76,8 @@ FramedShapePair shapePairAbout(const CarGeometry& g, const QPointF& centre, floa
     s.View = cut(pair(v.unshiftedViewFrame()), g.BelowPaperView);
     s.View.Octagon.translate(v.PaperLeft, 0);
     s.View.Circle.translate(v.PaperLeft, 0);
-    s.Printer = cut(pair(v.printerFrame()), g.BelowPaperPrinter);
+    if (g.Printer == PrinterFrame::Built)
+        s.Printer = cut(pair(v.printerFrame()), g.BelowPaperPrinter);
     s.Picture = pair(v.pictureFrame());
     return s;
 }
@@ -96,10 +98,11 @@ void buildCasesAndChambers(CarGeometry& g, const ChamberGeometry& c)
 } // namespace detail
 
 CarGeometry buildCarGeometry(const CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
-                             const ChamberGeometry& chamber)
+                             const ChamberGeometry& chamber, PrinterFrame printer)
 {
     CarGeometry g;
     g.Layout = layout;
+    g.Printer = printer;
     g.Shape = design.Chamber;
     g.AllWheelDrive = design.Drive == DriveType::AWD;
     // Centres within reach of the paper, whatever the figures are.

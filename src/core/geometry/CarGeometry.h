@@ -69,8 +69,13 @@ struct ChamberGeometry {
     float DriveAxleHeight = 0.0f;
 };
 
+// Whether the regions of the printer frame (the templates') are built: a refresh
+// leaves them out, the paper prototype and the template pictures build them.
+enum class PrinterFrame { Built, Left };
+
 struct CarGeometry {
     ViewLayout Layout;
+    PrinterFrame Printer = PrinterFrame::Built; // Left: every printer-frame region is empty
     ChamberShape Shape = ChamberShape::Circular;
     bool AllWheelDrive = false;
 
@@ -115,7 +120,7 @@ struct CarGeometry {
 // Builds every region. A design without an inner outline (fewer than 2 points)
 // takes a copy of the outer one, as long as the outer outline has 2 points or more.
 CarGeometry buildCarGeometry(const CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
-                             const ChamberGeometry& chamber);
+                             const ChamberGeometry& chamber, PrinterFrame printer = PrinterFrame::Built);
 
 // Number of wraps of a spring of `length` wound on an arbor of diameter `arbor`.
 int springWraps(float arbor, float length);

@@ -38,10 +38,13 @@ void ElementGridMask::markRect(const QRect& rect, std::uint8_t bit)
 {
     // Columns whose centre x lies in [left, right], rows whose centre y lies in
     // [top, bottom] (a rectangle of a region holds both of its edges' pixels).
-    const int firstColumn = std::max(ceilDiv(rect.left() - m_half, m_size), 0);
-    const int lastColumn = std::min(floorDiv(rect.right() - m_half, m_size), static_cast<int>(m_columns) - 1);
+    // Most rectangles of an outline are one pixel high and miss every row of centres.
     const int firstRow = std::max(ceilDiv(540 + m_half - rect.bottom(), m_size), 0);
     const int lastRow = std::min(floorDiv(540 + m_half - rect.top(), m_size), m_rows - 1);
+    if (firstRow > lastRow)
+        return;
+    const int firstColumn = std::max(ceilDiv(rect.left() - m_half, m_size), 0);
+    const int lastColumn = std::min(floorDiv(rect.right() - m_half, m_size), static_cast<int>(m_columns) - 1);
     for (int row = firstRow; row <= lastRow; ++row) {
         std::uint8_t* cell = m_cells.data() + static_cast<size_t>(row) * m_columns;
         for (int column = firstColumn; column <= lastColumn; ++column)

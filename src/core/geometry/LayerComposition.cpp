@@ -70,6 +70,17 @@ bool meets(const QRegion& a, const QRegion& b)
     return false;
 }
 
+// Whether some pixel of `layer` lies outside `paper`. The paper is one rectangle, which
+// holds a region exactly when it holds the region's bounds.
+bool reachesBeyond(const QRegion& layer, const QRegion& paper)
+{
+    if (layer.isEmpty())
+        return false;
+    if (paper.rectCount() == 1)
+        return !paper.boundingRect().contains(layer.boundingRect());
+    return !subtractedRegion(layer, paper).isEmpty();
+}
+
 // The drawing-frame cases cut at the paper's bottom edge, as the view's are, and
 // the chambers whole.
 struct DrawingShapes {
@@ -97,8 +108,11 @@ void testOuterContacts(CarGeometry& g, const DrawingShapes& d)
     g.Overlaps.OuterMeetsFrontCase = awd && meets(bare, d.FrontCase);
     if (awd)
         return;
-    const QRegion layer = subtractedRegion(unitedRegion(bare, d.RearCase), g.DriveAxleRegion.Drawing);
-    g.Overlaps.OuterMeetsOtherAxle = meets(layer, g.OtherAxleRegion.Drawing);
+    // The layer (outline and case, less the drive axle's hole) meets the other axle
+    // where the outline or the case meets what of the axle the hole leaves: the same
+    // answer without composing the whole layer.
+    const QRegion axle = subtractedRegion(g.OtherAxleRegion.Drawing, g.DriveAxleRegion.Drawing);
+    g.Overlaps.OuterMeetsOtherAxle = meets(bare, axle) || meets(d.RearCase, axle);
 }
 
 void testInnerContacts(CarGeometry& g, const DrawingShapes& d)
@@ -110,9 +124,10 @@ void testInnerContacts(CarGeometry& g, const DrawingShapes& d)
     g.Overlaps.InnerMeetsOuter = meets(g.OuterOutlineRegion, bare);
     if (awd)
         return;
-    const QRegion layer =
-        subtractedRegion(subtractedRegion(unitedRegion(bare, d.RearCase), d.RearChamber), g.DriveAxleRegion.Drawing);
-    g.Overlaps.InnerMeetsOtherAxle = meets(layer, g.OtherAxleRegion.Drawing);
+    // As for the outer layer, with the chamber cut out of the axle too.
+    const QRegion axle =
+        subtractedRegion(subtractedRegion(g.OtherAxleRegion.Drawing, d.RearChamber), g.DriveAxleRegion.Drawing);
+    g.Overlaps.InnerMeetsOtherAxle = meets(bare, axle) || meets(d.RearCase, axle);
 }
 
 void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
@@ -131,10 +146,12 @@ void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
         subtractFrom(layer, g.OtherAxleRegion.View);
     g.OuterLayerView = layer;
 
+    g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
+    if (g.Printer == PrinterFrame::Left)
+        return;
     g.OuterLayerPrint = unitedRegion(polygonRegion(printerOutline(v.printerFrame(), outer)), g.RearCase.Printer.of(g.Shape));
     if (awd)
         uniteInto(g.OuterLayerPrint, g.FrontCase.Printer.of(g.Shape));
-    g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
 }
 
 void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
@@ -154,13 +171,15 @@ void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
         subtractFrom(layer, g.OtherAxleRegion.View);
     g.InnerLayerView = layer;
 
+    g.InnerOutlinePicture = outlineIn(v.pictureFrame(), inner);
+    if (g.Printer == PrinterFrame::Left)
+        return;
     QRegion print = subtractedRegion(
         unitedRegion(polygonRegion(printerOutline(v.printerFrame(), inner)), g.RearCase.Printer.of(k)),
         g.RearChamber.Printer.of(k));
     if (awd)
         print = subtractedRegion(unitedRegion(print, g.FrontCase.Printer.of(k)), g.FrontChamber.Printer.of(k));
     g.InnerLayerPrint = print;
-    g.InnerOutlinePicture = outlineIn(v.pictureFrame(), inner);
 }
 
 } // namespace
@@ -183,8 +202,8 @@ void composeLayers(CarGeometry& g, const CarDesign& design)
     composeInnerLayer(g, design.InnerOutline.count() < 2 ? design.OuterOutline : design.InnerOutline);
     testInnerContacts(g, shapes);
 
-    g.Overlaps.InnerOffPaper = !subtractedRegion(g.InnerLayerView, g.PaperRegion).isEmpty();
-    g.Overlaps.OuterOffPaper = !subtractedRegion(g.OuterLayerView, g.PaperRegion).isEmpty();
+    g.Overlaps.InnerOffPaper = reachesBeyond(g.InnerLayerView, g.PaperRegion);
+    g.Overlaps.OuterOffPaper = reachesBeyond(g.OuterLayerView, g.PaperRegion);
 }
 
 } // namespace brisko::detail

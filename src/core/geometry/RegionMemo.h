@@ -4,14 +4,31 @@
 // every frame of a run); converting a shape is costly and always gives the same
 // region, so a shape met again takes the region already built. Each thread keeps
 // its own memo.
+#include <QHashFunctions>
+#include <QPolygon>
+#include <QRect>
 #include <QRegion>
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace brisko {
+
+// A cheap key of each kind of shape: entries whose keys differ are never compared
+// whole. A shape kind of its own gives one as `std::size_t regionMemoKey(const Shape&)`
+// beside its type.
+inline std::size_t regionMemoKey(const QRect& r)
+{
+    return qHashMulti(0, r.left(), r.top(), r.right(), r.bottom());
+}
+
+inline std::size_t regionMemoKey(const QPolygon& polygon)
+{
+    return qHashRange(polygon.begin(), polygon.end());
+}
 
 template <class Shape>
 class RegionMemo {
@@ -25,23 +42,40 @@ public:
     template <class Build>
     QRegion regionOf(const Shape& shape, Build&& build)
     {
-        // The most recently used first; the least recently used leaves when full.
-        for (auto it = m_entries.begin(); it != m_entries.end(); ++it) {
-            if (it->first == shape) {
-                std::rotate(m_entries.begin(), it, it + 1);
-                return m_entries.front().second;
+        // The keys lie apart from the entries, so a search reads one short array;
+        // the least recently used entry leaves when the memo is full.
+        const std::size_t key = regionMemoKey(shape);
+        ++m_clock;
+        for (std::size_t i = 0; i < m_keys.size(); ++i) {
+            if (m_keys[i] == key && m_entries[i].Value == shape) {
+                m_entries[i].LastUse = m_clock;
+                return m_entries[i].Region;
             }
         }
         QRegion region = build();
-        if (m_entries.size() == m_capacity)
-            m_entries.pop_back();
-        m_entries.insert(m_entries.begin(), {shape, region});
+        if (m_entries.size() < m_capacity) {
+            m_keys.push_back(key);
+            m_entries.push_back({shape, region, m_clock});
+        } else if (m_capacity > 0) {
+            const auto oldest = std::min_element(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
+                return a.LastUse < b.LastUse;
+            });
+            m_keys[static_cast<std::size_t>(oldest - m_entries.begin())] = key;
+            *oldest = {shape, region, m_clock};
+        }
         return region;
     }
 
 private:
+    struct Entry {
+        Shape Value;
+        QRegion Region;
+        std::uint64_t LastUse;
+    };
     std::size_t m_capacity;
-    std::vector<std::pair<Shape, QRegion>> m_entries;
+    std::uint64_t m_clock = 0;
+    std::vector<std::size_t> m_keys;
+    std::vector<Entry> m_entries;
 };
 
 } // namespace brisko

@@ -18,6 +18,19 @@ struct Operation {
     bool operator==(const Operation& o) const { return Op == o.Op && A == o.A && B == o.B; }
 };
 
+// Equal regions have the same bounds and as many rectangles; most regions a memo
+// holds differ in one of them, which spares comparing them rectangle by rectangle.
+std::size_t regionKey(const QRegion& r)
+{
+    const QRect bounds = r.boundingRect();
+    return qHashMulti(0, bounds.left(), bounds.top(), bounds.right(), bounds.bottom(), r.rectCount());
+}
+
+std::size_t regionMemoKey(const Operation& o)
+{
+    return qHashMulti(0, static_cast<int>(o.Op), regionKey(o.A), regionKey(o.B));
+}
+
 // Every join of two refreshes of the layers in the view, printer and drawing frames.
 RegionMemo<Operation>& operations()
 {

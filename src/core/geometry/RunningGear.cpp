@@ -14,10 +14,13 @@ QRect squareAbout(const QPoint& centre, int half)
     return {centre.x() - half, centre.y() - half, 2 * half, 2 * half};
 }
 
-FramedRegion discAbout(const ViewLayout& v, const QPointF& centre, float radius)
+FramedRegion discAbout(const CarGeometry& g, const QPointF& centre, float radius)
 {
-    return {circleRegion(v.viewFrame(), centre, radius), circleRegion(v.printerFrame(), centre, radius),
-            circleRegion(v.pictureFrame(), centre, radius), circleRegion(v.drawingFrame(), centre, radius)};
+    const ViewLayout& v = g.Layout;
+    const QRegion printer =
+        g.Printer == PrinterFrame::Built ? circleRegion(v.printerFrame(), centre, radius) : QRegion();
+    return {circleRegion(v.viewFrame(), centre, radius), printer, circleRegion(v.pictureFrame(), centre, radius),
+            circleRegion(v.drawingFrame(), centre, radius)};
 }
 
 void unite(FramedRegion& into, const FramedRegion& more)
@@ -34,12 +37,12 @@ void buildAxles(CarGeometry& g, const CarDesign& design)
 {
     const ViewLayout& v = g.Layout;
     const float driveRadius = figure(design.DriveAxleDiameter) * 36.0f;
-    g.DriveAxleRegion = discAbout(v, g.RearCentre, driveRadius);
+    g.DriveAxleRegion = discAbout(g, g.RearCentre, driveRadius);
     g.OtherAxleRegion = {};
     if (g.AllWheelDrive)
-        unite(g.DriveAxleRegion, discAbout(v, g.FrontCentre, driveRadius));
+        unite(g.DriveAxleRegion, discAbout(g, g.FrontCentre, driveRadius));
     else
-        g.OtherAxleRegion = discAbout(v, g.OtherCentre, figure(design.OtherAxleDiameter) * 36.0f);
+        g.OtherAxleRegion = discAbout(g, g.OtherCentre, figure(design.OtherAxleDiameter) * 36.0f);
     g.PartRegions[DriveAxlePart] = g.DriveAxleRegion.View;
     g.PartRegions[OtherAxlePart] = g.OtherAxleRegion.View;
 
@@ -69,6 +72,8 @@ void buildMarks(CarGeometry& g, const ChamberGeometry& chamber)
     g.MarkPrinter = {};
     for (const QPointF& c : centres) {
         g.MarkView += ellipseRegion(squareAbout(view.point(c), 2));
+        if (g.Printer == PrinterFrame::Left)
+            continue;
         const QPoint p = printer.point(c);
         g.MarkPrinter += ellipseRegion(
             QRect(p.x() - printerHalfX, p.y() - printerHalfY, 2 * printerHalfX, 2 * printerHalfY));

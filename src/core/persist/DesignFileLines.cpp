@@ -95,19 +95,30 @@ bool DesignFileLines::require(bool value, const QString& what, const QString& ac
     return failAt(m_next, QStringLiteral("%1 is %2, but it must be %3").arg(what, quoted(line), accepted));
 }
 
+// The range's text is only made for a value it refuses: reading a class's files
+// formats no message for the thousands of values that are fine.
 bool DesignFileLines::readValue(QString& out, const ValueRange& range, const QString& what)
 {
-    return readText(out) && require(range.accepts(out), what, QStringLiteral("a number ") + range.text());
+    if (!readText(out))
+        return false;
+    const bool accepted = range.accepts(out);
+    return require(accepted, what, accepted ? QString() : QStringLiteral("a number ") + range.text());
 }
 
 bool DesignFileLines::readIntIn(int& out, const ValueRange& range, const QString& what)
 {
-    return readInt(out, what) && require(range.accepts(double(out)), what, range.text());
+    if (!readInt(out, what))
+        return false;
+    const bool accepted = range.accepts(double(out));
+    return require(accepted, what, accepted ? QString() : range.text());
 }
 
 bool DesignFileLines::readFloatIn(float& out, const ValueRange& range, const QString& what)
 {
-    return readFloat(out, what) && require(range.accepts(double(out)), what, range.text());
+    if (!readFloat(out, what))
+        return false;
+    const bool accepted = range.accepts(double(out));
+    return require(accepted, what, accepted ? QString() : range.text());
 }
 
 bool DesignFileLines::expectEnd()

@@ -8,6 +8,7 @@
 #include "session/Session.h"
 #include "session/TypedApply.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,6 +23,7 @@ namespace brisko::gui {
 namespace {
 
 constexpr double kConfirmAbove = 10000; // combinations
+constexpr qint64 kTurnMilliseconds = 15; // of combinations between two looks at the window
 
 struct RangeRow {
     const char* label;
@@ -143,7 +145,13 @@ TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
 
     m_stepper = new QTimer(this);
     m_stepper->setInterval(0);
-    connect(m_stepper, &QTimer::timeout, this, &TPDWin::SweepStep);
+    // Each turn of the event loop runs combinations for a few milliseconds.
+    connect(m_stepper, &QTimer::timeout, this, [this] {
+        QElapsedTimer turn;
+        turn.start();
+        while (SweepStep() && turn.elapsed() < kTurnMilliseconds) {
+        }
+    });
 }
 
 QLineEdit* TPDWin::addField(const char* name, const QString& text)
@@ -217,7 +225,7 @@ bool TPDWin::SweepStep()
         return false;
     }
     m_tried.push_back(m_sweep->lastWritten());
-    m_trials = m_sweep->trials();
+    m_trials.push_back(m_sweep->trials().back());
     m_map->follow(m_sweep->trials());
     if (m_sweep->lastImproved())
         showBest(m_sweep->best()); // at once, while the sweep goes on

@@ -2,9 +2,10 @@
 // The Power Designer `PDWin`: the ranges of spring width, spring length and drive
 // wheel diameter to sweep, the best combination found, GO, STOP, Use best and
 // Cancel, and beside the best values a map of the time of every combination tried,
-// filled in as the sweep goes on. The sweep runs one combination per turn of the
-// event loop on a copy of the design, so the window answers (STOP, repaints) between
-// combinations and the student's own design is never changed by it.
+// filled in as the sweep goes on. The sweep runs on a copy of the design,
+// combinations for a few milliseconds per turn of the event loop, so the window
+// answers (STOP, repaints) between them and the student's own design is never
+// changed by it.
 #include "analysis/PowerSweep.h"
 
 #include <QWidget>
