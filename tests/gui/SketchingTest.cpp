@@ -1,4 +1,5 @@
 // Drawing the body outlines with the mouse on the sheet of the wired window.
+#include "SheetClicks.h"
 #include "WiredWindowHelpers.h"
 
 #include "geometry/OutlineSketch.h"
@@ -28,18 +29,8 @@ protected:
     const BodyOutline& outer() { return win().session().design().OuterOutline; }
     const BodyOutline& inner() { return win().session().design().InnerOutline; }
 
-    void clickAt(const QPoint& at)
-    {
-        QTest::mousePress(sheet(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(sheet(), Qt::LeftButton, {}, at);
-    }
-    // What a double-click delivers: press, release, double-click, release.
-    void doubleClickAt(const QPoint& at)
-    {
-        clickAt(at);
-        QTest::mouseDClick(sheet(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(sheet(), Qt::LeftButton, {}, at);
-    }
+    void clickAt(const QPoint& at) { brisko::test::clickOn(sheet(), at); }
+    void doubleClickAt(const QPoint& at) { brisko::test::doubleClickOn(sheet(), at); }
     QStringList descriptionsSince(int first)
     {
         QStringList out;

@@ -1,6 +1,7 @@
 // Undo and Redo on the Edit menu of the wired window: every kind of design step
 // taken back and done again, compared with the saved file, and the steps that are
 // none, the stack of a design loaded or switched, the tools that hold them off.
+#include "SheetClicks.h"
 #include "WiredWindowHelpers.h"
 
 #include "dialogs/THHWin.h"
@@ -33,17 +34,8 @@ protected:
     const ViewLayout& layout() { return prototypeOf(win()).layout(); }
     QPoint square(int column, int row) { return paperSquareCentre(layout(), column, row); }
     void pressAt(const QPoint& at) { QTest::mouseClick(sheet(), Qt::LeftButton, {}, at); }
-    void clickAt(const QPoint& at)
-    {
-        QTest::mousePress(sheet(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(sheet(), Qt::LeftButton, {}, at);
-    }
-    void doubleClickAt(const QPoint& at)
-    {
-        clickAt(at);
-        QTest::mouseDClick(sheet(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(sheet(), Qt::LeftButton, {}, at);
-    }
+    void clickAt(const QPoint& at) { brisko::test::clickOn(sheet(), at); }
+    void doubleClickAt(const QPoint& at) { brisko::test::doubleClickOn(sheet(), at); }
 
     // The bytes Save writes for the current design.
     QByteArray savedFile()
