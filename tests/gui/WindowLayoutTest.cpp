@@ -245,6 +245,25 @@ TEST_P(WindowLayout, NoCaptionIsCutInAnyState)
     }
 }
 
+// Tab goes through the top bar as a student reads it, in the one-row and the
+// two-row arrangement alike: the steps, the design tools, the drive, then the list.
+TEST_P(WindowLayout, TabGoesThroughTheTopBarAsItReads)
+{
+    // The steps take one Tab stop, the current one's (the arrow keys move between them).
+    const QStringList expected{"VPSetBtn", "DrawOuterBtn", "DrawInnerBtn",
+                               "FrontAxleBtn", "AddWeightBtn", "RemoveWeightBtn", "RWDBtn", "FWDBtn",
+                               "AWDBtn", "DesignList", "NewBtn", "OpenBtn", "SaveBtn", "RenameBtn",
+                               "RemoveBtn", "PartNameBox"};
+    QStringList visited;
+    QWidget* w = win().findChild<QWidget*>(QStringLiteral("VPSetBtn"));
+    while (visited.size() < expected.size()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() && !w->focusProxy())
+            visited << (w->objectName().isEmpty() ? w->parentWidget()->objectName() : w->objectName());
+        w = w->nextInFocusChain();
+    }
+    EXPECT_EQ(visited, expected);
+}
+
 TEST_P(WindowLayout, ALongPortfolioPathIsCutInTheMiddleWithTheWholePathInItsHint)
 {
     const QString path = QStringLiteral("/home/student/Documents/Engineering/Spring term/Toy cars/Group 4/"

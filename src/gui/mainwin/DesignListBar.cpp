@@ -51,6 +51,11 @@ DesignListBar::DesignListBar(Session& session, QWidget* parent)
     showList();
 }
 
+QList<QWidget*> DesignListBar::tabStops() const
+{
+    return {m_box, m_new, m_open, m_save, m_rename, m_remove};
+}
+
 void DesignListBar::setOneLine(bool oneLine)
 {
     auto* grid = static_cast<QGridLayout*>(layout());

@@ -20,6 +20,8 @@ public:
     void showList();
     // The box beside its buttons on one line, or over them (the default).
     void setOneLine(bool oneLine);
+    // The box and its buttons, in the order Tab visits them.
+    QList<QWidget*> tabStops() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -32,6 +32,7 @@ class TMSWin;
 class TPDWin;
 class TPFWin;
 class TPPWin;
+class TopBar;
 class TRCWin;
 
 class TRPWin : public QMainWindow {
@@ -129,7 +130,7 @@ protected:
 
 private:
     void buildWindow();
-    QWidget* buildTopBar();
+    TopBar* buildTopBar();
     QWidget* buildStatePanelArea();
     QWidget* buildPortfolioBar();
     void buildMenus();

@@ -46,7 +46,8 @@ void TRPWin::buildWindow()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     m_setPanel = new SetStatePanel(m_session, nullptr);
-    column->addWidget(buildTopBar());
+    auto* topBar = buildTopBar();
+    column->addWidget(topBar);
     m_image = new DrawingArea;
     // After the event that resized it, so that the window's own resize has been dealt with.
     m_image->resizedAlone = [this] {
@@ -59,11 +60,12 @@ void TRPWin::buildWindow()
     column->addWidget(m_image, 1);
     column->addWidget(buildStatePanelArea());
     setCentralWidget(central);
+    topBar->orderTabsAsRead();
     // The size the sheet and panels were laid out for, less where the screen is smaller.
     resize(startSize(QSize(1280, 860), roomOf(*this)));
 }
 
-QWidget* TRPWin::buildTopBar()
+TopBar* TRPWin::buildTopBar()
 {
     m_stateGroup = new QButtonGroup(this);
     QWidget* steps = createProcessBar(m_stateGroup);

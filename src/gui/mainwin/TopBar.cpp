@@ -58,6 +58,20 @@ TopBar::TopBar(QWidget* steps, QWidget* tools, DesignListBar* list, QWidget* por
     arrange(false);
 }
 
+void TopBar::orderTabsAsRead()
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : m_tools->findChildren<QWidget*>())
+        if (w->focusPolicy() & Qt::TabFocus)
+            previous = w;
+    if (!previous)
+        return;
+    for (QWidget* stop : m_list->tabStops()) {
+        setTabOrder(previous, stop);
+        previous = stop;
+    }
+}
+
 // The width the one-row arrangement needs: every group at its least width.
 int TopBar::oneRowWidth() const
 {

@@ -17,6 +17,10 @@ class DesignListBar;
 class TopBar : public QFrame {
     Q_OBJECT
 public:
+    // Tab goes as the bar reads: the steps, the design tools and the drive box, then
+    // the design list and its buttons. Called once every control of the window exists,
+    // since controls made later join the end of the tab chain.
+    void orderTabsAsRead();
     // `list` is the design list; `portfolio` the caption and path of the portfolio.
     TopBar(QWidget* steps, QWidget* tools, DesignListBar* list, QWidget* portfolio, QWidget* parent = nullptr);
 
