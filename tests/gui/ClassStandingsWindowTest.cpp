@@ -38,6 +38,16 @@ protected:
         startWithPortfolio();
     }
 
+    // The next Print answers with a PDF printer writing to `pdf`.
+    void answerPrintToPdf(const QString& pdf)
+    {
+        prompter.answerPrint(true, [pdf](QPagedPaintDevice& device) {
+            auto& printer = dynamic_cast<QPrinter&>(device);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+        });
+    }
+
     TCSWin& openWindow()
     {
         trigger("ClassStandings1");
@@ -199,11 +209,7 @@ TEST_F(ClassStandingsWindowTest, ExportAndPrintWriteTheirFilesThenTheirRecords)
     EXPECT_EQ(field(lastRecord(), 14), "ClassExport");
 
     const QString pdf = dir.filePath(QStringLiteral("class.pdf"));
-    prompter.answerPrint(true, [pdf](QPagedPaintDevice& device) {
-        auto& printer = dynamic_cast<QPrinter&>(device);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-    });
+    answerPrintToPdf(pdf);
     window.findChild<QAbstractButton*>(QStringLiteral("CSPrintBtn"))->click();
     EXPECT_EQ(brisko::test::pdfPageSizes(pdf).size(), 1) << "no design reached 15 ft: no chart";
     EXPECT_EQ(field(lastRecord(), 2), "152");
@@ -284,11 +290,7 @@ TEST_F(ClassStandingsWindowTest, TheChartBesideTheTableHasABarForEveryRankedTime
 
     // The printed pages: the table's two, then the chart's.
     const QString pdf = dir.filePath(QStringLiteral("class.pdf"));
-    prompter.answerPrint(true, [pdf](QPagedPaintDevice& device) {
-        auto& printer = dynamic_cast<QPrinter&>(device);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-    });
+    answerPrintToPdf(pdf);
     window.findChild<QAbstractButton*>(QStringLiteral("CSPrintBtn"))->click();
     EXPECT_EQ(brisko::test::pdfPageSizes(pdf).size(), 3);
     EXPECT_EQ(field(lastRecord(), 4), "3");

@@ -225,6 +225,17 @@ void PowerSweep::writeCombination(CarDesign& design, std::size_t w, std::size_t 
     design.SpringWidth = m_widthTexts[w];
 }
 
+void PowerSweep::stepIndexes(std::size_t& w, std::size_t& l, std::size_t& d) const
+{
+    if (++w < m_widths.size())
+        return;
+    w = 0;
+    if (++l < m_lengths.size())
+        return;
+    l = 0;
+    ++d;
+}
+
 void PowerSweep::runAhead()
 {
     const int threads = sweepPool().maxThreadCount() + 1;
@@ -238,13 +249,7 @@ void PowerSweep::runAhead()
         writeCombination(next, w, l, d);
         m_ahead.push_back({next, CarDesign(), QString()});
         expectRefreshWrites(next, m_materials);
-        if (++w == m_widths.size()) {
-            w = 0;
-            if (++l == m_lengths.size()) {
-                l = 0;
-                ++d;
-            }
-        }
+        stepIndexes(w, l, d);
     }
 
     QElapsedTimer clock;
@@ -305,13 +310,7 @@ bool PowerSweep::runNext()
     m_lastImproved = beatsBest(m_lastTime, m_best);
     if (m_lastImproved)
         m_best = {m_lastTime, m_last};
-    if (++m_w == m_widths.size()) {
-        m_w = 0;
-        if (++m_l == m_lengths.size()) {
-            m_l = 0;
-            ++m_d;
-        }
-    }
+    stepIndexes(m_w, m_l, m_d);
     return true;
 }
 

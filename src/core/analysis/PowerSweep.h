@@ -102,6 +102,9 @@ public:
     bool lastImproved() const { return m_lastImproved; }
 
 private:
+    // The indexes of the combination after (w, l, d): widths turn fastest, then
+    // lengths, then wheels.
+    void stepIndexes(std::size_t& w, std::size_t& l, std::size_t& d) const;
     // A combination run ahead: the design it ran on, the design as its refresh
     // left it, and its time.
     struct Ahead {

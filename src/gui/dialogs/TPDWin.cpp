@@ -196,7 +196,6 @@ void TPDWin::PDGoBtnClick()
     if (count > kConfirmAbove && !confirmLargeSweep(count))
         return;
     m_tried.clear();
-    m_trials.clear();
     m_exportBtn->setEnabled(false);
     m_offered.reset();
     m_useBestBtn->setEnabled(false);
@@ -225,7 +224,6 @@ bool TPDWin::SweepStep()
         return false;
     }
     m_tried.push_back(m_sweep->lastWritten());
-    m_trials.push_back(m_sweep->trials().back());
     m_map->follow(m_sweep->trials());
     if (m_sweep->lastImproved())
         showBest(m_sweep->best()); // at once, while the sweep goes on
@@ -265,7 +263,7 @@ void TPDWin::finishSweep()
     m_sweep.reset();
     m_goBtn->setEnabled(true);
     m_useBestBtn->setEnabled(m_offered.has_value());
-    m_exportBtn->setEnabled(!m_trials.empty());
+    m_exportBtn->setEnabled(!trials().empty());
     m_session.requestRefresh(m_session.app().CurrentState);
     emit sweepEnded();
 }
@@ -298,13 +296,19 @@ void TPDWin::UseBestBtnClick()
 
 namespace brisko::gui {
 
+// The map keeps the trials it charts; the CSV file writes the same ones.
+const std::vector<SweepTrial>& TPDWin::trials() const
+{
+    return m_map->trials();
+}
+
 void TPDWin::SweepExportBtnClick()
 {
-    if (m_sweep || m_trials.empty())
+    if (m_sweep || trials().empty())
         return;
     const ChartCsvRequest request{QStringLiteral("Export Power Sweep"), QStringLiteral("Power sweep.csv"),
                                   QStringLiteral("Sweep")};
-    exportChartCsv(m_session, request, sweepCsv(m_trials));
+    exportChartCsv(m_session, request, sweepCsv(trials()));
 }
 
 } // namespace brisko::gui

@@ -43,7 +43,7 @@ public:
     // The combinations tried by the running or the last sweep, in order.
     const std::vector<SweepCombination>& triedCombinations() const { return m_tried; }
     // The combinations as they ran, with their times.
-    const std::vector<SweepTrial>& trials() const { return m_trials; }
+    const std::vector<SweepTrial>& trials() const;
     SweepMapView* sweepMap() const { return m_map; }
 
 signals:
@@ -64,7 +64,6 @@ private:
     QTimer* m_stepper = nullptr;
     std::optional<PowerSweep> m_sweep;
     std::vector<SweepCombination> m_tried;
-    std::vector<SweepTrial> m_trials;
     std::optional<SweepCombination> m_offered; // the best of the last sweep, for Use best
     QLabel* m_progress = nullptr;
     QPushButton* m_goBtn = nullptr;
