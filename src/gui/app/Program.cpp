@@ -21,6 +21,7 @@ Program::Program(Prompter& prompter, const ProgramOptions& options)
     m_about = new TAbout(prompter, m_main.get());
     m_advisories = new TADWin(m_main.get());
     m_advisories->followArea(m_main->image());
+    m_main->setAdvisories(m_advisories);
     m_advisories->keepClearOf([this] { return foldedCorner(m_main->session().prototype().layout()).boundingRect(); });
     m_portfolioBox = new TPortfolioWin(
         prompter, [this](const QString& path) { return m_main->attachPortfolio(path); }, m_main.get());

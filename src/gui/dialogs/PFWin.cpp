@@ -195,4 +195,9 @@ void TPFWin::okClicked()
         accept();
 }
 
+QList<QWidget*> TPFWin::chamberButtons() const
+{
+    return {m_octBtn, m_circBtn};
+}
+
 } // namespace brisko::gui

@@ -30,6 +30,8 @@ public:
     // Shows the session's field texts and chamber shape and the teacher's setting,
     // logging nothing.
     void showDesign();
+    // `OctBtn` and `CircBtn`, which a drawing or placing tool locks.
+    QList<QWidget*> chamberButtons() const;
 
 signals:
     // "Show the Power Designer" was switched (and kept in the program's settings).

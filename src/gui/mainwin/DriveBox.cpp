@@ -33,15 +33,10 @@ DriveBox::DriveBox(SetStatePanel& panel, QWidget* parent)
     showDesign();
 }
 
-// The right wheels have their own traction and propulsion only in all-wheel drive;
-// in rear and front drive their figures and captions are not shown.
 void DriveBox::showRightWheelFigures(DriveType drive)
 {
-    static const char* const names[] = {"TractionRightEF", "PropulsionRightEF", "TractionRightLabel",
-                                        "PropulsionRightLabel"};
-    for (const char* name : names)
-        for (QWidget* figure : window()->findChildren<QWidget*>(QString::fromLatin1(name)))
-            figure->setVisible(drive == DriveType::AWD);
+    if (driveShown)
+        driveShown(drive);
 }
 
 QAbstractButton* DriveBox::makeButton(DriveType drive, const char* name, const QString& caption)

@@ -3,6 +3,7 @@
 #include "model/CarDesign.h"
 
 #include <QFrame>
+#include <functional>
 
 class QAbstractButton;
 class QButtonGroup;
@@ -20,6 +21,10 @@ public:
     // Puts the design's drive button down, logging nothing.
     void showDesign();
     QAbstractButton* button(DriveType drive) const;
+
+    // Told the drive shown whenever it changes or is shown again (the panels that
+    // show the right wheels' own figures in all-wheel drive only follow it).
+    std::function<void(DriveType)> driveShown;
 
 private:
     QAbstractButton* makeButton(DriveType drive, const char* name, const QString& caption);

@@ -3,31 +3,29 @@
 
 #include "analysis/Dynamics.h"
 #include "mainwin/PrototypeRefresh.h"
-#include "mainwin/TRPWin.h"
+#include "session/Session.h"
 
 #include <QAbstractButton>
+#include <QWidget>
 #include <QScopedValueRollback>
 
 namespace brisko::gui {
 
-DynamicControls::DynamicControls(TRPWin& window, PrototypeRefresh& refresh)
-    : QObject(&window)
-    , m_window(window)
+DynamicControls::DynamicControls(WindowContext& context, PrototypeRefresh& refresh, const RunControls& controls)
+    : QObject(&context.frame)
+    , m_context(context)
     , m_refresh(refresh)
+    , m_controls(controls)
 {
     setObjectName(QStringLiteral("DynamicControls"));
-    const auto wire = [this](const char* name, void (DynamicControls::*handler)()) {
-        if (auto* button = m_window.findChild<QAbstractButton*>(QString::fromLatin1(name)))
-            connect(button, &QAbstractButton::clicked, this, handler);
-    };
-    wire("StepDynamicBtn", &DynamicControls::StepDynamicBtnClick);
-    wire("ToEndDynamicBtn", &DynamicControls::ToEndDynamicBtnClick);
-    wire("RewindDynamicBtn", &DynamicControls::RewindDynamicBtnClick);
+    connect(m_controls.step, &QAbstractButton::clicked, this, &DynamicControls::StepDynamicBtnClick);
+    connect(m_controls.toEnd, &QAbstractButton::clicked, this, &DynamicControls::ToEndDynamicBtnClick);
+    connect(m_controls.rewind, &QAbstractButton::clicked, this, &DynamicControls::RewindDynamicBtnClick);
 }
 
 bool DynamicControls::canStart() const
 {
-    return !m_busy && !m_refresh.isRunning() && m_window.session().app().CurrentState == ProcessState::Dynamic;
+    return !m_busy && !m_refresh.isRunning() && m_context.session.app().CurrentState == ProcessState::Dynamic;
 }
 
 void DynamicControls::StepDynamicBtnClick()
@@ -37,7 +35,7 @@ void DynamicControls::StepDynamicBtnClick()
     const QScopedValueRollback busy(m_busy, true);
     if (!logDynamic("StepDynamic"))
         return;
-    ++m_window.perState().dynamicStep;
+    ++m_context.perState.dynamicStep;
     setButtons(true, true);
     m_refresh.stepDynamic();
 }
@@ -48,14 +46,14 @@ void DynamicControls::ToEndDynamicBtnClick()
         return;
     if (!logDynamic("ConcludeDynamic"))
         return;
-    m_window.perState().dynamicStep = kEveryFrame;
+    m_context.perState.dynamicStep = kEveryFrame;
     m_rewindAfterAnimation = false;
     setButtons(false, true);
     {
         const QScopedValueRollback busy(m_busy, true);
-        m_window.RefreshState(ProcessState::Dynamic);
+        m_context.refresh(ProcessState::Dynamic);
     }
-    if (m_rewindAfterAnimation && m_window.session().app().CurrentState == ProcessState::Dynamic) {
+    if (m_rewindAfterAnimation && m_context.session.app().CurrentState == ProcessState::Dynamic) {
         m_rewindAfterAnimation = false;
         rewind();
         return;
@@ -82,36 +80,32 @@ void DynamicControls::rewind()
     const QScopedValueRollback busy(m_busy, true);
     if (!logDynamic("RewindDynamic"))
         return;
-    m_window.perState().dynamicStep = kFirstFrame;
-    m_window.RefreshState(ProcessState::Dynamic); // the run's end sets the buttons
+    m_context.perState.dynamicStep = kFirstFrame;
+    m_context.refresh(ProcessState::Dynamic); // the run's end sets the buttons
 }
 
 // The animation let the student press a state button; the refresh that button asked
 // for could not start while the run went on, so it follows now.
 void DynamicControls::refreshAfterAnimation()
 {
-    const bool stillAnimated = m_window.session().app().CurrentState == ProcessState::Dynamic
-        && m_window.perState().dynamicStep == kEveryFrame;
-    if (stillAnimated || !m_window.isVisible())
+    const bool stillAnimated = m_context.session.app().CurrentState == ProcessState::Dynamic
+        && m_context.perState.dynamicStep == kEveryFrame;
+    if (stillAnimated || !m_context.frame.isVisible())
         return;
-    m_window.RefreshState(m_window.session().app().CurrentState);
+    m_context.refresh(m_context.session.app().CurrentState);
 }
 
 void DynamicControls::setButtons(bool stepAndToEnd, bool rewind)
 {
-    const auto enable = [this](const char* name, bool enabled) {
-        if (auto* button = m_window.findChild<QAbstractButton*>(QString::fromLatin1(name)))
-            button->setEnabled(enabled);
-    };
-    enable("StepDynamicBtn", stepAndToEnd);
-    enable("ToEndDynamicBtn", stepAndToEnd);
-    enable("RewindDynamicBtn", rewind);
+    m_controls.step->setEnabled(stepAndToEnd);
+    m_controls.toEnd->setEnabled(stepAndToEnd);
+    m_controls.rewind->setEnabled(rewind);
 }
 
 // A record that cannot be written (the message has named the file) stops the click.
 bool DynamicControls::logDynamic(const char* value)
 {
-    return m_window.session().logAction(actions::DynamicState, QString::fromLatin1(value));
+    return m_context.session.logAction(actions::DynamicState, QString::fromLatin1(value));
 }
 
 } // namespace brisko::gui

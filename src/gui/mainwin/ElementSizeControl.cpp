@@ -2,16 +2,17 @@
 #include "session/ActionCodes.h"
 
 #include "analysis/ElementScan.h"
-#include "mainwin/TRPWin.h"
+#include "mainwin/WindowContext.h"
+#include "session/Session.h"
 
 #include <QSignalBlocker>
 #include <QSlider>
 
 namespace brisko::gui {
 
-ElementSizeControl::ElementSizeControl(TRPWin& window, QSlider& slider)
+ElementSizeControl::ElementSizeControl(WindowContext& context, QSlider& slider)
     : QObject(&slider)
-    , m_window(window)
+    , m_context(context)
     , m_slider(slider)
 {
     connect(&slider, &QSlider::valueChanged, this, &ElementSizeControl::ElementSizeSliderChange);
@@ -19,7 +20,7 @@ ElementSizeControl::ElementSizeControl(TRPWin& window, QSlider& slider)
 
 void ElementSizeControl::showDesign()
 {
-    const QString size = m_window.session().fields().ElementStepSize;
+    const QString size = m_context.session.fields().ElementStepSize;
     for (int position = m_slider.minimum(); position <= m_slider.maximum(); ++position) {
         if (QString::number(elementSizeAtSliderPosition(position)) == size) {
             const QSignalBlocker quiet(&m_slider);
@@ -31,14 +32,14 @@ void ElementSizeControl::showDesign()
 
 void ElementSizeControl::ElementSizeSliderChange(int position)
 {
-    Session& session = m_window.session();
+    Session& session = m_context.session;
     const QString size = QString::number(elementSizeAtSliderPosition(position));
     if (size == session.fields().ElementStepSize)
         return; // the size already in effect: nothing to log or recompute
     session.setElementStepSize(size);
     if (!session.logAction(actions::PropertiesState, QStringLiteral("NewStepSize"), QString::number(position)))
         return;
-    m_window.RefreshState(ProcessState::Prop);
+    m_context.refresh(ProcessState::Prop);
 }
 
 } // namespace brisko::gui

@@ -7,11 +7,11 @@ class QSlider;
 
 namespace brisko::gui {
 
-class TRPWin;
+struct WindowContext;
 
 class ElementSizeControl : public QObject {
 public:
-    ElementSizeControl(TRPWin& window, QSlider& slider);
+    ElementSizeControl(WindowContext& context, QSlider& slider);
 
     // Puts the slider at the design's element size without counting as a change.
     void showDesign();
@@ -19,7 +19,7 @@ public:
 private:
     void ElementSizeSliderChange(int position);
 
-    TRPWin& m_window;
+    WindowContext& m_context;
     QSlider& m_slider;
 };
 

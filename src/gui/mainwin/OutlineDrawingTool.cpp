@@ -3,8 +3,10 @@
 #include "analysis/VirtualPrototype.h"
 #include "render/SketchPainter.h"
 #include "mainwin/DrawingArea.h"
+#include "mainwin/DriveBox.h"
 #include "mainwin/ToolPanel.h"
-#include "mainwin/TRPWin.h"
+#include "mainwin/PerStateValues.h"
+#include "session/Session.h"
 #include "mainwin/WindowLock.h"
 
 #include <QAbstractButton>
@@ -33,10 +35,9 @@ void OutlineDrawingTool::buttonClicked()
 
 void OutlineDrawingTool::start()
 {
-    TRPWin& window = context().window();
     Session& session = context().session();
     if (session.app().CurrentState != ProcessState::Set)
-        window.SetProcessState(session.app().CurrentState, ProcessState::Set);
+        context().switchToSet();
     m_drawing.begin(m_which);
     m_rubberShown = false;
     context().lock().lock(button());
@@ -55,8 +56,7 @@ void OutlineDrawingTool::end()
     setButtonDown(false);
     showDrawingControls(false);
     if (wasOuter)
-        if (auto* inner = context().window().findChild<QAbstractButton*>(QStringLiteral("DrawInnerBtn")))
-            inner->setEnabled(true); // an outer outline exists now
+        context().tools().drawInner->setEnabled(true); // an outer outline exists now
 }
 
 void OutlineDrawingTool::cancel()
@@ -85,28 +85,23 @@ void OutlineDrawingTool::sheetLaidOutAgain()
 
 void OutlineDrawingTool::showDrawingControls(bool visible)
 {
-    TRPWin& window = context().window();
+    const DesignTools& tools = context().tools();
     // The tool bar has no room to spare: the drive box, locked while drawing, makes
     // way for Cancel, so that showing it never widens the window.
-    if (auto* driveBox = window.findChild<QWidget*>(QStringLiteral("DriveBox"))) {
-        if (visible)
-            m_driveBoxWasVisible = driveBox->isVisibleTo(&window);
-        driveBox->setVisible(!visible && m_driveBoxWasVisible);
-    }
-    if (auto* hint = window.findChild<QLabel*>(QStringLiteral("DrawHintLabel")))
-        hint->setText(drawingHint());
-    for (const char* name : {"DrawCancelBtn", "DrawHintRow", "DrawHintLabel"})
-        if (auto* widget = window.findChild<QWidget*>(QString::fromLatin1(name)))
-            widget->setVisible(visible);
+    if (visible)
+        m_driveBoxWasVisible = tools.drive->isVisibleTo(tools.drive->window());
+    tools.drive->setVisible(!visible && m_driveBoxWasVisible);
+    tools.hint->setText(drawingHint());
+    for (QWidget* widget : std::initializer_list<QWidget*>{tools.cancel, tools.hintRow, tools.hint})
+        widget->setVisible(visible);
 }
 
 // The background, paper and grid without the car, and the layers in the
 // reference colours of this drawing.
 void OutlineDrawingTool::drawReference()
 {
-    TRPWin& window = context().window();
-    window.drawSheetBackground();
-    window.perState().highlightedPart = -1; // its frame went with the picture
+    context().drawBackground();
+    context().perState().highlightedPart = -1; // its frame went with the picture
     QPainter painter(&context().sheet().canvas());
     paintSketchReference(painter, context().geometry(), m_which == SketchedOutline::Outer);
     painter.end();

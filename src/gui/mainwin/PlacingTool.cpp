@@ -1,6 +1,6 @@
 #include "mainwin/PlacingTool.h"
 
-#include "mainwin/TRPWin.h"
+#include "mainwin/ToolPanel.h"
 #include "mainwin/WindowLock.h"
 #include "session/Session.h"
 
@@ -18,13 +18,10 @@ PlacingTool::PlacingTool(SheetToolContext& context, QAbstractButton* button, Mod
 
 void PlacingTool::showInstruction(bool visible)
 {
-    TRPWin& window = context().window();
-    if (auto* label = window.findChild<QLabel*>(QStringLiteral("DrawHintLabel"))) {
-        label->setText(m_instruction);
-        label->setVisible(visible);
-    }
-    if (auto* row = window.findChild<QWidget*>(QStringLiteral("DrawHintRow")))
-        row->setVisible(visible);
+    const DesignTools& tools = context().tools();
+    tools.hint->setText(m_instruction);
+    tools.hint->setVisible(visible);
+    tools.hintRow->setVisible(visible);
 }
 
 bool PlacingTool::isOn() const

@@ -3,6 +3,8 @@
 #include "mainwin/StateIcons.h"
 #include "mainwin/WidgetFactory.h"
 
+#include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,21 +39,31 @@ QString stateButtonName(ProcessState state)
 
 namespace {
 
-QWidget* createStateStep(const StateButtonInfo& info, QButtonGroup* group)
+int indexOf(ProcessState state)
+{
+    const auto& infos = stateButtons();
+    for (int i = 0; i < static_cast<int>(infos.size()); ++i)
+        if (infos[i].state == state)
+            return i;
+    return -1;
+}
+
+QWidget* createStateStep(const StateButtonInfo& info, QActionGroup* group, QToolButton*& button, QAction*& action)
 {
     auto* step = new QWidget;
     auto* column = new QVBoxLayout(step);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(2);
-    auto* button = new QToolButton;
+    action = new QAction(stateIcon(info.state), QString(), group); // the caption is the label underneath
+    action->setToolTip(QString::fromLatin1(info.hint));
+    action->setCheckable(true);
+    button = new QToolButton;
     button->setObjectName(QString::fromLatin1(info.buttonName));
-    button->setToolTip(QString::fromLatin1(info.hint));
-    button->setCheckable(true);
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     button->setAutoRaise(false);
-    button->setIcon(stateIcon(info.state));
     button->setIconSize(QSize(36, 36));
     button->setFixedSize(56, 48);
-    group->addButton(button, static_cast<int>(info.state));
     column->addWidget(button, 0, Qt::AlignHCenter);
     QLabel* caption = makeLinkLabel(QString::fromLatin1(info.captionName), QString::fromLatin1(info.caption));
     caption->setAlignment(Qt::AlignHCenter);
@@ -62,17 +74,37 @@ QWidget* createStateStep(const StateButtonInfo& info, QButtonGroup* group)
 
 } // namespace
 
-QWidget* createProcessBar(QButtonGroup* group)
+QToolButton* ProcessBar::button(ProcessState state) const
+{
+    const int i = indexOf(state);
+    return i < 0 ? nullptr : buttons[i];
+}
+
+QAction* ProcessBar::action(ProcessState state) const
+{
+    const int i = indexOf(state);
+    return i < 0 ? nullptr : actions[i];
+}
+
+ProcessBar createProcessBar(QActionGroup* group)
 {
     group->setExclusive(true);
-    auto* bar = new QWidget;
-    bar->setObjectName(QStringLiteral("ProcessBar"));
-    auto* row = new QHBoxLayout(bar);
+    ProcessBar made;
+    made.bar = new QWidget;
+    made.bar->setObjectName(QStringLiteral("ProcessBar"));
+    auto* row = new QHBoxLayout(made.bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    for (const auto& info : stateButtons())
-        row->addWidget(createStateStep(info, group));
-    return bar;
+    // The buttons are one exclusive group for the keyboard too: Tab stops at the
+    // state's button, the arrow keys go to the next state.
+    auto* keys = new QButtonGroup(made.bar);
+    keys->setExclusive(true);
+    const auto& infos = stateButtons();
+    for (int i = 0; i < static_cast<int>(infos.size()); ++i) {
+        row->addWidget(createStateStep(infos[i], group, made.buttons[i], made.actions[i]));
+        keys->addButton(made.buttons[i]);
+    }
+    return made;
 }
 
 } // namespace brisko::gui

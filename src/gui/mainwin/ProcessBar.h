@@ -1,13 +1,14 @@
 #pragma once
-// The process bar: the seven state buttons in one exclusive group, each with its
-// caption (a help link) underneath.
+// The process bar: the seven state buttons, each showing its state's action (one
+// exclusive, checkable group), with its caption (a help link) underneath.
 #include "model/AppState.h"
 
 #include <QString>
 #include <array>
 
-class QAbstractButton;
-class QButtonGroup;
+class QAction;
+class QActionGroup;
+class QToolButton;
 class QWidget;
 
 namespace brisko::gui {
@@ -24,7 +25,17 @@ const std::array<StateButtonInfo, 7>& stateButtons();
 // The button's object name for a state, e.g. "VPSetBtn".
 QString stateButtonName(ProcessState state);
 
-// Builds the bar; the group's ids are the ProcessState values.
-QWidget* createProcessBar(QButtonGroup* group);
+struct ProcessBar {
+    QWidget* bar = nullptr;
+    // In the order of stateButtons().
+    std::array<QToolButton*, 7> buttons{};
+    std::array<QAction*, 7> actions{};
+
+    QToolButton* button(ProcessState state) const;
+    QAction* action(ProcessState state) const;
+};
+
+// Builds the bar; the actions belong to `group` (exclusive).
+ProcessBar createProcessBar(QActionGroup* group);
 
 } // namespace brisko::gui

@@ -9,6 +9,7 @@
 #include "analysis/RefreshObserver.h"
 #include "analysis/VirtualPrototype.h"
 
+#include <QColor>
 #include <QPainter>
 #include <functional>
 #include <memory>
@@ -17,16 +18,34 @@
 namespace brisko::gui {
 
 class BuildView;
-class DynamicControls;
-class WindowLock;
 class PreviewControls;
-class TRPWin;
+class RaceStateController;
+class SetStatePanel;
+class SimulateStateController;
+class TADWin;
+struct PanelFigureFields;
 struct WheelContacts;
+struct WindowContext;
+
+// The views a refresh draws into besides the sheet, lent by the window once it has
+// made them (the advisories window comes last, from the program).
+struct RefreshViews {
+    BuildView* build = nullptr;
+    PreviewControls* preview = nullptr;
+    SimulateStateController* simulate = nullptr;
+    RaceStateController* race = nullptr;
+    SetStatePanel* setPanel = nullptr;
+    PanelFigureFields* fields = nullptr;
+    TADWin* advisories = nullptr;
+    std::function<QColor()> panelColour;
+};
 
 class PrototypeRefresh : public RefreshObserver {
 public:
-    explicit PrototypeRefresh(TRPWin& window);
+    explicit PrototypeRefresh(WindowContext& window);
     ~PrototypeRefresh() override;
+
+    RefreshViews& views() { return m_views; }
 
     // The refresh of a state, shown in the window; `arg` selects the Print state's
     // picture (the outer layer when set).
@@ -53,7 +72,7 @@ public:
     // The layout rerun for a 3D picture of `pictureSize` and the regions rebuilt in
     // it, just before a build drawing.
     const CarGeometry& geometryForBuildView(float pictureSize);
-    const BuildView& buildView() const { return *m_buildView; }
+    const BuildView& buildView() const { return *m_views.build; }
     // The build drawing locks the window while it runs. Leaving the state or a
     // resize ends it, and the state's refresh follows once it has unwound;
     // `afterBuildDrawing` ends it and runs `then` once it has unwound, at once when
@@ -81,16 +100,12 @@ private:
     void printWork();
     void showSheet();
     void showDynamicButtons(const DynamicResult& result, int requestedFrame);
-    void showRevisedDistance(const DynamicResult& result);
     void showRestingNormalForces();
     WheelContacts wheelContactsNow() const;
     void repaintSheet();
 
-    TRPWin& m_window;
-    DynamicControls* m_controls = nullptr;
-    BuildView* m_buildView = nullptr;
-    PreviewControls* m_preview = nullptr;
-    std::unique_ptr<WindowLock> m_lock;
+    WindowContext& m_window;
+    RefreshViews m_views;
     std::optional<QPainter> m_painter; // on the sheet from the design view to the end of the scan
     float m_pictureSize = 0.4f;
     int m_arg = 0;

@@ -12,11 +12,15 @@
 #include "mainwin/DrawingArea.h"
 #include "mainwin/FigureFields.h"
 #include "mainwin/ForceBars.h"
-#include "mainwin/TRPWin.h"
+#include "dialogs/TADWin.h"
+#include "mainwin/SimulateStateController.h"
+#include "mainwin/WindowContext.h"
+#include "session/Session.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPushButton>
 
 namespace brisko::gui {
 
@@ -24,31 +28,19 @@ namespace {
 
 constexpr int kElementsPerRepaint = 251;
 
-void setLabel(QWidget& root, const char* name, const QString& text)
-{
-    if (auto* label = root.findChild<QLabel*>(QString::fromLatin1(name)))
-        label->setText(text);
-}
-
-void enableButton(QWidget& root, const char* name, bool enabled)
-{
-    if (auto* button = root.findChild<QAbstractButton*>(QString::fromLatin1(name)))
-        button->setEnabled(enabled);
-}
-
 } // namespace
 
 // The Print state shows the inner layer's template picture on the sheet at the
 // view's scale, over the paper's place.
 void PrototypeRefresh::printWork()
 {
-    Session& session = m_window.session();
+    Session& session = m_window.session;
     ViewLayout onSheet = prototype().layout();
     onSheet.PrinterScaleX = onSheet.ViewScale;
     onSheet.PrinterScaleY = onSheet.ViewScale;
     const CarGeometry geometry =
         buildCarGeometry(session.design(), session.materials(), onSheet, chamberGeometryOf(prototype().mass()));
-    QPainter painter(&m_window.image()->canvas());
+    QPainter painter(&m_window.sheet.canvas());
     painter.translate(onSheet.PaperLeft, 0);
     paintTemplatePicture(painter, geometry, false);
     painter.end();
@@ -60,7 +52,7 @@ ElementVisitor PrototypeRefresh::elementVisitor(ProcessState state)
 {
     if (!m_painter || state != ProcessState::Prop)
         return {};
-    const int size = elementSize(m_window.session().design());
+    const int size = elementSize(m_window.session.design());
     return [this, size, drawn = 0](const QPoint& centre, ElementLayer layer) mutable {
         paintElementEdges(*m_painter, elementViewSquare(prototype().layout(), centre, size), layer);
         if (++drawn % kElementsPerRepaint == 0)
@@ -73,7 +65,7 @@ void PrototypeRefresh::massScanned(const VirtualPrototype& vp, ProcessState)
     if (!m_painter)
         return;
     paintCentroidMark(*m_painter, vp.layout(), vp.mass());
-    paintDriveDirection(*m_painter, vp.layout(), m_window.session().design().Drive);
+    paintDriveDirection(*m_painter, vp.layout(), m_window.session.design().Drive);
     m_painter.reset();
     repaintSheet();
 }
@@ -87,7 +79,7 @@ void PrototypeRefresh::analysed(const VirtualPrototype&, ProcessState state)
 
 bool PrototypeRefresh::drawsFrames() const
 {
-    return m_window.session().app().CurrentState == ProcessState::Dynamic;
+    return m_window.session.app().CurrentState == ProcessState::Dynamic;
 }
 
 void PrototypeRefresh::runStarting(const VirtualPrototype&, int requestedFrame)
@@ -96,24 +88,25 @@ void PrototypeRefresh::runStarting(const VirtualPrototype&, int requestedFrame)
     m_animating = requestedFrame == kEveryFrame;
     m_stopAnimation = false;
     if (drawsFrames())
-        hideNormalForceShapes(m_window.image());
+        hideNormalForceShapes(&m_window.sheet);
 }
 
 // One frame of the run: the bars at the wheels and the panel's labels. An animation
 // lets the window repaint and answer before the next frame is computed.
 void PrototypeRefresh::frameSimulated(const VirtualPrototype& vp, const DynamicFrame& frame)
 {
-    if (m_window.session().app().CurrentState != ProcessState::Dynamic || !m_window.isVisible() || m_stopAnimation)
+    if (m_window.session.app().CurrentState != ProcessState::Dynamic || !m_window.frame.isVisible() || m_stopAnimation)
         return; // left, closed or stopped during an animation: the run finishes without drawing
-    const DriveType drive = m_window.session().design().Drive;
+    const DriveType drive = m_window.session.design().Drive;
     const WheelContacts at = wheelContactsNow();
-    showPropulsionBars(m_window.image(), at, drive, frame);
-    showNormalForceBars(m_window.image(), at, vp.statics().BarScale, frame.NormalRight, frame.NormalLeft);
+    showPropulsionBars(&m_window.sheet, at, drive, frame);
+    showNormalForceBars(&m_window.sheet, at, vp.statics().BarScale, frame.NormalRight, frame.NormalLeft);
     const float revolutions = vp.spring().Revolutions;
-    setLabel(m_window, "DynamicDistanceLabel", dynamicDistanceLabel(frame.Distance, vp.spring().ProjectedDistance));
-    setLabel(m_window, "DynamicTimeLabel", dynamicTimeLabel(frame.Step));
-    setLabel(m_window, "DynamicRevsLeftLabel", dynamicRevsLeftLabel(frame.RevsLeft, revolutions));
-    setLabel(m_window, "DynamicRevsRightLabel", dynamicRevsRightLabel(drive, frame.RevsRight, revolutions));
+    const RunControls& run = m_views.simulate->run();
+    run.distance->setText(dynamicDistanceLabel(frame.Distance, vp.spring().ProjectedDistance));
+    run.time->setText(dynamicTimeLabel(frame.Step));
+    run.revsLeft->setText(dynamicRevsLeftLabel(frame.RevsLeft, revolutions));
+    run.revsRight->setText(dynamicRevsRightLabel(drive, frame.RevsRight, revolutions));
     if (m_animating && !frame.Final)
         QCoreApplication::processEvents();
 }
@@ -123,12 +116,12 @@ void PrototypeRefresh::simulated(const VirtualPrototype& vp, int requestedFrame)
     m_running = false;
     m_animating = false;
     showSheet();
-    showRevisedDistance(vp.dynamic());
+    m_views.simulate->showRevisedDistance(vp.dynamic());
     // An animation may have let the student leave the state; its panel is gone then.
-    if (m_window.session().app().CurrentState == ProcessState::Dynamic)
+    if (m_window.session.app().CurrentState == ProcessState::Dynamic)
         showDynamicButtons(vp.dynamic(), requestedFrame);
     else if (requestedFrame == kNoFrame)
-        enableButton(m_window, "RewindDynamicBtn", true); // the race's run is over: Simulate rewinds it
+        m_views.simulate->run().rewind->setEnabled(true); // the race's run is over: Simulate rewinds it
 }
 
 // Step and To end go on while frames remain; Rewind once the run is past its first
@@ -136,36 +129,29 @@ void PrototypeRefresh::simulated(const VirtualPrototype& vp, int requestedFrame)
 void PrototypeRefresh::showDynamicButtons(const DynamicResult& result, int requestedFrame)
 {
     const bool more = requestedFrame != kEveryFrame && !result.DisableStepAndToEnd;
-    enableButton(m_window, "StepDynamicBtn", more);
-    enableButton(m_window, "ToEndDynamicBtn", more);
-    enableButton(m_window, "RewindDynamicBtn", requestedFrame > kFirstFrame || result.EnableRewind);
-}
-
-void PrototypeRefresh::showRevisedDistance(const DynamicResult& result)
-{
-    if (auto* label = m_window.findChild<QLabel*>(QStringLiteral("RevisedLabel"))) {
-        label->setText(result.RevisedVisible ? result.RevisedLabel : QString());
-        label->setVisible(result.RevisedVisible);
-    }
+    const RunControls& run = m_views.simulate->run();
+    run.step->setEnabled(more);
+    run.toEnd->setEnabled(more);
+    run.rewind->setEnabled(requestedFrame > kFirstFrame || result.EnableRewind);
 }
 
 // The Analyze state's green bars: the weight shared by the wheels at rest.
 void PrototypeRefresh::showRestingNormalForces()
 {
     const StaticResult& statics = prototype().statics();
-    showNormalForceBars(m_window.image(), wheelContactsNow(), statics.BarScale, statics.NormalRightRest,
+    showNormalForceBars(&m_window.sheet, wheelContactsNow(), statics.BarScale, statics.NormalRightRest,
                         statics.NormalLeftRest);
 }
 
 WheelContacts PrototypeRefresh::wheelContactsNow() const
 {
-    return wheelContacts(prototype().layout(), prototype().mass().CaseOuterDia, m_window.session().design());
+    return wheelContacts(prototype().layout(), prototype().mass().CaseOuterDia, m_window.session.design());
 }
 
 void PrototypeRefresh::advised(const VirtualPrototype& vp)
 {
-    if (auto* window = m_window.findChild<TADWin*>())
-        window->showAdvisories(advisoryDisplayOf(vp.advisories()));
+    if (m_views.advisories)
+        m_views.advisories->showAdvisories(advisoryDisplayOf(vp.advisories()));
 }
 
 } // namespace brisko::gui

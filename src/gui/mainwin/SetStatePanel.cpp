@@ -257,6 +257,12 @@ void SetStatePanel::hideAllPartEditors()
     m_materialLabel->hide();
 }
 
+void SetStatePanel::showPartChoice(bool visible)
+{
+    m_partNameBox->setVisible(visible);
+    m_partNameLabel->setVisible(visible);
+}
+
 void SetStatePanel::selectPart(int k)
 {
     {
@@ -284,6 +290,14 @@ void SetStatePanel::showPartEditors(int k)
         m_bottomLabel->show();
         dimensionField(part.bottomCode)->show();
     }
+}
+
+QList<QWidget*> SetStatePanel::entryControls() const
+{
+    QList<QWidget*> controls = {m_applyBtn};
+    for (QLineEdit* field : m_fields)
+        controls << field;
+    return controls;
 }
 
 } // namespace brisko::gui

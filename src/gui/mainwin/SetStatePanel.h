@@ -38,6 +38,8 @@ public:
     // hides every editor and leaves the part box without an item.
     void selectPart(int k);
     void hideAllPartEditors();
+    // The part box and its caption, which show in the Set state only.
+    void showPartChoice(bool visible);
     // Shows the session's field texts, material choices and drive again, logging nothing.
     void showDesign();
     // Refills the eight material lists from the library and selects the design's choices.
@@ -48,6 +50,8 @@ public:
     void showPartAttributes(const QString& text);
 
     QLineEdit* dimensionField(int code) const { return m_fields.at(code - 14); }
+    // Apply and the eight dimension fields, which a drawing or placing tool locks.
+    QList<QWidget*> entryControls() const;
     QComboBox* materialList(int slot) const { return m_lists.at(slot); }
     // `DefineMatlBtn`, which opens the Material Definitions window.
     QToolButton* defineMaterialsButton() const { return m_defineMaterialsBtn; }

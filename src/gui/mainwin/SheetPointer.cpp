@@ -5,21 +5,22 @@
 #include "render/PartReadout.h"
 #include "mainwin/DrawingArea.h"
 #include "mainwin/SetStatePanel.h"
-#include "mainwin/TRPWin.h"
+#include "mainwin/WindowContext.h"
+#include "session/Session.h"
 
 #include <QMouseEvent>
 
 namespace brisko::gui {
 
-SheetPointer::SheetPointer(TRPWin& window, SetStatePanel& panel, GeometrySource geometry)
-    : QObject(&window)
+SheetPointer::SheetPointer(WindowContext& window, SetStatePanel& panel, GeometrySource geometry)
+    : QObject(&window.frame)
     , m_window(window)
-    , m_sheet(window.image())
+    , m_sheet(&window.sheet)
     , m_panel(panel)
     , m_geometry(std::move(geometry))
 {
-    window.image()->setMouseTracking(true);
-    window.image()->installEventFilter(this);
+    window.sheet.setMouseTracking(true);
+    window.sheet.installEventFilter(this);
 }
 
 bool SheetPointer::eventFilter(QObject* watched, QEvent* event)
@@ -35,7 +36,7 @@ bool SheetPointer::eventFilter(QObject* watched, QEvent* event)
 
 bool SheetPointer::pointerFree() const
 {
-    const AppState& app = m_window.session().app();
+    const AppState& app = m_window.session.app();
     return app.CurrentState == ProcessState::Set && !app.EditMode.anyOn();
 }
 
@@ -49,28 +50,28 @@ void SheetPointer::hover(const QPoint& point)
     if (!pointerFree())
         return;
     const int part = partUnder(point);
-    m_window.image()->setCursor(part >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
-    int& highlighted = m_window.perState().highlightedPart;
+    m_window.sheet.setCursor(part >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    int& highlighted = m_window.perState.highlightedPart;
     if (part == highlighted)
         return;
     toggleHighlight(highlighted); // erases the old frame
     highlighted = part;
     toggleHighlight(part);
-    m_window.image()->update();
-    const Session& session = m_window.session();
+    m_window.sheet.update();
+    const Session& session = m_window.session;
     m_panel.showPartAttributes(partReadout(part, session.design(), session.materials()));
 }
 
 void SheetPointer::press(const QPoint& point)
 {
-    const EditModeFlags& mode = m_window.session().app().EditMode;
+    const EditModeFlags& mode = m_window.session.app().EditMode;
     const bool drawing = mode.DrawingOuter || mode.DrawingInner;
     if (mode.PlacingFrontAxle || mode.AddingWeight || mode.RemovingWeight)
         return; // the placing tools take their own presses
     // A drawing takes the presses on the paper; one beside it selects as usual.
     if (drawing && m_geometry().PaperRegion.contains(point))
         return;
-    const int part = m_window.session().app().CurrentState == ProcessState::Set ? partUnder(point) : -1;
+    const int part = m_window.session.app().CurrentState == ProcessState::Set ? partUnder(point) : -1;
     m_panel.selectPart(part); // no part: every editor hidden, no item shown
 }
 
@@ -79,7 +80,7 @@ void SheetPointer::toggleHighlight(int part)
     const CarGeometry& geometry = m_geometry();
     if (part < 0 || part >= PartCount)
         return;
-    QPainter painter(&m_window.image()->canvas());
+    QPainter painter(&m_window.sheet.canvas());
     brisko::toggleHighlight(painter, geometry.PartRegions[part]);
 }
 

@@ -12,14 +12,14 @@ class CarGeometry;
 
 namespace brisko::gui {
 
-class TRPWin;
+struct WindowContext;
 class SetStatePanel;
 
 class SheetPointer : public QObject {
     Q_OBJECT
 public:
     using GeometrySource = std::function<const CarGeometry&()>;
-    SheetPointer(TRPWin& window, SetStatePanel& panel, GeometrySource geometry);
+    SheetPointer(WindowContext& window, SetStatePanel& panel, GeometrySource geometry);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,7 +31,7 @@ private:
     void press(const QPoint& point);
     void toggleHighlight(int part);
 
-    TRPWin& m_window;
+    WindowContext& m_window;
     // Compared with what an event came to without asking the window, which is already
     // half destroyed when the sheet's own destruction sends its last events.
     QObject* const m_sheet;

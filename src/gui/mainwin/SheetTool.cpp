@@ -1,32 +1,38 @@
 #include "mainwin/SheetTool.h"
 
 #include "mainwin/DrawingArea.h"
-#include "mainwin/PrototypeRefresh.h"
-#include "mainwin/TRPWin.h"
+#include "mainwin/WindowContext.h"
+#include "session/Session.h"
 
 #include <QAbstractButton>
 
 namespace brisko::gui {
 
-SheetToolContext::SheetToolContext(TRPWin& window, WindowLock& lock)
+SheetToolContext::SheetToolContext(WindowContext& window, WindowLock& lock, const DesignTools& tools)
     : m_window(window)
     , m_lock(lock)
+    , m_tools(tools)
 {
 }
 
 Session& SheetToolContext::session() const
 {
-    return m_window.session();
+    return m_window.session;
+}
+
+PerStateValues& SheetToolContext::perState()
+{
+    return m_window.perState;
 }
 
 DrawingArea& SheetToolContext::sheet()
 {
-    return *m_window.image();
+    return m_window.sheet;
 }
 
 const VirtualPrototype& SheetToolContext::prototype() const
 {
-    return m_window.prototypeRefresh().prototype();
+    return m_window.session.prototype();
 }
 
 const CarGeometry& SheetToolContext::geometry() const
@@ -36,12 +42,22 @@ const CarGeometry& SheetToolContext::geometry() const
 
 void SheetToolContext::setSheetCursor(Qt::CursorShape shape)
 {
-    m_window.image()->setCursor(shape);
+    m_window.sheet.setCursor(shape);
 }
 
 void SheetToolContext::refreshSet()
 {
-    m_window.RefreshState(ProcessState::Set);
+    m_window.refresh(ProcessState::Set);
+}
+
+void SheetToolContext::switchToSet()
+{
+    m_window.switchTo(ProcessState::Set);
+}
+
+void SheetToolContext::drawBackground()
+{
+    m_window.drawBackground();
 }
 
 SheetTool::SheetTool(SheetToolContext& context, QAbstractButton* button)

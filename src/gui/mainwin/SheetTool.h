@@ -1,7 +1,7 @@
 #pragma once
 // A mouse tool of the drawing sheet: started by its button, it takes the sheet's
-// mouse events while it is on. What the tools share: the window, its lock and the
-// drawing sheet with the regions it was drawn from.
+// mouse events while it is on. What the tools share: the session, the window's lock,
+// the tool bar and the drawing sheet with the regions it was drawn from.
 #include <QPoint>
 #include <Qt>
 
@@ -16,25 +16,33 @@ class VirtualPrototype;
 namespace brisko::gui {
 
 class DrawingArea;
-class TRPWin;
 class WindowLock;
+struct DesignTools;
+struct PerStateValues;
+struct WindowContext;
 
 class SheetToolContext {
 public:
-    SheetToolContext(TRPWin& window, WindowLock& lock);
+    SheetToolContext(WindowContext& window, WindowLock& lock, const DesignTools& tools);
 
-    TRPWin& window() { return m_window; }
     WindowLock& lock() { return m_lock; }
+    const DesignTools& tools() const { return m_tools; }
     Session& session() const;
+    PerStateValues& perState();
     DrawingArea& sheet();
     const VirtualPrototype& prototype() const;
     const CarGeometry& geometry() const;
     void setSheetCursor(Qt::CursorShape shape);
     void refreshSet();
+    // The window goes to the Set state (a drawing started from another state).
+    void switchToSet();
+    // The sheet's background, paper and grid, without the car.
+    void drawBackground();
 
 private:
-    TRPWin& m_window;
+    WindowContext& m_window;
     WindowLock& m_lock;
+    const DesignTools& m_tools;
 };
 
 class SheetTool {

@@ -6,7 +6,8 @@
 #include "mainwin/FrontAxleTool.h"
 #include "mainwin/OutlineDrawingTool.h"
 #include "mainwin/RemoveWeightTool.h"
-#include "mainwin/TRPWin.h"
+#include "mainwin/ToolPanel.h"
+#include "mainwin/WindowContext.h"
 
 #include <QAbstractButton>
 #include <QMouseEvent>
@@ -14,42 +15,29 @@
 
 namespace brisko::gui {
 
-namespace {
-
-QAbstractButton* buttonNamed(TRPWin& window, const char* name)
+SheetTools::SheetTools(WindowContext& window, WindowLock& lock, const DesignTools& tools)
+    : QObject(&window.frame)
+    , m_sheet(&window.sheet)
+    , m_lock(lock)
+    , m_context(window, m_lock, tools)
+    , m_drawing(window.session)
+    , m_weightDialog(new THHWin(&window.frame))
 {
-    return window.findChild<QAbstractButton*>(QString::fromLatin1(name));
-}
-
-} // namespace
-
-SheetTools::SheetTools(TRPWin& window)
-    : QObject(&window)
-    , m_sheet(window.image())
-    , m_lock(window, window.session())
-    , m_context(window, m_lock)
-    , m_drawing(window.session())
-    , m_weightDialog(new THHWin(&window))
-{
-    m_lock.changed = [&window] { window.updateUndoActions(); };
-    addTool(std::make_unique<OutlineDrawingTool>(m_context, buttonNamed(window, "DrawOuterBtn"), m_drawing,
-                                                 SketchedOutline::Outer));
-    addTool(std::make_unique<OutlineDrawingTool>(m_context, buttonNamed(window, "DrawInnerBtn"), m_drawing,
-                                                 SketchedOutline::Inner));
-    addTool(std::make_unique<FrontAxleTool>(m_context, buttonNamed(window, "FrontAxleBtn")));
-    addTool(std::make_unique<AddWeightTool>(m_context, buttonNamed(window, "AddWeightBtn"), *m_weightDialog));
-    addTool(std::make_unique<RemoveWeightTool>(m_context, buttonNamed(window, "RemoveWeightBtn")));
-    if (QAbstractButton* cancel = buttonNamed(window, "DrawCancelBtn"))
-        connect(cancel, &QAbstractButton::clicked, this, &SheetTools::cancelDrawing);
+    addTool(std::make_unique<OutlineDrawingTool>(m_context, tools.drawOuter, m_drawing, SketchedOutline::Outer));
+    addTool(std::make_unique<OutlineDrawingTool>(m_context, tools.drawInner, m_drawing, SketchedOutline::Inner));
+    addTool(std::make_unique<FrontAxleTool>(m_context, tools.frontAxle));
+    addTool(std::make_unique<AddWeightTool>(m_context, tools.addWeight, *m_weightDialog));
+    addTool(std::make_unique<RemoveWeightTool>(m_context, tools.removeWeight));
+    connect(tools.cancel, &QAbstractButton::clicked, this, &SheetTools::cancelDrawing);
     // Escape ends the tool that is on exactly as its own way out does.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), &window.frame);
     escape->setObjectName(QStringLiteral("EscapeShortcut"));
     connect(escape, &QShortcut::activated, this, [this] {
         if (SheetTool* tool = activeTool())
             tool->abandon();
     });
-    window.image()->setMouseTracking(true);
-    window.image()->installEventFilter(this);
+    window.sheet.setMouseTracking(true);
+    window.sheet.installEventFilter(this);
 }
 
 SheetTools::~SheetTools() = default;

@@ -15,11 +15,13 @@ namespace brisko::gui {
 
 class OutlineDrawingTool;
 class THHWin;
+struct DesignTools;
+struct WindowContext;
 
 class SheetTools : public QObject {
     Q_OBJECT
 public:
-    explicit SheetTools(TRPWin& window);
+    SheetTools(WindowContext& window, WindowLock& lock, const DesignTools& tools);
     ~SheetTools() override;
 
     WindowLock& lock() { return m_lock; }
@@ -39,7 +41,7 @@ private:
     // The sheet whose mouse events the tools take; kept apart from the window, which
     // is already half destroyed when the sheet's own destruction sends its last events.
     QObject* const m_sheet;
-    WindowLock m_lock;
+    WindowLock& m_lock;
     SheetToolContext m_context;
     OutlineDrawing m_drawing;
     THHWin* m_weightDialog = nullptr;

@@ -157,31 +157,37 @@ QWidget* createBuildStatePanel(std::optional<BuildFigures<FigureField>>& fields)
     return hidden(panel);
 }
 
-QWidget* createPlay3DPanel()
+Play3DControls createPlay3DPanel()
 {
+    Play3DControls c;
     auto* panel = new QGroupBox(QStringLiteral("Build view"));
     panel->setObjectName(QStringLiteral("Play3DPanel"));
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(makePlayButton(QStringLiteral("Rewind3DBtn"), QStringLiteral("|<"), QStringLiteral("Start again")));
-    buttons->addWidget(makePlayButton(QStringLiteral("StepForward3DBtn"), QStringLiteral(">"), QStringLiteral("Draw the next layer")));
-    buttons->addWidget(makePlayButton(QStringLiteral("ToEnd3DBtn"), QStringLiteral(">|"), QStringLiteral("Draw the whole car")));
-    QLabel* progress = makeLabel(QStringLiteral("Progress3DLabel"), QString());
-    progress->setMinimumWidth(progress->fontMetrics().horizontalAdvance(QStringLiteral("88 of 88")) + 4);
-    buttons->addWidget(progress, 1);
+    c.rewind = makePlayButton(QStringLiteral("Rewind3DBtn"), QStringLiteral("|<"), QStringLiteral("Start again"));
+    c.step = makePlayButton(QStringLiteral("StepForward3DBtn"), QStringLiteral(">"), QStringLiteral("Draw the next layer"));
+    c.toEnd = makePlayButton(QStringLiteral("ToEnd3DBtn"), QStringLiteral(">|"), QStringLiteral("Draw the whole car"));
+    for (QPushButton* button : {c.rewind, c.step, c.toEnd})
+        buttons->addWidget(button);
+    c.progress = makeLabel(QStringLiteral("Progress3DLabel"), QString());
+    c.progress->setMinimumWidth(c.progress->fontMetrics().horizontalAdvance(QStringLiteral("88 of 88")) + 4);
+    buttons->addWidget(c.progress, 1);
     // The size slider beside its caption: three rows fit the height of the panel area.
     auto* layout = new QGridLayout(panel);
     layout->setVerticalSpacing(2);
     layout->addLayout(buttons, 0, 0, 1, 2);
     const QString sizeHint = QStringLiteral("Size of 3D image (smaller is faster).  Press Build button to redraw.");
     layout->addWidget(makeLabel(QStringLiteral("PictureSizeLabel"), QStringLiteral("Picture Size"), sizeHint), 1, 0);
-    layout->addWidget(makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint), 1, 1);
+    c.pictureSize = makeSlider(QStringLiteral("Slider3D"), 2, 0, sizeHint);
+    layout->addWidget(c.pictureSize, 1, 1);
     layout->addWidget(makeTickCaptions({QStringLiteral("Small"), QStringLiteral("Med"), QStringLiteral("Large")}), 2, 1);
     panel->setMaximumWidth(420);
-    return hidden(panel);
+    c.panel = hidden(panel);
+    return c;
 }
 
-QWidget* createPropStatePanel(std::optional<AnalyzeFigures<FigureField>>& fields)
+AnalyzeFiguresPanel createPropStatePanel(std::optional<AnalyzeFigures<FigureField>>& fields)
 {
+    QLabel* rightCaption = makeLabel(QStringLiteral("PropulsionRightLabel"), QStringLiteral("Propulsion, right (lb)"));
     QWidget* panel = makeNamedPanel(QStringLiteral("PropStatePanel"));
     QGridLayout* grid = addHeadedGrid(panel, QStringLiteral("Physical properties"));
     fields.emplace(AnalyzeFigures<FigureField>{
@@ -201,26 +207,26 @@ QWidget* createPropStatePanel(std::optional<AnalyzeFigures<FigureField>>& fields
                         QStringLiteral("RevsEF")),
         .PropulsiveForce = addFigure(grid, 7, makeLabel(QStringLiteral("PropulsionLeftLabel"), QStringLiteral("Propulsion, left (lb)")),
                         QStringLiteral("PropulsionLeftEF")),
-        .PropulsionRight = addFigure(grid, 8, makeLabel(QStringLiteral("PropulsionRightLabel"), QStringLiteral("Propulsion, right (lb)")),
-                        QStringLiteral("PropulsionRightEF")),
+        .PropulsionRight = addFigure(grid, 8, rightCaption, QStringLiteral("PropulsionRightEF")),
     });
-    return hidden(panel);
+    return {hidden(panel), rightCaption};
 }
 
-QWidget* createElementSizeGroupBox()
+ElementSizeBox createElementSizeGroupBox()
 {
     auto* box = new QGroupBox(QStringLiteral("Element size (in)"));
     box->setObjectName(QStringLiteral("ElementSizeGroupBox"));
     auto* layout = new QVBoxLayout(box);
-    layout->addWidget(makeSlider(QStringLiteral("ElementSizeSlider"), 5, 3,
-                                 QStringLiteral("Size of the elements of the mass scan (smaller is finer and slower)")));
+    QSlider* slider = makeSlider(QStringLiteral("ElementSizeSlider"), 5, 3,
+                                 QStringLiteral("Size of the elements of the mass scan (smaller is finer and slower)"));
+    layout->addWidget(slider);
     layout->addWidget(makeTickCaptions({QStringLiteral("1"), QStringLiteral("1/2"), QStringLiteral("1/4"),
                                         QStringLiteral("1/8"), QStringLiteral("1/16"), QStringLiteral("1/32")}));
     box->setMinimumWidth(170);
-    return hidden(box);
+    return {hidden(box), slider};
 }
 
-QWidget* createDynamicStatePanel(std::optional<SimulateFigures<FigureField>>& fields)
+SimulateFiguresPanel createDynamicStatePanel(std::optional<SimulateFigures<FigureField>>& fields)
 {
     QWidget* panel = makeNamedPanel(QStringLiteral("DynamicStatePanel"));
     QGridLayout* grid = addHeadedGrid(panel, QStringLiteral("Dynamic performance"));
@@ -235,41 +241,47 @@ QWidget* createDynamicStatePanel(std::optional<SimulateFigures<FigureField>>& fi
     QLabel* revised = makeLabel(QStringLiteral("RevisedLabel"), QString());
     revised->hide();
     grid->addWidget(revised, 2, 2, 1, 2);
-    return hidden(panel);
+    return {hidden(panel), revised};
 }
 
-QWidget* createDynamicPanel()
+RunControls createDynamicPanel()
 {
+    RunControls c;
     auto* panel = new QGroupBox(QStringLiteral("Simulation"));
     panel->setObjectName(QStringLiteral("DynamicPanel"));
     auto* layout = new QGridLayout(panel);
-    layout->addWidget(makePlayButton(QStringLiteral("RewindDynamicBtn"), QStringLiteral("|<"),
-                                 QStringLiteral("Wind up the spring")), 0, 0);
-    layout->addWidget(makePlayButton(QStringLiteral("StepDynamicBtn"), QStringLiteral(">"),
-                                 QStringLiteral("Step forward in time")), 0, 1);
-    layout->addWidget(makePlayButton(QStringLiteral("ToEndDynamicBtn"), QStringLiteral(">|"),
-                                 QStringLiteral("View the entire cycle")), 0, 2);
-    layout->addWidget(makeButton(QStringLiteral("ChartBtn"), QStringLiteral("Chart..."),
-                                 QStringLiteral("Distance and speed of the runs against time")), 0, 3);
-    layout->addWidget(makeLabel(QStringLiteral("DynamicLabel"), QString()), 0, 4);
+    c.rewind = makePlayButton(QStringLiteral("RewindDynamicBtn"), QStringLiteral("|<"), QStringLiteral("Wind up the spring"));
+    c.step = makePlayButton(QStringLiteral("StepDynamicBtn"), QStringLiteral(">"), QStringLiteral("Step forward in time"));
+    c.toEnd = makePlayButton(QStringLiteral("ToEndDynamicBtn"), QStringLiteral(">|"), QStringLiteral("View the entire cycle"));
+    c.chart = makeButton(QStringLiteral("ChartBtn"), QStringLiteral("Chart..."),
+                         QStringLiteral("Distance and speed of the runs against time"));
+    c.note = makeLabel(QStringLiteral("DynamicLabel"), QString());
+    int column = 0;
+    for (QWidget* top : std::initializer_list<QWidget*>{c.rewind, c.step, c.toEnd, c.chart, c.note})
+        layout->addWidget(top, 0, column++);
     // Room for the longest texts the run writes into them, so they never cut.
     const auto runLabel = [](QLabel* label, const char* longest) {
         label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QString::fromLatin1(longest)) + 6);
         return label;
     };
-    layout->addWidget(runLabel(makeLinkLabel(QStringLiteral("DynamicTimeLabel"), QStringLiteral("Time")),
-                               "88.88 of 88.88 s"), 1, 0, 1, 2);
-    layout->addWidget(runLabel(makeLinkLabel(QStringLiteral("DynamicDistanceLabel"), QStringLiteral("Distance")),
-                               "88.88 of 88.88 ft"), 1, 2, 1, 2);
-    layout->addWidget(runLabel(makeLinkLabel(QStringLiteral("DynamicRevsLeftLabel"), QStringLiteral("Revs (left)")),
-                               "Rev 88.8 of 88.8: Front"), 2, 0, 1, 2);
-    layout->addWidget(runLabel(makeLinkLabel(QStringLiteral("DynamicRevsRightLabel"), QStringLiteral("Revs (right)")),
-                               "Rev 88.8 of 88.8: Front"), 2, 2, 1, 2);
-    return hidden(panel);
+    c.time = runLabel(makeLinkLabel(QStringLiteral("DynamicTimeLabel"), QStringLiteral("Time")), "88.88 of 88.88 s");
+    c.distance = runLabel(makeLinkLabel(QStringLiteral("DynamicDistanceLabel"), QStringLiteral("Distance")),
+                          "88.88 of 88.88 ft");
+    c.revsLeft = runLabel(makeLinkLabel(QStringLiteral("DynamicRevsLeftLabel"), QStringLiteral("Revs (left)")),
+                          "Rev 88.8 of 88.8: Front");
+    c.revsRight = runLabel(makeLinkLabel(QStringLiteral("DynamicRevsRightLabel"), QStringLiteral("Revs (right)")),
+                           "Rev 88.8 of 88.8: Front");
+    layout->addWidget(c.time, 1, 0, 1, 2);
+    layout->addWidget(c.distance, 1, 2, 1, 2);
+    layout->addWidget(c.revsLeft, 2, 0, 1, 2);
+    layout->addWidget(c.revsRight, 2, 2, 1, 2);
+    c.panel = hidden(panel);
+    return c;
 }
 
-QWidget* createRaceStatePanel()
+RaceControls createRaceStatePanel()
 {
+    RaceControls c;
     QWidget* panel = makeNamedPanel(QStringLiteral("RaceStatePanel"));
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(14, 8, 14, 8);
@@ -287,31 +299,36 @@ QWidget* createRaceStatePanel()
     const QString speedHint = QStringLiteral("Race playback speed (0.25x is slow motion, 1x is real time).");
     auto* speed = new QVBoxLayout;
     speed->addWidget(makeLabel(QStringLiteral("RaceSpeedLabel"), QStringLiteral("Playback speed"), speedHint));
-    speed->addWidget(makeSlider(QStringLiteral("RaceSlider"), 2, 1, speedHint));
+    c.speed = makeSlider(QStringLiteral("RaceSlider"), 2, 1, speedHint);
+    speed->addWidget(c.speed);
     speed->addWidget(makeTickCaptions({QStringLiteral("0.25x"), QStringLiteral("0.5x"), QStringLiteral("1x")}));
     bevelLayout->addLayout(speed, 1);
-    QPushButton* chart = makeButton(QStringLiteral("RaceChartBtn"), QStringLiteral("Chart..."),
-                                    QStringLiteral("Distance and speed of the raced runs against time"));
-    chart->setEnabled(false); // until a race has run to its end
-    bevelLayout->addWidget(chart, 0, Qt::AlignVCenter);
+    c.chart = makeButton(QStringLiteral("RaceChartBtn"), QStringLiteral("Chart..."),
+                         QStringLiteral("Distance and speed of the raced runs against time"));
+    c.chart->setEnabled(false); // until a race has run to its end
+    bevelLayout->addWidget(c.chart, 0, Qt::AlignVCenter);
     row->addWidget(bevel, 1);
-    return hidden(panel);
+    c.panel = hidden(panel);
+    return c;
 }
 
-QWidget* createPreviewStatePanel()
+PreviewPager createPreviewStatePanel()
 {
+    PreviewPager c;
     QWidget* panel = makeNamedPanel(QStringLiteral("PreviewStatePanel"));
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(14, 8, 14, 8);
     row->setSpacing(12);
     row->addWidget(makeHeading(QStringLiteral("Main body templates")));
-    row->addWidget(makeButton(QStringLiteral("RewindPvBtn"), QStringLiteral("|<"),
-                              QStringLiteral("Preview the first template")));
-    row->addWidget(makeButton(QStringLiteral("StepPVBtn"), QStringLiteral(">"),
-                              QStringLiteral("Preview the next template")));
-    row->addWidget(makeLabel(QStringLiteral("PreviewLabel"), QString()));
+    c.first = makeButton(QStringLiteral("RewindPvBtn"), QStringLiteral("|<"), QStringLiteral("Preview the first template"));
+    c.next = makeButton(QStringLiteral("StepPVBtn"), QStringLiteral(">"), QStringLiteral("Preview the next template"));
+    c.page = makeLabel(QStringLiteral("PreviewLabel"), QString());
+    row->addWidget(c.first);
+    row->addWidget(c.next);
+    row->addWidget(c.page);
     row->addStretch(1);
-    return hidden(panel);
+    c.panel = hidden(panel);
+    return c;
 }
 
 } // namespace brisko::gui

@@ -1,16 +1,27 @@
 #include "mainwin/TRPWin.h"
 
+#include "dialogs/PFWin.h"
+#include "mainwin/AnalyzeStateController.h"
+#include "mainwin/BuildStateController.h"
+#include "mainwin/DesignListBar.h"
 #include "mainwin/DrawingArea.h"
-#include "mainwin/ForceDisplay.h"
+#include "mainwin/DriveBox.h"
 #include "mainwin/HelpLinks.h"
 #include "mainwin/PanelColours.h"
+#include "mainwin/PreviewStateController.h"
+#include "mainwin/PrintStateController.h"
 #include "mainwin/PrototypeRefresh.h"
-#include "mainwin/RacePlayback.h"
+#include "mainwin/RaceStateController.h"
+#include "mainwin/SetStatePanel.h"
+#include "mainwin/SetStateController.h"
+#include "mainwin/SimulateStateController.h"
+#include "mainwin/WindowLock.h"
 #include "output/HelpSite.h"
 #include "output/TPPWin.h"
 
 #include <QAbstractButton>
-#include <QButtonGroup>
+#include <QAction>
+#include <QToolButton>
 
 namespace brisko::gui {
 
@@ -24,11 +35,12 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
     buildWindow();
     m_paperPrototype = new TPPWin(m_session, this);
     buildMenus();
-    buildRaceClock();
     connectStateButtons();
+    installDesignWindows();
+    buildLock();
     installPrototypeRefresh(); // before the hooks: every refresh they ask for has it
     installSessionHooks();
-    installDesignWindows();
+    installCharts();
     m_helpLinks = new HelpLinkFilter(this, [this](const HelpLink& link) {
         logHelpLink(link.code, link.path.isEmpty() ? QString() : helpPageUrl(link.path));
     });
@@ -86,6 +98,26 @@ bool TRPWin::isBuildDrawing() const
     return m_refresh->isBuildDrawing();
 }
 
+// One lock for every operation that owns the sheet: the tools', the 3D build's.
+void TRPWin::buildLock()
+{
+    m_lock = std::make_unique<WindowLock>(
+        m_session, LockedControls{.actions = &m_actions, .widgets = [this] { return lockedWidgets(); },
+                                  .partEditor = m_setPanel});
+    m_lock->changed = [this] { updateUndoActions(); };
+}
+
+QList<QWidget*> TRPWin::lockedWidgets() const
+{
+    QList<QWidget*> widgets;
+    for (QAbstractButton* tool : m_tools.buttons())
+        widgets << tool;
+    for (DriveType drive : {DriveType::RWD, DriveType::FWD, DriveType::AWD})
+        widgets << m_driveBox->button(drive);
+    widgets << m_preferences->chamberButtons() << m_setPanel->entryControls() << m_listBar->tabStops();
+    return widgets;
+}
+
 void TRPWin::connectStateButtons()
 {
     const std::pair<ProcessState, void (TRPWin::*)()> handlers[] = {
@@ -94,10 +126,9 @@ void TRPWin::connectStateButtons()
         {ProcessState::Race, &TRPWin::VPRaceBtnClick},       {ProcessState::Preview, &TRPWin::VPPreviewBtnClick},
         {ProcessState::Print, &TRPWin::VPPrintBtnClick},
     };
-    for (const auto& [state, handler] : handlers) {
-        QAbstractButton* button = m_stateGroup->button(static_cast<int>(state));
-        connect(button, &QAbstractButton::clicked, this, handler);
-    }
+    // The buttons run the handlers; their actions carry the checked and enabled states.
+    for (const auto& [state, handler] : handlers)
+        connect(m_processBar.button(state), &QAbstractButton::clicked, this, handler);
 }
 
 bool TRPWin::logHelpLink(int code, const QString& url)

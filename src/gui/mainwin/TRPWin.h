@@ -1,8 +1,12 @@
 #pragma once
-// The main window `RPWin`: the drawing sheet, the process bar, one panel per
-// design-process state, the tools and the menus. It owns the run's Session.
+// The main window `RPWin`: the frame with the drawing sheet, the process bar, the
+// tools and the menus, and one controller per design-process state, which it
+// switches. It owns the run's Session.
 #include "mainwin/FigureFields.h"
 #include "mainwin/PerStateValues.h"
+#include "mainwin/ProcessBar.h"
+#include "mainwin/ToolPanel.h"
+#include "mainwin/WindowContext.h"
 #include "session/Session.h"
 
 #include <QColor>
@@ -11,13 +15,23 @@
 
 class QAbstractButton;
 class QAction;
-class QButtonGroup;
+class QActionGroup;
 class QLabel;
 class QTimer;
 
 namespace brisko::gui {
 
+class AnalyzeStateController;
+class BuildStateController;
 class DesignListBar;
+class PreviewStateController;
+class PrintStateController;
+class RaceStateController;
+class SetStateController;
+class SimulateStateController;
+class StateController;
+class TADWin;
+class WindowLock;
 class SheetTools;
 class DrawingArea;
 class DriveBox;
@@ -56,6 +70,8 @@ public:
     TRCWin* runChart() const { return m_runChart; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }
     PanelFigureFields& figureFields() { return m_figureFields; }
+    // The advisories window, which the program makes after the main window.
+    void setAdvisories(TADWin* advisories);
 
     // The design-process state machine.
     void SetProcessState(ProcessState from, ProcessState to);
@@ -78,8 +94,8 @@ public:
     void Race();
     void TimerTimer();
     void RaceSliderChange(int position);
-    const RacePlayback& racePlayback() const { return *m_race; }
-    QTimer* raceClock() const { return m_raceClock; }
+    const RacePlayback& racePlayback() const;
+    QTimer* raceClock() const;
 
     // Menus.
     void UndoClick();
@@ -133,8 +149,10 @@ private:
     TopBar* buildTopBar();
     QWidget* buildStatePanelArea();
     QWidget* buildPortfolioBar();
+    void buildLock();
+    QList<QWidget*> lockedWidgets() const;
     void buildMenus();
-    void buildRaceClock();
+    void registerActions();
     void addHelpMenu();
     void addEditMenu();
     bool busyForUndo() const;
@@ -143,7 +161,6 @@ private:
     void installPrototypeRefresh();
     void installDesignWindows();
     void installCharts();
-    QVector<int> racedPositions() const;
     void recomputeLayout();
     bool isBuildDrawing() const;
     void openDesign();
@@ -153,19 +170,11 @@ private:
     void showWholeDesign();
     void showDefaultDesign();
 
-    void leaveState(ProcessState from);
+    StateController& controller(ProcessState state) const;
     void enterState(ProcessState to);
-    void leaveSet();
-    void setAdvisoriesAside(bool aside);
-    void enterSet();
-    void setSketchAndDriveEnabled(bool enabled);
     void paintToolAndDriveBox(const QColor& colour);
     void paintAllPanels(const QColor& colour);
     void pressStateButton(ProcessState state);
-    void showWidget(const char* name, bool visible);
-    void setEnabledByName(const char* name, bool enabled);
-    void enterForceState(bool showShapes);
-    void enterPlainState(ProcessState state, const char* panel);
     bool logHelpLink(int code, const QString& url);
     int simulatedAmongFirst16() const;
     bool closeQuery();
@@ -174,6 +183,20 @@ private:
     PerStateValues m_perState;
     PanelFigureFields m_figureFields;
     DrawingArea* m_image = nullptr;
+    std::unique_ptr<WindowContext> m_context; // lent to the controllers, the tools and the refresh
+    DesignTools m_tools;
+    ProcessBar m_processBar;
+    QActionGroup* m_stateActions = nullptr;
+    QList<QAction*> m_actions; // every menu item and state button: the lock's one list
+    std::unique_ptr<WindowLock> m_lock;
+    std::unique_ptr<SetStateController> m_setState;
+    std::unique_ptr<BuildStateController> m_buildState;
+    std::unique_ptr<AnalyzeStateController> m_analyzeState;
+    std::unique_ptr<SimulateStateController> m_simulateState;
+    RaceStateController* m_raceState = nullptr; // a QObject of the window's
+    std::unique_ptr<PreviewStateController> m_previewState;
+    std::unique_ptr<PrintStateController> m_printState;
+
     SetStatePanel* m_setPanel = nullptr;
     DriveBox* m_driveBox = nullptr;
     DesignListBar* m_listBar = nullptr;
@@ -184,16 +207,12 @@ private:
     TMSWin* m_materialDefinitions = nullptr;
     TCHWin* m_designHistory = nullptr;
     TCSWin* m_classStandings = nullptr;
-    QVector<int> m_raceLanes; // the positions the next race runs; empty: the first 16
     TPDWin* m_powerDesigner = nullptr;
     TRCWin* m_runChart = nullptr;
     bool m_powerDesignerForced = false;
-    ElementSizeControl* m_elementSize = nullptr;
     std::unique_ptr<PrototypeRefresh> m_refresh;
-    QTimer* m_raceClock = nullptr;
-    std::unique_ptr<RacePlayback> m_race;
-    QButtonGroup* m_stateGroup = nullptr;
     QLabel* m_dirLabel = nullptr;
+    QWidget* m_panelArea = nullptr; // `StatePanelArea`, under the sheet
     HelpLinkFilter* m_helpLinks = nullptr;
     QColor m_panelColour;
     bool m_started = false;
@@ -203,6 +222,7 @@ private:
     bool m_shownStale = false; // the session changed since the present state was last refreshed
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;
+    QAction* m_powerDesignAction = nullptr;
 };
 
 } // namespace brisko::gui

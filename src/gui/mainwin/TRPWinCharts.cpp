@@ -4,7 +4,8 @@
 
 #include "dialogs/PFWin.h"
 #include "dialogs/TRCWin.h"
-#include "mainwin/RacePlayback.h"
+#include "mainwin/RaceStateController.h"
+#include "mainwin/SimulateStateController.h"
 #include "session/ChartRuns.h"
 #include "session/TeacherSettings.h"
 
@@ -16,22 +17,10 @@ namespace brisko::gui {
 void TRPWin::installCharts()
 {
     m_runChart = new TRCWin(m_session, this);
-    if (auto* chart = findChild<QPushButton*>(QStringLiteral("ChartBtn")))
-        connect(chart, &QPushButton::clicked, this, &TRPWin::ChartBtnClick);
-    if (auto* chart = findChild<QPushButton*>(QStringLiteral("RaceChartBtn")))
-        connect(chart, &QPushButton::clicked, this, &TRPWin::RaceChartBtnClick);
+    connect(m_simulateState->run().chart, &QPushButton::clicked, this, &TRPWin::ChartBtnClick);
+    connect(m_raceState->controls().chart, &QPushButton::clicked, this, &TRPWin::RaceChartBtnClick);
     connect(m_preferences, &TPFWin::powerDesignerSettingChanged, this, &TRPWin::showPowerDesignerItem);
     showPowerDesignerItem();
-}
-
-// The race's lanes: the positions chosen for it (the class final), else the first 16.
-QVector<int> TRPWin::racedPositions() const
-{
-    QVector<int> positions = m_raceLanes;
-    if (positions.isEmpty())
-        for (int i = 0; i < std::min(kRaceLanes, m_session.designs().count()); ++i)
-            positions << i;
-    return positions.mid(0, kRaceLanes);
 }
 
 void TRPWin::ChartBtnClick()
@@ -43,9 +32,9 @@ void TRPWin::ChartBtnClick()
 
 void TRPWin::RaceChartBtnClick()
 {
-    if (m_race->isRunning() || !m_session.logAction(actions::OpenChart, QStringLiteral("Race")))
+    if (m_raceState->playback().isRunning() || !m_session.logAction(actions::OpenChart, QStringLiteral("Race")))
         return;
-    const QVector<int> lanes = racedPositions();
+    const QVector<int> lanes = m_raceState->racedPositions();
     m_runChart->showRuns(QStringLiteral("Race"), [this, lanes] { return chartRunsOf(m_session, lanes); });
 }
 
@@ -58,10 +47,8 @@ void TRPWin::allowPowerDesigner(bool forced)
 void TRPWin::showPowerDesignerItem()
 {
     const bool shown = m_powerDesignerForced || powerDesignerSetting();
-    if (auto* item = findChild<QAction*>(QStringLiteral("PowerDesign1"))) {
-        item->setVisible(shown);
-        item->setEnabled(shown);
-    }
+    m_powerDesignAction->setVisible(shown);
+    m_powerDesignAction->setEnabled(shown);
 }
 
 } // namespace brisko::gui

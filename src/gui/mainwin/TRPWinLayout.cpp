@@ -3,7 +3,16 @@
 #include "mainwin/TRPWin.h"
 
 #include "app/ScreenRoom.h"
+#include "mainwin/AnalyzeStateController.h"
+#include "mainwin/BuildStateController.h"
 #include "mainwin/DrawingArea.h"
+#include "mainwin/PreviewStateController.h"
+#include "mainwin/PrintStateController.h"
+#include "mainwin/PrototypeRefresh.h"
+#include "mainwin/RaceStateController.h"
+#include "mainwin/SetStateController.h"
+#include "mainwin/SimulateStateController.h"
+#include "mainwin/WindowLock.h"
 #include "mainwin/ForceDisplay.h"
 #include "mainwin/DesignListBar.h"
 #include "mainwin/DriveBox.h"
@@ -15,7 +24,7 @@
 #include "mainwin/TopBar.h"
 #include "mainwin/WidgetFactory.h"
 
-#include <QButtonGroup>
+#include <QActionGroup>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +42,7 @@ QLabel[helpLink="true"]:hover { color: #0050c8; text-decoration: underline; }
 QLabel[tickCaption="true"] { font-size: 8pt; }
 QLineEdit[readOnly="true"] { background: #ffffff; border: 1px solid #7a9cc0; border-radius: 3px; padding: 2px 4px; }
 QToolButton:checked { background: #ffd27a; border: 1px solid #b07000; border-radius: 4px; }
+QToolButton:checked:focus { border: 2px solid #0050c8; }
 QGroupBox { font-weight: bold; }
 )";
 
@@ -45,10 +55,21 @@ void TRPWin::buildWindow()
     auto* column = new QVBoxLayout(central);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
+    m_image = new DrawingArea;
+    m_context.reset(new WindowContext{
+        .session = m_session,
+        .perState = m_perState,
+        .sheet = *m_image,
+        .frame = *this,
+        .refresh = [this](ProcessState state) { RefreshState(state); },
+        .switchTo = [this](ProcessState state) { SetProcessState(m_session.app().CurrentState, state); },
+        .drawBackground = [this] { drawSheetBackground(); },
+        .undoActionsChanged = [this] { updateUndoActions(); },
+    });
+    m_refresh = std::make_unique<PrototypeRefresh>(*m_context);
     m_setPanel = new SetStatePanel(m_session, nullptr);
     auto* topBar = buildTopBar();
     column->addWidget(topBar);
-    m_image = new DrawingArea;
     // After the event that resized it, so that the window's own resize has been dealt with.
     m_image->resizedAlone = [this] {
         QTimer::singleShot(0, this, [this] {
@@ -67,27 +88,30 @@ void TRPWin::buildWindow()
 
 TopBar* TRPWin::buildTopBar()
 {
-    m_stateGroup = new QButtonGroup(this);
-    QWidget* steps = createProcessBar(m_stateGroup);
+    m_stateActions = new QActionGroup(this);
+    m_processBar = createProcessBar(m_stateActions);
     auto* tools = new QWidget;
     tools->setObjectName(QStringLiteral("DesignToolsRow"));
     auto* row = new QHBoxLayout(tools);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(8);
-    row->addWidget(createSetStateToolPanel());
+    m_tools = createDesignTools();
+    row->addWidget(m_tools.panel);
     m_driveBox = new DriveBox(*m_setPanel, tools);
+    m_tools.drive = m_driveBox;
     row->addWidget(m_driveBox);
-    row->addWidget(createDrawCancelButton(), 1);
+    row->addWidget(m_tools.cancelRow, 1);
     // The row keeps its height when Cancel takes the drive box's place during a
     // drawing, so the sheet below never jumps.
     tools->setMinimumHeight(tools->minimumSizeHint().height());
     m_listBar = new DesignListBar(m_session, nullptr);
-    return new TopBar(steps, tools, m_listBar, buildPortfolioBar());
+    return new TopBar(m_processBar.bar, tools, m_listBar, buildPortfolioBar());
 }
 
 QWidget* TRPWin::buildStatePanelArea()
 {
     auto* area = new QFrame;
+    m_panelArea = area;
     area->setObjectName(QStringLiteral("StatePanelArea"));
     area->setFrameShape(QFrame::StyledPanel);
     // Fixed, so that showing another panel or part editor never resizes the sheet.
@@ -95,13 +119,45 @@ QWidget* TRPWin::buildStatePanelArea()
     auto* row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 4, 0);
     row->setSpacing(6);
-    for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), createBuildStatePanel(m_figureFields.Build),
-                           createPropStatePanel(m_figureFields.Analyze), createDynamicStatePanel(m_figureFields.Simulate),
-                           createRaceStatePanel(), createPreviewStatePanel(), createDrawHintRow()})
+    QWidget* build = createBuildStatePanel(m_figureFields.Build);
+    const Play3DControls play = createPlay3DPanel();
+    const AnalyzeFiguresPanel analyze = createPropStatePanel(m_figureFields.Analyze);
+    const ElementSizeBox elementSize = createElementSizeGroupBox();
+    const SimulateFiguresPanel simulate = createDynamicStatePanel(m_figureFields.Simulate);
+    const RunControls run = createDynamicPanel();
+    const RaceControls race = createRaceStatePanel();
+    const PreviewPager preview = createPreviewStatePanel();
+    for (QWidget* panel : {static_cast<QWidget*>(m_setPanel), build, analyze.panel, simulate.panel, race.panel,
+                           preview.panel, m_tools.hintRow})
         row->addWidget(panel, 1);
-    for (QWidget* side : {createPlay3DPanel(), createElementSizeGroupBox(), createDynamicPanel()})
+    for (QWidget* side : {play.panel, elementSize.box, run.panel})
         row->addWidget(side, 0, Qt::AlignVCenter);
     row->addStretch(0); // takes the room while no state panel shows (Build, Print)
+
+    m_setState = std::make_unique<SetStateController>(*m_setPanel, m_tools, *m_driveBox);
+    m_buildState = std::make_unique<BuildStateController>(*m_context, *m_refresh, build, play, m_tools,
+                                                          [this](bool locked) {
+                                                              if (locked)
+                                                                  m_lock->lock();
+                                                              else
+                                                                  m_lock->unlock();
+                                                          });
+    m_analyzeState = std::make_unique<AnalyzeStateController>(*m_context, analyze,
+                                                              m_figureFields.Analyze->PropulsionRight.edit(), elementSize);
+    m_simulateState = std::make_unique<SimulateStateController>(*m_context, *m_refresh, simulate, run);
+    m_raceState = new RaceStateController(*m_context, race);
+    m_previewState = std::make_unique<PreviewStateController>(*m_context, *m_refresh, preview);
+    m_printState = std::make_unique<PrintStateController>();
+    m_driveBox->driveShown = [this](DriveType drive) { m_analyzeState->showDrive(drive); };
+    m_driveBox->showDesign();
+    RefreshViews& views = m_refresh->views();
+    views.build = &m_buildState->view();
+    views.preview = &m_previewState->pages();
+    views.simulate = m_simulateState.get();
+    views.race = m_raceState;
+    views.setPanel = m_setPanel;
+    views.fields = &m_figureFields;
+    views.panelColour = [this] { return m_panelColour; };
     return area;
 }
 

@@ -1,5 +1,6 @@
 // Start-up, resizing and closing of the main window.
 #include "mainwin/TRPWin.h"
+#include "mainwin/DriveBox.h"
 #include "mainwin/SheetTools.h"
 #include "session/ActionCodes.h"
 
@@ -12,7 +13,7 @@
 #include "mainwin/PanelColours.h"
 #include "mainwin/PrototypeRefresh.h"
 #include "mainwin/SetStatePanel.h"
-#include "mainwin/RacePlayback.h"
+#include "mainwin/RaceStateController.h"
 #include "model/Presets.h"
 
 #include <QAbstractButton>
@@ -67,8 +68,7 @@ void TRPWin::ResetDesignDefaults()
 
 void TRPWin::showDefaultDesign()
 {
-    if (auto* rwd = findChild<QAbstractButton*>(QStringLiteral("RWDBtn")))
-        rwd->setChecked(true);
+    m_driveBox->button(DriveType::RWD)->setChecked(true);
     recomputeLayout();
     showWholeDesign();
 }
@@ -84,7 +84,7 @@ void TRPWin::FormResize()
     if (m_closing || !m_started)
         return;
     m_refresh->buildDrawingResized();
-    m_race->stop(); // the track is laid out anew: a race on the old one ends
+    m_raceState->playback().stop(); // the track is laid out anew: a race on the old one ends
     recomputeLayout();
     m_sheetSizeLaidOut = m_image->size();
     if (m_session.app().CurrentState == ProcessState::Print) {
@@ -125,7 +125,7 @@ void TRPWin::closeEvent(QCloseEvent* event)
         return;
     }
     m_closing = true;
-    m_race->stop();
+    m_raceState->playback().stop();
     event->accept();
     emit programEnded();
 }

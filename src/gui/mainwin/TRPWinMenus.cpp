@@ -8,7 +8,7 @@
 #include "dialogs/TCSWin.h"
 
 #include "mainwin/PanelColours.h"
-#include "mainwin/RacePlayback.h"
+#include "mainwin/RaceStateController.h"
 #include "output/HelpSite.h"
 #include "output/TemplateExport.h"
 
@@ -67,10 +67,10 @@ void TRPWin::buildMenus()
 
     QMenu* history = bar->addMenu(QStringLiteral("History"));
     history->setObjectName(QStringLiteral("History1"));
-    QAction* power = addItem(history, "PowerDesign1", QStringLiteral("Power Design..."));
-    power->setVisible(false); // until a teacher allows it (showPowerDesignerItem)
-    power->setEnabled(false);
-    connect(power, &QAction::triggered, this, &TRPWin::PowerDesignClick);
+    m_powerDesignAction = addItem(history, "PowerDesign1", QStringLiteral("Power Design..."));
+    m_powerDesignAction->setVisible(false); // until a teacher allows it (showPowerDesignerItem)
+    m_powerDesignAction->setEnabled(false);
+    connect(m_powerDesignAction, &QAction::triggered, this, &TRPWin::PowerDesignClick);
     connect(addItem(history, "ViewDesignHistory1", QStringLiteral("View Design History...")), &QAction::triggered,
             this, &TRPWin::ViewDesignHistoryClick);
     connect(addItem(history, "ClassStandings1", QStringLiteral("Class Standings...")), &QAction::triggered, this,
@@ -82,6 +82,23 @@ void TRPWin::buildMenus()
             &QAction::triggered, this, [this] { logHelpLink(0, helpPageUrl(QStringLiteral("/download.html"))); });
 
     addHelpMenu();
+    registerActions();
+}
+
+// The one list of the window's actions: every menu with its items, then the state
+// buttons' actions.
+void TRPWin::registerActions()
+{
+    m_actions.clear();
+    for (QAction* menuAction : menuBar()->actions()) {
+        m_actions.append(menuAction);
+        if (QMenu* menu = menuAction->menu())
+            for (QAction* item : menu->actions())
+                if (!item->isSeparator())
+                    m_actions.append(item);
+    }
+    for (QAction* state : m_processBar.actions)
+        m_actions.append(state);
 }
 
 void TRPWin::addEditMenu()
@@ -103,7 +120,7 @@ void TRPWin::addEditMenu()
 
 bool TRPWin::busyForUndo() const
 {
-    return !m_session.mayUndoOrRedo() || (m_refresh && isBuildDrawing()) || (m_race && m_race->isRunning())
+    return !m_session.mayUndoOrRedo() || (m_refresh && isBuildDrawing()) || (m_raceState && m_raceState->playback().isRunning())
            || (m_powerDesigner && m_powerDesigner->isSweeping());
 }
 

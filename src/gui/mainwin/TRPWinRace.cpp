@@ -1,70 +1,33 @@
-// The race state's playback: the race clock, the lanes taken from the design list
-// and the speed slider.
+// The race state's playback lives in its controller; the window answers for it.
 #include "mainwin/TRPWin.h"
-#include "session/ActionCodes.h"
 
-#include "mainwin/DrawingArea.h"
-#include "mainwin/PrototypeRefresh.h"
-#include "mainwin/RacePlayback.h"
-
-#include <QSlider>
-#include <QTimer>
+#include "mainwin/RaceStateController.h"
 
 namespace brisko::gui {
 
-namespace {
-constexpr int kInitialRaceInterval = 100; // ms, the slider's middle position
-}
-
-void TRPWin::buildRaceClock()
-{
-    m_raceClock = new QTimer(this);
-    m_raceClock->setObjectName(QStringLiteral("Timer"));
-    m_raceClock->setInterval(kInitialRaceInterval);
-    connect(m_raceClock, &QTimer::timeout, this, &TRPWin::TimerTimer);
-    m_race = std::make_unique<RacePlayback>(*m_image, *m_raceClock);
-    if (auto* slider = findChild<QSlider*>(QStringLiteral("RaceSlider")))
-        connect(slider, &QSlider::valueChanged, this, &TRPWin::RaceSliderChange);
-}
-
-// Every simulated design among the first 16 of the list runs in its own lane; the
-// track fills the drawing sheet.
 void TRPWin::Race()
 {
-    const QVector<int> positions = racedPositions();
-    std::array<RaceEntry, kRaceLanes> entries;
-    int currentLane = -1;
-    for (int lane = 0; lane < std::min<int>(kRaceLanes, positions.size()); ++lane) {
-        const int i = positions[lane];
-        if (i < 0 || i >= m_session.designs().count())
-            continue;
-        const DesignListEntry& entry = m_session.designs().entry(i);
-        entries[lane].Name = entry.Name;
-        if (const RaceTrace* trace = m_session.traceOf(i); trace && entry.Simulated) {
-            entries[lane].Trace = *trace;
-            entries[lane].Simulated = true;
-        }
-        if (i == m_session.app().CurrentDesign)
-            currentLane = lane;
-    }
-    const TrackGeometry track = TrackGeometry::fromClient(m_image->width(), m_image->height(), 0, 0);
-    setEnabledByName("RaceChartBtn", false);
-    m_race->start(entries, currentLane, track);
-    updateUndoActions();
+    m_raceState->race();
 }
 
 void TRPWin::TimerTimer()
 {
-    m_race->tick();
-    setEnabledByName("RaceChartBtn", !m_race->isRunning()); // the chart of a race run to its end
-    if (!m_race->isRunning())
-        updateUndoActions();
+    m_raceState->tick();
 }
 
 void TRPWin::RaceSliderChange(int position)
 {
-    m_raceClock->setInterval(raceTimerInterval(position));
-    m_session.logAction(actions::RaceState, QStringLiteral("NewInterval"), raceSpeedText(position));
+    m_raceState->speedChanged(position);
+}
+
+const RacePlayback& TRPWin::racePlayback() const
+{
+    return m_raceState->playback();
+}
+
+QTimer* TRPWin::raceClock() const
+{
+    return m_raceState->clock();
 }
 
 } // namespace brisko::gui

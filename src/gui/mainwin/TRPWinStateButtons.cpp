@@ -7,7 +7,13 @@
 
 #include "output/TPPWin.h"
 
+#include "mainwin/AnalyzeStateController.h"
+#include "mainwin/BuildStateController.h"
 #include "mainwin/ElementSizeControl.h"
+#include "mainwin/PreviewStateController.h"
+#include "mainwin/RaceStateController.h"
+#include "output/BuildView.h"
+#include "output/PreviewControls.h"
 
 #include "mainwin/SetStatePanel.h"
 
@@ -34,8 +40,7 @@ void TRPWin::VPBuildBtnClick()
         return; // the drawing under way is not started again
     BusyCursor busy;
     SetProcessState(m_session.app().CurrentState, ProcessState::Build);
-    setEnabledByName("StepForward3DBtn", false);
-    setEnabledByName("ToEnd3DBtn", false);
+    m_buildState->view().setStepsEnabled(false);
     RefreshState(ProcessState::Build);
     recordStateEntry(m_session, ProcessState::Build);
 }
@@ -44,7 +49,7 @@ void TRPWin::VPPropBtnClick()
 {
     BusyCursor busy;
     SetProcessState(m_session.app().CurrentState, ProcessState::Prop);
-    m_elementSize->showDesign();
+    m_analyzeState->elementSize().showDesign();
     RefreshState(ProcessState::Prop);
     recordStateEntry(m_session, ProcessState::Prop);
 }
@@ -61,9 +66,9 @@ void TRPWin::VPDynPerfBtnClick()
 
 void TRPWin::VPRaceBtnClick()
 {
-    if (m_race->isRunning())
+    if (m_raceState->playback().isRunning())
         return; // the race on the track runs to its end first
-    m_raceLanes.clear();
+    m_raceState->chooseLanes({});
     BusyCursor busy;
     SetProcessState(m_session.app().CurrentState, ProcessState::Race);
     RefreshState(ProcessState::Race);
@@ -72,20 +77,18 @@ void TRPWin::VPRaceBtnClick()
 
 void TRPWin::raceDesigns(const QVector<int>& positions)
 {
-    if (m_race->isRunning())
-        m_race->stop(); // the final replaces a race still on the track
-    m_raceLanes = positions.mid(0, kRaceLanes);
+    if (m_raceState->playback().isRunning())
+        m_raceState->playback().stop(); // the final replaces a race still on the track
+    m_raceState->chooseLanes(positions);
     BusyCursor busy;
     SetProcessState(m_session.app().CurrentState, ProcessState::Race);
     RefreshState(ProcessState::Race);
-    recordStateEntry(m_session, ProcessState::Race, QString::number(m_raceLanes.size()));
+    recordStateEntry(m_session, ProcessState::Race, QString::number(positions.mid(0, kRaceLanes).size()));
 }
 
 void TRPWin::VPPreviewBtnClick()
 {
-    m_perState.previewTemplate = 1;
-    setEnabledByName("StepPVBtn", true);
-    setEnabledByName("RewindPvBtn", false);
+    m_previewState->pages().startAtFirstPage();
     SetProcessState(m_session.app().CurrentState, ProcessState::Preview);
     RefreshState(ProcessState::Preview);
     recordStateEntry(m_session, ProcessState::Preview);

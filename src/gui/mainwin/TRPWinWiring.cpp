@@ -11,6 +11,7 @@
 #include "dialogs/TPDWin.h"
 #include "mainwin/DesignListBar.h"
 #include "mainwin/DriveBox.h"
+#include "mainwin/AnalyzeStateController.h"
 #include "mainwin/ElementSizeControl.h"
 #include "mainwin/FigureFields.h"
 #include "mainwin/PrototypeRefresh.h"
@@ -28,11 +29,11 @@ namespace brisko::gui {
 
 void TRPWin::installPrototypeRefresh()
 {
-    m_refresh = std::make_unique<PrototypeRefresh>(*this);
     m_setPanel->setCaseOuterDiaSource([this] { return m_refresh->lastCaseOuterDia(); });
-    new SheetPointer(*this, *m_setPanel, [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
-    m_sheetTools = new SheetTools(*this); // after the pointer: a tool that is on sees the sheet's events first
-    m_elementSize = new ElementSizeControl(*this, *findChild<QSlider*>(QStringLiteral("ElementSizeSlider")));
+    new SheetPointer(*m_context, *m_setPanel,
+                     [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
+    // After the pointer: a tool that is on sees the sheet's events first.
+    m_sheetTools = new SheetTools(*m_context, *m_lock, m_tools);
     // The figure fields start as the texts the records carry before any analysis.
     showFigures(m_session.figures(), m_figureFields);
 }
@@ -56,7 +57,6 @@ void TRPWin::installDesignWindows()
     });
     if (auto* go = m_powerDesigner->findChild<QAbstractButton*>(QStringLiteral("PDGoBtn")))
         connect(go, &QAbstractButton::clicked, this, &TRPWin::updateUndoActions);
-    installCharts();
 }
 
 void TRPWin::showPreferences()
@@ -92,7 +92,7 @@ void TRPWin::showWholeDesign()
     m_driveBox->showDesign();
     m_listBar->showList();
     m_preferences->showDesign();
-    m_elementSize->showDesign();
+    m_analyzeState->elementSize().showDesign();
 }
 
 } // namespace brisko::gui

@@ -10,6 +10,7 @@
 
 namespace brisko::gui {
 
+
 namespace {
 
 struct ToolInfo {
@@ -26,28 +27,19 @@ const ToolInfo kTools[] = {
     {"RemoveWeightBtn", "\u2212 Weight", "Remove a weight"},
 };
 
-} // namespace
-
-const QStringList& sketchToolNames()
-{
-    static const QStringList names = [] {
-        QStringList list;
-        for (const auto& tool : kTools)
-            list << QString::fromLatin1(tool.name);
-        return list;
-    }();
-    return names;
-}
-
-QWidget* createSetStateToolPanel()
+QWidget* createToolPanel(DesignTools& tools)
 {
     auto* panel = new QWidget;
     panel->setObjectName(QStringLiteral("SetStateToolPanel"));
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(8, 6, 8, 6);
     row->setSpacing(4);
+    QAbstractButton** places[] = {&tools.drawOuter, &tools.drawInner, &tools.frontAxle, &tools.addWeight,
+                                 &tools.removeWeight};
+    int slot = 0;
     for (const auto& tool : kTools) {
         auto* button = new QToolButton;
+        *places[slot++] = button;
         button->setObjectName(QString::fromLatin1(tool.name));
         button->setText(QString::fromUtf8(tool.caption));
         button->setToolTip(QString::fromLatin1(tool.hint));
@@ -59,7 +51,7 @@ QWidget* createSetStateToolPanel()
     return panel;
 }
 
-QWidget* createDrawCancelButton()
+QWidget* createCancelRow(DesignTools& tools)
 {
     auto* rowWidget = new QWidget;
     rowWidget->setObjectName(QStringLiteral("DrawCancelRow"));
@@ -69,19 +61,13 @@ QWidget* createDrawCancelButton()
     rowWidget->setMinimumWidth(1); // its button's own minimum would count otherwise
     auto* row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(0, 0, 0, 0);
-    QPushButton* cancel = makeButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"));
-    cancel->hide();
-    row->addWidget(cancel);
+    tools.cancel = makeButton(QStringLiteral("DrawCancelBtn"), QStringLiteral("Cancel"));
+    tools.cancel->hide();
+    row->addWidget(tools.cancel);
     return rowWidget;
 }
 
-QString drawingHint()
-{
-    return QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to finish (or press "
-                          "Cancel to abort).");
-}
-
-QWidget* createDrawHintRow()
+QWidget* createHintRow(DesignTools& tools)
 {
     auto* rowWidget = new QWidget;
     rowWidget->setObjectName(QStringLiteral("DrawHintRow"));
@@ -89,12 +75,29 @@ QWidget* createDrawHintRow()
     auto* row = new QHBoxLayout(rowWidget);
     row->setContentsMargins(12, 6, 12, 6);
     row->setAlignment(Qt::AlignTop);
-    QLabel* hint = makeLabel(QStringLiteral("DrawHintLabel"), drawingHint());
-    hint->setWordWrap(true);
-    hint->setStyleSheet(QStringLiteral("font-size: 12pt; font-weight: bold;"));
-    hint->hide();
-    row->addWidget(hint, 1);
+    tools.hint = makeLabel(QStringLiteral("DrawHintLabel"), drawingHint());
+    tools.hint->setWordWrap(true);
+    tools.hint->setStyleSheet(QStringLiteral("font-size: 12pt; font-weight: bold;"));
+    tools.hint->hide();
+    row->addWidget(tools.hint, 1);
     return rowWidget;
+}
+
+} // namespace
+
+QString drawingHint()
+{
+    return QStringLiteral("To draw a shape, click points on the drawing sheet.  Double-click to finish (or press "
+                          "Cancel to abort).");
+}
+
+DesignTools createDesignTools()
+{
+    DesignTools tools;
+    tools.panel = createToolPanel(tools);
+    tools.cancelRow = createCancelRow(tools);
+    tools.hintRow = createHintRow(tools);
+    return tools;
 }
 
 } // namespace brisko::gui

@@ -3,7 +3,9 @@
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/PrototypeRefresh.h"
-#include "mainwin/TRPWin.h"
+#include "mainwin/StatePanels.h"
+#include "mainwin/ToolPanel.h"
+#include "session/Session.h"
 #include "render/SlabSweep.h"
 
 #include <QAbstractButton>
@@ -28,23 +30,22 @@ constexpr float kSizeTolerance = 0.001f;
 
 } // namespace
 
-BuildView::BuildView(TRPWin& window, PrototypeRefresh& refresh, std::function<void(bool)> lockWindow)
-    : QObject(&window)
-    , m_window(window)
+BuildView::BuildView(WindowContext& context, PrototypeRefresh& refresh, const Play3DControls& play,
+                     const DesignTools& tools, QWidget* figuresPanel, std::function<void(bool)> lockWindow)
+    : QObject(&context.frame)
+    , m_context(context)
     , m_refresh(refresh)
+    , m_play(play)
+    , m_tools(tools)
+    , m_figuresPanel(figuresPanel)
     , m_lockWindow(std::move(lockWindow))
 {
     setObjectName(QStringLiteral("BuildView"));
-    const auto wire = [this](const char* name, void (BuildView::*handler)()) {
-        if (auto* button = m_window.findChild<QAbstractButton*>(QString::fromLatin1(name)))
-            connect(button, &QAbstractButton::clicked, this, handler);
-    };
-    wire("Rewind3DBtn", &BuildView::Rewind3DBtnClick);
-    wire("StepForward3DBtn", &BuildView::StepForward3DBtnClick);
-    wire("ToEnd3DBtn", &BuildView::ToEnd3DBtnClick);
-    wire("DrawCancelBtn", &BuildView::DrawCancelBtnClick);
-    if (auto* slider = m_window.findChild<QSlider*>(QStringLiteral("Slider3D")))
-        connect(slider, &QSlider::valueChanged, this, &BuildView::Slider3DChange);
+    connect(m_play.rewind, &QAbstractButton::clicked, this, &BuildView::Rewind3DBtnClick);
+    connect(m_play.step, &QAbstractButton::clicked, this, &BuildView::StepForward3DBtnClick);
+    connect(m_play.toEnd, &QAbstractButton::clicked, this, &BuildView::ToEnd3DBtnClick);
+    connect(m_tools.cancel, &QAbstractButton::clicked, this, &BuildView::DrawCancelBtnClick);
+    connect(m_play.pictureSize, &QSlider::valueChanged, this, &BuildView::Slider3DChange);
 }
 
 void BuildView::drawSlabs(int first, int last)
@@ -57,10 +58,10 @@ void BuildView::drawSlabs(int first, int last)
     m_drawnForSize = {};
     begin(m_refresh.prototype().mass().CoredLayers + kSlabsBesideCoredLayers);
     // Laid out after "Stop" has taken its place, for the sheet as it is now.
-    m_drawnForSize = m_window.size();
+    m_drawnForSize = m_context.frame.size();
     const CarGeometry& geometry = m_refresh.geometryForBuildView(pictureSize());
-    m_scene = buildSceneOf(geometry, m_window.session().design(), m_window.session().materials(),
-                           m_refresh.prototype().mass().CoredLayers, m_window.image()->canvas().width());
+    m_scene = buildSceneOf(geometry, m_context.session.design(), m_context.session.materials(),
+                           m_refresh.prototype().mass().CoredLayers, m_context.sheet.canvas().width());
     bool complete = false;
     if (last >= kAllSlabs)
         QCoreApplication::processEvents();
@@ -69,7 +70,7 @@ void BuildView::drawSlabs(int first, int last)
     finish(last, complete);
     m_drawing = false;
     if (auto then = std::exchange(m_afterDrawing, {}))
-        QTimer::singleShot(0, &m_window, then);
+        QTimer::singleShot(0, &m_context.frame, then);
 }
 
 void BuildView::begin(int slabs)
@@ -79,18 +80,13 @@ void BuildView::begin(int slabs)
     setPlayControlsEnabled(false);
     // The sketching tools (disabled outside the Design state) give "Stop" their room
     // in the tool bar, which has none to spare.
-    if (auto* tools = m_window.findChild<QWidget*>(QStringLiteral("SetStateToolPanel"))) {
-        m_toolsWereVisible = tools->isVisibleTo(&m_window);
-        tools->hide();
-    }
-    if (auto* stop = m_window.findChild<QAbstractButton*>(QStringLiteral("DrawCancelBtn"))) {
-        stop->setText(QStringLiteral("Stop"));
-        stop->setEnabled(true);
-        stop->show();
-    }
+    m_toolsWereVisible = m_tools.panel->isVisibleTo(&m_context.frame);
+    m_tools.panel->hide();
+    m_tools.cancel->setText(QStringLiteral("Stop"));
+    m_tools.cancel->setEnabled(true);
+    m_tools.cancel->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (auto* label = m_window.findChild<QLabel*>(QStringLiteral("Progress3DLabel")))
-        label->setText(slabCountText(slabs));
+    m_play.progress->setText(slabCountText(slabs));
 }
 
 // The drawing keeps to its pace: each painted position is shown and events are let
@@ -108,14 +104,14 @@ void BuildView::sweep(int first, int last, bool& complete)
     while (!sweep.done() && !m_abandoned) {
         QRect painted;
         {
-            QPainter painter(&m_window.image()->canvas());
+            QPainter painter(&m_context.sheet.canvas());
             painted = sweep.step(painter);
         }
         if (!painted.isEmpty()) {
             unshown |= painted;
             const double due = pace.dueAfter(position++);
             if (sweep.slabEnded() || clock.elapsed() < due)
-                m_window.image()->repaint(std::exchange(unshown, {}));
+                m_context.sheet.repaint(std::exchange(unshown, {}));
             pauseUntil(clock, due);
         }
         if (sweep.slabEnded() && !m_abandoned && !slabEnded(sweep.slab(), first, complete))
@@ -127,10 +123,9 @@ void BuildView::sweep(int first, int last, bool& complete)
 // was pressed.
 bool BuildView::slabEnded(int slab, int first, bool& complete)
 {
-    if (auto* label = m_window.findChild<QLabel*>(QStringLiteral("Progress3DLabel")))
-        label->setText(slabProgressText(slab, m_scene.slabCount()));
+    m_play.progress->setText(slabProgressText(slab, m_scene.slabCount()));
     if (first > 0 && slab >= first) // stepping; a drawing from the start leaves the counter at 0
-        m_window.perState().buildLayer = slab;
+        m_context.perState.buildLayer = slab;
     complete = slab == m_scene.slabCount();
     QCoreApplication::processEvents();
     return m_running;
@@ -164,24 +159,17 @@ void BuildView::setStartingSizeBuildMilliseconds(int milliseconds)
 void BuildView::finish(int last, bool complete)
 {
     m_running = false;
-    if (auto* stop = m_window.findChild<QAbstractButton*>(QStringLiteral("DrawCancelBtn"))) {
-        stop->hide();
-        stop->setText(QStringLiteral("Cancel"));
-    }
-    if (auto* tools = m_window.findChild<QWidget*>(QStringLiteral("SetStateToolPanel")))
-        tools->setVisible(m_toolsWereVisible);
+    m_tools.cancel->hide();
+    m_tools.cancel->setText(QStringLiteral("Cancel"));
+    m_tools.panel->setVisible(m_toolsWereVisible);
     m_lockWindow(false);
     qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();
-    if (m_window.session().app().CurrentState == ProcessState::Build) {
-        if (auto* panel = m_window.findChild<QWidget*>(QStringLiteral("BuildStatePanel")))
-            panel->show();
-    }
-    enable("Slider3D", true);
-    enable("Rewind3DBtn", true);
-    const bool more = last < kAllSlabs && !complete;
-    enable("StepForward3DBtn", more);
-    enable("ToEnd3DBtn", more);
+    if (m_context.session.app().CurrentState == ProcessState::Build)
+        m_figuresPanel->show();
+    m_play.pictureSize->setEnabled(true);
+    m_play.rewind->setEnabled(true);
+    setStepsEnabled(last < kAllSlabs && !complete);
 }
 
 void BuildView::abandon(std::function<void()> then)
@@ -204,13 +192,13 @@ void BuildView::abandon(std::function<void()> then)
 
 void BuildView::windowResized(std::function<void()> then)
 {
-    if (m_drawing && m_drawnForSize.isValid() && m_window.size() != m_drawnForSize)
+    if (m_drawing && m_drawnForSize.isValid() && m_context.frame.size() != m_drawnForSize)
         abandon(std::move(then));
 }
 
 bool BuildView::canStart() const
 {
-    return !m_drawing && m_window.session().app().CurrentState == ProcessState::Build;
+    return !m_drawing && m_context.session.app().CurrentState == ProcessState::Build;
 }
 
 void BuildView::Rewind3DBtnClick()
@@ -218,19 +206,18 @@ void BuildView::Rewind3DBtnClick()
     if (!canStart() || !logBuild(QStringLiteral("Rewind3D")))
         return;
     clearSheet();
-    m_window.perState().buildLayer = 0;
+    m_context.perState.buildLayer = 0;
     drawSlabs(0, 1);
-    if (m_window.session().app().CurrentState != ProcessState::Build)
+    if (m_context.session.app().CurrentState != ProcessState::Build)
         return;
-    enable("ToEnd3DBtn", true);
-    enable("StepForward3DBtn", true);
+    setStepsEnabled(true);
 }
 
 void BuildView::StepForward3DBtnClick()
 {
     if (!canStart() || !logBuild(QStringLiteral("Step3D")))
         return;
-    const int next = ++m_window.perState().buildLayer;
+    const int next = ++m_context.perState.buildLayer;
     drawSlabs(next, next);
 }
 
@@ -238,11 +225,11 @@ void BuildView::ToEnd3DBtnClick()
 {
     if (!canStart())
         return;
-    enable("StepForward3DBtn", false);
+    m_play.step->setEnabled(false);
     if (!logBuild(QStringLiteral("Conclude3D")))
         return;
     clearSheet();
-    m_window.perState().buildLayer = 0;
+    m_context.perState.buildLayer = 0;
     drawSlabs(0, kAllSlabs);
 }
 
@@ -254,8 +241,7 @@ void BuildView::Slider3DChange(int position)
     if (std::abs(pictureSizeAt(position) - pictureSize()) <= kSizeTolerance)
         return;
     m_sizePosition = position;
-    enable("StepForward3DBtn", false);
-    enable("ToEnd3DBtn", false);
+    setStepsEnabled(false);
     logBuild(QStringLiteral("New3DPictureSize"), QString::number(position));
 }
 
@@ -275,25 +261,25 @@ bool BuildView::eventFilter(QObject* watched, QEvent* event)
 bool BuildView::logBuild(const QString& value, const QString& position)
 {
     const OptText second = position.isEmpty() ? OptText{} : OptText{position};
-    return m_window.session().logAction(actions::BuildState, value, second);
+    return m_context.session.logAction(actions::BuildState, value, second);
 }
 
 void BuildView::setPlayControlsEnabled(bool enabled)
 {
-    for (const char* name : {"Rewind3DBtn", "StepForward3DBtn", "ToEnd3DBtn", "Slider3D"})
-        enable(name, enabled);
+    for (QWidget* control : std::initializer_list<QWidget*>{m_play.rewind, m_play.step, m_play.toEnd, m_play.pictureSize})
+        control->setEnabled(enabled);
 }
 
-void BuildView::enable(const char* name, bool enabled)
+void BuildView::setStepsEnabled(bool enabled)
 {
-    if (auto* widget = m_window.findChild<QWidget*>(QString::fromLatin1(name)))
-        widget->setEnabled(enabled);
+    m_play.step->setEnabled(enabled);
+    m_play.toEnd->setEnabled(enabled);
 }
 
 void BuildView::clearSheet()
 {
     m_refresh.drawBackground(ProcessState::Build);
-    m_window.image()->repaint();
+    m_context.sheet.repaint();
 }
 
 } // namespace brisko::gui

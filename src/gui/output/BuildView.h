@@ -8,6 +8,8 @@
 // of the slab under way.
 #include "render/BuildPace.h"
 #include "render/BuildScene.h"
+#include "mainwin/StatePanels.h"
+#include "mainwin/WindowContext.h"
 
 #include <QObject>
 #include <QSize>
@@ -20,14 +22,18 @@ class QEventLoop;
 namespace brisko::gui {
 
 class PrototypeRefresh;
-class TRPWin;
+struct DesignTools;
 
 class BuildView : public QObject {
     Q_OBJECT
 public:
     // `lockWindow(true)` locks the main window's controls for the drawing,
-    // `lockWindow(false)` gives them back.
-    BuildView(TRPWin& window, PrototypeRefresh& refresh, std::function<void(bool)> lockWindow);
+    // `lockWindow(false)` gives them back. While it draws, "Stop" (the tool bar's
+    // Cancel) takes the sketching tools' place.
+    BuildView(WindowContext& context, PrototypeRefresh& refresh, const Play3DControls& play, const DesignTools& tools,
+              QWidget* figuresPanel, std::function<void(bool)> lockWindow);
+    // Step and To end, which go on from the slab drawn last.
+    void setStepsEnabled(bool enabled);
 
     // Draws slabs `first` to `last` (kAllSlabs: to the end) over the sheet.
     void drawSlabs(int first, int last);
@@ -64,11 +70,13 @@ private:
     void pauseUntil(const QElapsedTimer& clock, double due);
     void finish(int last, bool complete);
     void setPlayControlsEnabled(bool enabled);
-    void enable(const char* name, bool enabled);
     void clearSheet();
 
-    TRPWin& m_window;
+    WindowContext& m_context;
     PrototypeRefresh& m_refresh;
+    Play3DControls m_play;
+    const DesignTools& m_tools;
+    QWidget* m_figuresPanel;
     std::function<void(bool)> m_lockWindow;
     BuildScene m_scene;
     int m_sizePosition = 0;

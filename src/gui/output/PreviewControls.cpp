@@ -3,7 +3,7 @@
 
 #include "mainwin/DrawingArea.h"
 #include "mainwin/PrototypeRefresh.h"
-#include "mainwin/TRPWin.h"
+#include "session/Session.h"
 #include "render/PreviewPage.h"
 
 #include <QAbstractButton>
@@ -11,16 +11,22 @@
 
 namespace brisko::gui {
 
-PreviewControls::PreviewControls(TRPWin& window, PrototypeRefresh& refresh)
-    : QObject(&window)
-    , m_window(window)
+PreviewControls::PreviewControls(WindowContext& context, PrototypeRefresh& refresh, const PreviewPager& pager)
+    : QObject(&context.frame)
+    , m_context(context)
     , m_refresh(refresh)
+    , m_pager(pager)
 {
     setObjectName(QStringLiteral("PreviewControls"));
-    if (auto* next = m_window.findChild<QAbstractButton*>(QStringLiteral("StepPVBtn")))
-        connect(next, &QAbstractButton::clicked, this, &PreviewControls::StepPVBtnClick);
-    if (auto* first = m_window.findChild<QAbstractButton*>(QStringLiteral("RewindPvBtn")))
-        connect(first, &QAbstractButton::clicked, this, &PreviewControls::RewindPvBtnClick);
+    connect(m_pager.next, &QAbstractButton::clicked, this, &PreviewControls::StepPVBtnClick);
+    connect(m_pager.first, &QAbstractButton::clicked, this, &PreviewControls::RewindPvBtnClick);
+}
+
+void PreviewControls::startAtFirstPage()
+{
+    m_context.perState.previewTemplate = 1;
+    m_pager.next->setEnabled(true);
+    m_pager.first->setEnabled(false);
 }
 
 int PreviewControls::pageCount() const
@@ -33,39 +39,38 @@ void PreviewControls::drawPage(int page)
 {
     m_refresh.drawBackground(ProcessState::Preview);
     const int count = pageCount();
-    if (auto* label = m_window.findChild<QLabel*>(QStringLiteral("PreviewLabel")))
-        label->setText(previewPageText(page, count));
+    m_pager.page->setText(previewPageText(page, count));
     {
-        QPainter painter(&m_window.image()->canvas());
+        QPainter painter(&m_context.sheet.canvas());
         paintPreviewPage(painter, m_refresh.prototype().geometry(), page, count);
     }
-    m_window.image()->repaint();
+    m_context.sheet.repaint();
     if (count == 0)
-        enable("StepPVBtn", false); // nothing to page through
+        m_pager.next->setEnabled(false); // nothing to page through
 }
 
 void PreviewControls::StepPVBtnClick()
 {
-    if (m_window.session().app().CurrentState != ProcessState::Preview)
+    if (m_context.session.app().CurrentState != ProcessState::Preview)
         return;
-    enable("RewindPvBtn", true);
+    m_pager.first->setEnabled(true);
     if (!logPreview("NextPreview"))
         return;
-    int& page = m_window.perState().previewTemplate;
+    int& page = m_context.perState.previewTemplate;
     const int count = pageCount();
     if (page < count)
         drawPage(++page);
     if (page == count)
-        enable("StepPVBtn", false);
+        m_pager.next->setEnabled(false);
 }
 
 void PreviewControls::RewindPvBtnClick()
 {
-    if (m_window.session().app().CurrentState != ProcessState::Preview)
+    if (m_context.session.app().CurrentState != ProcessState::Preview)
         return;
-    m_window.perState().previewTemplate = 1;
-    enable("StepPVBtn", true);
-    enable("RewindPvBtn", false);
+    m_context.perState.previewTemplate = 1;
+    m_pager.next->setEnabled(true);
+    m_pager.first->setEnabled(false);
     if (!logPreview("RewindPreview"))
         return;
     drawPage(1);
@@ -73,13 +78,7 @@ void PreviewControls::RewindPvBtnClick()
 
 bool PreviewControls::logPreview(const char* value)
 {
-    return m_window.session().logAction(actions::PreviewState, QString::fromLatin1(value));
-}
-
-void PreviewControls::enable(const char* name, bool enabled)
-{
-    if (auto* widget = m_window.findChild<QWidget*>(QString::fromLatin1(name)))
-        widget->setEnabled(enabled);
+    return m_context.session.logAction(actions::PreviewState, QString::fromLatin1(value));
 }
 
 } // namespace brisko::gui

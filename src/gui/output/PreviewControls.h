@@ -1,17 +1,22 @@
 #pragma once
 // The Preview state's play panel: the cutting templates of the body, one layer a
 // page in stacking order, paged with "next" and "first".
+#include "mainwin/StatePanels.h"
+#include "mainwin/WindowContext.h"
+
 #include <QObject>
 
 namespace brisko::gui {
 
 class PrototypeRefresh;
-class TRPWin;
 
 class PreviewControls : public QObject {
     Q_OBJECT
 public:
-    PreviewControls(TRPWin& window, PrototypeRefresh& refresh);
+    PreviewControls(WindowContext& context, PrototypeRefresh& refresh, const PreviewPager& pager);
+
+    // The next press shows the first page again ("next" on, "first" off).
+    void startAtFirstPage();
 
     // Clears the sheet and shows page `page` of the current build results.
     void drawPage(int page);
@@ -22,10 +27,10 @@ public:
 
 private:
     bool logPreview(const char* value);
-    void enable(const char* name, bool enabled);
 
-    TRPWin& m_window;
+    WindowContext& m_context;
     PrototypeRefresh& m_refresh;
+    PreviewPager m_pager;
 };
 
 } // namespace brisko::gui

@@ -1,0 +1,26 @@
+#include "mainwin/PreviewStateController.h"
+
+#include "output/PreviewControls.h"
+
+#include <QWidget>
+
+namespace brisko::gui {
+
+PreviewStateController::PreviewStateController(WindowContext& context, PrototypeRefresh& refresh,
+                                               const PreviewPager& pager)
+    : m_pager(pager)
+    , m_pages(new PreviewControls(context, refresh, pager))
+{
+}
+
+void PreviewStateController::enter()
+{
+    m_pager.panel->show();
+}
+
+void PreviewStateController::leave()
+{
+    m_pager.panel->hide();
+}
+
+} // namespace brisko::gui
