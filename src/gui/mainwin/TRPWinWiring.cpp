@@ -54,8 +54,7 @@ void TRPWin::installDesignWindows()
         m_setPanel->showDesign();
         updateUndoActions();
     });
-    if (auto* go = m_powerDesigner->findChild<QAbstractButton*>(QStringLiteral("PDGoBtn")))
-        connect(go, &QAbstractButton::clicked, this, &TRPWin::updateUndoActions);
+    connect(m_powerDesigner, &TPDWin::sweepStarted, this, &TRPWin::updateUndoActions);
     installCharts();
 }
 
