@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <algorithm>
+#include <iterator>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -15,6 +16,7 @@ struct AdvisoryLabel {
     const char* name;
     const QString& text;
     const QString& hint;
+    bool AdvisoryDisplay::*shown;
 };
 
 // The texts and hints are the analysis' own, so the window and the checks agree.
@@ -23,15 +25,16 @@ constexpr int kAreaMargin = 10; // between the window and the area's edges
 const QString kWeightsFreeText = QStringLiteral("Some weights are not connected.");
 
 const AdvisoryLabel kLabels[] = {
-    {"SkidAdvisoryLabel", advisory::kSkidText, advisory::kSkidHint},
-    {"CarTooBigLabel", advisory::kCarTooBigText, advisory::kCarTooBigHint},
-    {"AxleFreeLabel", advisory::kAxleFreeText, advisory::kAxleFreeHint},
-    {"CaseFreeLabel", advisory::kCaseFreeText, advisory::kCaseFreeHint},
-    {"CoreInterfereLabel", advisory::kCoreInterfereText, advisory::kCoreInterfereHint},
-    {"FloatingLabel", advisory::kFloatingText, advisory::kFloatingHint},
-    {"WeightsFreeLabel", kWeightsFreeText, advisory::kWeightsFreeHint},
-    {"NoMassLabel", advisory::kNoMassText, advisory::kNoMassHint},
+    {"SkidAdvisoryLabel", advisory::kSkidText, advisory::kSkidHint, &AdvisoryDisplay::skid},
+    {"CarTooBigLabel", advisory::kCarTooBigText, advisory::kCarTooBigHint, &AdvisoryDisplay::carTooBig},
+    {"AxleFreeLabel", advisory::kAxleFreeText, advisory::kAxleFreeHint, &AdvisoryDisplay::axleFree},
+    {"CaseFreeLabel", advisory::kCaseFreeText, advisory::kCaseFreeHint, &AdvisoryDisplay::caseFree},
+    {"CoreInterfereLabel", advisory::kCoreInterfereText, advisory::kCoreInterfereHint, &AdvisoryDisplay::coreInterfere},
+    {"FloatingLabel", advisory::kFloatingText, advisory::kFloatingHint, &AdvisoryDisplay::floating},
+    {"WeightsFreeLabel", kWeightsFreeText, advisory::kWeightsFreeHint, &AdvisoryDisplay::weightsFree},
+    {"NoMassLabel", advisory::kNoMassText, advisory::kNoMassHint, &AdvisoryDisplay::noMass},
 };
+constexpr int kCaseFree = 3; // its wording follows the drive
 
 } // namespace
 
@@ -44,29 +47,26 @@ TADWin::TADWin(QWidget* parent)
     setFocusPolicy(Qt::NoFocus); // a student typing in a field keeps typing there
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(14, 10, 14, 10);
-    for (const auto& advisory : kLabels) {
+    static_assert(std::size(kLabels) == std::tuple_size_v<decltype(m_labels)>);
+    for (std::size_t i = 0; i < m_labels.size(); ++i) {
+        const AdvisoryLabel& advisory = kLabels[i];
         auto* label = new QLabel(advisory.text);
         label->setObjectName(QString::fromLatin1(advisory.name));
         label->setToolTip(advisory.hint);
         label->setStyleSheet(QStringLiteral("color: #a00000; font-weight: bold;"));
         label->hide();
         column->addWidget(label);
+        m_labels[i] = label;
     }
     setMinimumWidth(260);
 }
 
 void TADWin::showAdvisories(const AdvisoryDisplay& display)
 {
-    showLabel("SkidAdvisoryLabel", display.skid);
-    showLabel("CarTooBigLabel", display.carTooBig);
-    showLabel("AxleFreeLabel", display.axleFree);
-    if (auto* caseFree = findChild<QLabel*>(QStringLiteral("CaseFreeLabel")))
-        caseFree->setText(display.caseFreeAllWheelWording ? advisory::kCaseFreeAwdText : advisory::kCaseFreeText);
-    showLabel("CaseFreeLabel", display.caseFree);
-    showLabel("CoreInterfereLabel", display.coreInterfere);
-    showLabel("FloatingLabel", display.floating);
-    showLabel("WeightsFreeLabel", display.weightsFree);
-    showLabel("NoMassLabel", display.noMass);
+    m_labels[kCaseFree]->setText(display.caseFreeAllWheelWording ? advisory::kCaseFreeAwdText
+                                                                 : advisory::kCaseFreeText);
+    for (std::size_t i = 0; i < m_labels.size(); ++i)
+        m_labels[i]->setVisible(display.*kLabels[i].shown);
     // As tall as the labels that show, no more.
     layout()->activate();
     resize(sizeHint());
@@ -132,12 +132,6 @@ bool TADWin::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void TADWin::showLabel(const char* name, bool visible)
-{
-    if (auto* label = findChild<QLabel*>(QString::fromLatin1(name)))
-        label->setVisible(visible);
 }
 
 } // namespace brisko::gui

@@ -2,8 +2,11 @@
 // The advisories window `ADWin`: one line per advisory that holds, shown while at
 // least one does. The checks themselves run elsewhere and hand their result here.
 #include <QPointer>
+#include <array>
 #include <functional>
 #include <QWidget>
+
+class QLabel;
 
 namespace brisko::gui {
 
@@ -51,8 +54,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showLabel(const char* name, bool visible);
     void placeOverArea();
+
+    std::array<QLabel*, 8> m_labels{}; // one per advisory, in the window's order, `SkidAdvisoryLabel` first
 
     QPointer<QWidget> m_area;
     std::function<QRect()> m_keepClear;

@@ -91,9 +91,11 @@ TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
         const RangeRow& row = kRows[r];
         const SweepRangeTexts& texts = initial.*row.range;
         ranges->addWidget(namedLabel(row.labelName, QString::fromLatin1(row.label)), r + 1, 0);
-        ranges->addWidget(addField(row.from, texts.From), r + 1, 1);
-        ranges->addWidget(addField(row.to, texts.To), r + 1, 2);
-        ranges->addWidget(addField(row.step, texts.Step), r + 1, 3);
+        RangeFields& fields = m_ranges[r];
+        fields = {addField(row.from, texts.From), addField(row.to, texts.To), addField(row.step, texts.Step)};
+        ranges->addWidget(fields.From, r + 1, 1);
+        ranges->addWidget(fields.To, r + 1, 2);
+        ranges->addWidget(fields.Step, r + 1, 3);
     }
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addLayout(ranges);
@@ -107,7 +109,8 @@ TPDWin::TPDWin(ParameterEntry& entry, QWidget* parent)
         QLabel* caption = namedLabel(row.captionName, QString::fromLatin1(row.caption));
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         results->addWidget(caption, r, 0);
-        results->addWidget(addResult(row.name), r, 1);
+        m_best[r] = addResult(row.name);
+        results->addWidget(m_best[r], r, 1);
     }
     m_progress = namedLabel("SweepProgressLabel", QString());
     m_progress->setWordWrap(true);
@@ -177,9 +180,10 @@ QLabel* TPDWin::addResult(const char* name)
 SweepFormTexts TPDWin::formTexts() const
 {
     SweepFormTexts texts;
-    auto read = [this](const char* name) { return findChild<QLineEdit*>(QString::fromLatin1(name))->text(); };
-    for (const RangeRow& row : kRows)
-        texts.*row.range = {read(row.from), read(row.to), read(row.step)};
+    for (std::size_t r = 0; r < m_ranges.size(); ++r) {
+        const RangeFields& fields = m_ranges[r];
+        texts.*kRows[r].range = {fields.From->text(), fields.To->text(), fields.Step->text()};
+    }
     return texts;
 }
 
@@ -204,6 +208,7 @@ void TPDWin::PDGoBtnClick()
     m_map->startSweep(*check.Plan);
     showProgress();
     m_stepper->start();
+    emit sweepStarted();
 }
 
 // A sweep that would run for hours is only started when the student says so.
@@ -233,10 +238,10 @@ bool TPDWin::SweepStep()
 
 void TPDWin::showBest(const SweepBest& best)
 {
-    findChild<QLabel*>(QStringLiteral("BestYet"))->setText(best.Time);
-    findChild<QLabel*>(QStringLiteral("BestSWYet"))->setText(best.Combination.Width);
-    findChild<QLabel*>(QStringLiteral("BestSLYet"))->setText(best.Combination.Length);
-    findChild<QLabel*>(QStringLiteral("BestDWYet"))->setText(best.Combination.Wheel);
+    m_best[0]->setText(best.Time);
+    m_best[1]->setText(best.Combination.Width);
+    m_best[2]->setText(best.Combination.Length);
+    m_best[3]->setText(best.Combination.Wheel);
 }
 
 void TPDWin::showProgress()

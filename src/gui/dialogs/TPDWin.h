@@ -9,6 +9,7 @@
 #include "analysis/PowerSweep.h"
 
 #include <QWidget>
+#include <array>
 #include <optional>
 
 class QLabel;
@@ -47,6 +48,8 @@ public:
     SweepMapView* sweepMap() const { return m_map; }
 
 signals:
+    // GO started a sweep (Undo waits for its end).
+    void sweepStarted();
     // After a sweep, and after Use best, the main window shows the design again.
     void sweepEnded();
 
@@ -65,6 +68,13 @@ private:
     std::optional<PowerSweep> m_sweep;
     std::vector<SweepCombination> m_tried;
     std::optional<SweepCombination> m_offered; // the best of the last sweep, for Use best
+    struct RangeFields {
+        QLineEdit* From = nullptr;
+        QLineEdit* To = nullptr;
+        QLineEdit* Step = nullptr;
+    };
+    std::array<RangeFields, 3> m_ranges; // spring width, spring length, drive wheel
+    std::array<QLabel*, 4> m_best{};      // `BestYet`, `BestSWYet`, `BestSLYet`, `BestDWYet`
     QLabel* m_progress = nullptr;
     QPushButton* m_goBtn = nullptr;
     QPushButton* m_useBestBtn = nullptr;

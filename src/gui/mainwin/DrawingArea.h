@@ -1,6 +1,8 @@
 #pragma once
 // The drawing sheet of the main window (`Image`): a widget showing a QImage on which
 // the drawing routines paint. It keeps the image the size of the widget.
+#include "mainwin/ForceDisplay.h"
+
 #include <QImage>
 #include <functional>
 #include <QWidget>
@@ -27,12 +29,17 @@ public:
     // Gives the image the widget's size; a new image starts blank. True when it changed.
     bool fitCanvas();
 
+    // The force bars and their labels over the sheet (see ForceDisplay.h).
+    ForceWidgets& forces() { return m_forces; }
+    const ForceWidgets& forces() const { return m_forces; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QImage m_canvas;
+    ForceWidgets m_forces;
 };
 
 } // namespace brisko::gui

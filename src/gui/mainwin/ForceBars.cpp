@@ -1,12 +1,14 @@
 #include "mainwin/ForceBars.h"
 
 #include "analysis/Statics.h"
+#include "mainwin/DrawingArea.h"
 #include "mainwin/PanelColours.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QWidget>
 #include <algorithm>
+#include <initializer_list>
 #include <cmath>
 
 namespace brisko::gui {
@@ -23,16 +25,6 @@ const QColor kNormalColour(0, 128, 0);
 const QColor kPropulsionColour(0, 0, 255);
 const QColor kSkiddingColour(255, 0, 255);
 const QColor kTractionColour(255, 0, 0);
-
-QFrame* shape(QWidget* image, const char* name)
-{
-    return image->findChild<QFrame*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
-
-QLabel* label(QWidget* image, const char* name)
-{
-    return image->findChild<QLabel*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
-}
 
 // The label goes where it is asked to, moved in just as far as it takes to be seen
 // whole: near an edge of the drawing area a bar's figure is never cut off.
@@ -112,30 +104,18 @@ QPoint tractionLabelPlace(const QWidget* image, QLabel* traction, const QString&
     return {propulsion->x() - traction->width() - kLabelGap, propulsion->y()};
 }
 
-struct PairNames {
-    const char* propulsion;
-    const char* traction;
-    const char* propulsionLabel;
-    const char* tractionLabel;
-};
-
-constexpr PairNames kLeftPair{"PropulsionLeftShape", "TractionLeftShape", "PropLeftLabel", "TracLeftLabel"};
-constexpr PairNames kRightPair{"PropulsionRightShape", "TractionRightShape", "PropRightLabel", "TracRightLabel"};
-
-void showPair(QWidget* image, const PairNames& names, const QPoint& contact, int direction, float scale,
+void showPair(const QWidget* image, const ForcePair& pair, const QPoint& contact, int direction, float scale,
               float propulsion, float traction, bool skidding, int propulsionLabelLeft)
 {
     const QColor colour = skidding ? kSkiddingColour : kPropulsionColour;
-    layBar(shape(image, names.propulsion), contact.x(), contact.y(),
-           -direction * forceBarLength(propulsion, scale), colour);
-    layBar(shape(image, names.traction), contact.x(), contact.y() + kTractionDrop,
-           -direction * forceBarLength(traction, scale), kTractionColour);
-    QLabel* propulsionText = label(image, names.propulsionLabel);
-    colourLabel(propulsionText, colour);
-    placeLabel(propulsionText, propulsionLabel(propulsion), contact + QPoint(-propulsionLabelLeft, -20));
-    QLabel* tractionText = label(image, names.tractionLabel);
+    layBar(pair.Propulsion, contact.x(), contact.y(), -direction * forceBarLength(propulsion, scale), colour);
+    layBar(pair.Traction, contact.x(), contact.y() + kTractionDrop, -direction * forceBarLength(traction, scale),
+           kTractionColour);
+    colourLabel(pair.PropulsionLabel, colour);
+    placeLabel(pair.PropulsionLabel, propulsionLabel(propulsion), contact + QPoint(-propulsionLabelLeft, -20));
     const QString tractionFigure = propulsionLabel(traction);
-    placeLabel(tractionText, tractionFigure, tractionLabelPlace(image, tractionText, tractionFigure, propulsionText, contact));
+    placeLabel(pair.TractionLabel, tractionFigure,
+               tractionLabelPlace(image, pair.TractionLabel, tractionFigure, pair.PropulsionLabel, contact));
 }
 
 void setVisible(QWidget* widget, bool visible)
@@ -155,43 +135,42 @@ WheelContacts wheelContacts(const ViewLayout& layout, float caseOuterDia, const 
     return {view.point(rearX, ground), view.point(frontX, ground)};
 }
 
-void showNormalForceBars(QWidget* image, const WheelContacts& at, float scale, float right, float left)
+void showNormalForceBars(DrawingArea* image, const WheelContacts& at, float scale, float right, float left)
 {
-    QFrame* leftBar = shape(image, "NormalForceLeftShape");
-    QFrame* rightBar = shape(image, "NormalForceRightShape");
-    standBar(leftBar, at.Rear, forceBarLength(left, scale));
-    standBar(rightBar, at.Front, forceBarLength(right, scale));
+    const ForceWidgets& forces = image->forces();
+    standBar(forces.NormalLeft, at.Rear, forceBarLength(left, scale));
+    standBar(forces.NormalRight, at.Front, forceBarLength(right, scale));
     const int besideBar = kBarThickness + kLabelGap;
-    placeLabel(label(image, "NFLeftLabel"), normalForceLabel(left), at.Rear + QPoint(besideBar, -40));
-    placeLabel(label(image, "NFRightLabel"), normalForceLabel(right), at.Front + QPoint(besideBar, -30));
+    placeLabel(forces.NormalLeftLabel, normalForceLabel(left), at.Rear + QPoint(besideBar, -40));
+    placeLabel(forces.NormalRightLabel, normalForceLabel(right), at.Front + QPoint(besideBar, -30));
 }
 
-void hideNormalForceShapes(QWidget* image)
+void hideNormalForceShapes(DrawingArea* image)
 {
-    setVisible(shape(image, "NormalForceLeftShape"), false);
-    setVisible(shape(image, "NormalForceRightShape"), false);
+    setVisible(image->forces().NormalLeft, false);
+    setVisible(image->forces().NormalRight, false);
 }
 
-void hideNormalForceBars(QWidget* image)
+void hideNormalForceBars(DrawingArea* image)
 {
     hideNormalForceShapes(image);
-    setVisible(label(image, "NFLeftLabel"), false);
-    setVisible(label(image, "NFRightLabel"), false);
+    setVisible(image->forces().NormalLeftLabel, false);
+    setVisible(image->forces().NormalRightLabel, false);
 }
 
-void showPropulsionBars(QWidget* image, const WheelContacts& at, DriveType drive, const DynamicFrame& frame)
+void showPropulsionBars(DrawingArea* image, const WheelContacts& at, DriveType drive, const DynamicFrame& frame)
 {
-    for (const char* name : {kRightPair.propulsion, kRightPair.traction})
-        setVisible(shape(image, name), false);
-    for (const char* name : {kRightPair.propulsionLabel, kRightPair.tractionLabel})
-        setVisible(label(image, name), false);
+    const ForceWidgets& forces = image->forces();
+    for (QWidget* widget : std::initializer_list<QWidget*>{forces.Right.Propulsion, forces.Right.Traction,
+                                                           forces.Right.PropulsionLabel, forces.Right.TractionLabel})
+        setVisible(widget, false);
     const int direction = drive == DriveType::FWD ? -1 : 1;
-    showPair(image, kLeftPair, at.Rear, direction, frame.BarScale, frame.PropulsionLeft, frame.TractionLeft,
+    showPair(image, forces.Left, at.Rear, direction, frame.BarScale, frame.PropulsionLeft, frame.TractionLeft,
              frame.SkidLeft, 50);
     if (drive != DriveType::AWD)
         return;
     // The front pair always extends to the left of its axle.
-    showPair(image, kRightPair, at.Front, 1, frame.BarScale, frame.PropulsionRight, frame.TractionRight,
+    showPair(image, forces.Right, at.Front, 1, frame.BarScale, frame.PropulsionRight, frame.TractionRight,
              frame.SkidRight, 40);
 }
 

@@ -8,9 +8,9 @@
 
 #include <QPoint>
 
-class QWidget;
-
 namespace brisko::gui {
+
+class DrawingArea;
 
 inline constexpr int kBarThickness = 4;
 inline constexpr int kTractionDrop = 6; // the traction bar lies this far below the propulsion bar
@@ -27,12 +27,12 @@ struct WheelContacts {
 WheelContacts wheelContacts(const ViewLayout& layout, float caseOuterDia, const CarDesign& design);
 
 // The green bars with their labels, made visible.
-void showNormalForceBars(QWidget* image, const WheelContacts& at, float scale, float right, float left);
+void showNormalForceBars(DrawingArea* image, const WheelContacts& at, float scale, float right, float left);
 // Hides the two normal-force bars and their labels.
-void hideNormalForceBars(QWidget* image);
+void hideNormalForceBars(DrawingArea* image);
 // Hides only the two normal-force bars (the run's start keeps the labels).
-void hideNormalForceShapes(QWidget* image);
+void hideNormalForceShapes(DrawingArea* image);
 // The propulsion and traction bars of one frame; the right pair shows in AWD only.
-void showPropulsionBars(QWidget* image, const WheelContacts& at, DriveType drive, const DynamicFrame& frame);
+void showPropulsionBars(DrawingArea* image, const WheelContacts& at, DriveType drive, const DynamicFrame& frame);
 
 } // namespace brisko::gui

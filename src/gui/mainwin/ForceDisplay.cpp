@@ -1,5 +1,6 @@
 #include "mainwin/ForceDisplay.h"
 
+#include "mainwin/DrawingArea.h"
 #include "mainwin/PanelColours.h"
 
 #include <QFrame>
@@ -9,88 +10,90 @@ namespace brisko::gui {
 
 namespace {
 
-struct ShapeLook {
-    const char* name;
-    QColor colour;
-    bool vertical; // its length is its height
-};
+const QColor kNormalColour(0, 128, 0);
+const QColor kPropulsionColour(0, 0, 255);
+const QColor kTractionColour(255, 0, 0);
+const QColor kInertiaColour(128, 0, 128);
+const QColor kMassColour(0, 0, 0);
 
-const ShapeLook kShapes[] = {
-    {"NormalForceLeftShape", QColor(0, 128, 0), true},   {"NormalForceRightShape", QColor(0, 128, 0), true},
-    {"PropulsionLeftShape", QColor(0, 0, 255), false},   {"PropulsionRightShape", QColor(0, 0, 255), false},
-    {"TractionLeftShape", QColor(255, 0, 0), false},     {"TractionRightShape", QColor(255, 0, 0), false},
-    {"InertiaShape", QColor(128, 0, 128), false},        {"MassShape", QColor(0, 0, 0), true},
-};
-
-template <typename W>
-void forEachNamed(QWidget* image, const QStringList& names, auto action)
+// Its length is its height; the other bars lie along the ground.
+bool isVertical(const ForceWidgets& forces, const QFrame* shape)
 {
-    for (const QString& name : names)
-        if (auto* widget = image->findChild<W*>(name, Qt::FindDirectChildrenOnly))
-            action(widget);
+    return shape == forces.NormalLeft || shape == forces.NormalRight || shape == forces.Mass;
+}
+
+QFrame* makeShape(QWidget* image, const char* name, const QColor& colour, bool vertical)
+{
+    auto* shape = new QFrame(image);
+    shape->setObjectName(QString::fromLatin1(name));
+    shape->setCursor(Qt::PointingHandCursor);
+    paintPanel(shape, colour);
+    shape->setGeometry(0, 0, vertical ? 4 : 0, vertical ? 0 : 4);
+    shape->hide();
+    return shape;
+}
+
+QLabel* makeLabel(QWidget* image, const char* name)
+{
+    auto* label = new QLabel(image);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->hide();
+    return label;
 }
 
 } // namespace
 
-const QStringList& forceShapeNames()
+// The order of creation is the order the siblings stack in.
+void createForceDisplay(DrawingArea* image)
 {
-    static const QStringList names = [] {
-        QStringList list;
-        for (const auto& shape : kShapes)
-            list << QString::fromLatin1(shape.name);
-        return list;
-    }();
-    return names;
+    ForceWidgets& f = image->forces();
+    if (f.NormalLeft)
+        return;
+    f.NormalLeft = makeShape(image, "NormalForceLeftShape", kNormalColour, true);
+    f.NormalRight = makeShape(image, "NormalForceRightShape", kNormalColour, true);
+    f.Left.Propulsion = makeShape(image, "PropulsionLeftShape", kPropulsionColour, false);
+    f.Right.Propulsion = makeShape(image, "PropulsionRightShape", kPropulsionColour, false);
+    f.Left.Traction = makeShape(image, "TractionLeftShape", kTractionColour, false);
+    f.Right.Traction = makeShape(image, "TractionRightShape", kTractionColour, false);
+    f.Inertia = makeShape(image, "InertiaShape", kInertiaColour, false);
+    f.Mass = makeShape(image, "MassShape", kMassColour, true);
+    f.InertiaLabel = makeLabel(image, "InertiaLabel");
+    f.MassLabel = makeLabel(image, "MassLabel");
+    f.Left.PropulsionLabel = makeLabel(image, "PropLeftLabel");
+    f.Right.PropulsionLabel = makeLabel(image, "PropRightLabel");
+    f.Left.TractionLabel = makeLabel(image, "TracLeftLabel");
+    f.Right.TractionLabel = makeLabel(image, "TracRightLabel");
+    f.NormalLeftLabel = makeLabel(image, "NFLeftLabel");
+    f.NormalRightLabel = makeLabel(image, "NFRightLabel");
 }
 
-const QStringList& forceLabelNames()
+void zeroForceShapes(DrawingArea* image)
 {
-    static const QStringList names = {
-        QStringLiteral("InertiaLabel"),  QStringLiteral("MassLabel"),      QStringLiteral("PropLeftLabel"),
-        QStringLiteral("PropRightLabel"), QStringLiteral("TracLeftLabel"), QStringLiteral("TracRightLabel"),
-        QStringLiteral("NFLeftLabel"),   QStringLiteral("NFRightLabel"),
-    };
-    return names;
-}
-
-void createForceDisplay(QWidget* image)
-{
-    for (const auto& look : kShapes) {
-        auto* shape = new QFrame(image);
-        shape->setObjectName(QString::fromLatin1(look.name));
-        shape->setProperty("verticalBar", look.vertical);
-        shape->setCursor(Qt::PointingHandCursor);
-        paintPanel(shape, look.colour);
-        shape->setGeometry(0, 0, look.vertical ? 4 : 0, look.vertical ? 0 : 4);
-        shape->hide();
-    }
-    for (const QString& name : forceLabelNames()) {
-        auto* label = new QLabel(image);
-        label->setObjectName(name);
-        label->setAttribute(Qt::WA_TranslucentBackground);
-        label->hide();
-    }
-}
-
-void zeroForceShapes(QWidget* image)
-{
-    forEachNamed<QFrame>(image, forceShapeNames(), [](QFrame* shape) {
-        if (shape->property("verticalBar").toBool())
+    const ForceWidgets& forces = image->forces();
+    for (QFrame* shape : forces.shapes()) {
+        if (!shape)
+            continue;
+        if (isVertical(forces, shape))
             shape->resize(shape->width(), 0);
         else
             shape->resize(0, shape->height());
-    });
+    }
 }
 
-void showForceShapes(QWidget* image, bool visible)
+void showForceShapes(DrawingArea* image, bool visible)
 {
-    forEachNamed<QFrame>(image, forceShapeNames(), [visible](QFrame* shape) { shape->setVisible(visible); });
+    for (QFrame* shape : image->forces().shapes())
+        if (shape)
+            shape->setVisible(visible);
 }
 
-void hideForceDisplay(QWidget* image)
+void hideForceDisplay(DrawingArea* image)
 {
     showForceShapes(image, false);
-    forEachNamed<QLabel>(image, forceLabelNames(), [](QLabel* label) { label->hide(); });
+    for (QLabel* label : image->forces().labels())
+        if (label)
+            label->hide();
 }
 
 } // namespace brisko::gui

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QMouseEvent>
 #include <QWidget>
+#include <utility>
 
 namespace brisko::gui {
 
@@ -54,12 +55,27 @@ HelpLinkFilter::HelpLinkFilter(QWidget* window, Callback callback)
 
 void HelpLinkFilter::install()
 {
-    for (const HelpLink& link : helpLinkTable()) {
-        QWidget* control = m_window->findChild<QWidget*>(link.control);
-        if (!control || m_links.contains(control))
+    static const QHash<QString, const HelpLink*> byControl = [] {
+        QHash<QString, const HelpLink*> hash;
+        for (const HelpLink& link : helpLinkTable())
+            hash.insert(link.control, &link);
+        return hash;
+    }();
+    // A link goes on one control only, the one found first.
+    QHash<QString, const HelpLink*> missing = byControl;
+    for (const HelpLink& link : std::as_const(m_links))
+        missing.remove(link.control);
+    if (missing.isEmpty())
+        return;
+    for (QWidget* control : m_window->findChildren<QWidget*>()) {
+        const auto found = missing.constFind(control->objectName());
+        if (found == missing.constEnd())
             continue;
         control->installEventFilter(this);
-        m_links.insert(control, link);
+        m_links.insert(control, **found);
+        // A control built again later gets the link again.
+        connect(control, &QObject::destroyed, this, [this](QObject* gone) { m_links.remove(gone); });
+        missing.erase(found);
     }
 }
 

@@ -21,8 +21,6 @@
 #include "session/DesignListOps.h"
 #include "session/DesignSaving.h"
 
-#include <QAbstractButton>
-#include <QSlider>
 #include <QToolButton>
 
 namespace brisko::gui {
@@ -55,8 +53,7 @@ void TRPWin::installDesignWindows()
         m_setPanel->showDesign();
         updateUndoActions();
     });
-    if (auto* go = m_powerDesigner->findChild<QAbstractButton*>(QStringLiteral("PDGoBtn")))
-        connect(go, &QAbstractButton::clicked, this, &TRPWin::updateUndoActions);
+    connect(m_powerDesigner, &TPDWin::sweepStarted, this, &TRPWin::updateUndoActions);
 }
 
 void TRPWin::showPreferences()
