@@ -34,6 +34,11 @@ PrototypeRefresh::PrototypeRefresh(WindowContext& window)
 
 PrototypeRefresh::~PrototypeRefresh() = default;
 
+bool PrototypeRefresh::isRunning() const
+{
+    return m_window.session.isRefreshing();
+}
+
 bool PrototypeRefresh::isBuildDrawing() const
 {
     return m_views.build->isDrawing();

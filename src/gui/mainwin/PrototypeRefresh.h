@@ -52,9 +52,10 @@ public:
     void run(ProcessState state, int arg = 0);
     // One step forward of the Simulate state's run; the drawing and the masses stay.
     void stepDynamic();
-    // A simulation run is under way (an animation lets events through while it draws).
-    bool isRunning() const { return m_running; }
-    bool isAnimating() const { return m_running && m_animating; }
+    // A refresh or a step of the run is under way (an animation lets events through
+    // while it draws); the session's own guard keeps another from starting inside it.
+    bool isRunning() const;
+    bool isAnimating() const { return m_animating; }
     // The running animation draws no further frame and lets no more events through;
     // the run itself completes.
     void stopAnimation() { m_stopAnimation = true; }
@@ -109,8 +110,7 @@ private:
     std::optional<QPainter> m_painter; // on the sheet from the design view to the end of the scan
     float m_pictureSize = 0.4f;
     int m_arg = 0;
-    bool m_running = false;
-    bool m_animating = false; // the running run draws every frame
+    bool m_animating = false; // the run under way draws every frame
     bool m_stopAnimation = false;
 };
 

@@ -84,7 +84,6 @@ bool PrototypeRefresh::drawsFrames() const
 
 void PrototypeRefresh::runStarting(const VirtualPrototype&, int requestedFrame)
 {
-    m_running = true;
     m_animating = requestedFrame == kEveryFrame;
     m_stopAnimation = false;
     if (drawsFrames())
@@ -113,7 +112,6 @@ void PrototypeRefresh::frameSimulated(const VirtualPrototype& vp, const DynamicF
 
 void PrototypeRefresh::simulated(const VirtualPrototype& vp, int requestedFrame)
 {
-    m_running = false;
     m_animating = false;
     showSheet();
     m_views.simulate->showRevisedDistance(vp.dynamic());

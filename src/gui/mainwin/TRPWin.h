@@ -218,7 +218,6 @@ private:
     bool m_started = false;
     bool m_closing = false;
     bool m_endingWithoutRecords = false;
-    bool m_refreshing = false;
     bool m_shownStale = false; // the session changed since the present state was last refreshed
     QAction* m_undoAction = nullptr;
     QAction* m_redoAction = nullptr;

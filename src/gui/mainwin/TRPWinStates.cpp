@@ -15,7 +15,6 @@
 #include "mainwin/SimulateStateController.h"
 
 #include <QAction>
-#include <QScopedValueRollback>
 
 namespace brisko::gui {
 
@@ -81,9 +80,8 @@ void TRPWin::pressStateButton(ProcessState state)
 
 void TRPWin::RefreshState(ProcessState state, int arg)
 {
-    if (m_refreshing)
+    if (m_session.isRefreshing())
         return; // a refresh already running (it lets events through) is not started again
-    const QScopedValueRollback refreshing(m_refreshing, true);
     if (state == m_session.app().CurrentState)
         m_shownStale = false;
     m_refresh->run(state, arg);
