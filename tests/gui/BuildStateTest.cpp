@@ -67,8 +67,15 @@ TEST_F(BuildState, EnteringBuildStacksTheWholeCarWithTheWindowLocked)
 {
     QString before, stopCaption;
     bool stopShown = false, stateButtonsLocked = false, playLocked = false;
+    const auto toolsAt = [this] {
+        QWidget* tool = widget<QWidget>("DrawOuterBtn");
+        return tool->isVisible() ? tool->mapTo(&win(), QPoint()) : QPoint(-1, -1);
+    };
+    const QPoint toolsBefore = toolsAt();
+    QPoint toolsWhileDrawing;
     whileDrawing([&] {
         before = progress();
+        toolsWhileDrawing = toolsAt();
         stopCaption = widget<QAbstractButton>("DrawCancelBtn")->text();
         stopShown = widget<QWidget>("DrawCancelBtn")->isVisible() && widget<QWidget>("DrawCancelBtn")->width() > 40;
         stateButtonsLocked = !enabled("VPSetBtn") && !enabled("VPPropBtn") && !enabled("DesignList");
@@ -78,6 +85,7 @@ TEST_F(BuildState, EnteringBuildStacksTheWholeCarWithTheWindowLocked)
     EXPECT_EQ(before, "11 layers");
     EXPECT_EQ(stopCaption, "Stop");
     EXPECT_TRUE(stopShown);
+    EXPECT_EQ(toolsWhileDrawing, toolsBefore) << "the tool bar stays as it is while the car builds";
     EXPECT_TRUE(stateButtonsLocked);
     EXPECT_TRUE(playLocked);
 

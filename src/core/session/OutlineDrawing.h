@@ -19,7 +19,6 @@ public:
     void begin(SketchedOutline which);
     bool isOn() const;
     bool isOn(SketchedOutline which) const;
-    SketchedOutline which() const { return m_which; }
     const OutlineSketch& sketch() const { return working(m_which); }
     const OutlineSketch& sketch(SketchedOutline which) const { return working(which); }
 

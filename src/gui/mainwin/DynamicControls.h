@@ -20,9 +20,6 @@ public:
     void ToEndDynamicBtnClick();
     void RewindDynamicBtnClick();
 
-    // A click of one of the three is being handled (an animation may be running).
-    bool isBusy() const { return m_busy; }
-
 private:
     bool canStart() const;
     void setButtons(bool stepAndToEnd, bool rewind);

@@ -52,7 +52,6 @@ public:
     QLineEdit* dimensionField(int code) const { return m_fields.at(code - 14); }
     // Apply and the eight dimension fields, which a drawing or placing tool locks.
     QList<QWidget*> entryControls() const;
-    QComboBox* materialList(int slot) const { return m_lists.at(slot); }
     // `DefineMatlBtn`, which opens the Material Definitions window.
     QToolButton* defineMaterialsButton() const { return m_defineMaterialsBtn; }
 

@@ -28,7 +28,6 @@ public:
     // After the window laid the sheet out and drew it again: the tool that is on
     // puts its own marks back.
     void sheetLaidOutAgain();
-    THHWin& weightDialog() { return *m_weightDialog; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -60,12 +60,8 @@ public:
     DrawingArea* image() const { return m_image; }
     QColor panelColour() const { return m_panelColour; }
     SetStatePanel* setPanel() const { return m_setPanel; }
-    DesignListBar* designListBar() const { return m_listBar; }
     TPFWin* preferences() const { return m_preferences; }
-    TPPWin* paperPrototype() const { return m_paperPrototype; }
-    TMSWin* materialDefinitions() const { return m_materialDefinitions; }
     TCHWin* designHistory() const { return m_designHistory; }
-    TCSWin* classStandings() const { return m_classStandings; }
     TPDWin* powerDesigner() const { return m_powerDesigner; }
     TRCWin* runChart() const { return m_runChart; }
     const PrototypeRefresh& prototypeRefresh() const { return *m_refresh; }

@@ -10,7 +10,6 @@
 
 namespace brisko::gui {
 
-
 namespace {
 
 struct ToolInfo {

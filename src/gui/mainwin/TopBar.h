@@ -24,7 +24,6 @@ public:
     // `list` is the design list; `portfolio` the caption and path of the portfolio.
     TopBar(QWidget* steps, QWidget* tools, DesignListBar* list, QWidget* portfolio, QWidget* parent = nullptr);
 
-    bool isInTwoRows() const { return m_twoRows; }
     QSize minimumSizeHint() const override;
 
 protected:

@@ -2,6 +2,7 @@
 #include "session/ActionCodes.h"
 
 #include "mainwin/DrawingArea.h"
+#include "mainwin/DriveBox.h"
 #include "mainwin/PrototypeRefresh.h"
 #include "mainwin/StatePanels.h"
 #include "mainwin/ToolPanel.h"
@@ -78,10 +79,11 @@ void BuildView::begin(int slabs)
     qApp->installEventFilter(this); // no hints while the car builds
     m_lockWindow(true);
     setPlayControlsEnabled(false);
-    // The sketching tools (disabled outside the Design state) give "Stop" their room
-    // in the tool bar, which has none to spare.
-    m_toolsWereVisible = m_tools.panel->isVisibleTo(&m_context.frame);
-    m_tools.panel->hide();
+    // The drive box (locked while the car builds) gives "Stop" its room in the tool
+    // bar, which has none to spare, as it gives Cancel its room during a drawing: the
+    // sketching tools stay where they are.
+    m_driveBoxWasVisible = m_tools.drive->isVisibleTo(&m_context.frame);
+    m_tools.drive->hide();
     m_tools.cancel->setText(QStringLiteral("Stop"));
     m_tools.cancel->setEnabled(true);
     m_tools.cancel->show();
@@ -161,7 +163,7 @@ void BuildView::finish(int last, bool complete)
     m_running = false;
     m_tools.cancel->hide();
     m_tools.cancel->setText(QStringLiteral("Cancel"));
-    m_tools.panel->setVisible(m_toolsWereVisible);
+    m_tools.drive->setVisible(m_driveBoxWasVisible);
     m_lockWindow(false);
     qApp->removeEventFilter(this);
     QApplication::restoreOverrideCursor();

@@ -29,7 +29,7 @@ class BuildView : public QObject {
 public:
     // `lockWindow(true)` locks the main window's controls for the drawing,
     // `lockWindow(false)` gives them back. While it draws, "Stop" (the tool bar's
-    // Cancel) takes the sketching tools' place.
+    // Cancel) takes the drive box's place.
     BuildView(WindowContext& context, PrototypeRefresh& refresh, const Play3DControls& play, const DesignTools& tools,
               QWidget* figuresPanel, std::function<void(bool)> lockWindow);
     // Step and To end, which go on from the slab drawn last.
@@ -86,7 +86,7 @@ private:
     std::function<void()> m_afterDrawing;
     int m_startingSizeMilliseconds = kStartingSizeBuildMilliseconds;
     QEventLoop* m_pause = nullptr; // the wait for the next step, while one runs
-    bool m_toolsWereVisible = true;
+    bool m_driveBoxWasVisible = true;
     QSize m_drawnForSize; // the window's size when the drawing began
 };
 
