@@ -247,6 +247,31 @@ TEST_P(WindowLayout, NoCaptionIsCutInAnyState)
 
 // Tab goes through the top bar as a student reads it, in the one-row and the
 // two-row arrangement alike: the steps, the design tools, the drive, then the list.
+// Starting and ending a drawing or a placing tool, and the 3D build, never widen
+// the window past the screen or move the paper on the sheet.
+TEST_P(WindowLayout, ToolsAndTheBuildKeepTheWindowAndThePaperWhereTheyAre)
+{
+    win().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&win()));
+    const QSize size = win().size();
+    const int paperLeft = win().session().prototype().layout().PaperLeft;
+    const auto expectUnmoved = [&](const char* what) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(win().size(), size) << what;
+        EXPECT_EQ(win().session().prototype().layout().PaperLeft, paperLeft) << what;
+    };
+    for (const char* tool : {"DrawOuterBtn", "FrontAxleBtn", "AddWeightBtn", "RemoveWeightBtn"}) {
+        click(tool);
+        expectUnmoved(tool);
+        QTest::keyClick(&win(), Qt::Key_Escape);
+        ASSERT_FALSE(win().session().app().EditMode.anyOn()) << tool << " ended";
+        expectUnmoved(tool);
+    }
+    click("VPBuildBtn");
+    click("VPSetBtn");
+    expectUnmoved("the 3D build");
+}
+
 TEST_P(WindowLayout, TabGoesThroughTheTopBarAsItReads)
 {
     // The steps take one Tab stop, the current one's (the arrow keys move between them).

@@ -50,11 +50,13 @@ void OutlineDrawingTool::start()
 void OutlineDrawingTool::end()
 {
     const bool wasOuter = m_which == SketchedOutline::Outer;
+    // The hint row goes before the lock gives the part editor back: the two side by
+    // side would widen the window past a small screen.
+    showDrawingControls(false);
     context().lock().unlock();
     m_drawing.end();
     context().setSheetCursor(Qt::ArrowCursor);
     setButtonDown(false);
-    showDrawingControls(false);
     if (wasOuter)
         context().tools().drawInner->setEnabled(true); // an outer outline exists now
 }
