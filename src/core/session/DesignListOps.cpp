@@ -18,7 +18,7 @@ void showNewDesign(Session& session)
 {
     const SessionOperation operation(session);
     session.startHistory();
-    session.requestState(ProcessState::Set);
+    session.announceDesignOpened();
     session.announceDesignReplaced();
 }
 
@@ -133,7 +133,7 @@ bool NewDesign(Session& session)
     {
         const SessionOperation operation(session);
         session.startHistory();
-        session.requestState(ProcessState::Set);
+        session.announceDesignOpened();
         session.logAction(actions::NewDesign, QStringLiteral("New"), name);
         session.announceDesignReplaced();
     }

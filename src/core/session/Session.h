@@ -79,7 +79,7 @@ public:
     // What the logic asks of the window that shows the session; without one nothing
     // happens.
     void requestRefresh(ProcessState state) { emit m_notifier.refreshRequested(state); }
-    void requestState(ProcessState to) { emit m_notifier.stateRequested(to); }
+    void announceDesignOpened() { emit m_notifier.designOpened(); }
     void announceDesignReplaced() { emit m_notifier.designReplaced(); }
     void announceDesignListChanged() { emit m_notifier.designListChanged(); }
 

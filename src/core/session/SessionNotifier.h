@@ -33,10 +33,12 @@ signals:
     // A refresh of `state` has run all its steps (emitted before the refresh ends,
     // so that nothing started from here runs inside it).
     void refreshed(brisko::ProcessState state);
-    // The logic asks the window to switch to `to`, or to refresh `state` (a state
-    // other than the one the changes below refresh, or a refresh the logic needs
-    // at that very point of a step).
-    void stateRequested(brisko::ProcessState to);
+    // Another design became the current one (loaded, new or switched to): views
+    // show it from the start, in the Set state.
+    void designOpened();
+    // Applying typed values refreshes after each value, before the next one is
+    // logged (each record carries the figures of the values before it), and the
+    // Preferences refresh the design view: a refresh of `state` at that very point.
     void refreshRequested(brisko::ProcessState state);
     // The design and its materials were replaced wholesale (a design loaded, new or
     // switched to, a step taken back or done again): show them again.

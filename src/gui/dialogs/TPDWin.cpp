@@ -269,7 +269,7 @@ void TPDWin::finishSweep()
     m_goBtn->setEnabled(true);
     m_useBestBtn->setEnabled(m_offered.has_value());
     m_exportBtn->setEnabled(!trials().empty());
-    m_session.requestRefresh(m_session.app().CurrentState);
+    emit sweepFinished();
     emit sweepEnded();
 }
 

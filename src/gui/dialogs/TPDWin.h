@@ -50,6 +50,9 @@ public:
 signals:
     // GO started a sweep (Undo waits for its end).
     void sweepStarted();
+    // The sweep ran to its end or was stopped: the window refreshes its state (the
+    // sweep's own refreshes drew nothing).
+    void sweepFinished();
     // After a sweep, and after Use best, the main window shows the design again.
     void sweepEnded();
 

@@ -34,6 +34,7 @@ TRPWin::TRPWin(Prompter& prompter, QWidget* parent)
     setWindowTitle(QStringLiteral("Brisko"));
     buildWindow();
     m_paperPrototype = new TPPWin(m_session, this);
+    connect(m_paperPrototype, &TPPWin::designViewWanted, this, [this] { RefreshState(ProcessState::Set); });
     buildMenus();
     connectStateButtons();
     installDesignWindows();
@@ -65,8 +66,9 @@ void TRPWin::installHelpLinks()
 void TRPWin::installSessionHooks()
 {
     SessionNotifier* notifier = &m_session.notifier();
-    connect(notifier, &SessionNotifier::stateRequested, this,
-            [this](ProcessState to) { SetProcessState(m_session.app().CurrentState, to); });
+    // Another design is the current one: it shows in the Set state.
+    connect(notifier, &SessionNotifier::designOpened, this,
+            [this] { SetProcessState(m_session.app().CurrentState, ProcessState::Set); });
     connect(notifier, &SessionNotifier::refreshRequested, this, [this](ProcessState state) { RefreshState(state); });
     // What an operation changed is shown at once; the present state is refreshed
     // once, when the operation ends.

@@ -49,6 +49,7 @@ void TRPWin::installDesignWindows()
         raceDesigns(positions);
     };
     m_powerDesigner = new TPDWin(m_setPanel->entry(), this);
+    connect(m_powerDesigner, &TPDWin::sweepFinished, this, [this] { RefreshState(m_session.app().CurrentState); });
     connect(m_powerDesigner, &TPDWin::sweepEnded, this, [this] {
         m_setPanel->showDesign();
         updateUndoActions();

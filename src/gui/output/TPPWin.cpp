@@ -167,7 +167,7 @@ void TPPWin::print(PrintChoice choice, QPrinter& device)
     // The design view is redrawn as the Set state shows it while the main window
     // stays in the Print state; a student who went on to another state keeps it.
     if (m_session.app().CurrentState == ProcessState::Print)
-        m_session.requestRefresh(ProcessState::Set);
+        emit designViewWanted();
 }
 
 } // namespace brisko::gui

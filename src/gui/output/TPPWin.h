@@ -29,6 +29,11 @@ public:
     // printer's paper and which parts it prints in tiles.
     void showPrintPlan();
 
+signals:
+    // Printed from the Print state: the main window draws the design view again as
+    // the Set state shows it, staying in the Print state.
+    void designViewWanted();
+
 private:
     void buildWindow();
     PrintChoice chosen() const;
