@@ -23,7 +23,8 @@ protected:
         ASSERT_TRUE(session.attachPortfolio(dir.filePath("p.brdp"), &error)) << error.toStdString();
         QObject::connect(&session.notifier(), &SessionNotifier::refreshRequested,
                          [this](ProcessState state) { refreshes.push_back(state); });
-        entry.onFieldTextReset([this](int code) { resetFields.push_back(code); });
+        QObject::connect(&session.notifier(), &SessionNotifier::fieldTextReset,
+                         [this](int code) { resetFields.push_back(code); });
     }
 
     // Stage, code, value 1 and description of every record written so far.
@@ -50,7 +51,7 @@ protected:
     QTemporaryDir dir;
     test::ScriptedPrompter prompter;
     Session session{prompter};
-    ParameterEntry entry{session};
+    ParameterEntry& entry = session.entry();
     std::vector<ProcessState> refreshes;
     std::vector<int> resetFields;
 };

@@ -77,8 +77,8 @@ protected:
     test::ScriptedPrompter prompter;
     Session session{prompter};
     SetStatePanel panel{session, nullptr};
-    DriveBox driveBox{panel, nullptr};
-    TPFWin preferences{panel.entry(), nullptr};
+    DriveBox driveBox{session.entry(), nullptr};
+    TPFWin preferences{session.entry(), nullptr};
     int refreshes = 0;
 };
 

@@ -82,23 +82,9 @@ QString materialPrefix(int slot)
 }
 
 ParameterEntry::ParameterEntry(Session& session)
-    : m_session(&session)
+    : lastCaseOuterDia([&session] { return session.prototype().mass().CaseOuterDia; })
+    , m_session(&session)
 {
-}
-
-void ParameterEntry::onFieldTextReset(std::function<void(int)> listener)
-{
-    m_fieldResetListeners.push_back(std::move(listener));
-}
-
-void ParameterEntry::onApplyEnabledChanged(std::function<void(bool)> listener)
-{
-    m_applyListeners.push_back(std::move(listener));
-}
-
-void ParameterEntry::onDriveChanged(std::function<void(DriveType)> listener)
-{
-    m_driveListeners.push_back(std::move(listener));
 }
 
 QString& ParameterEntry::fieldText(int code)
@@ -124,15 +110,13 @@ QString& ParameterEntry::acceptedText(int code)
 void ParameterEntry::putAcceptedTextBack(int code)
 {
     fieldText(code) = acceptedText(code);
-    for (const auto& listener : m_fieldResetListeners)
-        listener(code);
+    emit m_session->notifier().fieldTextReset(code);
 }
 
 void ParameterEntry::setApplyEnabled(bool enabled)
 {
     m_applyEnabled = enabled;
-    for (const auto& listener : m_applyListeners)
-        listener(enabled);
+    emit m_session->notifier().applyEnabledChanged(enabled);
 }
 
 bool ParameterEntry::validateShownTexts()
@@ -267,8 +251,7 @@ void ParameterEntry::chooseDrive(DriveType drive)
     // its application): in AWD it is disabled and an unaccepted text left in it
     // could never be corrected.
     putAcceptedTextBack(19);
-    for (const auto& listener : m_driveListeners)
-        listener(drive);
+    emit m_session->notifier().driveChanged(drive);
     logAndRefresh(kDriveCode, word, QStringLiteral("DoDrive"));
 }
 

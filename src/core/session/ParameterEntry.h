@@ -1,8 +1,9 @@
 #pragma once
 // Editing the car's parts in the Set state and the Preferences values: what the
 // dimension fields, the material lists, the drive buttons, Apply and the Preferences
-// controls do, without any window. The windows forward their events here and listen
-// for the texts and states the logic changes back.
+// controls do, without any window. The session owns it; the windows forward their
+// events here and hear what the logic changes back from the session's notifier
+// (`fieldTextReset`, `applyEnabledChanged`, `driveChanged`).
 #include "model/CarDesign.h"
 #include "model/Validation.h"
 
@@ -38,12 +39,9 @@ public:
     Session& session() { return *m_session; }
 
     // Chamber outer diameter of the last analysis (0 before any); read by every check.
-    std::function<float()> lastCaseOuterDia = [] { return 0.0f; };
+    // The session's own prototype's unless a test gives another.
+    std::function<float()> lastCaseOuterDia;
 
-    // Listeners of what the logic changes behind a field's back.
-    void onFieldTextReset(std::function<void(int code)> listener);   // re-show that field's text
-    void onApplyEnabledChanged(std::function<void(bool)> listener); // true: enabled and default
-    void onDriveChanged(std::function<void(DriveType)> listener);
 
     // The field events of the dimension and Preferences fields.
     void fieldEnter(int code);
@@ -76,9 +74,6 @@ private:
     Session* m_session;
     bool m_applyEnabled = false;
     int m_enteredField = 0; // the field entered and not yet left, 0 when none
-    std::vector<std::function<void(int)>> m_fieldResetListeners;
-    std::vector<std::function<void(bool)>> m_applyListeners;
-    std::vector<std::function<void(DriveType)>> m_driveListeners;
 };
 
 } // namespace brisko

@@ -1,17 +1,22 @@
 #include "session/Session.h"
 
+#include "session/ParameterEntry.h"
+
 #include <algorithm>
 
 namespace brisko {
 
 Session::Session(Prompter& prompter)
     : m_prompter(&prompter)
+    , m_entry(std::make_unique<ParameterEntry>(*this))
 {
     // The library tells of its changes through the notifier, whoever listens.
     m_materials.onChanged = [this](MaterialKind kind) { emit m_notifier.materialsChanged(kind); };
     showDesignInFields();
     startHistory();
 }
+
+Session::~Session() = default;
 
 void Session::showDesignInFields()
 {

@@ -46,9 +46,12 @@ class SessionArrangement;
 // library alone), and the few named operations below. The windows only call
 // operations; tests arrange a session through operations or the test support's
 // SessionArrangement.
+class ParameterEntry;
+
 class Session {
 public:
     explicit Session(Prompter& prompter);
+    ~Session();
 
     const CarDesign& design() const { return m_design; }
     const AppState& app() const { return m_app; }
@@ -109,6 +112,8 @@ public:
 
     // Where windows hear about the session's changes.
     SessionNotifier& notifier() { return m_notifier; }
+    // What the part editor's and the Preferences' controls do.
+    ParameterEntry& entry() { return *m_entry; }
 
     // The last run of the design at `position` in the design list, none before its
     // first run. Runs belong to list entries and follow them when others are removed.
@@ -194,6 +199,7 @@ private:
     std::function<QDateTime()> m_clock = [] { return QDateTime::currentDateTime(); };
     Prompter* m_prompter;
     SessionNotifier m_notifier;
+    std::unique_ptr<ParameterEntry> m_entry;
     VirtualPrototype m_prototype{m_design, m_materials};
     std::map<quint64, RaceTrace> m_traces; // by design-list entry
     bool m_refreshing = false;

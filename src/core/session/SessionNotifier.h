@@ -2,6 +2,7 @@
 // The one place that tells about the session's changes, as a document tells its
 // views: windows connect to these signals; the logic only emits them.
 #include "model/AppState.h"
+#include "model/CarDesign.h"
 #include "model/MaterialLibrary.h"
 
 #include <QObject>
@@ -54,6 +55,12 @@ signals:
     // A step of the undo stack changed these aspects of the design (made, taken
     // back or done again), and the stack's steps changed with it.
     void designChanged(brisko::DesignAspects aspects);
+    // What the parameter entry changed behind a field's back: the field's text was
+    // put back (show it again), Apply was enabled (and made the default) or not, the
+    // drive type changed (the fields that go with it show or hide).
+    void fieldTextReset(int code);
+    void applyEnabledChanged(bool enabled);
+    void driveChanged(brisko::DriveType drive);
 };
 
 } // namespace brisko

@@ -60,7 +60,7 @@ TPFWin::TPFWin(ParameterEntry& entry, QWidget* parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    entry.onFieldTextReset([this](int code) { showFieldText(code); });
+    connect(&entry.session().notifier(), &SessionNotifier::fieldTextReset, this, &TPFWin::showFieldText);
     showDesign();
 }
 

@@ -1,6 +1,6 @@
 #include "mainwin/DriveBox.h"
 
-#include "mainwin/SetStatePanel.h"
+#include "session/ParameterEntry.h"
 #include "session/Session.h"
 
 #include <QButtonGroup>
@@ -14,9 +14,9 @@ namespace {
 constexpr int kButtonWidth = 130;
 }
 
-DriveBox::DriveBox(SetStatePanel& panel, QWidget* parent)
+DriveBox::DriveBox(ParameterEntry& entry, QWidget* parent)
     : QFrame(parent)
-    , m_panel(&panel)
+    , m_entry(&entry)
     , m_group(new QButtonGroup(this))
 {
     setObjectName(QStringLiteral("DriveBox"));
@@ -28,8 +28,8 @@ DriveBox::DriveBox(SetStatePanel& panel, QWidget* parent)
     layout->addWidget(makeButton(DriveType::FWD, "FWDBtn", QStringLiteral("Front wheel drive")));
     layout->addWidget(makeButton(DriveType::AWD, "AWDBtn", QStringLiteral("Four wheel drive")));
     connect(m_group, &QButtonGroup::idClicked, this,
-            [this](int id) { m_panel->entry().chooseDrive(static_cast<DriveType>(id)); });
-    m_panel->entry().onDriveChanged([this](DriveType drive) { showRightWheelFigures(drive); });
+            [this](int id) { m_entry->chooseDrive(static_cast<DriveType>(id)); });
+    connect(&entry.session().notifier(), &SessionNotifier::driveChanged, this, &DriveBox::showRightWheelFigures);
     showDesign();
 }
 
@@ -57,7 +57,7 @@ QAbstractButton* DriveBox::button(DriveType drive) const
 
 void DriveBox::showDesign()
 {
-    const DriveType drive = m_panel->entry().session().design().Drive;
+    const DriveType drive = m_entry->session().design().Drive;
     button(drive)->setChecked(true);
     showRightWheelFigures(drive);
 }

@@ -8,15 +8,17 @@
 class QAbstractButton;
 class QButtonGroup;
 
-namespace brisko::gui {
+namespace brisko {
+class ParameterEntry;
+}
 
-class SetStatePanel;
+namespace brisko::gui {
 
 class DriveBox : public QFrame {
     Q_OBJECT
 public:
-    // The panel's parameter entry does the work; the panel follows the drive type.
-    DriveBox(SetStatePanel& panel, QWidget* parent);
+    // The parameter entry does the work; the panels follow the drive type.
+    DriveBox(ParameterEntry& entry, QWidget* parent);
 
     // Puts the design's drive button down, logging nothing.
     void showDesign();
@@ -30,7 +32,7 @@ private:
     QAbstractButton* makeButton(DriveType drive, const char* name, const QString& caption);
     void showRightWheelFigures(DriveType drive);
 
-    SetStatePanel* m_panel;
+    ParameterEntry* m_entry;
     QButtonGroup* m_group;
 };
 

@@ -63,7 +63,6 @@ public:
     const VirtualPrototype& prototype() const;
     // The texts of the virtual-prototype details (`VPWin`) from the last refresh.
     PrototypeDetails details() const { return figuresOf(prototype()).DetailsWindow; }
-    float lastCaseOuterDia() const { return prototype().mass().CaseOuterDia; }
 
     // The layout step: the sheet scaled into the room the window leaves beside and
     // below the drawing area's top-left corner.

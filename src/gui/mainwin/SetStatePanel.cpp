@@ -67,7 +67,7 @@ QLabel* makeCaption(const QString& name, const QString& text, QWidget* parent)
 SetStatePanel::SetStatePanel(Session& session, QWidget* parent)
     : QFrame(parent)
     , m_session(&session)
-    , m_entry(session)
+    , m_entry(session.entry())
 {
     setObjectName(QStringLiteral("SetStatePanel"));
     setFrameShape(QFrame::StyledPanel);
@@ -180,17 +180,18 @@ void SetStatePanel::buildLayout()
 
 void SetStatePanel::connectEntry()
 {
-    m_entry.onFieldTextReset([this](int code) {
+    SessionNotifier* notifier = &m_session->notifier();
+    connect(notifier, &SessionNotifier::fieldTextReset, this, [this](int code) {
         if (isDimensionField(code))
             showFieldText(code);
     });
-    m_entry.onApplyEnabledChanged([this](bool enabled) { showApplyEnabled(enabled); });
-    m_entry.onDriveChanged([this](DriveType drive) { showDriveFields(drive); });
+    connect(notifier, &SessionNotifier::applyEnabledChanged, this, &SetStatePanel::showApplyEnabled);
+    connect(notifier, &SessionNotifier::driveChanged, this, &SetStatePanel::showDriveFields);
 }
 
-void SetStatePanel::setCaseOuterDiaSource(std::function<float()> source)
+void SetStatePanel::setApplyEnabled(bool enabled)
 {
-    m_entry.lastCaseOuterDia = std::move(source);
+    m_entry.setApplyEnabled(enabled);
 }
 
 void SetStatePanel::showPartAttributes(const QString& text)

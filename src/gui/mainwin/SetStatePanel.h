@@ -32,7 +32,6 @@ class SetStatePanel : public QFrame {
 public:
     SetStatePanel(Session& session, QWidget* parent);
 
-    ParameterEntry& entry() { return m_entry; }
 
     // Shows part k's editors exactly as choosing item k in the part box; any other k
     // hides every editor and leaves the part box without an item.
@@ -44,9 +43,7 @@ public:
     void showDesign();
     // Refills the eight material lists from the library and selects the design's choices.
     void showMaterials();
-    // The chamber outer diameter of the last analysis, read by the checks.
-    void setCaseOuterDiaSource(std::function<float()> source);
-    void setApplyEnabled(bool enabled) { m_entry.setApplyEnabled(enabled); }
+    void setApplyEnabled(bool enabled);
     void showPartAttributes(const QString& text);
 
     QLineEdit* dimensionField(int code) const { return m_fields.at(code - 14); }
@@ -68,7 +65,7 @@ private:
     void showPartEditors(int k);
 
     Session* m_session;
-    ParameterEntry m_entry;
+    ParameterEntry& m_entry;
     ParameterFieldEvents* m_fieldEvents = nullptr;
     QLabel* m_partNameLabel = nullptr;
     QComboBox* m_partNameBox = nullptr;

@@ -97,7 +97,7 @@ TopBar* TRPWin::buildTopBar()
     row->setSpacing(8);
     m_tools = createDesignTools();
     row->addWidget(m_tools.panel);
-    m_driveBox = new DriveBox(*m_setPanel, tools);
+    m_driveBox = new DriveBox(m_session.entry(), tools);
     m_tools.drive = m_driveBox;
     row->addWidget(m_driveBox);
     row->addWidget(m_tools.cancelRow, 1);

@@ -27,7 +27,6 @@ namespace brisko::gui {
 
 void TRPWin::installPrototypeRefresh()
 {
-    m_setPanel->setCaseOuterDiaSource([this] { return m_refresh->lastCaseOuterDia(); });
     new SheetPointer(*m_context, *m_setPanel,
                      [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
     // After the pointer: a tool that is on sees the sheet's events first.
@@ -38,7 +37,7 @@ void TRPWin::installPrototypeRefresh()
 
 void TRPWin::installDesignWindows()
 {
-    m_preferences = new TPFWin(m_setPanel->entry(), this);
+    m_preferences = new TPFWin(m_session.entry(), this);
     m_materialDefinitions = new TMSWin(m_session, this);
     connect(m_setPanel->defineMaterialsButton(), &QToolButton::clicked, m_materialDefinitions,
             &TMSWin::openWindow);
@@ -48,7 +47,7 @@ void TRPWin::installDesignWindows()
         m_listBar->showList();
         raceDesigns(positions);
     };
-    m_powerDesigner = new TPDWin(m_setPanel->entry(), this);
+    m_powerDesigner = new TPDWin(m_session.entry(), this);
     connect(m_powerDesigner, &TPDWin::sweepFinished, this, [this] { RefreshState(m_session.app().CurrentState); });
     connect(m_powerDesigner, &TPDWin::sweepEnded, this, [this] {
         m_setPanel->showDesign();
