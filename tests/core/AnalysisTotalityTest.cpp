@@ -63,7 +63,7 @@ TEST(AnalysisTotality, TheSmallestDesignsOfEachFindingGiveNumbers)
 
     d = sample();
     for (AddedWeight& w : d.Weights)
-        w = {kMostInt, kLeastInt, 3e38f, {}};
+        w = {kMostInt, kLeastInt, 3e38f};
     expectFiniteInEveryDriveAndChamber(d, materials);
 }
 
@@ -72,7 +72,7 @@ TEST(AnalysisTotality, ACarThatWeighsNothingOrLessStaysAtRestWithAnAdvisory)
     const MaterialLibrary materials = userMaterials();
     CarDesign d = sample();
     for (AddedWeight& w : d.Weights)
-        w = {300, 300, -1.0f, {}};
+        w = {300, 300, -1.0f};
     VirtualPrototype vp(d, materials);
     vp.refresh(ProcessState::Dynamic, kNoFrame);
     EXPECT_LT(vp.mass().TotalMass, 0.0f);
@@ -125,7 +125,7 @@ TEST(AnalysisTotality, DesignsWithHostileValuesGiveNumbers)
             } else if (field == 11) {
                 d.Weights[random.bounded(kWeightSlots)] = {ints[random.bounded(ints.size())],
                                                            ints[random.bounded(ints.size())],
-                                                           floats[random.bounded(floats.size())], {}};
+                                                           floats[random.bounded(floats.size())]};
             } else if (field == 12) {
                 d.FrontAxle.setUnits(floats[random.bounded(floats.size())], floats[random.bounded(floats.size())]);
             } else {

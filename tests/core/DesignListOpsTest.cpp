@@ -258,7 +258,7 @@ TEST_F(DesignListOps, SwitchingToAPresetRestoresTheKeptOtherWheel)
     brisko::test::arrange(session).design().OtherWheelDiameter = "2.5";
     brisko::test::arrange(session).design().setDrive(DriveType::AWD);
     brisko::test::arrange(session).design().Chamber = ChamberShape::Octagonal;
-    brisko::test::arrange(session).design().Weights[0] = {1, 2, 0.5f, {}};
+    brisko::test::arrange(session).design().Weights[0] = {1, 2, 0.5f};
     EXPECT_TRUE(chooseDesign(session, 3));
     EXPECT_EQ(session.app().CurrentDesign, 3);
     EXPECT_EQ(session.design().Drive, DriveType::RWD);

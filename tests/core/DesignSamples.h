@@ -16,7 +16,7 @@ inline MaterialLibrary userMaterials()
     m.addBoard({"Blue foam", "0.25", "0.0031"});
     m.addBoard({"Card 2mm", "0.08", "0.026"});
     m.addAxle({"Dowel pine", "0.018"});
-    SpringMaterial spring{"Lab strip", "0.010", "0.045", "1.0", {}};
+    SpringMaterial spring{"Lab strip", "0.010", "0.045", "1.0"};
     for (int k = 0; k < kTorqueCurveEntries; ++k)
         spring.TorqueCurve[k] = QString::number(0.9 - k * 0.0125, 'f', 4);
     m.addSpring(spring);
@@ -45,9 +45,9 @@ inline CarDesign sampleDesign(int preset, DriveType drive, ChamberShape chamber)
     d.ElementStepSize = "6";
     d.Materials = {1, 2, 2, 0, 1, 0, 1, 2};
     d.FrontAxle.setUnits(133, 31);
-    d.Weights[4] = {100, 400, 0.125f, {}};
-    d.Weights[8] = {-5, 12, -0.25f, {}};
-    d.Weights[199] = {650, 500, 1.0f, {}}; // the heaviest weight the weight dialog accepts
+    d.Weights[4] = {100, 400, 0.125f};
+    d.Weights[8] = {-5, 12, -0.25f};
+    d.Weights[199] = {650, 500, 1.0f}; // the heaviest weight the weight dialog accepts
     return d;
 }
 

@@ -61,7 +61,7 @@ protected:
 TEST_P(SetStateAtSize, PaintsPaperLayersRunningGearAndWeightsWhereTheyBelong)
 {
     Scene s;
-    s.design.Weights[0] = AddedWeight{500, 200, -0.5f, {}};
+    s.design.Weights[0] = AddedWeight{500, 200, -0.5f};
     s.render(GetParam());
     const ViewLayout& v = s.view.Geometry.Layout;
     const CarGeometry& g = s.view.Geometry;
@@ -99,7 +99,7 @@ TEST_P(SetStateAtSize, PaintsPaperLayersRunningGearAndWeightsWhereTheyBelong)
     EXPECT_EQ(s.at(w - QPoint(0, shaft + 1)), colours::kWeight);
     EXPECT_FALSE(anyInWindow(s.view.Image, QRect(w.x() - 6, w.y() - 12, 13, 9), colours::kWeight));
     EXPECT_FALSE(anyInWindow(s.view.Image, QRect(w.x() - 6, w.y() - shaft + 3, 13, 9), colours::kWeight));
-    const QRect box = s.design.Weights[0].Box;
+    const QRect box = s.view.Weights[0];
     EXPECT_EQ(box, QRect(QPoint(w.x() - 5, w.y()), QPoint(w.x() + 4, w.y() - shaft + 14)));
     EXPECT_EQ(s.at(box.bottomLeft()), colours::kSilver);
 }
@@ -232,9 +232,9 @@ TEST(SetState, RendersEveryPresetForInspection)
     for (int preset = 0; preset < kPresetCount; ++preset) {
         Scene s(preset);
         if (preset == 1)
-            s.design.Weights[0] = AddedWeight{300, 200, 0.25f, {}};
+            s.design.Weights[0] = AddedWeight{300, 200, 0.25f};
         if (preset == 2)
-            s.design.Weights[0] = AddedWeight{500, 150, -0.5f, {}};
+            s.design.Weights[0] = AddedWeight{500, 150, -0.5f};
         if (preset == 3)
             s.design.setDrive(DriveType::AWD);
         if (preset == 4)

@@ -102,7 +102,7 @@ TEST(ElementScan, AddedWeightMovesTheCentroidAndAnEmptySlotNothing)
     Scanned s;
     s.run();
     const MassModel before = s.model;
-    s.design.Weights[5] = {360, 100, 0.0f, {}};
+    s.design.Weights[5] = {360, 100, 0.0f};
     s.run();
     EXPECT_FLOAT_EQ(s.model.TotalMass, before.TotalMass);
     EXPECT_FLOAT_EQ(s.model.CentroidX, before.CentroidX);
@@ -327,8 +327,8 @@ TEST(ElementScanFigures, MassesAndCentroidFollowTheirFormulasExactly)
                     s.design.DriveAxleLength = "6.3";
                     s.design.OtherAxleLength = "7";
                 }
-                s.design.Weights[3] = {413, 201, 0.37f, {}};
-                s.design.Weights[9] = {97, 333, 0.11f, {}};
+                s.design.Weights[3] = {413, 201, 0.37f};
+                s.design.Weights[9] = {97, 333, 0.11f};
                 const WeighedByHand expected = weighByHand(s);
                 const auto where = ::testing::Message() << "preset " << preset << " drive " << static_cast<int>(drive)
                                                         << " size " << size;

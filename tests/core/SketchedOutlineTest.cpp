@@ -116,7 +116,7 @@ TEST(SketchedCar, WeightsThatTakeAllTheMassAwayGiveFiniteFigures)
 {
     Car car;
     for (int slot = 0; slot < 8; ++slot)
-        car.design.Weights[slot] = AddedWeight{300 + slot, 300, -1.0f, {}};
+        car.design.Weights[slot] = AddedWeight{300 + slot, 300, -1.0f};
     car.vp.refresh(ProcessState::Dynamic, kNoFrame);
     expectFiguresFinite(car.vp);
 }

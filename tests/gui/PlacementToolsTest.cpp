@@ -120,7 +120,7 @@ TEST_F(PlacementTools, WeightsTakeTheFirstFreeSlotAndTheLowestOverlappingOneIsRe
     EXPECT_FALSE(dialog()->isVisible());
 
     click("RemoveWeightBtn");
-    pressAt(design().Weights[0].Box.topLeft());
+    pressAt(win().perState().weightMarkers[0].topLeft());
     EXPECT_FALSE(design().Weights[0].inUse());
     EXPECT_EQ(field(lastRecord(), 14), "SetRemoveWt");
     addWeight(square(12, 5), "0.5");
@@ -137,7 +137,7 @@ TEST_F(PlacementTools, WeightsTakeTheFirstFreeSlotAndTheLowestOverlappingOneIsRe
 TEST_F(PlacementTools, AWeightsBoxTakesItsLeftAndTopEdgesButNotItsRightAndBottom)
 {
     addWeight(square(10, 6), "0.25");
-    const QRect box = design().Weights[0].Box;
+    const QRect box = win().perState().weightMarkers[0];
     click("RemoveWeightBtn");
     pressAt(QPoint(box.right() + 1, box.top()));
     EXPECT_TRUE(design().Weights[0].inUse());

@@ -138,7 +138,7 @@ TEST_F(UndoRedo, StepsOnTheSheetAreTakenBackAndDoneAgainToTheByte)
     EXPECT_EQ(session().design().weightsInUse(), 1);
     expectStep("Remove weight", [&] {
         click("RemoveWeightBtn");
-        pressAt(session().design().Weights[0].Box.topLeft());
+        pressAt(win().perState().weightMarkers[0].topLeft());
     });
     EXPECT_EQ(session().design().weightsInUse(), 0);
     EXPECT_EQ(session().undoStack().count(), 5);

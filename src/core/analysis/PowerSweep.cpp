@@ -137,7 +137,7 @@ bool sameBits(float a, float b)
 
 bool sameWeight(const AddedWeight& a, const AddedWeight& b)
 {
-    return a.X == b.X && a.Y == b.Y && sameBits(a.Mass, b.Mass) && a.Box == b.Box;
+    return a.X == b.X && a.Y == b.Y && sameBits(a.Mass, b.Mass);
 }
 
 bool sameOutline(const BodyOutline& a, const BodyOutline& b)

@@ -56,12 +56,6 @@ void CarDesign::clearWeights()
         w.clear();
 }
 
-void CarDesign::keepWeightBoxes(const std::array<QRect, kWeightSlots>& boxes)
-{
-    for (int slot = 0; slot < kWeightSlots; ++slot)
-        Weights[slot].Box = boxes[slot];
-}
-
 int CarDesign::weightsInUse() const
 {
     int n = 0;

@@ -71,7 +71,6 @@ struct AddedWeight {
     qint32 X = 0;
     qint32 Y = 0;
     float Mass = 0.0f; // 0 means the slot is empty
-    QRect Box;         // view rectangle of the marker, for the remove tool
 
     bool inUse() const { return Mass != 0.0f; }
     void clear() { *this = AddedWeight{}; }
@@ -116,7 +115,6 @@ struct CarDesign {
     void clearWeights();
     int weightsInUse() const;
     // The hit boxes of the weights' markers as last drawn, by slot.
-    void keepWeightBoxes(const std::array<QRect, kWeightSlots>& boxes);
 
     // Drive choice with the other-wheel text kept aside while AWD is chosen.
     void setDrive(DriveType drive);

@@ -27,12 +27,13 @@ SetStateView renderSetStateView(CarDesign& design, const MaterialLibrary& materi
     SetStateView view;
     view.Image = QImage(drawingArea, QImage::Format_RGB32);
     QPainter painter(&view.Image);
-    view.Geometry = paintSetStateView(painter, design, materials, model, layout, drawingArea, background);
+    view.Geometry = paintSetStateView(painter, design, materials, model, layout, drawingArea, background, &view.Weights);
     return view;
 }
 
 CarGeometry paintSetStateView(QPainter& painter, CarDesign& design, const MaterialLibrary& materials, MassModel& model,
-                              const ViewLayout& layout, const QSize& drawingArea, const QColor& background)
+                              const ViewLayout& layout, const QSize& drawingArea, const QColor& background,
+                              WeightBoxes* weights)
 {
     // A refresh first rebuilds with the figures of the last sizing, which may still
     // complete a missing inner outline, then sizes the chamber afresh.
@@ -47,7 +48,9 @@ CarGeometry paintSetStateView(QPainter& painter, CarDesign& design, const Materi
     scene.WindowWidth = drawingArea.width();
     scene.Background = background;
     paintBackground(painter, scene);
-    design.keepWeightBoxes(paintSetPicture(painter, geometry, design, materials, model.chamberRadiusUnits()));
+    const WeightBoxes boxes = paintSetPicture(painter, geometry, design, materials, model.chamberRadiusUnits());
+    if (weights)
+        *weights = boxes;
     return geometry;
 }
 

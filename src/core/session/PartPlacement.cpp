@@ -75,17 +75,17 @@ AddWeightOutcome addWeight(Session& session, const QPoint& drawingPoint, const Q
     return AddWeightOutcome::Stored;
 }
 
-std::optional<int> weightSlotAt(const CarDesign& design, const QPoint& viewPoint)
+std::optional<int> weightSlotAt(const CarDesign& design, const WeightMarkerBoxes& markers, const QPoint& viewPoint)
 {
     for (int slot = 0; slot < kWeightSlots; ++slot)
-        if (design.Weights[slot].inUse() && boxHolds(design.Weights[slot].Box, viewPoint))
+        if (design.Weights[slot].inUse() && boxHolds(markers[slot], viewPoint))
             return slot;
     return std::nullopt;
 }
 
-bool removeWeightAt(Session& session, const QPoint& viewPoint)
+bool removeWeightAt(Session& session, const WeightMarkerBoxes& markers, const QPoint& viewPoint)
 {
-    const std::optional<int> slot = weightSlotAt(session.design(), viewPoint);
+    const std::optional<int> slot = weightSlotAt(session.design(), markers, viewPoint);
     if (!slot)
         return false;
     const EditStep step(session, QStringLiteral("Remove weight"));

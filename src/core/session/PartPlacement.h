@@ -5,6 +5,8 @@
 #include "geometry/CarGeometry.h"
 
 #include <QPoint>
+#include <QRect>
+#include <array>
 #include <QString>
 #include <optional>
 
@@ -37,11 +39,14 @@ enum class AddWeightOutcome { Stored, Refused, Full };
 // session's design.
 AddWeightOutcome addWeight(Session& session, const QPoint& drawingPoint, const QString& massText);
 
-// The lowest slot (0-based) whose hit box holds the view point (left and top
-// edges inside, right and bottom edges outside); none when no box does.
-std::optional<int> weightSlotAt(const CarDesign& design, const QPoint& viewPoint);
+// Where the view last drew each weight's marker (the view's, not the design's).
+using WeightMarkerBoxes = std::array<QRect, kWeightSlots>;
+
+// The lowest slot (0-based) in use whose marker box holds the view point (left and
+// top edges inside, right and bottom edges outside); none when no box does.
+std::optional<int> weightSlotAt(const CarDesign& design, const WeightMarkerBoxes& markers, const QPoint& viewPoint);
 
 // Frees the weight under the point and writes its record; false when none is there.
-bool removeWeightAt(Session& session, const QPoint& viewPoint);
+bool removeWeightAt(Session& session, const WeightMarkerBoxes& markers, const QPoint& viewPoint);
 
 } // namespace brisko

@@ -73,7 +73,6 @@ public:
     void disarmEditMode(qint32 EditModeFlags::*flag) { m_app.EditMode.*flag = 0; }
     void clearEditMode() { m_app.EditMode.clear(); }
     // The hit boxes of the weights' markers as the design view drew them.
-    void keepWeightBoxes(const std::array<QRect, kWeightSlots>& boxes) { m_design.keepWeightBoxes(boxes); }
     // The element size chosen on the slider, shown and accepted at once.
     void setElementStepSize(const QString& size);
 

@@ -151,8 +151,8 @@ void PrototypeRefresh::drawDesignView(const VirtualPrototype& vp, ProcessState s
 {
     Session& session = m_window.session;
     m_painter.emplace(&m_window.sheet.canvas());
-    session.keepWeightBoxes(
-        paintSetPicture(*m_painter, vp.geometry(), session.design(), session.materials(), vp.mass().chamberRadiusUnits()));
+    m_window.perState.weightMarkers =
+        paintSetPicture(*m_painter, vp.geometry(), session.design(), session.materials(), vp.mass().chamberRadiusUnits());
     if (state == ProcessState::Set) {
         m_painter.reset();
         repaintSheet();

@@ -1,5 +1,6 @@
 #include "mainwin/RemoveWeightTool.h"
 
+#include "mainwin/PerStateValues.h"
 #include "session/PartPlacement.h"
 #include "session/Session.h"
 
@@ -18,7 +19,7 @@ void RemoveWeightTool::buttonClicked()
 
 bool RemoveWeightTool::press(const QPoint& at)
 {
-    removeWeightAt(context().session(), at);
+    removeWeightAt(context().session(), context().perState().weightMarkers, at);
     end();
     context().refreshSet();
     return true;
