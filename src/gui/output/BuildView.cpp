@@ -16,6 +16,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QSlider>
 #include <QTimer>
 #include <algorithm>
@@ -53,23 +54,24 @@ void BuildView::drawSlabs(int first, int last)
 {
     if (m_drawing)
         return; // one drawing at a time
-    m_drawing = true;
-    m_running = true;
-    m_abandoned = false;
-    m_drawnForSize = {};
-    begin(m_refresh.prototype().mass().CoredLayers + kSlabsBesideCoredLayers);
-    // Laid out after "Stop" has taken its place, for the sheet as it is now.
-    m_drawnForSize = m_context.frame.size();
-    const CarGeometry& geometry = m_refresh.geometryForBuildView(pictureSize());
-    m_scene = buildSceneOf(geometry, m_context.session.design(), m_context.session.materials(),
-                           m_refresh.prototype().mass().CoredLayers, m_context.sheet.canvas().width());
-    bool complete = false;
-    if (last >= kAllSlabs)
-        QCoreApplication::processEvents();
-    if (!m_abandoned)
-        sweep(first, last, complete);
-    finish(last, complete);
-    m_drawing = false;
+    {
+        const QScopedValueRollback drawing(m_drawing, true);
+        m_running = true;
+        m_abandoned = false;
+        m_drawnForSize = {};
+        begin(m_refresh.prototype().mass().CoredLayers + kSlabsBesideCoredLayers);
+        // Laid out after "Stop" has taken its place, for the sheet as it is now.
+        m_drawnForSize = m_context.frame.size();
+        const CarGeometry& geometry = m_refresh.geometryForBuildView(pictureSize());
+        m_scene = buildSceneOf(geometry, m_context.session.design(), m_context.session.materials(),
+                               m_refresh.prototype().mass().CoredLayers, m_context.sheet.canvas().width());
+        bool complete = false;
+        if (last >= kAllSlabs)
+            QCoreApplication::processEvents();
+        if (!m_abandoned)
+            sweep(first, last, complete);
+        finish(last, complete);
+    }
     if (auto then = std::exchange(m_afterDrawing, {}))
         QTimer::singleShot(0, &m_context.frame, then);
 }
