@@ -10,13 +10,11 @@ namespace {
 // remembered apart.
 enum class RegionOp : char { Plus, PlusAssign, Minus };
 
-struct Operation {
-    RegionOp Op;
-    QRegion A, B;
-    // Operands handed back by an earlier operation share their data, so most
-    // comparisons end at the first pointer test.
-    bool operator==(const Operation& o) const { return Op == o.Op && A == o.A && B == o.B; }
-};
+// The rectangles of a region hashed whole.
+std::size_t contentHash(const QRegion& r)
+{
+    return qHashBits(r.begin(), static_cast<std::size_t>(r.rectCount()) * sizeof(QRect));
+}
 
 // Equal regions have the same bounds and as many rectangles; most regions a memo
 // holds differ in one of them, which spares comparing them rectangle by rectangle.
@@ -26,9 +24,49 @@ std::size_t regionKey(const QRegion& r)
     return qHashMulti(0, bounds.left(), bounds.top(), bounds.right(), bounds.bottom(), r.rectCount());
 }
 
+// An operand and the hash of its rectangles, worked out when first needed: a
+// remembered operand has it from when it was remembered, an asked one only once
+// it meets an entry of the same bounds and count that does not share its data.
+struct Operand {
+    QRegion Region;
+    mutable std::size_t Hash = 0;
+    mutable bool Hashed = false;
+
+    std::size_t hash() const
+    {
+        if (!Hashed) {
+            Hash = contentHash(Region);
+            Hashed = true;
+        }
+        return Hash;
+    }
+    // Regions handed back by an earlier operation share their data, so most
+    // comparisons end at the first test. An outline moved by a pixel keeps its
+    // bounds and count, and many of them in a memo would each be compared up to
+    // the rectangle that differs; their hashes tell them apart at once.
+    bool operator==(const Operand& o) const
+    {
+        if (Region.begin() == o.Region.begin())
+            return true;
+        return hash() == o.hash() && Region == o.Region;
+    }
+};
+
+struct Operation {
+    RegionOp Op;
+    Operand A, B;
+    bool operator==(const Operation& o) const { return Op == o.Op && A == o.A && B == o.B; }
+    // Called when the operation is worked out, before the memo keeps a copy.
+    void hashOperands() const
+    {
+        A.hash();
+        B.hash();
+    }
+};
+
 std::size_t regionMemoKey(const Operation& o)
 {
-    return qHashMulti(0, static_cast<int>(o.Op), regionKey(o.A), regionKey(o.B));
+    return qHashMulti(0, static_cast<int>(o.Op), regionKey(o.A.Region), regionKey(o.B.Region));
 }
 
 // Every join of two refreshes of the layers in the view, printer and drawing frames.
@@ -50,7 +88,11 @@ QRegion unitedRegion(const QRegion& a, const QRegion& b)
 {
     if (trivial(a, b))
         return a.isEmpty() ? b : a;
-    return operations().regionOf({RegionOp::Plus, a, b}, [&] { return a + b; });
+    const Operation op{RegionOp::Plus, {a}, {b}};
+    return operations().regionOf(op, [&] {
+        op.hashOperands();
+        return a + b;
+    });
 }
 
 void uniteInto(QRegion& a, const QRegion& b)
@@ -60,7 +102,9 @@ void uniteInto(QRegion& a, const QRegion& b)
             a = b;
         return;
     }
-    a = operations().regionOf({RegionOp::PlusAssign, a, b}, [&] {
+    const Operation op{RegionOp::PlusAssign, {a}, {b}};
+    a = operations().regionOf(op, [&] {
+        op.hashOperands();
         QRegion sum = a;
         sum += b;
         return sum;
@@ -71,7 +115,11 @@ QRegion subtractedRegion(const QRegion& a, const QRegion& b)
 {
     if (trivial(a, b))
         return a;
-    return operations().regionOf({RegionOp::Minus, a, b}, [&] { return a - b; });
+    const Operation op{RegionOp::Minus, {a}, {b}};
+    return operations().regionOf(op, [&] {
+        op.hashOperands();
+        return a - b;
+    });
 }
 
 void subtractFrom(QRegion& a, const QRegion& b)
