@@ -14,4 +14,13 @@ void uniteInto(QRegion& a, const QRegion& b);                   // a += b
 QRegion subtractedRegion(const QRegion& a, const QRegion& b);   // a - b
 void subtractFrom(QRegion& a, const QRegion& b);                // a -= b
 
+// a - b worked out band by band: the bands of a that b does not reach are copied,
+// the others cut, and bands left with the same rectangles joined, which gives
+// QRegion's own rectangles. Regions whose bands are not in Qt's order (see
+// isBanded) are left to QRegion.
+QRegion bandedDifference(const QRegion& a, const QRegion& b);
+// Whether a region's rectangles lie in bands one under the other, each band's
+// rectangles of equal top and bottom, left to right with a gap between them.
+bool isBanded(const QRegion& r);
+
 } // namespace brisko
