@@ -15,70 +15,46 @@ namespace {
 // remembered apart.
 enum class RegionOp : char { Plus, PlusAssign, Minus };
 
-// The rectangles of a region hashed whole, four coordinates in four lanes at a time.
-std::size_t contentHash(const QRegion& r)
-{
-    std::uint64_t lanes[4] = {1, 2, 3, 4};
-    for (const QRect& rect : r) {
-        const int c[4] = {rect.left(), rect.top(), rect.right(), rect.bottom()};
-        for (int k = 0; k < 4; ++k)
-            lanes[k] = (lanes[k] ^ static_cast<std::uint32_t>(c[k])) * 0x9E3779B97F4A7C15ull;
-    }
-    return static_cast<std::size_t>(lanes[0] ^ (lanes[1] >> 16) ^ (lanes[2] >> 32) ^ (lanes[3] >> 48)
-                                    ^ static_cast<std::uint64_t>(r.rectCount()));
-}
-
-// Equal regions have the same bounds and as many rectangles; most regions a memo
-// holds differ in one of them, which spares comparing them rectangle by rectangle.
-std::size_t regionKey(const QRegion& r)
-{
-    const QRect bounds = r.boundingRect();
-    return qHashMulti(0, bounds.left(), bounds.top(), bounds.right(), bounds.bottom(), r.rectCount());
-}
-
-// An operand and the hash of its rectangles, worked out when first needed: a
-// remembered operand has it from when it was remembered, an asked one only once
-// it meets an entry of the same bounds and count that does not share its data.
+// Operands are told apart by their data, not their rectangles: a region handed on
+// from a memo (the shapes', the joins', the shifts') shares its data with every copy,
+// and an entry keeps its operands alive, so equal data means equal regions. A region
+// built afresh never matches, even where its rectangles would: comparing those
+// rectangle by rectangle with every entry of the same bounds cost more than the
+// joins it spared (an outline moved by a pixel keeps its bounds and count).
 struct Operand {
     QRegion Region;
-    mutable std::size_t Hash = 0;
-    mutable bool Hashed = false;
-
-    std::size_t hash() const
-    {
-        if (!Hashed) {
-            Hash = contentHash(Region);
-            Hashed = true;
-        }
-        return Hash;
-    }
-    // Regions handed back by an earlier operation share their data, so most
-    // comparisons end at the first test. An outline moved by a pixel keeps its
-    // bounds and count, and many of them in a memo would each be compared up to
-    // the rectangle that differs; their hashes tell them apart at once.
     bool operator==(const Operand& o) const
     {
-        if (Region.begin() == o.Region.begin())
-            return true;
-        return hash() == o.hash() && Region == o.Region;
+        return Region.begin() == o.Region.begin() && Region.rectCount() == o.Region.rectCount()
+            && Region.boundingRect() == o.Region.boundingRect();
     }
 };
+
+std::size_t operandKey(const Operand& o)
+{
+    return qHash(reinterpret_cast<quintptr>(o.Region.begin()));
+}
 
 struct Operation {
     RegionOp Op;
     Operand A, B;
     bool operator==(const Operation& o) const { return Op == o.Op && A == o.A && B == o.B; }
-    // Called when the operation is worked out, before the memo keeps a copy.
-    void hashOperands() const
-    {
-        A.hash();
-        B.hash();
-    }
 };
 
 std::size_t regionMemoKey(const Operation& o)
 {
-    return qHashMulti(0, static_cast<int>(o.Op), regionKey(o.A.Region), regionKey(o.B.Region));
+    return qHashMulti(0, static_cast<int>(o.Op), operandKey(o.A), operandKey(o.B));
+}
+
+struct Shift {
+    Operand Region;
+    int Dx, Dy;
+    bool operator==(const Shift& o) const { return Region == o.Region && Dx == o.Dx && Dy == o.Dy; }
+};
+
+std::size_t regionMemoKey(const Shift& s)
+{
+    return qHashMulti(0, operandKey(s.Region), s.Dx, s.Dy);
 }
 
 // Every join of two refreshes of the layers in the view, printer and drawing frames.
@@ -132,6 +108,18 @@ struct Span {
 class BandWriter {
 public:
     explicit BandWriter(std::size_t expected) { m_rects.reserve(expected); }
+
+    // Whole bands copied as they are, which join no band above them.
+    void copy(const QRect* from, const QRect* to)
+    {
+        if (from == to)
+            return;
+        m_rects.insert(m_rects.end(), from, to);
+        const int top = m_rects.back().top();
+        m_lastBand = m_rects.size() - 1;
+        while (m_lastBand > 0 && m_rects[m_lastBand - 1].top() == top)
+            --m_lastBand;
+    }
 
     void add(int top, int bottom, const std::vector<Span>& spans)
     {
@@ -231,17 +219,29 @@ QRegion bandedDifference(const QRegion& m, const QRegion& s)
     if (!isBanded(m) || !isBanded(s))
         return m - s;
     BandWriter out(static_cast<std::size_t>(m.rectCount()) + 2 * static_cast<std::size_t>(s.rectCount()));
+    // The bands above b's first scanline are copied whole, and so are those below
+    // its last after the first of them, which may join the last band cut.
+    const QRect* const mEnd = m.end();
+    const int sTop = s.boundingRect().top();
+    const int sBottom = s.boundingRect().bottom();
+    const QRect* const firstReached =
+        std::partition_point(m.begin(), mEnd, [&](const QRect& r) { return r.bottom() < sTop; });
+    out.copy(m.begin(), firstReached);
     std::vector<Span> spans;
     spans.reserve(static_cast<std::size_t>(m.rectCount() + s.rectCount()));
-    BandOf a(m.begin(), m.end());
+    BandOf a(firstReached, mEnd);
     BandOf b(s.begin(), s.end());
-    int y = a.top(); // the first scanline of a's band not written yet
+    int y = a.valid() ? a.top() : 0; // the first scanline of a's band not written yet
     while (a.valid()) {
         while (b.valid() && b.bottom() < y)
             b = b.next();
         if (!b.valid() || b.top() > a.bottom()) {
             spansOf(a, spans);
             out.add(y, a.bottom(), spans);
+            if (y > sBottom) {
+                out.copy(a.End, mEnd);
+                break;
+            }
         } else {
             if (b.top() > y) {
                 spansOf(a, spans);
@@ -267,9 +267,7 @@ QRegion unitedRegion(const QRegion& a, const QRegion& b)
 {
     if (trivial(a, b))
         return a.isEmpty() ? b : a;
-    const Operation op{RegionOp::Plus, {a}, {b}};
-    return operations().regionOf(op, [&] {
-        op.hashOperands();
+    return operations().regionOf({RegionOp::Plus, {a}, {b}}, [&] {
         return a + b;
     });
 }
@@ -281,9 +279,7 @@ void uniteInto(QRegion& a, const QRegion& b)
             a = b;
         return;
     }
-    const Operation op{RegionOp::PlusAssign, {a}, {b}};
-    a = operations().regionOf(op, [&] {
-        op.hashOperands();
+    a = operations().regionOf({RegionOp::PlusAssign, {a}, {b}}, [&] {
         QRegion sum = a;
         sum += b;
         return sum;
@@ -294,9 +290,7 @@ QRegion subtractedRegion(const QRegion& a, const QRegion& b)
 {
     if (trivial(a, b))
         return a;
-    const Operation op{RegionOp::Minus, {a}, {b}};
-    return operations().regionOf(op, [&] {
-        op.hashOperands();
+    return operations().regionOf({RegionOp::Minus, {a}, {b}}, [&] {
         return bandedDifference(a, b);
     });
 }
@@ -304,6 +298,14 @@ QRegion subtractedRegion(const QRegion& a, const QRegion& b)
 void subtractFrom(QRegion& a, const QRegion& b)
 {
     a = subtractedRegion(a, b); // QRegion's -= is a = a - b
+}
+
+QRegion translatedRegion(const QRegion& r, int dx, int dy)
+{
+    if (r.isEmpty() || (dx == 0 && dy == 0))
+        return r;
+    thread_local RegionMemo<Shift> memo(32);
+    return memo.regionOf({{r}, dx, dy}, [&] { return r.translated(dx, dy); });
 }
 
 } // namespace brisko

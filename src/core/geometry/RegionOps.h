@@ -1,10 +1,10 @@
 #pragma once
 // Unions and differences of the part regions, each worked out once: the layers of
 // a refresh repeat the same joins in several places (an inner outline that copies
-// the outer one, the cases that a sweep's next spring width leaves as they were),
-// and every refresh of an unchanged design repeats them all. Same operands, same
-// region, so a repeated operation takes the result already worked out. Each call
-// gives exactly what the QRegion operator it names gives.
+// the outer one, the cases that a sweep's next spring length leaves as they were).
+// Same operands, same region, so a repeated operation takes the result already
+// worked out; operands are known by their shared data (see RegionOps.cpp). Each
+// call gives exactly what the QRegion operator it names gives.
 #include <QRegion>
 
 namespace brisko {
@@ -13,6 +13,7 @@ QRegion unitedRegion(const QRegion& a, const QRegion& b);       // a + b
 void uniteInto(QRegion& a, const QRegion& b);                   // a += b
 QRegion subtractedRegion(const QRegion& a, const QRegion& b);   // a - b
 void subtractFrom(QRegion& a, const QRegion& b);                // a -= b
+QRegion translatedRegion(const QRegion& r, int dx, int dy);      // r.translated(dx, dy)
 
 // a - b worked out band by band: the bands of a that b does not reach are copied,
 // the others cut, and bands left with the same rectangles joined, which gives
