@@ -1,4 +1,4 @@
-// The band-wise difference gives QRegion's own rectangles, so every layer composed
+// The band-wise union and difference give QRegion's own rectangles, so every layer composed
 // with it draws, scans and touches exactly as before, and so does cutting a layer's
 // holes at once.
 #include "geometry/RegionOps.h"
@@ -28,7 +28,7 @@ QRegion randomRegion(QRandomGenerator& random, int parts, int reach)
 
 } // namespace
 
-TEST(BandedDifference, GivesQtsRectanglesForRandomRegions)
+TEST(BandedJoins, GiveQtsRectanglesForRandomRegions)
 {
     QRandomGenerator random(20261209);
     for (int trial = 0; trial < 3000; ++trial) {
@@ -41,6 +41,8 @@ TEST(BandedDifference, GivesQtsRectanglesForRandomRegions)
         // Two holes cut at once leave what cutting one after the other leaves.
         const QRegion c = randomRegion(random, 2, reach);
         ASSERT_EQ(bandedDifference(a, b + c), (a - b) - c) << "trial " << trial;
+        ASSERT_EQ(bandedUnion(a, b), a + b) << "trial " << trial;
+        ASSERT_EQ(bandedUnion(b, c), b + c) << "trial " << trial;
     }
     EXPECT_TRUE(bandedDifference(QRegion(), QRegion(0, 0, 5, 5)).isEmpty());
     EXPECT_EQ(bandedDifference(QRegion(0, 0, 5, 5), QRegion()), QRegion(0, 0, 5, 5));
@@ -48,7 +50,7 @@ TEST(BandedDifference, GivesQtsRectanglesForRandomRegions)
 
 // Rectangles out of Qt's band order (two rows on one scanline, touching
 // rectangles in a band) are left to QRegion, whatever it makes of them.
-TEST(BandedDifference, LeavesRegionsOutOfBandOrderToQt)
+TEST(BandedJoins, LeaveRegionsOutOfBandOrderToQt)
 {
     const QRect twoRows[] = {QRect(0, 0, 10, 1), QRect(2, 0, 3, 1), QRect(0, 1, 10, 4)};
     QRegion odd;
@@ -61,4 +63,6 @@ TEST(BandedDifference, LeavesRegionsOutOfBandOrderToQt)
     const QRegion cut(QRect(3, 1, 4, 1));
     EXPECT_EQ(bandedDifference(odd, cut), odd - cut);
     EXPECT_EQ(bandedDifference(joined, cut), joined - cut);
+    EXPECT_EQ(bandedUnion(odd, cut), odd + cut);
+    EXPECT_EQ(bandedUnion(cut, joined), cut + joined);
 }

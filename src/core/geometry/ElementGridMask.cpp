@@ -26,9 +26,15 @@ struct CoveredCentres {
 
 CoveredCentres coveredBy(const QRect& rect, int size, int half, int columns, int rows)
 {
-    CoveredCentres c;
-    c.firstRow = std::max(ceilDiv(540 + half - rect.bottom(), size), 0);
-    c.lastRow = std::min(floorDiv(540 + half - rect.top(), size), rows - 1);
+    CoveredCentres c{0, -1, 0, -1};
+    // Most rectangles of an outline are one pixel high and miss every row of
+    // centres: their columns are not worked out.
+    const int firstRow = std::max(ceilDiv(540 + half - rect.bottom(), size), 0);
+    const int lastRow = std::min(floorDiv(540 + half - rect.top(), size), rows - 1);
+    if (firstRow > lastRow)
+        return c;
+    c.firstRow = firstRow;
+    c.lastRow = lastRow;
     c.firstColumn = std::max(ceilDiv(rect.left() - half, size), 0);
     c.lastColumn = std::min(floorDiv(rect.right() - half, size), columns - 1);
     return c;
@@ -53,7 +59,6 @@ void ElementGridMask::mark(const QRegion& region, std::uint8_t bit)
 
 void ElementGridMask::markRect(const QRect& rect, std::uint8_t bit)
 {
-    // Most rectangles of an outline are one pixel high and miss every row of centres.
     const CoveredCentres c = coveredBy(rect, m_size, m_half, static_cast<int>(m_columns), m_rows);
     for (int row = c.firstRow; row <= c.lastRow; ++row) {
         std::uint8_t* cell = m_cells.data() + static_cast<size_t>(row) * m_columns;

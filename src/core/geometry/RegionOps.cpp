@@ -210,7 +210,78 @@ void spansLess(const BandOf& m, const BandOf& s, std::vector<Span>& spans)
     }
 }
 
+// The spans of two bands joined, touching spans made one, left to right.
+void spansJoined(const BandOf& a, const BandOf& b, std::vector<Span>& spans)
+{
+    spans.clear();
+    const QRect* i = a.Begin;
+    const QRect* j = b.Begin;
+    while (i != a.End || j != b.End) {
+        const QRect* r = (j == b.End || (i != a.End && i->left() <= j->left())) ? i++ : j++;
+        if (!spans.empty() && spans.back().Right >= r->left() - 1)
+            spans.back().Right = std::max(spans.back().Right, r->right());
+        else
+            spans.push_back({r->left(), r->right()});
+    }
+}
+
 } // namespace
+
+QRegion bandedUnion(const QRegion& a, const QRegion& b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return a.isEmpty() ? b : a;
+    // QRegion appends a region that starts below the other's last band (or on its
+    // right in that band) as it is; those are left to it.
+    const QRect& aFirst = *a.begin();
+    const QRect& bFirst = *b.begin();
+    const QRect& aLast = a.end()[-1];
+    const QRect& bLast = b.end()[-1];
+    if (!(bFirst.top() < aLast.top() && aFirst.top() < bLast.top()) || !isBanded(a) || !isBanded(b))
+        return a + b;
+    BandWriter out(static_cast<std::size_t>(a.rectCount() + b.rectCount()));
+    std::vector<Span> spans;
+    spans.reserve(static_cast<std::size_t>(a.rectCount() + b.rectCount()));
+    BandOf p(a.begin(), a.end());
+    BandOf q(b.begin(), b.end());
+    int y = std::min(p.top(), q.top()); // the first scanline not written yet
+    while (p.valid() || q.valid()) {
+        if (p.valid() && p.bottom() < y) {
+            p = p.next();
+            continue;
+        }
+        if (q.valid() && q.bottom() < y) {
+            q = q.next();
+            continue;
+        }
+        // Past a gap between bands, on to the next band's top.
+        int nextTop = INT_MAX;
+        if (p.valid())
+            nextTop = std::min(nextTop, p.top());
+        if (q.valid())
+            nextTop = std::min(nextTop, q.top());
+        y = std::max(y, nextTop);
+        const bool inP = p.valid() && p.top() <= y;
+        const bool inQ = q.valid() && q.top() <= y;
+        // The scanlines from y on where the same bands hold.
+        int last = INT_MAX;
+        if (inP)
+            last = std::min(last, p.bottom());
+        else if (p.valid())
+            last = std::min(last, p.top() - 1);
+        if (inQ)
+            last = std::min(last, q.bottom());
+        else if (q.valid())
+            last = std::min(last, q.top() - 1);
+        if (inP && inQ)
+            spansJoined(p, q, spans);
+        else
+            spansOf(inP ? p : q, spans);
+        out.add(y, last, spans);
+        y = last + 1;
+    }
+    return out.region();
+}
 
 QRegion bandedDifference(const QRegion& m, const QRegion& s)
 {
@@ -268,7 +339,7 @@ QRegion unitedRegion(const QRegion& a, const QRegion& b)
     if (trivial(a, b))
         return a.isEmpty() ? b : a;
     return operations().regionOf({RegionOp::Plus, {a}, {b}}, [&] {
-        return a + b;
+        return bandedUnion(a, b);
     });
 }
 

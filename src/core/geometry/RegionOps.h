@@ -20,6 +20,9 @@ QRegion translatedRegion(const QRegion& r, int dx, int dy);      // r.translated
 // QRegion's own rectangles. Regions whose bands are not in Qt's order (see
 // isBanded) are left to QRegion.
 QRegion bandedDifference(const QRegion& a, const QRegion& b);
+// a + b worked out band by band in the same way; regions QRegion would append to
+// one another as they are are left to it.
+QRegion bandedUnion(const QRegion& a, const QRegion& b);
 // Whether a region's rectangles lie in bands one under the other, each band's
 // rectangles of equal top and bottom, left to right with a gap between them.
 bool isBanded(const QRegion& r);
