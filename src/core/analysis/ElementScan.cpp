@@ -5,6 +5,7 @@
 #include "text/NumberText.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
 
 namespace brisko {
@@ -142,48 +143,70 @@ struct RegionTester {
     const CarGeometry& geometry;
 };
 
-// The grid's scan without a visitor, row by row along the mask: each centre is one
-// lookup of its cell in a table of what the cell's bits give, one table for the
-// centres in the strip below the paper and one for the others.
+// Adds one at the first column of every run of set bits in a row and takes one
+// off past its last column: summed from the left, `ends` then counts per column.
+void addRuns(const std::uint64_t* bits, int words, std::vector<int>& ends)
+{
+    for (int w = 0; w < words; ++w) {
+        const std::uint64_t b = bits[w];
+        const std::uint64_t before = w > 0 ? bits[w - 1] >> 63 : 0;
+        const std::uint64_t after = w + 1 < words ? bits[w + 1] << 63 : 0;
+        for (std::uint64_t starts = b & ~((b << 1) | before); starts; starts &= starts - 1)
+            ++ends[static_cast<size_t>(64 * w + std::countr_zero(starts))];
+        for (std::uint64_t lasts = b & ~((b >> 1) | after); lasts; lasts &= lasts - 1)
+            --ends[static_cast<size_t>(64 * w + std::countr_zero(lasts) + 1)];
+    }
+}
+
+// The grid's scan without a visitor, row by row: each region is marked as rows of
+// bits, a row's layers are a few word operations on them, and its counts are the
+// bits set and the runs they make.
 LayerCounts countLayersOnGrid(const CarGeometry& g, int s, int fullLayers, int coredLayers)
 {
-    const GridTester tester(g, s);
     const int columns = gridColumns(s);
     const int rows = gridRows(s);
     const int h = s / 2;
-    constexpr std::uint8_t kOuter = 1, kInner = 2;
-    std::array<std::uint8_t, 16> above{}, below{};
-    for (int cell = 0; cell < 16; ++cell) {
-        for (const bool under : {false, true}) {
-            const bool inCase = (cell & GridTester::Case) && !under;
-            const bool outer = (cell & GridTester::OuterOutline) || inCase;
-            const bool inner = ((cell & GridTester::InnerOutline) || inCase) && !(cell & GridTester::Chamber);
-            (under ? below : above)[cell] = static_cast<std::uint8_t>((outer ? kOuter : 0) | (inner ? kInner : 0));
-        }
+    ElementGridRows outerOutline(s, columns, rows), innerOutline(s, columns, rows);
+    ElementGridRows cases(s, columns, rows), chambers(s, columns, rows);
+    outerOutline.mark(g.OuterOutlineRegion);
+    innerOutline.mark(g.InnerOutlineRegion);
+    cases.mark(g.rearCaseDrawing());
+    chambers.mark(g.rearChamberDrawing());
+    if (g.AllWheelDrive) {
+        cases.mark(g.frontCaseDrawing());
+        chambers.mark(g.frontChamberDrawing());
     }
+    const int words = cases.words();
+    // The columns under the strip below the paper, whose centres on the strip's rows
+    // lie in no case.
     const QRect& strip = g.BelowPaperDrawing;
-    std::vector<std::uint8_t> columnUnderStrip(columns);
+    std::vector<std::uint64_t> stripColumns(static_cast<size_t>(words), 0);
     for (int column = 0; column < columns; ++column) {
         const int x = h + column * s;
-        columnUnderStrip[column] = x >= strip.left() && x <= strip.right();
+        if (x >= strip.left() && x <= strip.right())
+            stripColumns[static_cast<size_t>(column / 64)] |= std::uint64_t{1} << (column % 64);
     }
-    std::vector<int> outerColumns(columns, 0), innerColumns(columns, 0);
+    std::vector<int> outerEnds(static_cast<size_t>(columns) + 1, 0), innerEnds(static_cast<size_t>(columns) + 1, 0);
+    std::vector<std::uint64_t> outer(static_cast<size_t>(words)), inner(static_cast<size_t>(words));
     LayerCounts counts;
     for (int r = 0; r < rows; ++r) {
         const int y = 540 + h - r * s;
         const bool rowUnderStrip = y >= strip.top() && y <= strip.bottom();
+        const std::uint64_t* o = outerOutline.row(r);
+        const std::uint64_t* i = innerOutline.row(r);
+        const std::uint64_t* c = cases.row(r);
+        const std::uint64_t* k = chambers.row(r);
         int outerRow = 0;
         int innerRow = 0;
-        for (int column = 0; column < columns; ++column) {
-            const std::uint8_t cell = tester.mask.at(column, r) & 15;
-            const std::uint8_t code = rowUnderStrip && columnUnderStrip[column] ? below[cell] : above[cell];
-            const int outer = code & kOuter;
-            const int inner = code >> 1;
-            outerColumns[column] += outer;
-            innerColumns[column] += inner;
-            outerRow += outer;
-            innerRow += inner;
+        for (int w = 0; w < words; ++w) {
+            const std::uint64_t inCase = c[w] & ~(rowUnderStrip ? stripColumns[static_cast<size_t>(w)] : 0);
+            outer[static_cast<size_t>(w)] = o[w] | inCase;
+            inner[static_cast<size_t>(w)] = (i[w] | inCase) & ~k[w];
+            outerRow += std::popcount(outer[static_cast<size_t>(w)]);
+            innerRow += std::popcount(inner[static_cast<size_t>(w)]);
         }
+        addRuns(outer.data(), words, outerEnds);
+        addRuns(inner.data(), words, innerEnds);
         if (r < kRowTableSize) {
             counts.OuterRows[r] = outerRow * fullLayers;
             counts.InnerRows[r] = innerRow * coredLayers;
@@ -191,9 +214,13 @@ LayerCounts countLayersOnGrid(const CarGeometry& g, int s, int fullLayers, int c
     }
     counts.OuterColumns.resize(columns);
     counts.InnerColumns.resize(columns);
+    int outerColumn = 0;
+    int innerColumn = 0;
     for (int column = 0; column < columns; ++column) {
-        counts.OuterColumns[column] = outerColumns[column] * fullLayers;
-        counts.InnerColumns[column] = innerColumns[column] * coredLayers;
+        outerColumn += outerEnds[static_cast<size_t>(column)];
+        innerColumn += innerEnds[static_cast<size_t>(column)];
+        counts.OuterColumns[column] = outerColumn * fullLayers;
+        counts.InnerColumns[column] = innerColumn * coredLayers;
     }
     return counts;
 }

@@ -2,6 +2,8 @@
 
 #include "model/DesignFigures.h"
 
+#include <bit>
+#include <cstdint>
 #include <iterator>
 
 namespace brisko {
@@ -12,12 +14,76 @@ VirtualPrototype::VirtualPrototype(CarDesign& design, const MaterialLibrary& mat
 {
 }
 
+// Everything buildCarGeometry reads from the design, the materials, the layout
+// and the sizing. Figures are compared bit for bit: equal inputs give equal regions.
+struct VirtualPrototype::GeometryInputs {
+    ChamberShape Chamber;
+    DriveType Drive;
+    float FrontX, FrontY;
+    BodyOutline Outer, Inner;
+    QString DriveAxle, OtherAxle, DriveWheel, OtherWheel, SpringLength, SpringThickness;
+    ViewLayout Layout;
+    ChamberGeometry Sizing;
+    PrinterFrame Printer;
+
+    GeometryInputs(const CarDesign& d, const MaterialLibrary& m, const ViewLayout& layout, const ChamberGeometry& sizing,
+                   PrinterFrame printer)
+        : Chamber(d.Chamber)
+        , Drive(d.Drive)
+        , FrontX(d.FrontAxle.XUnits)
+        , FrontY(d.FrontAxle.YUnits)
+        , Outer(d.OuterOutline)
+        , Inner(d.InnerOutline)
+        , DriveAxle(d.DriveAxleDiameter)
+        , OtherAxle(d.OtherAxleDiameter)
+        , DriveWheel(d.DriveWheelDiameter)
+        , OtherWheel(d.OtherWheelDiameter)
+        , SpringLength(d.SpringLength)
+        , SpringThickness(springOf(d, m).Thickness)
+        , Layout(layout)
+        , Sizing(sizing)
+        , Printer(printer)
+    {
+    }
+
+    bool operator==(const GeometryInputs& o) const
+    {
+        static_assert(sizeof(ViewLayout) == 9 * 4 && sizeof(ChamberGeometry) == 3 * 4,
+                      "every field of the layout and the sizing is compared below");
+        const auto same = [](float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); };
+        const ViewLayout& v = Layout;
+        const ViewLayout& w = o.Layout;
+        return Chamber == o.Chamber && Drive == o.Drive && same(FrontX, o.FrontX) && same(FrontY, o.FrontY)
+            && sameOutline(Outer, o.Outer) && sameOutline(Inner, o.Inner) && DriveAxle == o.DriveAxle
+            && OtherAxle == o.OtherAxle && DriveWheel == o.DriveWheel && OtherWheel == o.OtherWheel
+            && SpringLength == o.SpringLength && SpringThickness == o.SpringThickness && same(v.ViewScale, w.ViewScale)
+            && v.PaperViewWidth == w.PaperViewWidth && v.PaperViewHeight == w.PaperViewHeight
+            && v.PaperLeft == w.PaperLeft && same(v.PrinterScaleX, w.PrinterScaleX)
+            && same(v.PrinterScaleY, w.PrinterScaleY) && same(v.PictureSize, w.PictureSize)
+            && v.PictureShiftX == w.PictureShiftX && v.PictureShiftY == w.PictureShiftY
+            && same(Sizing.ChamberRadius, o.Sizing.ChamberRadius) && same(Sizing.CaseRadius, o.Sizing.CaseRadius)
+            && same(Sizing.DriveAxleHeight, o.Sizing.DriveAxleHeight) && Printer == o.Printer;
+    }
+
+    // The points and the printer copy with its scales (BodyOutline's own == reads the points only).
+    static bool sameOutline(const BodyOutline& a, const BodyOutline& b)
+    {
+        return a.points() == b.points() && a.printerPoints() == b.printerPoints()
+            && a.printerScale() == b.printerScale();
+    }
+};
+
 void VirtualPrototype::rebuildGeometry(PrinterFrame printer)
 {
     // A missing inner outline follows the outer one from now on.
     if (m_design.InnerOutline.count() < 2 && m_design.OuterOutline.count() >= 2)
         m_design.InnerOutline = m_design.OuterOutline;
+    auto inputs = std::make_shared<const GeometryInputs>(m_design, m_materials, m_layout, chamberGeometryOf(m_mass),
+                                                         printer);
+    if (m_geometryInputs && *m_geometryInputs == *inputs)
+        return;
     m_geometry = buildCarGeometry(m_design, m_materials, m_layout, chamberGeometryOf(m_mass), printer);
+    m_geometryInputs = std::move(inputs);
 }
 
 namespace {

@@ -16,6 +16,8 @@
 #include "model/CarDesign.h"
 #include "model/MaterialLibrary.h"
 
+#include <memory>
+
 namespace brisko {
 
 class VirtualPrototype {
@@ -88,6 +90,10 @@ private:
     bool m_lastRunSkidded = false;
     bool m_massScanned = false; // the masses are those of a scan, not the starting zeros
     AdvisoryDisplay m_advisories;
+    // What the regions in m_geometry were built from, so that a refresh that
+    // changed none of it keeps them.
+    struct GeometryInputs;
+    std::shared_ptr<const GeometryInputs> m_geometryInputs;
 };
 
 } // namespace brisko

@@ -74,8 +74,9 @@ FramedShapePair shapePairAbout(const CarGeometry& g, const QPointF& centre, floa
     FramedShapePair s;
     s.Drawing = pair(v.drawingFrame());
     s.View = cut(pair(v.unshiftedViewFrame()), g.BelowPaperView);
-    s.View.Octagon.translate(v.PaperLeft, 0);
-    s.View.Circle.translate(v.PaperLeft, 0);
+    // Shifted through a memo, so that the joins of the layers meet the same data again.
+    s.View.Octagon = translatedRegion(s.View.Octagon, v.PaperLeft, 0);
+    s.View.Circle = translatedRegion(s.View.Circle, v.PaperLeft, 0);
     if (g.Printer == PrinterFrame::Built)
         s.Printer = cut(pair(v.printerFrame()), g.BelowPaperPrinter);
     s.Picture = pair(v.pictureFrame());

@@ -33,4 +33,26 @@ private:
     std::vector<std::uint8_t> m_cells;
 };
 
+// The same centres of one region as rows of bits, bit k of a row standing for
+// column k: a rectangle marks a run of bits a word at a time, and the layers of a
+// row are a few word operations instead of one step per centre.
+class ElementGridRows {
+public:
+    ElementGridRows(int size, int columns, int rows);
+
+    // Sets the bit of every centre that lies in `region`.
+    void mark(const QRegion& region);
+
+    int words() const { return m_words; }
+    const std::uint64_t* row(int r) const { return m_bits.data() + static_cast<size_t>(r) * m_words; }
+
+private:
+    int m_size;
+    int m_half;
+    int m_columns;
+    int m_rows;
+    int m_words;
+    std::vector<std::uint64_t> m_bits;
+};
+
 } // namespace brisko

@@ -130,6 +130,15 @@ void testInnerContacts(CarGeometry& g, const DrawingShapes& d)
     g.Overlaps.InnerMeetsOtherAxle = meets(bare, axle) || meets(d.RearCase, axle);
 }
 
+// The holes of the displayed layers: cut at once, they leave the pixels (and so the
+// rectangles) that cutting one after the other leaves, with one pass over the layer.
+QRegion axleHoles(const CarGeometry& g)
+{
+    if (g.AllWheelDrive)
+        return g.DriveAxleRegion.View;
+    return unitedRegion(g.DriveAxleRegion.View, g.OtherAxleRegion.View);
+}
+
 void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
 {
     const ViewLayout& v = g.Layout;
@@ -141,10 +150,7 @@ void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
     if (awd)
         uniteInto(layer, g.frontCaseView());
     g.PartRegions[OuterLayerPart] = layer;
-    subtractFrom(layer, g.DriveAxleRegion.View);
-    if (!awd)
-        subtractFrom(layer, g.OtherAxleRegion.View);
-    g.OuterLayerView = layer;
+    g.OuterLayerView = subtractedRegion(layer, axleHoles(g));
 
     g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
     if (g.Printer == PrinterFrame::Left)
@@ -166,10 +172,7 @@ void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
     if (awd)
         layer = subtractedRegion(unitedRegion(layer, g.frontCaseView()), g.frontChamberView());
     g.PartRegions[InnerLayersPart] = layer;
-    subtractFrom(layer, g.DriveAxleRegion.View);
-    if (!awd)
-        subtractFrom(layer, g.OtherAxleRegion.View);
-    g.InnerLayerView = layer;
+    g.InnerLayerView = subtractedRegion(layer, axleHoles(g));
 
     g.InnerOutlinePicture = outlineIn(v.pictureFrame(), inner);
     if (g.Printer == PrinterFrame::Left)

@@ -25,10 +25,10 @@ FramedRegion discAbout(const CarGeometry& g, const QPointF& centre, float radius
 
 void unite(FramedRegion& into, const FramedRegion& more)
 {
-    into.View += more.View;
-    into.Printer += more.Printer;
-    into.Picture += more.Picture;
-    into.Drawing += more.Drawing;
+    uniteInto(into.View, more.View);
+    uniteInto(into.Printer, more.Printer);
+    uniteInto(into.Picture, more.Picture);
+    uniteInto(into.Drawing, more.Drawing);
 }
 
 } // namespace

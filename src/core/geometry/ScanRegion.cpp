@@ -88,6 +88,8 @@ struct Span {
 // extends that row's rectangles downwards.
 class BandBuilder {
 public:
+    explicit BandBuilder(std::size_t expected) { m_rects.reserve(expected); }
+
     void addRow(int y, std::vector<Span>& row)
     {
         // Join touching spans and drop empty ones.
@@ -149,13 +151,18 @@ constexpr std::size_t kCrossingBlock = 200;
 // are in all decides where Qt's rows are cut.
 class CrossingRows {
 public:
+    void reserve(std::size_t rows, std::size_t crossings)
+    {
+        m_rows.reserve(rows);
+        m_xs.reserve(crossings);
+    }
     void startRow(int y) { m_rows.push_back({y, m_xs.size()}); }
     void add(int x) { m_xs.push_back(x); }
 
     QRegion region() const
     {
         const bool cutAtBlocks = !m_xs.empty() && m_xs.size() % kCrossingBlock == 0;
-        BandBuilder bands;
+        BandBuilder bands(m_xs.size() / 2);
         std::vector<Span> row;
         for (std::size_t r = 0; r < m_rows.size(); ++r) {
             const std::size_t end = r + 1 < m_rows.size() ? m_rows[r + 1].start : m_xs.size();
@@ -244,6 +251,7 @@ QRegion scanPolygonRegion(const QPolygon& polygon, Qt::FillRule rule)
     std::vector<Edge*> active;
     active.reserve(edges.size());
     CrossingRows crossings;
+    crossings.reserve(static_cast<std::size_t>(yMax - yMin), 4 * static_cast<std::size_t>(yMax - yMin));
     std::size_t next = 0;
     for (int y = yMin; y < yMax; ++y) {
         // New edges join before active edges of equal x, keeping their own order.
@@ -282,16 +290,21 @@ QRegion scanPolygonRegion(const QPolygon& polygon, Qt::FillRule rule)
                 }
             }
         }
-        // Step the edges to the next scanline, drop those that end, keep them in x order.
+        // Step the edges to the next scanline, drop those that end, keep them in x order
+        // (most scanlines leave them in order).
         std::size_t kept = 0;
+        bool inOrder = true;
+        int lastX = INT_MIN;
         for (Edge* e : active) {
             if (e->yLast == y)
                 continue;
             e->step();
+            inOrder = inOrder && e->x >= lastX;
+            lastX = e->x;
             active[kept++] = e;
         }
         active.resize(kept);
-        for (std::size_t i = 1; i < active.size(); ++i) {
+        for (std::size_t i = 1; !inOrder && i < active.size(); ++i) {
             Edge* e = active[i];
             std::size_t j = i;
             while (j > 0 && active[j - 1]->x > e->x) {
