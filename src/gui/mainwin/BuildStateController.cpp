@@ -2,6 +2,7 @@
 
 #include "mainwin/WindowContext.h"
 #include "output/BuildView.h"
+#include "render/SlabSweep.h"
 #include "session/Session.h"
 
 #include <QWidget>
@@ -32,6 +33,11 @@ void BuildStateController::leave()
     }
     m_figuresPanel->hide();
     m_play.panel->hide();
+}
+
+void BuildStateController::drawSheet()
+{
+    m_view->drawSlabs(0, kAllSlabs);
 }
 
 } // namespace brisko::gui

@@ -21,6 +21,7 @@ public:
     QList<QWidget*> panels() const override { return {m_figuresPanel}; }
     void enter() override;
     void leave() override;
+    void drawSheet() override;
 
     BuildView& view() { return *m_view; }
     const BuildView& view() const { return *m_view; }

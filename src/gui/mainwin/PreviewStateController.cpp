@@ -1,5 +1,6 @@
 #include "mainwin/PreviewStateController.h"
 
+#include "mainwin/WindowContext.h"
 #include "output/PreviewControls.h"
 
 #include <QWidget>
@@ -8,7 +9,8 @@ namespace brisko::gui {
 
 PreviewStateController::PreviewStateController(WindowContext& context, PrototypeRefresh& refresh,
                                                const PreviewPager& pager)
-    : m_pager(pager)
+    : m_context(context)
+    , m_pager(pager)
     , m_pages(new PreviewControls(context, refresh, pager))
 {
 }
@@ -21,6 +23,11 @@ void PreviewStateController::enter()
 void PreviewStateController::leave()
 {
     m_pager.panel->hide();
+}
+
+void PreviewStateController::drawSheet()
+{
+    m_pages->drawPage(m_context.perState.previewTemplate);
 }
 
 } // namespace brisko::gui

@@ -16,10 +16,12 @@ public:
     QList<QWidget*> panels() const override { return {m_pager.panel}; }
     void enter() override;
     void leave() override;
+    void drawSheet() override;
 
     PreviewControls& pages() { return *m_pages; }
 
 private:
+    WindowContext& m_context;
     PreviewPager m_pager;
     PreviewControls* m_pages;
 };

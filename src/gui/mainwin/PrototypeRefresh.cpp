@@ -44,12 +44,6 @@ bool PrototypeRefresh::isBuildDrawing() const
     return m_views.build->isDrawing();
 }
 
-void PrototypeRefresh::stopBuildDrawing()
-{
-    if (m_views.build->isDrawing())
-        m_views.build->abandon([this] { refreshCurrentState(); });
-}
-
 void PrototypeRefresh::buildDrawingResized()
 {
     m_views.build->windowResized([this] { refreshCurrentState(); });
@@ -70,11 +64,10 @@ const VirtualPrototype& PrototypeRefresh::prototype() const
     return m_window.session.prototype();
 }
 
-void PrototypeRefresh::run(ProcessState state, int arg)
+void PrototypeRefresh::run(ProcessState state)
 {
     recomputeLayout();
     m_window.perState.highlightedPart = -1; // the picture under any hover frame is gone
-    m_arg = arg;
     const bool ran = m_window.session.refresh(state, *this, m_window.perState.dynamicStep);
     m_painter.reset();
     if (ran && state == ProcessState::Race)
@@ -134,15 +127,10 @@ void PrototypeRefresh::geometryBuilt(const VirtualPrototype& vp, ProcessState st
     drawBackground(state);
     if (analyses(state))
         hideNormalForceBars(&m_window.sheet); // the mass step takes the old ones away
-    switch (state) {
-    case ProcessState::Set:
-    case ProcessState::Prop:
-    case ProcessState::Dynamic: drawDesignView(vp, state); break;
-    case ProcessState::Build: m_views.build->drawSlabs(0, kAllSlabs); break;
-    case ProcessState::Preview: m_views.preview->drawPage(m_window.perState.previewTemplate); break;
-    case ProcessState::Print: printWork(); break;
-    case ProcessState::Race: break;
-    }
+    if (state == ProcessState::Set || analyses(state))
+        drawDesignView(vp, state);
+    else
+        m_views.controllerOf(state).drawSheet();
 }
 
 // The design view; in Analyze and Simulate the painter stays open for the marks of

@@ -18,7 +18,7 @@
 namespace brisko::gui {
 
 class BuildView;
-class PreviewControls;
+class StateController;
 class RaceStateController;
 class SetStatePanel;
 class SimulateStateController;
@@ -31,7 +31,8 @@ struct WindowContext;
 // made them (the advisories window comes last, from the program).
 struct RefreshViews {
     BuildView* build = nullptr;
-    PreviewControls* preview = nullptr;
+    // The controller of a state: it draws the sheet of the states that show no design view.
+    std::function<StateController&(ProcessState)> controllerOf;
     SimulateStateController* simulate = nullptr;
     RaceStateController* race = nullptr;
     SetStatePanel* setPanel = nullptr;
@@ -47,9 +48,8 @@ public:
 
     RefreshViews& views() { return m_views; }
 
-    // The refresh of a state, shown in the window; `arg` selects the Print state's
-    // picture (the outer layer when set).
-    void run(ProcessState state, int arg = 0);
+    // The refresh of a state, shown in the window.
+    void run(ProcessState state);
     // One step forward of the Simulate state's run; the drawing and the masses stay.
     void stepDynamic();
     // A refresh or a step of the run is under way (an animation lets events through
@@ -78,7 +78,6 @@ public:
     // `afterBuildDrawing` ends it and runs `then` once it has unwound, at once when
     // none runs.
     bool isBuildDrawing() const;
-    void stopBuildDrawing();
     void buildDrawingResized();
     void afterBuildDrawing(std::function<void()> then);
 
@@ -97,7 +96,6 @@ public:
 private:
     void refreshCurrentState();
     void drawDesignView(const VirtualPrototype& vp, ProcessState state);
-    void printWork();
     void showSheet();
     void showDynamicButtons(const DynamicResult& result, int requestedFrame);
     void showRestingNormalForces();
@@ -108,7 +106,6 @@ private:
     RefreshViews m_views;
     std::optional<QPainter> m_painter; // on the sheet from the design view to the end of the scan
     float m_pictureSize = 0.4f;
-    int m_arg = 0;
     bool m_animating = false; // the run under way draws every frame
     bool m_stopAnimation = false;
 };

@@ -30,23 +30,6 @@ constexpr int kElementsPerRepaint = 251;
 
 } // namespace
 
-// The Print state shows the inner layer's template picture on the sheet at the
-// view's scale, over the paper's place.
-void PrototypeRefresh::printWork()
-{
-    Session& session = m_window.session;
-    ViewLayout onSheet = prototype().layout();
-    onSheet.PrinterScaleX = onSheet.ViewScale;
-    onSheet.PrinterScaleY = onSheet.ViewScale;
-    const CarGeometry geometry =
-        buildCarGeometry(session.design(), session.materials(), onSheet, chamberGeometryOf(prototype().mass()));
-    QPainter painter(&m_window.sheet.canvas());
-    painter.translate(onSheet.PaperLeft, 0);
-    paintTemplatePicture(painter, geometry, false);
-    painter.end();
-    repaintSheet();
-}
-
 // The grid shows in Analyze only, building up on screen.
 ElementVisitor PrototypeRefresh::elementVisitor(ProcessState state)
 {

@@ -20,6 +20,9 @@ public:
     virtual void enter() = 0;
     // Left, before the next state is entered.
     virtual void leave() = 0;
+    // The refresh has built the regions: the state draws its own picture on the sheet
+    // (the states that show the design view leave it to the refresh).
+    virtual void drawSheet() {}
 };
 
 } // namespace brisko::gui

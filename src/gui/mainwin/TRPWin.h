@@ -71,7 +71,7 @@ public:
 
     // The design-process state machine.
     void SetProcessState(ProcessState from, ProcessState to);
-    void RefreshState(ProcessState state, int arg = 0);
+    void RefreshState(ProcessState state);
 
     // State buttons.
     void VPSetBtnClick();

@@ -147,12 +147,12 @@ QWidget* TRPWin::buildStatePanelArea()
     m_simulateState = std::make_unique<SimulateStateController>(*m_context, *m_refresh, simulate, run);
     m_raceState = new RaceStateController(*m_context, race);
     m_previewState = std::make_unique<PreviewStateController>(*m_context, *m_refresh, preview);
-    m_printState = std::make_unique<PrintStateController>();
+    m_printState = std::make_unique<PrintStateController>(*m_context);
     m_driveBox->driveShown = [this](DriveType drive) { m_analyzeState->showDrive(drive); };
     m_driveBox->showDesign();
     RefreshViews& views = m_refresh->views();
     views.build = &m_buildState->view();
-    views.preview = &m_previewState->pages();
+    views.controllerOf = [this](ProcessState state) -> StateController& { return controller(state); };
     views.simulate = m_simulateState.get();
     views.race = m_raceState;
     views.setPanel = m_setPanel;

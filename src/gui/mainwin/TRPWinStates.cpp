@@ -78,13 +78,13 @@ void TRPWin::pressStateButton(ProcessState state)
         action->setChecked(true);
 }
 
-void TRPWin::RefreshState(ProcessState state, int arg)
+void TRPWin::RefreshState(ProcessState state)
 {
     if (m_session.isRefreshing())
         return; // a refresh already running (it lets events through) is not started again
     if (state == m_session.app().CurrentState)
         m_shownStale = false;
-    m_refresh->run(state, arg);
+    m_refresh->run(state);
 }
 
 } // namespace brisko::gui
