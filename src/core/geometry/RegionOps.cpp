@@ -1,5 +1,6 @@
 #include "geometry/RegionOps.h"
 
+#include "geometry/BandedRects.h"
 #include "geometry/RegionMemo.h"
 
 #include <algorithm>
@@ -99,66 +100,8 @@ bool isBanded(const QRegion& r)
 
 namespace {
 
-struct Span {
-    int Left, Right; // both inside
-};
-
-// The rectangles of a result laid out band by band: a band with the spans of the
-// band just above it, and touching it, extends that band downwards, as Qt joins them.
-class BandWriter {
-public:
-    explicit BandWriter(std::size_t expected) { m_rects.reserve(expected); }
-
-    // Whole bands copied as they are, which join no band above them.
-    void copy(const QRect* from, const QRect* to)
-    {
-        if (from == to)
-            return;
-        m_rects.insert(m_rects.end(), from, to);
-        const int top = m_rects.back().top();
-        m_lastBand = m_rects.size() - 1;
-        while (m_lastBand > 0 && m_rects[m_lastBand - 1].top() == top)
-            --m_lastBand;
-    }
-
-    void add(int top, int bottom, const std::vector<Span>& spans)
-    {
-        if (spans.empty())
-            return;
-        if (extendsLast(top, spans)) {
-            for (std::size_t i = m_lastBand; i < m_rects.size(); ++i)
-                m_rects[i].setBottom(bottom);
-            return;
-        }
-        m_lastBand = m_rects.size();
-        for (const Span& s : spans)
-            m_rects.emplace_back(QPoint(s.Left, top), QPoint(s.Right, bottom));
-    }
-
-    QRegion region() const
-    {
-        QRegion r;
-        if (!m_rects.empty())
-            r.setRects(m_rects.data(), static_cast<int>(m_rects.size()));
-        return r;
-    }
-
-private:
-    bool extendsLast(int top, const std::vector<Span>& spans) const
-    {
-        if (m_rects.size() - m_lastBand != spans.size() || m_rects.empty() || m_rects.back().bottom() + 1 != top)
-            return false;
-        for (std::size_t i = 0; i < spans.size(); ++i) {
-            const QRect& r = m_rects[m_lastBand + i];
-            if (r.left() != spans[i].Left || r.right() != spans[i].Right)
-                return false;
-        }
-        return true;
-    }
-
-    std::vector<QRect> m_rects;
-    std::size_t m_lastBand = 0;
-};
+using Span = BandSpan;
+using BandWriter = BandedRects;
 
 // The rectangles of one band of a banded region.
 struct BandOf {

@@ -14,6 +14,8 @@
 // the same way here, so that the bands are Qt's to the rectangle.
 #include "geometry/ScanRegion.h"
 
+#include "geometry/BandedRects.h"
+
 #include <QPainterPath>
 #include <algorithm>
 #include <climits>
@@ -79,67 +81,37 @@ Edge makeEdge(const QPoint& top, const QPoint& bottom, bool clockwise)
     return e;
 }
 
-struct Span {
-    int x1, x2; // [x1, x2)
-};
-
 // Collects the spans of the scanlines in order and lays them out as banded
 // rectangles: touching spans of a row join, and a row equal to the one above it
 // extends that row's rectangles downwards.
 class BandBuilder {
 public:
-    explicit BandBuilder(std::size_t expected) { m_rects.reserve(expected); }
+    explicit BandBuilder(std::size_t expected)
+        : m_bands(expected)
+    {
+    }
 
-    void addRow(int y, std::vector<Span>& row)
+    // The spans of scanline `y`, each from a crossing to the pixel before the next.
+    void addRow(int y, std::vector<BandSpan>& row)
     {
         // Join touching spans and drop empty ones.
         std::size_t n = 0;
-        for (const Span& s : row) {
-            if (s.x2 <= s.x1)
+        for (const BandSpan& s : row) {
+            if (s.Right < s.Left)
                 continue;
-            if (n > 0 && row[n - 1].x2 == s.x1)
-                row[n - 1].x2 = s.x2;
+            if (n > 0 && row[n - 1].Right + 1 == s.Left)
+                row[n - 1].Right = s.Right;
             else
                 row[n++] = s;
         }
         row.resize(n);
-        if (row.empty())
-            return;
-        if (extends(y, row)) {
-            for (std::size_t i = m_lastRow; i < m_rects.size(); ++i)
-                m_rects[i].setBottom(y);
-            return;
-        }
-        m_lastRow = m_rects.size();
-        for (const Span& s : row)
-            m_rects.emplace_back(s.x1, y, s.x2 - s.x1, 1);
+        m_bands.add(y, y, row);
     }
 
-    QRegion region() const
-    {
-        QRegion r;
-        if (!m_rects.empty())
-            r.setRects(m_rects.data(), static_cast<int>(m_rects.size()));
-        return r;
-    }
+    QRegion region() const { return m_bands.region(); }
 
 private:
-    bool extends(int y, const std::vector<Span>& row) const
-    {
-        if (m_rects.empty() || m_rects.size() - m_lastRow != row.size())
-            return false;
-        if (m_rects[m_lastRow].bottom() + 1 != y)
-            return false;
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            const QRect& r = m_rects[m_lastRow + i];
-            if (r.left() != row[i].x1 || r.right() != row[i].x2 - 1)
-                return false;
-        }
-        return true;
-    }
-
-    std::vector<QRect> m_rects;
-    std::size_t m_lastRow = 0;
+    BandedRects m_bands;
 };
 
 // Qt gives an empty region for a polygon taller than this.
@@ -163,7 +135,7 @@ public:
     {
         const bool cutAtBlocks = !m_xs.empty() && m_xs.size() % kCrossingBlock == 0;
         BandBuilder bands(m_xs.size() / 2);
-        std::vector<Span> row;
+        std::vector<BandSpan> row;
         for (std::size_t r = 0; r < m_rows.size(); ++r) {
             const std::size_t end = r + 1 < m_rows.size() ? m_rows[r + 1].start : m_xs.size();
             std::size_t from = m_rows[r].start;
@@ -173,7 +145,7 @@ public:
                     to = std::min(end, (from / kCrossingBlock + 1) * kCrossingBlock);
                 row.clear();
                 for (std::size_t k = from; k + 1 < to; k += 2)
-                    row.push_back({m_xs[k], m_xs[k + 1]});
+                    row.push_back({m_xs[k], m_xs[k + 1] - 1});
                 bands.addRow(m_rows[r].y, row);
                 from = to;
             }
