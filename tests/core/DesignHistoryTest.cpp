@@ -49,9 +49,9 @@ TEST_F(DesignHistory, EachStepAndItsUndoAndRedoNameWhatChanged)
 TEST_F(DesignHistory, NothingIsTakenBackWhileAToolIsOnOrTheControlsAreHeld)
 {
     addWeight(session, QPoint(300, 300), QStringLiteral("0.5"));
-    session.armEditMode(&EditModeFlags::RemovingWeight);
+    session.holdSteps(true); // as the window's lock does while a tool is on
     EXPECT_FALSE(session.undo());
-    session.clearEditMode();
+    session.holdSteps(false);
     {
         const auto held = session.holdWhileControlsChange();
         EXPECT_FALSE(session.undo());

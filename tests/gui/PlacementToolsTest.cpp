@@ -49,7 +49,6 @@ TEST_F(PlacementTools, TheAxleToolRefusesInAllWheelDrive)
     EXPECT_EQ(prompter.messageTexts(), QStringList({kNoOtherAxleInAwd}));
     EXPECT_EQ(prompter.promptsOf(Prompt::Message).first().title, "Please try again.");
     EXPECT_FALSE(widget<QAbstractButton>("FrontAxleBtn")->isChecked());
-    EXPECT_EQ(win().session().app().EditMode.PlacingFrontAxle, 0);
     EXPECT_TRUE(widget("VPPropBtn")->isEnabled());
     EXPECT_EQ(records().size(), recordsBefore);
     EXPECT_EQ(design().FrontAxle.XUnits, before.FrontAxle.XUnits);
@@ -68,7 +67,7 @@ TEST_F(PlacementTools, AnAxlePressJustRightOfTheDriveAxlePlacesItAndTheHeightFol
     EXPECT_FALSE(widget("VPSetBtn")->isEnabled());
     EXPECT_FALSE(widget("FrontAxleBtn")->isEnabled()) << "no exception for the tool's own button";
     pressAt(QPoint(centreX, y));
-    EXPECT_EQ(win().session().app().EditMode.PlacingFrontAxle, 0);
+    EXPECT_FALSE(widget<QAbstractButton>("FrontAxleBtn")->isChecked());
     EXPECT_EQ(design().FrontAxle.XUnits, xUnitsBefore) << "a press on the centre line places nothing";
     EXPECT_NE(field(lastRecord(), 14), "SetFrontWheelLoc");
     EXPECT_TRUE(widget("VPSetBtn")->isEnabled());

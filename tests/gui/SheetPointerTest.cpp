@@ -1,6 +1,5 @@
 // Hover highlighting and selection by click on the sheet of the wired window.
 #include "WiredWindowHelpers.h"
-#include "SessionArrangement.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -96,12 +95,13 @@ TEST_F(SheetPointing, DuringADrawingAPressOffThePaperStillSelects)
     const auto onAxle = pointOnPart(win(), DriveAxlePart);
     ASSERT_TRUE(onAxle.has_value());
 
-    brisko::test::arrange(win().session()).app().EditMode.DrawingOuter = 1;
+    click("DrawOuterBtn");
+    const int shownBefore = partShown();
     sendMouse(image(), QEvent::MouseButtonPress, *onAxle);
-    EXPECT_EQ(partShown(), OuterLayerPart) << "a press on the paper belongs to the drawing";
+    EXPECT_EQ(partShown(), shownBefore) << "a press on the paper belongs to the drawing";
     sendMouse(image(), QEvent::MouseButtonPress, *offPaper);
     EXPECT_EQ(partShown(), partBelow);
-    brisko::test::arrange(win().session()).app().EditMode.DrawingOuter = 0;
+    click("DrawCancelBtn");
 }
 
 } // namespace brisko::gui::test

@@ -65,7 +65,6 @@ TEST_F(Sketching, TwoClicksAndADoubleClickMakeATriangleOfSixPoints)
     EXPECT_EQ(field(pointRecord, 2), "9");
     EXPECT_EQ(field(pointRecord, 3), QString::number(b.x()));
     EXPECT_EQ(field(pointRecord, 4), QString::number(b.y()));
-    EXPECT_EQ(win().session().app().EditMode.DrawingOuter, 0);
     EXPECT_FALSE(widget<QAbstractButton>("DrawOuterBtn")->isChecked());
     EXPECT_TRUE(widget("DrawCancelBtn")->isHidden());
     EXPECT_TRUE(widget("DrawHintLabel")->isHidden());
@@ -81,7 +80,7 @@ TEST_F(Sketching, OneClickAndADoubleClickKeepTheOldOutline)
     doubleClickAt(square(12, 8));
     EXPECT_EQ(outer(), before);
     EXPECT_FALSE(descriptionsSince(first).contains("DoneOuterShape"));
-    EXPECT_EQ(win().session().app().EditMode.DrawingOuter, 0);
+    EXPECT_FALSE(widget<QAbstractButton>("DrawOuterBtn")->isChecked());
     EXPECT_TRUE(enabled("VPPropBtn"));
 }
 
@@ -161,7 +160,7 @@ TEST_F(Sketching, TheWindowIsLockedWhileDrawingAndCancelGivesEveryStateBack)
     EXPECT_EQ(inner(), innerBefore);
     EXPECT_EQ(field(lastRecord(), 14), "CancelDraw");
     EXPECT_EQ(field(lastRecord(), 2), "60");
-    EXPECT_EQ(win().session().app().EditMode.DrawingInner, 0);
+    EXPECT_FALSE(widget<QAbstractButton>("DrawInnerBtn")->isChecked());
 }
 
 // After "Save..." from a preset the box shows the new entry's name while the preset
@@ -198,7 +197,7 @@ TEST_F(Sketching, StartingADrawingWithTheFocusInTheDesignListAsksNothingAndSwitc
         ASSERT_TRUE(widget<QComboBox>("DesignList")->hasFocus());
         click("DrawOuterBtn");
         EXPECT_TRUE(prompter.promptsOf(Prompt::Confirm).isEmpty()) << "round " << round;
-        EXPECT_TRUE(win().session().app().EditMode.DrawingOuter) << "round " << round;
+        EXPECT_TRUE(widget<QAbstractButton>("DrawOuterBtn")->isChecked()) << "round " << round;
         click("DrawCancelBtn");
     }
     EXPECT_EQ(win().session().app().CurrentDesign, 0);
@@ -233,7 +232,7 @@ TEST_F(Sketching, EscapeCancelsADrawingOrAnArmedPlacingToolAsItsOwnWayOutDoes)
     clickAt(square(4, 4));
     clickAt(square(9, 4));
     QTest::keyClick(widget<QComboBox>("DesignList"), Qt::Key_Escape); // wherever the focus is
-    EXPECT_EQ(win().session().app().EditMode.DrawingOuter, 0);
+    EXPECT_FALSE(widget<QAbstractButton>("DrawOuterBtn")->isChecked());
     EXPECT_EQ(outer(), outerBefore);
     EXPECT_EQ(field(lastRecord(), 14), "CancelDraw");
     EXPECT_TRUE(enabled("Save1")) << "the window is unlocked";
@@ -253,7 +252,7 @@ TEST_F(Sketching, EscapeCancelsADrawingOrAnArmedPlacingToolAsItsOwnWayOutDoes)
     click("DrawInnerBtn");
     EXPECT_TRUE(widget<QLabel>("DrawHintLabel")->text().startsWith("To draw a shape")) << "the drawing's own hint again";
     click("DrawCancelBtn");
-    EXPECT_FALSE(win().session().app().EditMode.anyOn());
+    EXPECT_FALSE(widget<QAbstractButton>("DrawOuterBtn")->isChecked());
 }
 
 // A resize during a drawing lays the sheet out at its new scale and keeps the red
@@ -266,7 +265,7 @@ TEST_F(Sketching, AResizeDuringADrawingKeepsTheEdgesDrawnSoFar)
     clickAt(square(12, 4));
     const QPoint from = sheetPoint(square(4, 4)), to = sheetPoint(square(12, 4));
     showNormalAt(QSize(1100, 760));
-    ASSERT_TRUE(win().session().app().EditMode.DrawingOuter);
+    ASSERT_TRUE(widget<QAbstractButton>("DrawOuterBtn")->isChecked());
     const ViewLayout& now = layout();
     const QPoint middle = (viewPointOf(now, from) + viewPointOf(now, to)) / 2;
     QApplication::processEvents();

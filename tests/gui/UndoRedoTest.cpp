@@ -232,7 +232,7 @@ TEST_F(UndoRedo, DrawingsInProgressCancelledRefusedValuesAndStatesAreNoSteps)
     win().UndoClick(); // as the shortcut would
     EXPECT_EQ(session().design().SpringWidth, "2");
     emit win().findChild<QShortcut*>(QStringLiteral("EscapeShortcut"))->activated();
-    ASSERT_FALSE(session().app().EditMode.anyOn());
+    ASSERT_FALSE(widget<QAbstractButton>("AddWeightBtn")->isChecked());
     EXPECT_TRUE(action("Undo1")->isEnabled());
     win().UndoClick();
     EXPECT_EQ(session().design().SpringWidth, "1.5");

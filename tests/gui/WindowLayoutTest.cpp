@@ -264,7 +264,7 @@ TEST_P(WindowLayout, ToolsAndTheBuildKeepTheWindowAndThePaperWhereTheyAre)
         click(tool);
         expectUnmoved(tool);
         QTest::keyClick(&win(), Qt::Key_Escape);
-        ASSERT_FALSE(win().session().app().EditMode.anyOn()) << tool << " ended";
+        ASSERT_FALSE(widget<QAbstractButton>(tool)->isChecked()) << tool << " ended";
         expectUnmoved(tool);
     }
     click("VPBuildBtn");

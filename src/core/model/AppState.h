@@ -7,17 +7,6 @@ namespace brisko {
 
 enum class ProcessState { Set = 1, Build = 3, Prop = 4, Dynamic = 5, Race = 6, Preview = 7, Print = 8 };
 
-struct EditModeFlags {
-    qint32 DrawingOuter = 0;
-    qint32 DrawingInner = 0;
-    qint32 PlacingFrontAxle = 0;
-    qint32 AddingWeight = 0;
-    qint32 RemovingWeight = 0;
-
-    bool anyOn() const { return DrawingOuter || DrawingInner || PlacingFrontAxle || AddingWeight || RemovingWeight; }
-    void clear() { *this = EditModeFlags{}; }
-};
-
 inline constexpr int kMaxDesigns = 257;
 inline constexpr int kPendingApplyCodes = 22; // codes 1..21 used
 
@@ -25,7 +14,6 @@ struct AppState {
     qint32 CurrentDesign = 0;
     qint32 DesignCount = 5;
     ProcessState CurrentState = ProcessState::Set;
-    EditModeFlags EditMode;
     std::array<quint8, kPendingApplyCodes> PendingApply{};
     qint32 EditedSinceEnter = 0;
     QString PortfolioPath;

@@ -104,7 +104,6 @@ void showLoadedDesign(Session& session, const CarDesign& design)
     log.typed(SessionEditor::fields(session).FrictionForce, design.FrictionForce, kFrictionCode, "SetFrictionForce");
     chooseChamber(session, log, design.Chamber);
     SessionEditor::design(session) = design;
-    SessionEditor::app(session).EditMode.clear();
 }
 
 void replaceMaterials(Session& session, const MaterialLibrary& materials)

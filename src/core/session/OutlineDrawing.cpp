@@ -23,31 +23,12 @@ OutlineDrawing::OutlineDrawing(Session& session)
 {
 }
 
-qint32& OutlineDrawing::modeFlag(SketchedOutline which)
-{
-    EditModeFlags& mode = SessionEditor::app(m_session).EditMode;
-    return which == SketchedOutline::Outer ? mode.DrawingOuter : mode.DrawingInner;
-}
-
 void OutlineDrawing::begin(SketchedOutline which)
 {
     end();
     m_which = which;
     working(which).start();
-    SessionEditor::app(m_session).EditMode.clear(); // no placing tool stays on beside a drawing
-    modeFlag(which) = 1;
-}
-
-bool OutlineDrawing::isOn() const
-{
-    const EditModeFlags& mode = m_session.app().EditMode;
-    return mode.DrawingOuter || mode.DrawingInner;
-}
-
-bool OutlineDrawing::isOn(SketchedOutline which) const
-{
-    const EditModeFlags& mode = m_session.app().EditMode;
-    return which == SketchedOutline::Outer ? mode.DrawingOuter : mode.DrawingInner;
+    m_on = true;
 }
 
 void OutlineDrawing::pressOnPaper(const QPoint& viewPoint)
@@ -103,8 +84,7 @@ void OutlineDrawing::cancel()
 
 void OutlineDrawing::end()
 {
-    SessionEditor::app(m_session).EditMode.DrawingOuter = 0;
-    SessionEditor::app(m_session).EditMode.DrawingInner = 0;
+    m_on = false;
 }
 
 } // namespace brisko

@@ -1,6 +1,6 @@
 #pragma once
 // Drawing the outer or the inner body outline with the mouse, over the session:
-// the drawing modes, one working outline for each, the records of every point pair,
+// whether a drawing is on, one working outline for each, the records of every point pair,
 // of the finished outline and of a cancelled drawing. The window turns its mouse
 // events into these calls and draws what they decide.
 #include "geometry/OutlineSketch.h"
@@ -17,8 +17,8 @@ public:
 
     // Starts a drawing of `which`: its working outline emptied, its mode on.
     void begin(SketchedOutline which);
-    bool isOn() const;
-    bool isOn(SketchedOutline which) const;
+    bool isOn() const { return m_on; }
+    bool isOn(SketchedOutline which) const { return m_on && m_which == which; }
     const OutlineSketch& sketch() const { return working(m_which); }
     const OutlineSketch& sketch(SketchedOutline which) const { return working(which); }
 
@@ -42,10 +42,9 @@ private:
     {
         return which == SketchedOutline::Outer ? m_outer : m_inner;
     }
-    qint32& modeFlag(SketchedOutline which);
-
     Session& m_session;
     SketchedOutline m_which = SketchedOutline::Outer;
+    bool m_on = false;
     OutlineSketch m_outer;
     OutlineSketch m_inner;
 };

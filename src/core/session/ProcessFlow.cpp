@@ -20,7 +20,6 @@ void prepareProgramStart(Session& session)
         SessionEditor::designs(session).entry(position).Saved = true;
     app.CurrentState = ProcessState::Set;
     app.EditedSinceEnter = 0;
-    app.EditMode.clear();
     CarDesign& design = SessionEditor::design(session);
     const FieldTexts& fields = session.fields();
     design.CaseRatio = fields.CaseRatio;
@@ -37,7 +36,6 @@ void resetDesignDefaults(Session& session)
         SessionEditor::fields(session).dimension(code) = *dimensionByCode(design, code);
     design.CaseRatio = session.fields().CaseRatio;
     design.FrictionForce = session.fields().FrictionForce;
-    session.clearEditMode();
     session.startHistory();
 }
 

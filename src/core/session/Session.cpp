@@ -35,12 +35,6 @@ bool Session::attachPortfolio(const QString& path, QString* error)
     return true;
 }
 
-void Session::armEditMode(qint32 EditModeFlags::*flag)
-{
-    m_app.EditMode.clear();
-    m_app.EditMode.*flag = 1;
-}
-
 void Session::setElementStepSize(const QString& size)
 {
     const EditStep step(*this, QStringLiteral("Element size"));
@@ -86,7 +80,6 @@ void Session::restore(const DesignSnapshot& snapshot)
     for (int code : kDimensionCodes)
         if (m_fields.dimension(code) == *dimensionByCode(m_design, code))
             m_app.PendingApply.at(code) = 0;
-    m_app.EditMode.clear();
     m_settled = this->snapshot();
 }
 
@@ -98,7 +91,7 @@ void Session::startHistory()
 
 bool Session::mayUndoOrRedo() const
 {
-    return !m_controlsChanging && !m_refreshing && m_stepDepth == 0 && !m_app.EditMode.anyOn();
+    return !m_controlsChanging && !m_refreshing && m_stepDepth == 0 && !m_stepsHeld;
 }
 
 bool Session::takeStep(bool forward)

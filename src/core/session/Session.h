@@ -68,11 +68,9 @@ public:
     bool attachPortfolio(const QString& path, QString* error);
     // The program is in `state` now (the panels follow the state buttons).
     void enterState(ProcessState state) { m_app.CurrentState = state; }
-    // The placing tool `flag` is armed, the others not; `clearEditMode` disarms all.
-    void armEditMode(qint32 EditModeFlags::*flag);
-    void disarmEditMode(qint32 EditModeFlags::*flag) { m_app.EditMode.*flag = 0; }
-    void clearEditMode() { m_app.EditMode.clear(); }
-    // The hit boxes of the weights' markers as the design view drew them.
+    // While an operation owns the window (a drawing, a placing tool, the 3D build)
+    // no step is taken back or done again.
+    void holdSteps(bool held) { m_stepsHeld = held; }
     // The element size chosen on the slider, shown and accepted at once.
     void setElementStepSize(const QString& size);
 
@@ -208,6 +206,7 @@ private:
     // value had before the student typed it come from here.
     std::shared_ptr<DesignSnapshot> m_settled;
     int m_stepDepth = 0;
+    bool m_stepsHeld = false;
     int m_operationDepth = 0;
     std::shared_ptr<DesignSnapshot> m_stepBefore;
     QString m_stepName;

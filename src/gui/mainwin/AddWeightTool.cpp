@@ -9,7 +9,7 @@
 namespace brisko::gui {
 
 AddWeightTool::AddWeightTool(SheetToolContext& context, QAbstractButton* button, THHWin& dialog)
-    : PlacingTool(context, button, &EditModeFlags::AddingWeight,
+    : PlacingTool(context, button,
                   QStringLiteral("Click on the paper where the weight goes.  Press Esc to give up."))
     , m_dialog(dialog)
 {

@@ -9,7 +9,7 @@
 namespace brisko::gui {
 
 FrontAxleTool::FrontAxleTool(SheetToolContext& context, QAbstractButton* button)
-    : PlacingTool(context, button, &EditModeFlags::PlacingFrontAxle,
+    : PlacingTool(context, button,
                   QStringLiteral("Click along the red line where the other axle goes.  Press Esc to give up."))
 {
 }

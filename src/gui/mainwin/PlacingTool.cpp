@@ -8,10 +8,8 @@
 
 namespace brisko::gui {
 
-PlacingTool::PlacingTool(SheetToolContext& context, QAbstractButton* button, ModeFlag flag,
-                         const QString& instruction)
+PlacingTool::PlacingTool(SheetToolContext& context, QAbstractButton* button, const QString& instruction)
     : SheetTool(context, button)
-    , m_flag(flag)
     , m_instruction(instruction)
 {
 }
@@ -26,14 +24,14 @@ void PlacingTool::showInstruction(bool visible)
 
 bool PlacingTool::isOn() const
 {
-    return context().session().app().EditMode.*m_flag != 0;
+    return m_armed;
 }
 
 void PlacingTool::begin(Qt::CursorShape cursor)
 {
     Session& session = context().session();
     session.markCurrentDesignChanged();
-    session.armEditMode(m_flag);
+    m_armed = true;
     context().setSheetCursor(cursor);
     context().lock().lock();
     showInstruction(true);
@@ -42,7 +40,7 @@ void PlacingTool::begin(Qt::CursorShape cursor)
 
 void PlacingTool::clearMode()
 {
-    context().session().disarmEditMode(m_flag);
+    m_armed = false;
     context().setSheetCursor(Qt::ArrowCursor);
 }
 

@@ -7,17 +7,12 @@
 #include <QString>
 #include <QtGlobal>
 
-namespace brisko {
-struct EditModeFlags;
-}
-
 namespace brisko::gui {
 
 class PlacingTool : public SheetTool {
 public:
-    using ModeFlag = qint32 EditModeFlags::*;
     // `instruction` is the one line shown in the part editor's place while the tool is on.
-    PlacingTool(SheetToolContext& context, QAbstractButton* button, ModeFlag flag, const QString& instruction);
+    PlacingTool(SheetToolContext& context, QAbstractButton* button, const QString& instruction);
 
     bool isOn() const override;
 
@@ -33,8 +28,8 @@ protected:
 private:
     void showInstruction(bool visible);
 
-    ModeFlag m_flag;
     QString m_instruction;
+    bool m_armed = false;
 };
 
 } // namespace brisko::gui

@@ -7,7 +7,7 @@
 namespace brisko::gui {
 
 RemoveWeightTool::RemoveWeightTool(SheetToolContext& context, QAbstractButton* button)
-    : PlacingTool(context, button, &EditModeFlags::RemovingWeight,
+    : PlacingTool(context, button,
                   QStringLiteral("Click on the weight to remove.  Press Esc to give up."))
 {
 }

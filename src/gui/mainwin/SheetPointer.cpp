@@ -6,16 +6,19 @@
 #include "mainwin/DrawingArea.h"
 #include "mainwin/SetStatePanel.h"
 #include "mainwin/WindowContext.h"
+#include "mainwin/WindowLock.h"
 #include "session/Session.h"
 
 #include <QMouseEvent>
 
 namespace brisko::gui {
 
-SheetPointer::SheetPointer(WindowContext& window, SetStatePanel& panel, GeometrySource geometry)
+SheetPointer::SheetPointer(WindowContext& window, const WindowLock& lock, SetStatePanel& panel,
+                           GeometrySource geometry)
     : QObject(&window.frame)
     , m_window(window)
     , m_sheet(&window.sheet)
+    , m_lock(lock)
     , m_panel(panel)
     , m_geometry(std::move(geometry))
 {
@@ -36,8 +39,7 @@ bool SheetPointer::eventFilter(QObject* watched, QEvent* event)
 
 bool SheetPointer::pointerFree() const
 {
-    const AppState& app = m_window.session.app();
-    return app.CurrentState == ProcessState::Set && !app.EditMode.anyOn();
+    return m_window.session.app().CurrentState == ProcessState::Set && !m_lock.isLocked();
 }
 
 int SheetPointer::partUnder(const QPoint& point) const
@@ -64,13 +66,6 @@ void SheetPointer::hover(const QPoint& point)
 
 void SheetPointer::press(const QPoint& point)
 {
-    const EditModeFlags& mode = m_window.session.app().EditMode;
-    const bool drawing = mode.DrawingOuter || mode.DrawingInner;
-    if (mode.PlacingFrontAxle || mode.AddingWeight || mode.RemovingWeight)
-        return; // the placing tools take their own presses
-    // A drawing takes the presses on the paper; one beside it selects as usual.
-    if (drawing && m_geometry().PaperRegion.contains(point))
-        return;
     const int part = m_window.session.app().CurrentState == ProcessState::Set ? partUnder(point) : -1;
     m_panel.selectPart(part); // no part: every editor hidden, no item shown
 }

@@ -27,9 +27,10 @@ namespace brisko::gui {
 
 void TRPWin::installPrototypeRefresh()
 {
-    new SheetPointer(*m_context, *m_setPanel,
+    new SheetPointer(*m_context, *m_lock, *m_setPanel,
                      [this]() -> const CarGeometry& { return m_refresh->prototype().geometry(); });
-    // After the pointer: a tool that is on sees the sheet's events first.
+    // After the pointer, so a tool that is on sees the sheet's events first (Qt asks
+    // the filter installed last first) and keeps those it takes.
     m_sheetTools = new SheetTools(*m_context, *m_lock, m_tools);
     // The figure fields start as the texts the records carry before any analysis.
     showFigures(m_session.figures(), m_figureFields);

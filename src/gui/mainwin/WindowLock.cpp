@@ -28,6 +28,7 @@ void WindowLock::lock(const QWidget* keep)
     if (m_locked)
         return;
     m_locked = true;
+    m_session.holdSteps(true);
     {
         const auto held = m_session.holdWhileControlsChange();
         lockWidgets(keep);
@@ -46,6 +47,7 @@ void WindowLock::unlock()
     if (!m_locked)
         return;
     m_locked = false;
+    m_session.holdSteps(false);
     {
         const auto held = m_session.holdWhileControlsChange();
         restore();

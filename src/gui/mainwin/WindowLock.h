@@ -4,9 +4,10 @@
 // fields, the design list with the file buttons, and every action of the window
 // (its menu items, so their shortcuts too, and the state buttons) are disabled, each
 // remembering its own enabled state; the part editor is hidden. Unlocking gives each
-// its remembered state back exactly. Nothing the controls report while they are
-// being locked or unlocked (a focused box losing its focus, an edit it finishes)
-// reaches the session as the student's doing: no design is switched, saved or logged.
+// its remembered state back exactly. While locked, the session takes no step back
+// or forward. Nothing the controls report while they are being locked or unlocked
+// (a focused box losing its focus, an edit it finishes) reaches the session as the
+// student's doing: no design is switched, saved or logged.
 #include <QList>
 #include <QPointer>
 #include <QVector>
@@ -37,6 +38,7 @@ public:
     // `keep` (the control that started the operation and ends it) is left as it is.
     void lock(const QWidget* keep = nullptr);
     void unlock();
+    bool isLocked() const { return m_locked; }
 
     // Told after every lock and unlock (the Edit menu sets its items again).
     std::function<void()> changed;
