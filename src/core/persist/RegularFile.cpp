@@ -1,7 +1,7 @@
 #include "persist/RegularFile.h"
+#include "persist/ErrnoText.h"
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,11 +9,6 @@
 namespace brisko {
 
 namespace {
-
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 QString kindReason(mode_t mode)
 {

@@ -1,11 +1,11 @@
 #include "persist/WholeFile.h"
+#include "persist/ErrnoText.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
-#include <cstring>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
 #endif
@@ -13,11 +13,6 @@
 namespace brisko {
 
 namespace {
-
-QString errnoText(int code)
-{
-    return QString::fromLocal8Bit(std::strerror(code));
-}
 
 // The file's own data reaches the disk before it replaces anything: some file
 // systems report a full disk or a failed device only here.
