@@ -31,6 +31,30 @@ void sweepOfAThousand(benchmark::State& state)
 }
 BENCHMARK(sweepOfAThousand)->Name("BM_Sweep")->Unit(benchmark::kMillisecond);
 
+// The Racer's 10 widths x 10 lengths x 100 wheels on the pool (processor time of
+// every thread), the end-to-end sweep of the README without its output: the sizing
+// gives every wheel the chamber's size, so each length's regions come back at
+// every wheel.
+void sweepOfTenThousand(benchmark::State& state)
+{
+    brisko::CarDesign design;
+    brisko::MaterialLibrary materials;
+    brisko::loadPresetShape(design, 1);
+    brisko::SweepFormTexts form;
+    form.Width = {QStringLiteral("1"), QStringLiteral("1.9"), QStringLiteral("0.1")};
+    form.Length = {QStringLiteral("30"), QStringLiteral("48"), QStringLiteral("2")};
+    form.Wheel = {QStringLiteral("2"), QStringLiteral("6.95"), QStringLiteral("0.05")};
+    const brisko::SweepPlan plan = *brisko::checkSweepForm(form).Plan;
+    for (auto _ : state) {
+        brisko::PowerSweep sweep(design, materials, plan);
+        while (sweep.runNext()) {
+        }
+        benchmark::DoNotOptimize(sweep.best().Time);
+        state.counters["combinations"] = sweep.tried();
+    }
+}
+BENCHMARK(sweepOfTenThousand)->Name("BM_SweepRacer10000")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
 void setRefreshFullHd(benchmark::State& state, int preset)
 {
     brisko::bench::ensureGuiApp();

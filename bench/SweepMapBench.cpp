@@ -36,7 +36,7 @@ void buildMap(benchmark::State& state)
     }
     state.counters["combinations"] = static_cast<double>(trials.size());
 }
-BENCHMARK(buildMap)->Name("BM_SweepMapBuild")->Args({10, 10})->Args({30, 40})->Unit(benchmark::kMillisecond);
+BENCHMARK(buildMap)->Name("BM_SweepMapBuild")->Args({10, 10})->Args({30, 40})->Args({100, 100})->Unit(benchmark::kMillisecond);
 
 void paintMap(benchmark::State& state)
 {
@@ -51,6 +51,6 @@ void paintMap(benchmark::State& state)
     }
     state.counters["combinations"] = static_cast<double>(trials.size());
 }
-BENCHMARK(paintMap)->Name("BM_SweepMapPaint")->Args({10, 10})->Args({30, 40})->Unit(benchmark::kMillisecond);
+BENCHMARK(paintMap)->Name("BM_SweepMapPaint")->Args({10, 10})->Args({30, 40})->Args({100, 100})->Unit(benchmark::kMillisecond);
 
 } // namespace

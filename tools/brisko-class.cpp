@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 
 using namespace brisko;
 
@@ -106,14 +107,21 @@ void printTable(const QVector<StandingRow>& rows)
 
 int main(int argc, char** argv)
 {
-    // The pictures of the printed pages need the fonts of a GUI application; no
-    // window is ever shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments();
-    args.removeFirst();
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     const Options options = parse(args);
+    // The pictures of the printed pages need the fonts of a GUI application (no
+    // window is ever shown); the table and the CSV file do without its start-up.
+    std::optional<QCoreApplication> plain;
+    std::optional<QGuiApplication> gui;
+    if (options.pdf.isEmpty()) {
+        plain.emplace(argc, argv);
+    } else {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        gui.emplace(argc, argv);
+    }
     if (options.help) {
         std::fputs(kUsage, stdout);
         return 0;

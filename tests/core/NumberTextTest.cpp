@@ -76,6 +76,9 @@ TEST(TextToNumber, TheWholeTextMustConvert)
     EXPECT_EQ(toDouble("1.15000000000000E+0002"), 115.0);
     for (const char* bad : {"", "abc", "1,5", "1.5x", "--1", "1 5", "inf", "nan", "0x10", "1e"})
         EXPECT_FALSE(toDouble(bad).has_value()) << bad;
+    // A portfolio's figures are read from their bytes by the same rules.
+    for (const char* text : {"1.5", "\t2 ", "-0.25", "+3", "\xa0" "7\x85", "1,5", "--1", "", "1e"})
+        EXPECT_EQ(latin1ToDouble(text), toDouble(QString::fromLatin1(text))) << text;
     EXPECT_FALSE(toSingle("1e39").has_value());
     EXPECT_EQ(toInt("-12"), -12);
     EXPECT_FALSE(toInt("1.0").has_value());

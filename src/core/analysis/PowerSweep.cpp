@@ -193,6 +193,9 @@ QThreadPool& sweepPool()
 // A batch takes about this long, so a window answers STOP and repaints in time.
 constexpr qint64 kBatchNanoseconds = 20'000'000;
 constexpr std::size_t kLargestBatch = 4096;
+// Each worker keeps the regions of this many designs (a few MB): those of the lengths
+// of one wheel's loop, when the sizing gives every wheel the chamber's size.
+constexpr std::size_t kKeptRegions = 16;
 
 } // namespace
 
@@ -254,22 +257,45 @@ void PowerSweep::runAhead()
 
     QElapsedTimer clock;
     clock.start();
-    std::atomic<std::size_t> nextJob{0};
-    auto work = [this, &nextJob] {
-        for (std::size_t i; (i = nextJob.fetch_add(1)) < m_ahead.size();) {
-            Ahead& a = m_ahead[i];
-            a.After = a.Input;
-            a.Time = sweepTimeText(a.After, m_materials);
+    // The batch is handed out in pieces of neighbouring combinations that share the
+    // spring length and the wheel (only the width, which no region reads, changes
+    // within one), so that each worker builds a piece's regions once and hands them
+    // from combination to combination. A long piece is cut so that every core works.
+    const std::size_t count = m_ahead.size();
+    const std::size_t longest = std::max<std::size_t>(1, (count + 2 * threads - 1) / (2 * threads));
+    std::vector<std::size_t> pieces{0};
+    for (std::size_t i = 1; i < count; ++i)
+        if ((m_w + i) % m_widths.size() == 0 || i - pieces.back() >= longest)
+            pieces.push_back(i);
+    pieces.push_back(count);
+    if (m_regions.size() < static_cast<std::size_t>(threads))
+        m_regions.resize(static_cast<std::size_t>(threads));
+    std::atomic<std::size_t> nextPiece{0};
+    auto work = [this, &nextPiece, &pieces](std::size_t worker) {
+        std::vector<VirtualPrototype::BuiltRegions>& kept = m_regions[worker];
+        for (std::size_t k; (k = nextPiece.fetch_add(1)) + 1 < pieces.size();) {
+            for (std::size_t i = pieces[k]; i < pieces[k + 1]; ++i) {
+                Ahead& a = m_ahead[i];
+                a.After = a.Input;
+                VirtualPrototype prototype(a.After, m_materials);
+                prototype.offerRegions(&kept);
+                prototype.refresh(ProcessState::Dynamic, silentObserver(), kNoFrame);
+                a.Time = timeFieldText(prototype);
+                // The regions used last come first; the longest unused leave.
+                kept.insert(kept.begin(), prototype.takeRegions());
+                if (kept.size() > kKeptRegions)
+                    kept.pop_back();
+            }
         }
     };
-    const int helpers = static_cast<int>(std::min<std::size_t>(threads - 1, m_ahead.size() - 1));
+    const int helpers = static_cast<int>(std::min<std::size_t>(threads - 1, pieces.size() - 2));
     QSemaphore finished;
     for (int h = 0; h < helpers; ++h)
-        sweepPool().start([&work, &finished] {
-            work();
+        sweepPool().start([&work, &finished, h] {
+            work(static_cast<std::size_t>(h) + 1);
             finished.release();
         });
-    work();
+    work(0);
     finished.acquire(helpers);
 
     // Batches of about the same time whatever a combination costs.

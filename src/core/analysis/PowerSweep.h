@@ -2,6 +2,7 @@
 // The power designer's brute-force search: every combination of spring width,
 // spring length and drive wheel diameter on a grid, the drive wheel outermost and
 // the spring width innermost, keeping the shortest time to 15 ft.
+#include "analysis/VirtualPrototype.h"
 #include "model/CarDesign.h"
 #include "model/MaterialLibrary.h"
 
@@ -133,6 +134,8 @@ private:
     std::vector<Ahead> m_ahead;
     std::size_t m_aheadNext = 0;
     std::size_t m_batch = 0; // how many combinations the next batch runs
+    // Each worker's regions of its last combinations, kept from batch to batch.
+    std::vector<std::vector<VirtualPrototype::BuiltRegions>> m_regions;
 };
 
 } // namespace brisko

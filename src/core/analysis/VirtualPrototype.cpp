@@ -2,6 +2,7 @@
 
 #include "model/DesignFigures.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <iterator>
@@ -82,6 +83,17 @@ void VirtualPrototype::rebuildGeometry(PrinterFrame printer)
                                                          printer);
     if (m_geometryInputs && *m_geometryInputs == *inputs)
         return;
+    if (m_kept) {
+        const auto same = std::find_if(m_kept->begin(), m_kept->end(), [&inputs](const BuiltRegions& r) {
+            return r.Inputs && *r.Inputs == *inputs;
+        });
+        if (same != m_kept->end()) {
+            m_geometry = std::move(same->Geometry);
+            m_geometryInputs = std::move(same->Inputs);
+            m_kept->erase(same);
+            return;
+        }
+    }
     m_geometry = buildCarGeometry(m_design, m_materials, m_layout, chamberGeometryOf(m_mass), printer);
     m_geometryInputs = std::move(inputs);
 }

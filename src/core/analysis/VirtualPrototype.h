@@ -21,8 +21,22 @@
 namespace brisko {
 
 class VirtualPrototype {
+    struct GeometryInputs;
+
 public:
     VirtualPrototype(CarDesign& design, const MaterialLibrary& materials);
+
+    // The regions of a refresh and what they were built from. Offered regions built
+    // before, a refresh takes the ones built from the same figures instead of building
+    // them again: a sweep's combinations that differ only in what no region reads (the
+    // spring width, a wheel the sizing corrects anyway) skip the geometry.
+    struct BuiltRegions {
+        CarGeometry Geometry;
+        std::shared_ptr<const GeometryInputs> Inputs;
+    };
+    BuiltRegions takeRegions() { return {std::move(m_geometry), std::move(m_geometryInputs)}; }
+    // The refreshes take what they use out of `kept`, which must outlive the prototype.
+    void offerRegions(std::vector<BuiltRegions>* kept) { m_kept = kept; }
 
     void setLayout(const ViewLayout& layout) { m_layout = layout; }
     const ViewLayout& layout() const { return m_layout; }
@@ -92,8 +106,8 @@ private:
     AdvisoryDisplay m_advisories;
     // What the regions in m_geometry were built from, so that a refresh that
     // changed none of it keeps them.
-    struct GeometryInputs;
     std::shared_ptr<const GeometryInputs> m_geometryInputs;
+    std::vector<BuiltRegions>* m_kept = nullptr;
 };
 
 } // namespace brisko

@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QHash>
 
+#include <algorithm>
+
 namespace brisko {
 
 namespace {
@@ -24,6 +26,7 @@ float figure(const QString& text)
 
 // Far beyond the largest design file (a few hundred kilobytes with 100 springs).
 constexpr qint64 kMaxDesignFileBytes = 16 * 1024 * 1024;
+constexpr qint64 kDesignReadPiece = 64 * 1024;
 
 void writeOutline(QByteArray& out, const BodyOutline& outline)
 {
@@ -297,7 +300,16 @@ bool parseDesignFile(const QString& path, OlderLayout older, DesignFileContents&
     // more than one byte past the limit is read.
     if (file.size() > kMaxDesignFileBytes)
         return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is far too large for a design file.").arg(path));
-    const QByteArray bytes = file.read(kMaxDesignFileBytes + 1);
+    // Read in pieces: asking for the whole limit at once would have every small file
+    // take (and clear) 16 MB first, which dominated the reading of a class's files.
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(std::min<qint64>(file.size(), kMaxDesignFileBytes) + 1));
+    while (bytes.size() <= kMaxDesignFileBytes) {
+        const QByteArray piece = file.read(std::min<qint64>(kDesignReadPiece, kMaxDesignFileBytes + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (bytes.size() > kMaxDesignFileBytes)
         return refuse(QStringLiteral("The design file \"%1\" cannot be read: it is far too large for a design file.").arg(path));
     return readDesignBytes(bytes, path, older, into, error);

@@ -22,7 +22,7 @@ int chartY(double y)
 
 double figure(QByteArrayView text)
 {
-    const auto value = toDouble(QString::fromLatin1(text));
+    const auto value = latin1ToDouble(text);
     return value && std::isfinite(*value) ? *value : 0.0;
 }
 
@@ -49,10 +49,9 @@ HistoryPoint pointOf(int stage, const RecordFields& fields, const std::array<boo
 
 } // namespace
 
-bool readHistoryLine(const QByteArray& raw, HistoryReading& reading, std::optional<HistoryPoint>& point)
+bool readHistoryLine(QByteArrayView line, HistoryReading& reading, std::optional<HistoryPoint>& point)
 {
     point.reset();
-    QByteArrayView line = raw;
     if (line.endsWith('\r'))
         line.chop(1);
     QByteArray cleaned; // the brackets dropped, where there are any
@@ -158,8 +157,14 @@ void PortfolioHistory::takeBytes(const char* bytes, qsizetype size)
     const char* end = bytes + size;
     while (bytes < end && !m_truncated) {
         const char* newline = std::find(bytes, end, '\n');
+        const qsizetype piece = newline - bytes;
+        if (newline != end && m_line.isEmpty() && !m_lineTooLong && piece <= kHistoryMaxLineBytes) {
+            // A whole line in the piece read is taken where it lies.
+            takeLine(QByteArrayView(bytes, piece));
+            bytes = newline + 1;
+            continue;
+        }
         if (!m_lineTooLong) {
-            const qsizetype piece = newline - bytes;
             if (m_line.size() + piece > kHistoryMaxLineBytes) {
                 m_lineTooLong = true;
                 m_line.clear();
@@ -176,13 +181,24 @@ void PortfolioHistory::takeBytes(const char* bytes, qsizetype size)
 
 void PortfolioHistory::endLine()
 {
+    if (m_lineTooLong) {
+        ++m_skipped;
+        if (qsizetype(m_points.size()) >= kHistoryMaxPoints)
+            m_truncated = true;
+    } else {
+        takeLine(m_line);
+    }
+    m_line.clear();
+    m_lineTooLong = false;
+}
+
+void PortfolioHistory::takeLine(QByteArrayView line)
+{
     std::optional<HistoryPoint> point;
-    if (m_lineTooLong || !readHistoryLine(m_line, m_reading, point))
+    if (!readHistoryLine(line, m_reading, point))
         ++m_skipped;
     else if (point)
         m_points.push_back(stored(*point));
-    m_line.clear();
-    m_lineTooLong = false;
     if (qsizetype(m_points.size()) >= kHistoryMaxPoints)
         m_truncated = true;
 }

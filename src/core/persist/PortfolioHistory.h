@@ -42,7 +42,7 @@ struct HistoryReading {
 // One portfolio line as the chart sees it: false for a line that fails the record
 // check. `reading` is moved on by every line that passes; `point` is set for a
 // stage of 0 or more.
-bool readHistoryLine(const QByteArray& line, HistoryReading& reading, std::optional<HistoryPoint>& point);
+bool readHistoryLine(QByteArrayView line, HistoryReading& reading, std::optional<HistoryPoint>& point);
 
 class PortfolioHistory {
 public:
@@ -77,6 +77,7 @@ private:
     void readStream(QFile& file);
     void takeBytes(const char* bytes, qsizetype size);
     void endLine();
+    void takeLine(QByteArrayView line);
     void readTail();
 
     QString m_path;

@@ -155,11 +155,21 @@ QString fileFloat(float value)
     return QString::fromStdString(mantissa + exp);
 }
 
-std::optional<double> toDouble(const QString& text)
+namespace {
+
+// The blanks QString::trimmed() takes off, among the Latin-1 characters.
+bool latin1Blank(char c)
 {
-    const QByteArray bytes = text.trimmed().toLatin1();
-    const char* first = bytes.constData();
-    const char* last = first + bytes.size();
+    const auto u = static_cast<unsigned char>(c);
+    return u == 0x20 || (u >= 0x09 && u <= 0x0d) || u == 0x85 || u == 0xa0;
+}
+
+std::optional<double> convert(const char* first, const char* last)
+{
+    while (first != last && latin1Blank(*first))
+        ++first;
+    while (first != last && latin1Blank(*(last - 1)))
+        --last;
     if (first == last)
         return std::nullopt;
     bool negative = false;
@@ -180,6 +190,20 @@ std::optional<double> toDouble(const QString& text)
     if (ec != std::errc() || ptr != last)
         return std::nullopt;
     return negative ? -value : value;
+}
+
+} // namespace
+
+std::optional<double> toDouble(const QString& text)
+{
+    // A character beyond Latin-1 becomes "?", which no number holds.
+    const QByteArray bytes = text.trimmed().toLatin1();
+    return convert(bytes.constData(), bytes.constData() + bytes.size());
+}
+
+std::optional<double> latin1ToDouble(QByteArrayView latin1)
+{
+    return convert(latin1.data(), latin1.data() + latin1.size());
 }
 
 std::optional<float> toSingle(const QString& text)

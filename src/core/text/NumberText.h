@@ -1,5 +1,6 @@
 #pragma once
 // Number texts: how figures are rounded, shown, logged and written to design files.
+#include <QByteArrayView>
 #include <QString>
 #include <optional>
 
@@ -31,6 +32,8 @@ QString fileFloat(float value);
 // Text to number: the whole text must convert, "." is the decimal point whatever the
 // system locale; surrounding blanks are allowed.
 std::optional<double> toDouble(const QString& text);
+// The same for Latin-1 bytes (a record read from a file), without making a QString.
+std::optional<double> latin1ToDouble(QByteArrayView latin1);
 // As toDouble, then held in single precision; texts beyond the single range fail.
 std::optional<float> toSingle(const QString& text);
 // A decimal integer with an optional sign.
