@@ -10,16 +10,18 @@
 
 namespace {
 
-// 10 widths x 10 lengths x 10 wheels of the default design.
-void sweepOfAThousand(benchmark::State& state)
+// Runs a sweep of 10 widths x 10 lengths x the wheels from `wheelFrom` to `wheelTo`
+// by `wheelStep` over the preset, to its end, in every iteration.
+void sweepPreset(benchmark::State& state, int preset, const char* wheelFrom, const char* wheelTo,
+                 const char* wheelStep)
 {
     brisko::CarDesign design;
     brisko::MaterialLibrary materials;
-    brisko::loadPresetShape(design, 0);
+    brisko::loadPresetShape(design, preset);
     brisko::SweepFormTexts form;
     form.Width = {QStringLiteral("1"), QStringLiteral("1.9"), QStringLiteral("0.1")};
     form.Length = {QStringLiteral("30"), QStringLiteral("48"), QStringLiteral("2")};
-    form.Wheel = {QStringLiteral("4"), QStringLiteral("6.25"), QStringLiteral("0.25")};
+    form.Wheel = {QString::fromLatin1(wheelFrom), QString::fromLatin1(wheelTo), QString::fromLatin1(wheelStep)};
     const brisko::SweepPlan plan = *brisko::checkSweepForm(form).Plan;
     for (auto _ : state) {
         brisko::PowerSweep sweep(design, materials, plan);
@@ -29,6 +31,12 @@ void sweepOfAThousand(benchmark::State& state)
         state.counters["combinations"] = sweep.tried();
     }
 }
+
+// 10 widths x 10 lengths x 10 wheels of the default design.
+void sweepOfAThousand(benchmark::State& state)
+{
+    sweepPreset(state, 0, "4", "6.25", "0.25");
+}
 BENCHMARK(sweepOfAThousand)->Name("BM_Sweep")->Unit(benchmark::kMillisecond);
 
 // The Racer's 10 widths x 10 lengths x 100 wheels on the pool (processor time of
@@ -37,21 +45,7 @@ BENCHMARK(sweepOfAThousand)->Name("BM_Sweep")->Unit(benchmark::kMillisecond);
 // every wheel.
 void sweepOfTenThousand(benchmark::State& state)
 {
-    brisko::CarDesign design;
-    brisko::MaterialLibrary materials;
-    brisko::loadPresetShape(design, 1);
-    brisko::SweepFormTexts form;
-    form.Width = {QStringLiteral("1"), QStringLiteral("1.9"), QStringLiteral("0.1")};
-    form.Length = {QStringLiteral("30"), QStringLiteral("48"), QStringLiteral("2")};
-    form.Wheel = {QStringLiteral("2"), QStringLiteral("6.95"), QStringLiteral("0.05")};
-    const brisko::SweepPlan plan = *brisko::checkSweepForm(form).Plan;
-    for (auto _ : state) {
-        brisko::PowerSweep sweep(design, materials, plan);
-        while (sweep.runNext()) {
-        }
-        benchmark::DoNotOptimize(sweep.best().Time);
-        state.counters["combinations"] = sweep.tried();
-    }
+    sweepPreset(state, 1, "2", "6.95", "0.05");
 }
 BENCHMARK(sweepOfTenThousand)->Name("BM_SweepRacer10000")->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
