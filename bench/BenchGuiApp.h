@@ -1,6 +1,7 @@
 #pragma once
-// Painting text needs a GUI application; the offscreen platform needs no display.
-#include <QGuiApplication>
+// Painting text needs a GUI application, and the window's widgets a widget one; the
+// offscreen platform needs no display.
+#include <QApplication>
 
 namespace brisko::bench {
 
@@ -13,7 +14,7 @@ inline void ensureGuiApp()
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QGuiApplication(argc, argv);
+    new QApplication(argc, argv);
 }
 
 } // namespace brisko::bench

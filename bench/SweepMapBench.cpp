@@ -3,10 +3,12 @@
 // size. The trials are made up (times that grow with the wheel), so no simulation
 // is timed.
 #include "BenchGuiApp.h"
+#include "dialogs/SweepMapView.h"
 #include "render/SweepMap.h"
 #include "text/NumberText.h"
 
 #include <QImage>
+#include <QSignalSpy>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -52,5 +54,40 @@ void paintMap(benchmark::State& state)
     state.counters["combinations"] = static_cast<double>(trials.size());
 }
 BENCHMARK(paintMap)->Name("BM_SweepMapPaint")->Args({10, 10})->Args({30, 40})->Args({100, 100})->Unit(benchmark::kMillisecond);
+
+// The window's longest turn for the map while a large sweep runs: a trial more taken
+// and the map repainted, which shows the last picture and starts the next one (the
+// trials copied for the painting thread). The picture is painted between turns,
+// untimed; before it was painted off the window's thread, a turn built and painted
+// the whole map (BM_SweepMapBuild plus BM_SweepMapPaint).
+constexpr std::ptrdiff_t kTurns = 3;
+
+void windowTurn(benchmark::State& state)
+{
+    brisko::bench::ensureGuiApp();
+    brisko::SweepPlan plan;
+    const auto trials = madeUpTrials(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), plan);
+    brisko::gui::SweepMapView view;
+    view.resize(600, 360);
+    view.show();
+    view.startSweep(plan);
+    // The last few trials arrive one a turn; no list grows past its room meanwhile.
+    std::vector<brisko::SweepTrial> sofar;
+    sofar.reserve(trials.size());
+    sofar.assign(trials.begin(), trials.end() - kTurns);
+    view.follow(sofar);
+    QSignalSpy shown(&view, &brisko::gui::SweepMapView::pictureShown);
+    for (auto _ : state) {
+        sofar.push_back(trials[sofar.size()]);
+        view.follow(sofar);
+        view.endSweep(); // lets the next picture start at once
+        view.repaint();
+        state.PauseTiming();
+        shown.wait(60000);
+        state.ResumeTiming();
+    }
+    state.counters["combinations"] = static_cast<double>(trials.size());
+}
+BENCHMARK(windowTurn)->Name("BM_SweepMapWindowTurn")->Args({100, 100})->Args({100, 1000})->Unit(benchmark::kMillisecond)->Iterations(kTurns);
 
 } // namespace

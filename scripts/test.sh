@@ -12,8 +12,8 @@ export QT_QPA_PLATFORM=offscreen
 status=0
 (cd build && ctest --output-on-failure -j"$(nproc)") | tee build/ctest-output.txt || status=1
 
-# The sanitized build leaves out the benchmarks: they time code, never check it. It
-# compiles its sources in batches of several files, which takes about 40 % less time.
+# The sanitized build leaves out the benchmarks: they time code, never check it. Like
+# the first, it compiles its sources in batches of several files.
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRISKO_SANITIZE=ON -DBRISKO_BUILD_BENCH=OFF \
       -DCMAKE_UNITY_BUILD=ON >/dev/null
 cmake --build build-asan -j"$(nproc)"

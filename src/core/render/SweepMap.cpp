@@ -500,20 +500,30 @@ QColor sweepTimeColour(double time, const AxisRange& range)
                   qRound(a.blue() + (b.blue() - a.blue()) * t));
 }
 
+SweepPoint sweepPoint(const SweepTrial& trial, std::size_t index)
+{
+    SweepPoint p;
+    p.Wheel = toDouble(trial.Combination.Wheel).value_or(0);
+    p.Length = toDouble(trial.Combination.Length).value_or(0);
+    p.Width = toDouble(trial.Combination.Width).value_or(0);
+    p.Time = timeOf(trial.Time);
+    p.Trial = index;
+    return p;
+}
+
 SweepMap sweepMap(const std::vector<SweepTrial>& trials, const SweepPlan* plan)
 {
-    SweepMap map;
     std::vector<SweepPoint> points;
     points.reserve(trials.size());
-    for (std::size_t i = 0; i < trials.size(); ++i) {
-        const SweepCombination& c = trials[i].Combination;
-        SweepPoint p;
-        p.Wheel = toDouble(c.Wheel).value_or(0);
-        p.Length = toDouble(c.Length).value_or(0);
-        p.Width = toDouble(c.Width).value_or(0);
-        p.Time = timeOf(trials[i].Time);
-        p.Trial = i;
-        points.push_back(p);
+    for (std::size_t i = 0; i < trials.size(); ++i)
+        points.push_back(sweepPoint(trials[i], i));
+    return sweepMapOfPoints(std::move(points), plan);
+}
+
+SweepMap sweepMapOfPoints(std::vector<SweepPoint> points, const SweepPlan* plan)
+{
+    SweepMap map;
+    for (const SweepPoint& p : points) {
         // The best as the sweep keeps it: the first of the shortest times.
         if (p.Time && (!map.Best || *p.Time < *map.Best->Time))
             map.Best = p;
@@ -617,6 +627,16 @@ QRectF sweepMapCell(const SweepMapLayout& layout, const SweepMap& map, const Swe
     const auto [y0, y1] = cellEdges(map.YValues, point.valueOf(map.Y));
     const PlotArea& plot = layout.Plot;
     return QRectF(QPointF(plot.xOf(x0), plot.yOf(y1)), QPointF(plot.xOf(x1), plot.yOf(y0)));
+}
+
+QImage sweepMapPicture(const SweepMap& map, const QSize& size, qreal pixelRatio, const QFont& font)
+{
+    QImage picture(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(pixelRatio);
+    QPainter painter(&picture);
+    painter.setFont(font);
+    paintSweepMap(painter, size, map);
+    return picture;
 }
 
 void paintSweepMap(QPainter& painter, const QSizeF& size, const SweepMap& map)

@@ -12,6 +12,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QSizeF>
 #include <optional>
@@ -58,6 +59,10 @@ struct SweepMap {
 // The map of the trials. The plan, when given, says which parameters vary, so the
 // map keeps its shape and its axes from the first combination to the last.
 SweepMap sweepMap(const std::vector<SweepTrial>& trials, const SweepPlan* plan = nullptr);
+// The same from the trials as numbers, each point's Trial its place among them.
+SweepMap sweepMapOfPoints(std::vector<SweepPoint> points, const SweepPlan* plan = nullptr);
+// A trial as numbers; `index` is its place among the sweep's trials.
+SweepPoint sweepPoint(const SweepTrial& trial, std::size_t index);
 
 struct SweepMapLayout {
     PlotArea Plot;  // x: the parameter; y: the time (lines) or the second parameter
@@ -68,6 +73,9 @@ struct SweepMapLayout {
 
 SweepMapLayout sweepMapLayout(const QSizeF& size, const SweepMap& map, const QFont& base);
 void paintSweepMap(QPainter& painter, const QSizeF& size, const SweepMap& map);
+// The map painted into a picture of `size` (device-independent pixels) in `font`;
+// it touches nothing but its arguments, so any thread may make it.
+QImage sweepMapPicture(const SweepMap& map, const QSize& size, qreal pixelRatio, const QFont& font);
 
 // Where a combination is drawn: its point on its line, or its cell's centre.
 QPointF sweepMapPoint(const SweepMapLayout& layout, const SweepMap& map, const SweepPoint& point);
