@@ -200,7 +200,7 @@ TEST_F(DesignFileRefusal, ValuesBeyondWhatCanBeTypedAreRefusedWithValueAndRange)
         {firstMass, "1.5", "from -1 to -0.0001 or from 0.0001 to 1"},
         {firstMass, "0", "from -1 to -0.0001 or from 0.0001 to 1"},
         {firstMass - 2, "100000", "from -72 to 792"},       // the weight's x
-        {goodLines.size() - 1, "1e30", "from -72 to 792"},  // the front axle's distance in pixels
+        {static_cast<int>(goodLines.size()) - 1, "1e30", "from -72 to 792"},  // the front axle's distance in pixels
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);

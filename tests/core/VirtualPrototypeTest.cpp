@@ -1,4 +1,5 @@
 #include "analysis/VirtualPrototype.h"
+#include "analysis/FigureSheet.h"
 #include "model/Presets.h"
 
 #include <gtest/gtest.h>
@@ -146,4 +147,35 @@ TEST(VirtualPrototypeRefresh, ACaseJustClearOfTheBodyIsFreeAtEverySize)
         EXPECT_FALSE(p.vp.geometry().Overlaps.OuterMeetsCase) << width;
         EXPECT_FALSE(p.vp.geometry().Overlaps.InnerMeetsCase) << width;
     }
+}
+
+namespace {
+struct DrawingObserver : RefreshObserver {
+    bool showsRegions() const override { return true; }
+};
+} // namespace
+
+// A refresh nobody draws (the tools, the sweeps, the class standings) builds no region
+// only a picture shows, and its figures and advisories are those of one the window draws.
+TEST(VirtualPrototypeRefresh, AHeadlessRefreshLeavesOutWhatOnlyPicturesShowWithTheSameFigures)
+{
+    for (int preset = 0; preset < 5; ++preset)
+        for (DriveType drive : {DriveType::RWD, DriveType::AWD}) {
+            Prototype headless(preset, drive), drawn(preset, drive);
+            headless.vp.refresh(ProcessState::Dynamic, kNoFrame);
+            DrawingObserver window;
+            drawn.vp.refresh(ProcessState::Dynamic, window, kNoFrame);
+            EXPECT_TRUE(figuresOf(headless.vp) == figuresOf(drawn.vp)) << preset;
+            EXPECT_EQ(headless.vp.advisories().Skid.Shown, drawn.vp.advisories().Skid.Shown);
+            const CarGeometry& h = headless.vp.geometry();
+            const CarGeometry& d = drawn.vp.geometry();
+            EXPECT_TRUE(h.DriveWheelRegion.isEmpty() && h.SpringView.isEmpty() && h.MarkView.isEmpty());
+            EXPECT_TRUE(h.RearCase.Picture.of(h.Shape).isEmpty() && h.DriveAxleRegion.Picture.isEmpty());
+            EXPECT_FALSE(d.DriveWheelRegion.isEmpty() || d.TreadRegion.isEmpty() || d.SpringView.isEmpty());
+            EXPECT_FALSE(d.RearCase.Picture.of(d.Shape).isEmpty() || d.DriveAxleRegion.Picture.isEmpty());
+            EXPECT_EQ(h.RearCase.View.of(h.Shape), d.RearCase.View.of(d.Shape)) << "the off-paper tests read the view";
+            // Drawing the headless prototype afterwards builds what was left out.
+            headless.vp.rebuildGeometryForDrawing();
+            EXPECT_EQ(headless.vp.geometry().DriveWheelRegion, d.DriveWheelRegion);
+        }
 }

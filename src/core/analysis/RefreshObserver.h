@@ -19,6 +19,9 @@ public:
     // The chamber and layers are sized; `corrected` lists the dimension codes
     // (14..21) whose texts the sizing rewrote.
     virtual void sized(const VirtualPrototype&, const std::vector<int>& /*corrected*/) {}
+    // Whether the design's regions are drawn from this refresh: if not, those only a
+    // picture shows are left out.
+    virtual bool showsRegions() const { return false; }
     // The regions of this refresh are built: the sheet background and the design view.
     virtual void geometryBuilt(const VirtualPrototype&, ProcessState) {}
     // Asked before the element scan: a visitor for every counted element, or none.

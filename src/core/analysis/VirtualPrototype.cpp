@@ -26,9 +26,10 @@ struct VirtualPrototype::GeometryInputs {
     ViewLayout Layout;
     ChamberGeometry Sizing;
     PrinterFrame Printer;
+    ShownRegions Shown;
 
     GeometryInputs(const CarDesign& d, const MaterialLibrary& m, const ViewLayout& layout, const ChamberGeometry& sizing,
-                   PrinterFrame printer)
+                   PrinterFrame printer, ShownRegions shown)
         : Chamber(d.Chamber)
         , Drive(d.Drive)
         , FrontX(d.FrontAxle.XUnits)
@@ -44,6 +45,7 @@ struct VirtualPrototype::GeometryInputs {
         , Layout(layout)
         , Sizing(sizing)
         , Printer(printer)
+        , Shown(shown)
     {
     }
 
@@ -63,7 +65,7 @@ struct VirtualPrototype::GeometryInputs {
             && same(v.PrinterScaleY, w.PrinterScaleY) && same(v.PictureSize, w.PictureSize)
             && v.PictureShiftX == w.PictureShiftX && v.PictureShiftY == w.PictureShiftY
             && same(Sizing.ChamberRadius, o.Sizing.ChamberRadius) && same(Sizing.CaseRadius, o.Sizing.CaseRadius)
-            && same(Sizing.DriveAxleHeight, o.Sizing.DriveAxleHeight) && Printer == o.Printer;
+            && same(Sizing.DriveAxleHeight, o.Sizing.DriveAxleHeight) && Printer == o.Printer && Shown == o.Shown;
     }
 
     // The points and the printer copy with its scales (BodyOutline's own == reads the points only).
@@ -74,13 +76,13 @@ struct VirtualPrototype::GeometryInputs {
     }
 };
 
-void VirtualPrototype::rebuildGeometry(PrinterFrame printer)
+void VirtualPrototype::rebuildGeometry(PrinterFrame printer, ShownRegions shown)
 {
     // A missing inner outline follows the outer one from now on.
     if (m_design.InnerOutline.count() < 2 && m_design.OuterOutline.count() >= 2)
         m_design.InnerOutline = m_design.OuterOutline;
     auto inputs = std::make_shared<const GeometryInputs>(m_design, m_materials, m_layout, chamberGeometryOf(m_mass),
-                                                         printer);
+                                                         printer, shown);
     if (m_geometryInputs && *m_geometryInputs == *inputs)
         return;
     if (m_kept) {
@@ -94,7 +96,7 @@ void VirtualPrototype::rebuildGeometry(PrinterFrame printer)
             return;
         }
     }
-    m_geometry = buildCarGeometry(m_design, m_materials, m_layout, chamberGeometryOf(m_mass), printer);
+    m_geometry = buildCarGeometry(m_design, m_materials, m_layout, chamberGeometryOf(m_mass), printer, shown);
     m_geometryInputs = std::move(inputs);
 }
 
@@ -258,7 +260,7 @@ void VirtualPrototype::refresh(ProcessState state, RefreshObserver& observer, in
 {
     sizeChamber();
     observer.sized(*this, m_corrected);
-    rebuildGeometry(PrinterFrame::Left);
+    rebuildGeometry(PrinterFrame::Left, observer.showsRegions() ? ShownRegions::Built : ShownRegions::Left);
     observer.geometryBuilt(*this, state);
     if (analyses(state)) {
         computeSpringFigures();

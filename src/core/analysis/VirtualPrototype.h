@@ -42,8 +42,9 @@ public:
     const ViewLayout& layout() const { return m_layout; }
 
     // Rebuilds every region with the chamber figures of the last sizing; a refresh
-    // leaves out the printer frame, which only the templates read.
-    void rebuildGeometry(PrinterFrame printer = PrinterFrame::Built);
+    // leaves out the printer frame, which only the templates read, and a refresh
+    // nobody draws the regions only pictures show.
+    void rebuildGeometry(PrinterFrame printer = PrinterFrame::Built, ShownRegions shown = ShownRegions::Built);
     // Sizes the chamber and the layers; may correct three dimension texts.
     void sizeChamber();
     // The regions rebuilt for a picture drawn outside a refresh (the build view).

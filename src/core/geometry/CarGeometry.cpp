@@ -79,7 +79,8 @@ FramedShapePair shapePairAbout(const CarGeometry& g, const QPointF& centre, floa
     s.View.Circle = translatedRegion(s.View.Circle, v.PaperLeft, 0);
     if (g.Printer == PrinterFrame::Built)
         s.Printer = cut(pair(v.printerFrame()), g.BelowPaperPrinter);
-    s.Picture = pair(v.pictureFrame());
+    if (g.Shown == ShownRegions::Built)
+        s.Picture = pair(v.pictureFrame());
     return s;
 }
 
@@ -99,11 +100,12 @@ void buildCasesAndChambers(CarGeometry& g, const ChamberGeometry& c)
 } // namespace detail
 
 CarGeometry buildCarGeometry(const CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
-                             const ChamberGeometry& chamber, PrinterFrame printer)
+                             const ChamberGeometry& chamber, PrinterFrame printer, ShownRegions shown)
 {
     CarGeometry g;
     g.Layout = layout;
     g.Printer = printer;
+    g.Shown = shown;
     g.Shape = design.Chamber;
     g.AllWheelDrive = design.Drive == DriveType::AWD;
     // Centres within reach of the paper, whatever the figures are.
@@ -119,8 +121,10 @@ CarGeometry buildCarGeometry(const CarDesign& design, const MaterialLibrary& mat
     detail::buildAxles(g, design);
     detail::buildMarks(g, chamber);
     detail::composeLayers(g, design);
-    detail::buildWheelsAndTread(g, design);
-    detail::buildSpring(g, design, figure(springOf(design, materials).Thickness));
+    if (shown == ShownRegions::Built) {
+        detail::buildWheelsAndTread(g, design);
+        detail::buildSpring(g, design, figure(springOf(design, materials).Thickness));
+    }
     return g;
 }
 

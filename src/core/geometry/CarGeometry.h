@@ -72,10 +72,16 @@ struct ChamberGeometry {
 // Whether the regions of the printer frame (the templates') are built: a refresh
 // leaves them out, the paper prototype and the template pictures build them.
 enum class PrinterFrame { Built, Left };
+// Whether the regions only a picture of the design shows are built: the picture
+// frame's, the wheels, the tread, the spring and the marks on the sheet. A refresh
+// nobody draws (the command-line tools, the sweeps, the class standings) leaves
+// them out; no figure reads them.
+enum class ShownRegions { Built, Left };
 
 struct CarGeometry {
     ViewLayout Layout;
     PrinterFrame Printer = PrinterFrame::Built; // Left: every printer-frame region is empty
+    ShownRegions Shown = ShownRegions::Built;   // Left: every region only pictures show is empty
     ChamberShape Shape = ChamberShape::Circular;
     bool AllWheelDrive = false;
 
@@ -120,7 +126,8 @@ struct CarGeometry {
 // Builds every region. A design without an inner outline (fewer than 2 points)
 // takes a copy of the outer one, as long as the outer outline has 2 points or more.
 CarGeometry buildCarGeometry(const CarDesign& design, const MaterialLibrary& materials, const ViewLayout& layout,
-                             const ChamberGeometry& chamber, PrinterFrame printer = PrinterFrame::Built);
+                             const ChamberGeometry& chamber, PrinterFrame printer = PrinterFrame::Built,
+                             ShownRegions shown = ShownRegions::Built);
 
 // Number of wraps of a spring of `length` wound on an arbor of diameter `arbor`.
 int springWraps(float arbor, float length);

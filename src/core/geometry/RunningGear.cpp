@@ -19,8 +19,8 @@ FramedRegion discAbout(const CarGeometry& g, const QPointF& centre, float radius
     const ViewLayout& v = g.Layout;
     const QRegion printer =
         g.Printer == PrinterFrame::Built ? circleRegion(v.printerFrame(), centre, radius) : QRegion();
-    return {circleRegion(v.viewFrame(), centre, radius), printer, circleRegion(v.pictureFrame(), centre, radius),
-            circleRegion(v.drawingFrame(), centre, radius)};
+    const QRegion picture = g.Shown == ShownRegions::Built ? circleRegion(v.pictureFrame(), centre, radius) : QRegion();
+    return {circleRegion(v.viewFrame(), centre, radius), printer, picture, circleRegion(v.drawingFrame(), centre, radius)};
 }
 
 void unite(FramedRegion& into, const FramedRegion& more)
@@ -71,7 +71,8 @@ void buildMarks(CarGeometry& g, const ChamberGeometry& chamber)
     g.MarkView = {};
     g.MarkPrinter = {};
     for (const QPointF& c : centres) {
-        g.MarkView += ellipseRegion(squareAbout(view.point(c), 2));
+        if (g.Shown == ShownRegions::Built)
+            g.MarkView += ellipseRegion(squareAbout(view.point(c), 2));
         if (g.Printer == PrinterFrame::Left)
             continue;
         const QPoint p = printer.point(c);

@@ -198,6 +198,9 @@ public:
         }
         m_shown.sized(vp, corrected);
     }
+
+    // The session's prototype is what the windows, the records and the printing draw.
+    bool showsRegions() const override { return true; }
     void geometryBuilt(const VirtualPrototype& vp, ProcessState state) override { m_shown.geometryBuilt(vp, state); }
     ElementVisitor elementVisitor(ProcessState state) override { return m_shown.elementVisitor(state); }
     void massScanned(const VirtualPrototype& vp, ProcessState state) override { m_shown.massScanned(vp, state); }
