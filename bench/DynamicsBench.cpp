@@ -85,7 +85,9 @@ void scanAndRun(benchmark::State& state, int preset)
 // The same after every change of the body: each refresh meets outlines it has not
 // built before (the first point moves one pixel further each time), so no region of
 // the layers is taken from an earlier refresh.
-void dynamicAnalysisOfNewOutlines(benchmark::State& state, int preset)
+// A refresh nobody draws, as the tools and the sweeps make it, or (`observer`) one the
+// window draws, which also builds the regions only pictures show.
+void refreshNewOutlines(benchmark::State& state, int preset, brisko::RefreshObserver& observer)
 {
     brisko::CarDesign design;
     brisko::MaterialLibrary materials;
@@ -102,9 +104,24 @@ void dynamicAnalysisOfNewOutlines(benchmark::State& state, int preset)
                 moved[0].rx() -= shift;
             outline->setPoints(moved);
         }
-        vp.refresh(brisko::ProcessState::Dynamic, brisko::kNoFrame);
+        vp.refresh(brisko::ProcessState::Dynamic, observer, brisko::kNoFrame);
         benchmark::DoNotOptimize(vp.dynamic().Steps);
     }
+}
+
+void dynamicAnalysisOfNewOutlines(benchmark::State& state, int preset)
+{
+    refreshNewOutlines(state, preset, brisko::silentObserver());
+}
+
+struct DrawnRefresh : brisko::RefreshObserver {
+    bool showsRegions() const override { return true; }
+};
+
+void drawnAnalysisOfNewOutlines(benchmark::State& state, int preset)
+{
+    DrawnRefresh drawn;
+    refreshNewOutlines(state, preset, drawn);
 }
 
 const bool registered = [] {
@@ -117,6 +134,8 @@ const bool registered = [] {
             ->Unit(benchmark::kMicrosecond);
         benchmark::RegisterBenchmark(("BM_DynamicAnalysisNewOutline/" + name).c_str(), dynamicAnalysisOfNewOutlines,
                                      preset)
+            ->Unit(benchmark::kMicrosecond);
+        benchmark::RegisterBenchmark(("BM_DrawnAnalysisNewOutline/" + name).c_str(), drawnAnalysisOfNewOutlines, preset)
             ->Unit(benchmark::kMicrosecond);
     }
     return true;

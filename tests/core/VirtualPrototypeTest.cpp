@@ -177,5 +177,37 @@ TEST(VirtualPrototypeRefresh, AHeadlessRefreshLeavesOutWhatOnlyPicturesShowWithT
             // Drawing the headless prototype afterwards builds what was left out.
             headless.vp.rebuildGeometryForDrawing();
             EXPECT_EQ(headless.vp.geometry().DriveWheelRegion, d.DriveWheelRegion);
+            EXPECT_EQ(headless.vp.geometry().InnerLayerView, d.InnerLayerView);
         }
+}
+
+// The off-paper tests, which a headless refresh answers without composing the view's
+// layers, answer as the window's: bodies on the paper, over each edge, and bodies
+// whose outline is on the paper while the layer reaches beyond it.
+TEST(VirtualPrototypeRefresh, AHeadlessRefreshFindsLayersOffThePaperAsTheWindowsDoes)
+{
+    const QPoint shifts[] = {{0, 0}, {-150, 0}, {0, -400}, {300, 0}, {0, 120}, {-40, 60}};
+    int offPaper = 0;
+    for (int preset = 0; preset < 5; ++preset)
+        for (DriveType drive : {DriveType::RWD, DriveType::AWD})
+            for (const QPoint& shift : shifts) {
+                Prototype headless(preset, drive), drawn(preset, drive);
+                for (CarDesign* design : {&headless.design, &drawn.design})
+                    for (BodyOutline* outline : {&design->OuterOutline, &design->InnerOutline}) {
+                        QVector<QPoint> points = outline->points();
+                        for (QPoint& p : points)
+                            p += shift;
+                        outline->setPoints(points);
+                    }
+                headless.vp.refresh(ProcessState::Prop, kNoFrame);
+                DrawingObserver window;
+                drawn.vp.refresh(ProcessState::Prop, window, kNoFrame);
+                const OverlapResults& h = headless.vp.geometry().Overlaps;
+                const OverlapResults& d = drawn.vp.geometry().Overlaps;
+                SCOPED_TRACE(testing::Message() << preset << " shifted " << shift.x() << "," << shift.y());
+                EXPECT_EQ(h.OuterOffPaper, d.OuterOffPaper);
+                EXPECT_EQ(h.InnerOffPaper, d.InnerOffPaper);
+                offPaper += d.OuterOffPaper + d.InnerOffPaper;
+            }
+    EXPECT_GT(offPaper, 20) << "most shifted bodies leave the paper";
 }

@@ -139,18 +139,69 @@ QRegion axleHoles(const CarGeometry& g)
     return unitedRegion(g.DriveAxleRegion.View, g.OtherAxleRegion.View);
 }
 
+// The view's layers, composed whole (Whole) or only where they lie off the paper
+// (OffPaper): every shape the composition adds is first cut to its part outside the
+// paper, which is the same as cutting the finished layer, since joins and cuts keep
+// to the pixels of their operands. Off the paper, most shapes have no part at all,
+// and an outline whose points lie on the paper is not even converted.
+class ViewComposition {
+public:
+    enum Extent { Whole, OffPaper };
+    ViewComposition(const CarGeometry& g, Extent extent)
+        : m_paper(g.PaperRegion)
+        , m_offPaper(extent == OffPaper)
+    {
+    }
+    QRegion outline(const QPolygon& points) const
+    {
+        if (m_offPaper && m_paper.boundingRect().contains(points.boundingRect()))
+            return {};
+        return added(polygonRegion(points));
+    }
+    QRegion added(const QRegion& shape) const
+    {
+        if (!m_offPaper)
+            return shape;
+        if (m_paper.boundingRect().contains(shape.boundingRect()))
+            return {};
+        return subtractedRegion(shape, m_paper);
+    }
+    bool whole() const { return !m_offPaper; }
+    // Whether the layer has pixels off the paper: any, when composed off the paper.
+    bool reachesBeyond(const QRegion& layer) const
+    {
+        return m_offPaper ? !layer.isEmpty() : detail::reachesBeyond(layer, m_paper);
+    }
+
+private:
+    const QRegion& m_paper;
+    bool m_offPaper;
+};
+
+// A refresh nobody draws composes the view's layers only off the paper, where the
+// off-paper tests look, when the paper is one rectangle (as it always is).
+ViewComposition::Extent viewExtent(const CarGeometry& g)
+{
+    return g.Shown == ShownRegions::Left && g.PaperRegion.rectCount() == 1 ? ViewComposition::OffPaper
+                                                                             : ViewComposition::Whole;
+}
+
 void composeOuterLayer(CarGeometry& g, const BodyOutline& outer)
 {
     const ViewLayout& v = g.Layout;
     const bool awd = g.AllWheelDrive;
     g.OuterOutlineRegion = polygonRegion(outlineIn(v.drawingFrame(), outer));
-    const QRegion bare = polygonRegion(outlineIn(v.viewFrame(), outer));
+    const ViewComposition view(g, viewExtent(g));
 
-    QRegion layer = unitedRegion(bare, g.rearCaseView());
+    QRegion layer = unitedRegion(view.outline(outlineIn(v.viewFrame(), outer)), view.added(g.rearCaseView()));
     if (awd)
-        uniteInto(layer, g.frontCaseView());
-    g.PartRegions[OuterLayerPart] = layer;
-    g.OuterLayerView = subtractedRegion(layer, axleHoles(g));
+        uniteInto(layer, view.added(g.frontCaseView()));
+    const QRegion holed = subtractedRegion(layer, axleHoles(g));
+    g.Overlaps.OuterOffPaper = view.reachesBeyond(holed);
+    if (view.whole()) {
+        g.PartRegions[OuterLayerPart] = layer;
+        g.OuterLayerView = holed;
+    }
 
     g.OuterOutlinePicture = outlineIn(v.pictureFrame(), outer);
     if (g.Printer == PrinterFrame::Left)
@@ -166,13 +217,18 @@ void composeInnerLayer(CarGeometry& g, const BodyOutline& inner)
     const bool awd = g.AllWheelDrive;
     const ChamberShape k = g.Shape;
     g.InnerOutlineRegion = polygonRegion(outlineIn(v.drawingFrame(), inner));
-    const QRegion bare = polygonRegion(outlineIn(v.viewFrame(), inner));
+    const ViewComposition view(g, viewExtent(g));
 
-    QRegion layer = subtractedRegion(unitedRegion(bare, g.rearCaseView()), g.rearChamberView());
+    QRegion layer = subtractedRegion(
+        unitedRegion(view.outline(outlineIn(v.viewFrame(), inner)), view.added(g.rearCaseView())), g.rearChamberView());
     if (awd)
-        layer = subtractedRegion(unitedRegion(layer, g.frontCaseView()), g.frontChamberView());
-    g.PartRegions[InnerLayersPart] = layer;
-    g.InnerLayerView = subtractedRegion(layer, axleHoles(g));
+        layer = subtractedRegion(unitedRegion(layer, view.added(g.frontCaseView())), g.frontChamberView());
+    const QRegion holed = subtractedRegion(layer, axleHoles(g));
+    g.Overlaps.InnerOffPaper = view.reachesBeyond(holed);
+    if (view.whole()) {
+        g.PartRegions[InnerLayersPart] = layer;
+        g.InnerLayerView = holed;
+    }
 
     g.InnerOutlinePicture = outlineIn(v.pictureFrame(), inner);
     if (g.Printer == PrinterFrame::Left)
@@ -204,9 +260,6 @@ void composeLayers(CarGeometry& g, const CarDesign& design)
     // Without an inner outline the inner layers follow the outer one.
     composeInnerLayer(g, design.InnerOutline.count() < 2 ? design.OuterOutline : design.InnerOutline);
     testInnerContacts(g, shapes);
-
-    g.Overlaps.InnerOffPaper = reachesBeyond(g.InnerLayerView, g.PaperRegion);
-    g.Overlaps.OuterOffPaper = reachesBeyond(g.OuterLayerView, g.PaperRegion);
 }
 
 } // namespace brisko::detail
