@@ -197,9 +197,12 @@ constexpr std::size_t kLargestBatch = 4096;
 // of one wheel's loop, when the sizing gives every wheel the chamber's size.
 constexpr std::size_t kKeptRegions = 16;
 
-constexpr double kTrialsReserved = 4'000'000;
-
 } // namespace
+
+std::size_t trialRoom(double combinations)
+{
+    return static_cast<std::size_t>(std::clamp(combinations, 0.0, 4'000'000.0));
+}
 
 PowerSweep::PowerSweep(const CarDesign& design, const MaterialLibrary& materials, const SweepPlan& plan)
     : m_design(design)
@@ -212,9 +215,7 @@ PowerSweep::PowerSweep(const CarDesign& design, const MaterialLibrary& materials
     , m_wheelTexts(textsOf(m_wheels))
     , m_total(combinationCount(plan))
 {
-    // Room for every trial at once: the list never moves while the sweep runs
-    // (moving a million trials held the window for a tenth of a second).
-    m_trials.reserve(static_cast<std::size_t>(std::min(m_total, kTrialsReserved)));
+    m_trials.reserve(trialRoom(m_total));
 }
 
 bool PowerSweep::done() const

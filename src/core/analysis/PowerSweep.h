@@ -7,6 +7,7 @@
 #include "model/MaterialLibrary.h"
 
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -46,6 +47,10 @@ SweepCheck checkSweepForm(const SweepFormTexts& form);
 std::vector<float> sweepValues(const SweepRange& range);
 // How many combinations the plan tries when it is not stopped.
 double combinationCount(const SweepPlan& plan);
+// The trials a list makes room for at a sweep's start, so that it never moves while
+// the sweep runs (moving a million trials held the window for a tenth of a second):
+// every combination, up to four million.
+std::size_t trialRoom(double combinations);
 
 // A combination as the dimension fields show it.
 struct SweepCombination {

@@ -11,7 +11,22 @@ namespace brisko::gui {
 
 namespace {
 constexpr int kRepaintMs = 150;
+
+using Points = std::vector<SweepPoint>;
+
+Points joined(const std::vector<std::shared_ptr<const Points>>& pieces, const Points& rest = {})
+{
+    Points all;
+    std::size_t count = rest.size();
+    for (const auto& piece : pieces)
+        count += piece->size();
+    all.reserve(count);
+    for (const auto& piece : pieces)
+        all.insert(all.end(), piece->begin(), piece->end());
+    all.insert(all.end(), rest.begin(), rest.end());
+    return all;
 }
+} // namespace
 
 SweepMapView::SweepMapView(QWidget* parent)
     : QWidget(parent)
@@ -33,7 +48,7 @@ void SweepMapView::startSweep(const SweepPlan& plan)
 {
     m_plan = plan;
     m_trials.clear();
-    m_trials.reserve(static_cast<std::size_t>(std::min(combinationCount(plan), 4'000'000.0)));
+    m_trials.reserve(trialRoom(combinationCount(plan)));
     m_handedOut.clear();
     m_since.clear();
     m_map.reset();
@@ -76,12 +91,7 @@ std::size_t SweepMapView::pointCount() const
 
 SweepMapView::Points SweepMapView::everyPoint() const
 {
-    Points all;
-    all.reserve(pointCount());
-    for (const auto& piece : m_handedOut)
-        all.insert(all.end(), piece->begin(), piece->end());
-    all.insert(all.end(), m_since.begin(), m_since.end());
-    return all;
+    return joined(m_handedOut, m_since);
 }
 
 SweepMapLayout SweepMapView::layout() const
@@ -140,9 +150,7 @@ void SweepMapView::startPicture()
     m_painting->setFuture(QtConcurrent::run(&m_painter, [pieces = std::move(pieces), plan, at, ratio, base, sweep] {
         QElapsedTimer clock;
         clock.start();
-        Points points;
-        for (const auto& piece : pieces)
-            points.insert(points.end(), piece->begin(), piece->end());
+        Points points = joined(pieces);
         const std::size_t trials = points.size();
         const SweepMap map = sweepMapOfPoints(std::move(points), plan ? &*plan : nullptr);
         QImage image = sweepMapPicture(map, at, ratio, base);
